@@ -1,0 +1,126 @@
+#pragma once
+// Reading and writing whole files: atomic saves, bounded reads, and the common frames
+// (counted, single-record) of the binary files.
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+#include "Rozlozenie.h"
+#include "Spravy.h"
+
+namespace Subory {
+
+// Larger files are not data of this program; they are refused rather than read.
+inline constexpr qint64 MaxVelkostSuboru = 256LL * 1024 * 1024;
+// A count that would need more memory than this is not believed.
+inline constexpr qint64 MaxPamatTabulky = 64LL * 1024 * 1024;
+
+// The whole file, or nothing when it cannot be opened or read (or is absurdly large).
+std::optional<QByteArray> citaj(const QString& cesta);
+
+// Writes through a temporary file renamed over the old one: a failed save leaves the old
+// file as it was. On failure returns false and the system's text in *chyba.
+bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba = nullptr);
+
+// "Nepodarilo sa uložiť súbor: " + path + the system's reason.
+QString textChybaZapisu(const QString& cesta, const QString& dovod);
+
+// Reports a failed save through the message service.
+void ohlasChybuZapisu(const QString& cesta, const QString& dovod);
+
+// Copies with overwrite; the target is replaced atomically.
+bool kopirujPrepis(const QString& zdroj, const QString& ciel);
+
+qint32 int32Na(const QByteArray& b, qsizetype offset);
+void pridajInt32(QByteArray& b, qint32 v);
+
+// Result of reading a counted frame.
+struct PocitanyRamec {
+    qint32 pocet = 0;          // the count the file announces
+    QList<QByteArray> zaznamy; // the records the table gets (present ones, then zero-filled)
+    bool chyba = false;        // the file was shorter than announced, or the count absurd
+};
+
+// Splits a counted frame (after `hlavicka` bytes) into records of `velkost` bytes.
+// Follows the loader shape: records present are taken; when the count announces more,
+// the rest are zero-filled, unless the count is negative or would need more memory than
+// MaxPamatTabulky, in which case only the records present are taken.
+PocitanyRamec rozdelPocitany(const QByteArray& obsah, int velkost, int hlavicka = 0);
+
+}  // namespace Subory
+
+// Loads a counted file into a table. `lenAkExistuje`: a missing file gives an empty table
+// silently. Otherwise a missing or bad file is reported with the system's message; the
+// table keeps what could be read. Returns true when the file was read without fault.
+template <class T>
+bool nacitajPocitanySubor(const QString& cesta, QList<T>& tabulka, bool lenAkExistuje, int hlavicka = 0)
+{
+    tabulka.clear();
+    if (lenAkExistuje && !QFileInfo::exists(cesta))
+        return true;
+    const auto obsah = Subory::citaj(cesta);
+    if (!obsah) {
+        spravy().chyba(textProblemSoSuborom(cesta));
+        return false;
+    }
+    const auto ramec = Subory::rozdelPocitany(*obsah, T::VELKOST, hlavicka);
+    tabulka.reserve(ramec.zaznamy.size());
+    for (const auto& z : ramec.zaznamy)
+        tabulka.append(T::zObrazu(z));
+    if (ramec.chyba)
+        spravy().chyba(textProblemSoSuborom(cesta));
+    return !ramec.chyba;
+}
+
+// The bytes of a counted file for a table.
+template <class T>
+QByteArray obsahPocitanehoSuboru(const QList<T>& tabulka, int hlavicka = 0)
+{
+    QByteArray b(hlavicka, '\0');
+    b.reserve(hlavicka + 4 + qsizetype(tabulka.size()) * T::VELKOST);
+    Subory::pridajInt32(b, qint32(tabulka.size()));
+    for (const auto& z : tabulka)
+        b.append(z.obrazNaZapis());
+    return b;
+}
+
+// Saves a table as a counted file, atomically. On failure reports it and returns false.
+template <class T>
+bool ulozPocitanySubor(const QString& cesta, const QList<T>& tabulka, int hlavicka = 0)
+{
+    QString chyba;
+    if (Subory::ulozAtomicky(cesta, obsahPocitanehoSuboru(tabulka, hlavicka), &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(cesta, chyba);
+    return false;
+}
+
+// Loads a single-record file. A missing file keeps `zaznam` as it is (its defaults)
+// silently; a short or unreadable one is reported and `zaznam` keeps its defaults.
+template <class T>
+bool nacitajJedenZaznam(const QString& cesta, T& zaznam)
+{
+    if (!QFileInfo::exists(cesta))
+        return true;
+    const auto obsah = Subory::citaj(cesta);
+    if (!obsah || obsah->size() < T::VELKOST) {
+        spravy().chyba(textProblemSoSuborom(cesta));
+        return false;
+    }
+    zaznam = T::zObrazu(obsah->left(T::VELKOST));
+    return true;
+}
+
+template <class T>
+bool ulozJedenZaznam(const QString& cesta, const T& zaznam)
+{
+    QString chyba;
+    if (Subory::ulozAtomicky(cesta, zaznam.obrazNaZapis(), &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(cesta, chyba);
+    return false;
+}

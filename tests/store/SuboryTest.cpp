@@ -1,0 +1,85 @@
+#include "store/Subory.h"
+
+#include "common/TestAppDir.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+struct TMaly : Zaznam<TMaly, 4> {
+    qint32 X = 0;
+    static const Rozlozenie<TMaly>& rozlozenie()
+    {
+        static const Rozlozenie<TMaly> r = {int32<TMaly>(0, "X", &TMaly::X)};
+        return r;
+    }
+};
+
+QByteArray pocitany(qint32 n, std::initializer_list<qint32> hodnoty)
+{
+    QByteArray b;
+    Subory::pridajInt32(b, n);
+    for (qint32 h : hodnoty)
+        Subory::pridajInt32(b, h);
+    return b;
+}
+}  // namespace
+
+using SuboryTest = TestAppDir;
+
+TEST_F(SuboryTest, CountedFileRoundTrip)
+{
+    zapis("Data/a.dat", pocitany(3, {5, 6, 7}));
+    QList<TMaly> t;
+    EXPECT_TRUE(nacitajPocitanySubor(cesta("Data/a.dat"), t, false));
+    ASSERT_EQ(t.size(), 3);
+    EXPECT_EQ(t[2].X, 7);
+    EXPECT_TRUE(m_spravy.spravy.isEmpty());
+    EXPECT_TRUE(ulozPocitanySubor(cesta("Data/b.dat"), t));
+    EXPECT_EQ(obsah("Data/b.dat"), obsah("Data/a.dat"));
+}
+
+TEST_F(SuboryTest, CountAboveWhatTheFileHoldsLoadsPresentRecordsAndZeroFillsTheRest)
+{
+    zapis("Data/a.dat", pocitany(4, {5, 6}));
+    QList<TMaly> t;
+    EXPECT_FALSE(nacitajPocitanySubor(cesta("Data/a.dat"), t, false));
+    ASSERT_EQ(t.size(), 4);
+    EXPECT_EQ(t[1].X, 6);
+    EXPECT_EQ(t[3].X, 0);
+    EXPECT_EQ(m_spravy.texty(), QStringList{textProblemSoSuborom(cesta("Data/a.dat"))});
+}
+
+TEST_F(SuboryTest, AbsurdOrNegativeCountsNeverAllocate)
+{
+    QList<TMaly> t;
+    zapis("Data/a.dat", pocitany(2000000000, {1}));
+    EXPECT_FALSE(nacitajPocitanySubor(cesta("Data/a.dat"), t, false));
+    EXPECT_EQ(t.size(), 1);
+    zapis("Data/a.dat", pocitany(-5, {1}));
+    EXPECT_FALSE(nacitajPocitanySubor(cesta("Data/a.dat"), t, false));
+    EXPECT_EQ(t.size(), 0);
+    zapis("Data/a.dat", QByteArray("\x01\x00", 2));
+    EXPECT_FALSE(nacitajPocitanySubor(cesta("Data/a.dat"), t, false));
+    EXPECT_EQ(m_spravy.spravy.size(), 3);
+}
+
+TEST_F(SuboryTest, MissingFileIsSilentOnlyWhenOptional)
+{
+    QList<TMaly> t;
+    EXPECT_TRUE(nacitajPocitanySubor(cesta("Data/nie.dat"), t, true));
+    EXPECT_TRUE(m_spravy.spravy.isEmpty());
+    EXPECT_FALSE(nacitajPocitanySubor(cesta("Data/nie.dat"), t, false));
+    EXPECT_EQ(m_spravy.spravy.size(), 1);
+}
+
+TEST_F(SuboryTest, FailedSaveLeavesTheOldFileAndSaysWhy)
+{
+    // A file standing where the directory should be: no user, root included, can write.
+    zapis("Data/blok", "stary");
+    QList<TMaly> t{TMaly{}};
+    EXPECT_FALSE(ulozPocitanySubor(cesta("Data/blok/a.dat"), t));
+    EXPECT_EQ(obsah("Data/blok"), QByteArray("stary"));
+    ASSERT_EQ(m_spravy.spravy.size(), 1);
+    EXPECT_TRUE(m_spravy.spravy[0].text.startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+}
