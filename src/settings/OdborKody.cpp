@@ -1,0 +1,49 @@
+#include "OdborKody.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace OdborKody {
+
+QStringList RozdelKody(const QString& text)
+{
+    QStringList kody;
+    QString kod;
+    for (const QChar c : text) {
+        if (c == u'|') {
+            kody.append(kod);
+            kod.clear();
+        } else {
+            kod.append(c);
+        }
+    }
+    return kody;
+}
+
+QString SpojKody(const QStringList& kody)
+{
+    QString text;
+    for (const auto& k : kody)
+        text += k + u'|';
+    return text;
+}
+
+bool PredKodom(const QString& kodA, int indexA, const QString& kodB, int indexB)
+{
+    const int c = QString::compare(kodA, kodB, Qt::CaseInsensitive);
+    if (c != 0)
+        return c < 0;
+    return QString::number(indexA) < QString::number(indexB);
+}
+
+bool ZachovajPoskodeny(const QString& cesta)
+{
+    if (!QFileInfo::exists(cesta))
+        return true;
+    const QString kopia = cesta + QStringLiteral(".poskodeny");
+    if (QFileInfo::exists(kopia))
+        return true;
+    return QFile::copy(cesta, kopia);
+}
+
+}  // namespace OdborKody
