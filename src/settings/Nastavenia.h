@@ -1,0 +1,60 @@
+#pragma once
+// The single instances of the settings records with their loaders and savers.
+
+#include <QList>
+#include <QString>
+
+#include "NastaveniaZaznamy.h"
+
+// One vehicle's values that the legacy travel-order texts take.
+struct VozidloStarehoCestaku {
+    QString Nazov;
+    QString Ecv;
+    double Spotreba = 0.0;     // average consumption
+    double Opotrebenie = 0.0;  // wear allowance per km
+};
+
+class Nastavenia {
+public:
+    TNastavenia Nastavenie;
+    TNastavenieTlac NastavenieTlac;
+    TNastavenieHlavicka NastavenieHlavicka;  // never loaded: starts empty at every start
+    TNastavenieManazer NastavenieManazer;
+    TNastaveniePodielOdmena PodielOdmena;
+    TDualneZobrazovanie Dualne;
+
+    static QString SuborNastavenia();
+    static QString SuborNastavenieTlac();
+    static QString SuborNastavenieHlavicka();
+    static QString SuborNastavenieManazer();
+    static QString SuborPodielOdmena();
+    static QString SuborDualneZobrazovanie();
+
+    // A missing file keeps the record's defaults silently. A file that cannot be read or is
+    // shorter than the record is reported; the bytes that were there are taken, the rest
+    // keeps the defaults. True when the file was missing or whole.
+    bool NacitajNastavenia();
+    bool NacitajNastavenieTlac();
+    bool NacitajNastavenieManazer();
+    // Also switches the money texts to show crowns, or not.
+    bool NacitajDualneZobrazovanie();
+    bool NacitajPodielOdmena();
+    // The five loaders in the start-up order; true when all of them were.
+    bool NacitajVsetko();
+
+    // Atomic saves; on failure reported and false.
+    bool UlozNastavenia() const;
+    bool UlozNastavenieTlac() const;
+    bool UlozNastavenieHlavicka() const;
+    bool UlozDualneZobrazovanie() const;
+    bool UlozNastavenieManazer() const;
+    bool UlozPodielOdmena();  // always as version 1
+
+    // Arial 11 / 10 / 12 for the fonts without a name; a title font filled so is bold.
+    void DoplnPredvoleneFonty();
+    // The legacy travel-order texts from the vehicle list (the last vehicle's values).
+    void UlozStaryCestak(const QList<VozidloStarehoCestaku>& vozidla);
+    // TitleFontStyle from the bold and italic flags.
+    void NastavStylNadpisu();
+    static quint16 KodStyluNadpisu(bool tucne, bool kurziva);
+};
