@@ -1,0 +1,55 @@
+#include "CiselnikPoloziek.h"
+
+#include "store/Cesty.h"
+#include "store/Datum.h"
+#include "store/Subory.h"
+
+QString CiselnikPoloziek::SuborPoloziek()
+{
+    return Cesty::cesta(QStringLiteral("\\Data\\ZnalKevrot_polozky.dat"));
+}
+
+bool CiselnikPoloziek::NacitajPolozky()
+{
+    return nacitajPocitanySubor(SuborPoloziek(), PolozkyCiselnika, false);
+}
+
+QList<TVydavok> CiselnikPoloziek::PredvyplnPolozky(qint32 skupina) const
+{
+    QList<TVydavok> polozky;
+    for (const auto& p : PolozkyCiselnika) {
+        if (p.Skupina != skupina || p.Druh <= DruhVydavku::TarifnaOdmena)
+            continue;
+        TVydavok v;
+        v.Nazov = p.Nazov;
+        v.Skupina = p.Skupina;
+        v.Druh = p.Druh;
+        v.MJ = p.MJ;
+        v.ZakladnaCena = p.Cena;
+        v.Cena = p.Cena;
+        v.Suma = 0;
+        TRozpisPolozky r;
+        r.Pocet = 0;
+        v.Rozpis.append(r);
+        v.PocetRozpisov = 1;
+        polozky.append(v);
+    }
+    return polozky;
+}
+
+QList<TPolozkaCiselnika> CiselnikPoloziek::PonukaPoloziek(qint32 skupina, qint32 rezim,
+                                                          double datumVykonania,
+                                                          double sadzbaDPH) const
+{
+    const bool sDPH = rezim == DruhVydavku::PausalnaOdmena && datumVykonania >= DatumPrechoduDPH();
+    QList<TPolozkaCiselnika> ponuka;
+    for (const auto& p : PolozkyCiselnika) {
+        if (p.Skupina != skupina || p.Druh != rezim)
+            continue;
+        TPolozkaCiselnika o = p;
+        if (sDPH)
+            o.Cena = p.Cena * (sadzbaDPH / 100 + 1);
+        ponuka.append(o);
+    }
+    return ponuka;
+}
