@@ -1,0 +1,413 @@
+#include "Zurnal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include "Cesty.h"
+#include "Datum.h"
+#include "Spravy.h"
+#include "Subory.h"
+
+namespace {
+
+constexpr qsizetype kOffsetVerzie = 16;
+constexpr int kDlzkaDatumovVyplatenia = 100;
+
+// Reads at most `maximum` bytes from the start of a file.
+std::optional<QByteArray> citajZaciatok(const QString& cesta, qint64 maximum)
+{
+    QFile f(cesta);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray b = f.read(maximum);
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return b;
+}
+
+void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
+
+}  // namespace
+
+const QStringList& Zurnal::DokumentyZaznamu()
+{
+    static const QStringList d = {
+        QStringLiteral("faktura.doc"),          QStringLiteral("prijmovy_doklad.doc"),
+        QStringLiteral("vyuctovanie.doc"),      QStringLiteral("text_vyuctovania.rtf"),
+        QStringLiteral("text_financna_ciastka.rtf"),
+    };
+    return d;
+}
+
+const QStringList& Zurnal::PracovneDokumenty()
+{
+    static const QStringList d = DokumentyZaznamu() + QStringList{QStringLiteral("cestovny_prikaz.doc")};
+    return d;
+}
+
+QString Zurnal::SuborZaznamu(int cislo, int rok) { return AdresarDokumentov(cislo, rok) + QStringLiteral(".kvd"); }
+
+QString Zurnal::AdresarDokumentov(int cislo, int rok)
+{
+    return Cesty::adresarRoka(rok) + QStringLiteral("/%1-%2").arg(cislo).arg(rok);
+}
+
+std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsizetype& pozicia)
+{
+    if (pozicia < 0 || data.size() - pozicia < TZnalKevrotZaznam::VELKOST_STARA)
+        return std::nullopt;
+    const qint32 verzia = Subory::int32Na(data, pozicia + kOffsetVerzie);
+    if (verzia == TZnalKevrotZaznam::VerziaAktualna) {
+        if (data.size() - pozicia < TZnalKevrotZaznam::VELKOST)
+            return std::nullopt;
+        auto z = TZnalKevrotZaznam::zObrazu(data.mid(pozicia, TZnalKevrotZaznam::VELKOST));
+        pozicia += TZnalKevrotZaznam::VELKOST;
+        return z;
+    }
+    if (verzia != 0 && verzia != 1)
+        return std::nullopt;
+    // The older record in a buffer of the current size: the bytes past it are zero.
+    auto z = TZnalKevrotZaznam::zObrazu(data.mid(pozicia, TZnalKevrotZaznam::VELKOST_STARA));
+    if (verzia == 0)
+        z.DoZoznamuVyuctovani = true;
+    z.CisloObjednavky = z.CisloStare.left(50);
+    pozicia += TZnalKevrotZaznam::VELKOST_STARA;
+    return z;
+}
+
+bool Zurnal::CitajVydavky(const QByteArray& data, qsizetype& pozicia, QList<TVydavok>& vydavky)
+{
+    vydavky.clear();
+    if (pozicia < 0 || data.size() - pozicia < 4)
+        return false;
+    const qint32 pocet = Subory::int32Na(data, pozicia);
+    pozicia += 4;
+    // Every item takes at least its head: a count the bytes cannot hold is not believed.
+    if (pocet < 0 || pocet > (data.size() - pozicia) / TVydavok::VELKOST)
+        return false;
+    vydavky.reserve(pocet);
+    for (qint32 i = 0; i < pocet; ++i) {
+        if (data.size() - pozicia < TVydavok::VELKOST)
+            return false;
+        TVydavok v = TVydavok::zObrazu(data.mid(pozicia, TVydavok::VELKOST));
+        pozicia += TVydavok::VELKOST;
+        const qint32 m = v.PocetRozpisov;
+        if (m < 0 || m > (data.size() - pozicia) / TRozpisPolozky::VELKOST)
+            return false;
+        v.Rozpis.reserve(m);
+        for (qint32 k = 0; k < m; ++k) {
+            v.Rozpis.append(TRozpisPolozky::zObrazu(data.mid(pozicia, TRozpisPolozky::VELKOST)));
+            pozicia += TRozpisPolozky::VELKOST;
+        }
+        vydavky.append(std::move(v));
+    }
+    return true;
+}
+
+bool Zurnal::CitajVyplatenia(const QByteArray& data, qsizetype& pozicia, qint32 pocet,
+                             QList<TVyplatenie>& vyplatenia)
+{
+    vyplatenia.clear();
+    if (pocet < 0 || pozicia < 0 || pozicia > data.size())
+        return false;
+    const qint64 pritomnych = (data.size() - pozicia) / TVyplatenie::VELKOST;
+    const qint64 vziat = std::min<qint64>(pocet, pritomnych);
+    vyplatenia.reserve(vziat);
+    for (qint64 i = 0; i < vziat; ++i) {
+        vyplatenia.append(TVyplatenie::zObrazu(data.mid(pozicia, TVyplatenie::VELKOST)));
+        pozicia += TVyplatenie::VELKOST;
+    }
+    return vziat == pocet;
+}
+
+bool Zurnal::RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah)
+{
+    obsah.vydavky.clear();
+    obsah.vyplatenia.clear();
+    qsizetype p = 0;
+    auto z = CitajZaznam(data, p);
+    if (!z)
+        return false;
+    obsah.zaznam = *z;
+    if (!CitajVydavky(data, p, obsah.vydavky))
+        return false;
+    return CitajVyplatenia(data, p, obsah.zaznam.PocetVyplateni, obsah.vyplatenia);
+}
+
+QByteArray Zurnal::ObsahSuboru(const TZnalKevrotZaznam& zaznam, const QList<TVydavok>& vydavky,
+                               const QList<TVyplatenie>& vyplatenia)
+{
+    TZnalKevrotZaznam z = zaznam;
+    z.PocetVyplateni = qint32(vyplatenia.size());
+    qsizetype velkost = TZnalKevrotZaznam::VELKOST + 4 + vyplatenia.size() * TVyplatenie::VELKOST;
+    for (const auto& v : vydavky)
+        velkost += TVydavok::VELKOST + v.Rozpis.size() * TRozpisPolozky::VELKOST;
+    QByteArray b;
+    b.reserve(velkost);
+    b.append(z.obrazNaZapis());
+    Subory::pridajInt32(b, qint32(vydavky.size()));
+    for (const auto& v : vydavky) {
+        if (v.PocetRozpisov == v.Rozpis.size()) {
+            b.append(v.obrazNaZapis());
+        } else {
+            TVydavok hlava = v;
+            hlava.PocetRozpisov = qint32(v.Rozpis.size());
+            b.append(hlava.obrazNaZapis());
+        }
+        for (const auto& r : v.Rozpis)
+            b.append(r.obrazNaZapis());
+    }
+    for (const auto& v : vyplatenia)
+        b.append(v.obrazNaZapis());
+    return b;
+}
+
+QString Zurnal::DatumyVyplateniaZ(const QList<TVyplatenie>& vyplatenia)
+{
+    QString t;
+    for (const auto& v : vyplatenia) {
+        t += DatumText(v.Datum);
+        t += QChar(13);
+        if (t.size() >= kDlzkaDatumovVyplatenia)
+            break;
+    }
+    return t.left(kDlzkaDatumovVyplatenia);
+}
+
+void Zurnal::NastavVyplatenia(int index)
+{
+    if (index < 0 || index >= ZaznamyKevrota.size())
+        return;
+    auto& z = ZaznamyKevrota[index];
+    z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
+    z.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
+}
+
+QStringList Zurnal::suboryRoka(int rok)
+{
+    const QDir d(Cesty::adresarRoka(rok));
+    if (!d.exists())
+        return {};
+    QStringList cesty;
+    const auto mena = d.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name);
+    cesty.reserve(mena.size());
+    for (const auto& m : mena)
+        cesty.append(d.filePath(m));
+    return cesty;
+}
+
+void Zurnal::NacitajRok(int rok)
+{
+    ZaznamyKevrota.clear();
+    const double prechod = DatumPrechoduDPH();
+    const QStringList subory = suboryRoka(rok);
+    ZaznamyKevrota.reserve(subory.size());
+    for (const auto& cesta : subory) {
+        const auto data = citajZaciatok(cesta, TZnalKevrotZaznam::VELKOST);
+        qsizetype p = 0;
+        std::optional<TZnalKevrotZaznam> z;
+        if (data)
+            z = CitajZaznam(*data, p);
+        if (!z) {
+            ohlasProblem(cesta);
+            continue;
+        }
+        if (z->SadzbaDPH == 0.0)
+            z->SadzbaDPH = z->DatumVykonania < prechod ? 19.0 : 20.0;
+        ZaznamyKevrota.append(std::move(*z));
+    }
+}
+
+bool Zurnal::NacitajZaznam(int cislo, int rok)
+{
+    const QString cesta = SuborZaznamu(cislo, rok);
+    ObsahZaznamu obsah;
+    const auto data = Subory::citaj(cesta);
+    const bool ok = data && RozoberSubor(*data, obsah);
+    VydavkyZaznamu = std::move(obsah.vydavky);
+    VyplateniaZaznamu = std::move(obsah.vyplatenia);
+    if (!ok)
+        ohlasProblem(cesta);
+    return ok;
+}
+
+bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
+{
+    if (index < 0 || index >= ZaznamyKevrota.size())
+        return false;
+    const QString adresar = Cesty::adresarRoka(rok);
+    if (!Cesty::vytvorJednuUroven(adresar)) {
+        spravy().chyba(textNepodariloVytvoritAdresar(adresar));
+        return false;
+    }
+    TZnalKevrotZaznam z = ZaznamyKevrota.at(index);
+    z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
+    z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
+    const QString cesta = SuborZaznamu(cislo, rok);
+    QString chyba;
+    if (!Subory::ulozAtomicky(cesta, ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu), &chyba)) {
+        Subory::ohlasChybuZapisu(cesta, chyba);
+        return false;
+    }
+    ZaznamyKevrota[index].Verzia = z.Verzia;
+    ZaznamyKevrota[index].PocetVyplateni = z.PocetVyplateni;
+    if (ajDokumenty) {
+        const QString dokumenty = AdresarDokumentov(cislo, rok);
+        Cesty::vytvorJednuUroven(dokumenty);
+        const QDir tmp(Cesty::tmpDoc());
+        for (const auto& d : DokumentyZaznamu())
+            if (QFileInfo::exists(tmp.filePath(d)))
+                Subory::kopirujPrepis(tmp.filePath(d), dokumenty + u'/' + d);
+    }
+    return true;
+}
+
+QByteArray Zurnal::sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteArray& data,
+                                   qsizetype koniecZaznamu)
+{
+    QByteArray b = zaznam.obrazNaZapis();
+    b.append(data.constData() + koniecZaznamu, data.size() - koniecZaznamu);
+    return b;
+}
+
+bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
+{
+    if (index < 0 || index >= ZaznamyKevrota.size())
+        return false;
+    const QString cesta = SuborZaznamu(cislo, rok);
+    const auto data = Subory::citaj(cesta);
+    qsizetype koniec = 0;
+    if (!data || !CitajZaznam(*data, koniec)) {
+        ohlasProblem(cesta);
+        return false;
+    }
+    TZnalKevrotZaznam z = ZaznamyKevrota.at(index);
+    z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
+    // The payments that follow are counted by the record: keep the count the file holds.
+    ObsahZaznamu stary;
+    if (RozoberSubor(*data, stary))
+        z.PocetVyplateni = stary.zaznam.PocetVyplateni;
+    QString chyba;
+    if (!Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec), &chyba)) {
+        Subory::ohlasChybuZapisu(cesta, chyba);
+        return false;
+    }
+    ZaznamyKevrota[index].Verzia = z.Verzia;
+    ZaznamyKevrota[index].PocetVyplateni = z.PocetVyplateni;
+    return true;
+}
+
+bool Zurnal::ZmazZaznam(int cislo, int rok)
+{
+    const QString cesta = SuborZaznamu(cislo, rok);
+    if (!QFileInfo::exists(cesta))
+        return true;
+    return QFile::remove(cesta);
+}
+
+int Zurnal::DalsieCislo() const
+{
+    qint32 najvacsie = 0;
+    for (const auto& z : ZaznamyKevrota)
+        najvacsie = std::max(najvacsie, z.PoradoveCislo);
+    return najvacsie + 1;
+}
+
+void Zurnal::ZoradPodlaCisla()
+{
+    // Keys "<number padded to 4 digits>|<position>" sorted as text.
+    struct Kluc {
+        QString text;
+        int pozicia;
+    };
+    QList<Kluc> kluce;
+    kluce.reserve(ZaznamyKevrota.size());
+    for (int i = 0; i < ZaznamyKevrota.size(); ++i) {
+        const qint32 c = ZaznamyKevrota.at(i).PoradoveCislo;
+        QString t = QString::number(std::abs(qint64(c))).rightJustified(c < 0 ? 3 : 4, u'0');
+        if (c < 0)
+            t.prepend(u'-');
+        kluce.append({t + u'|' + QString::number(i), i});
+    }
+    std::stable_sort(kluce.begin(), kluce.end(), [](const Kluc& a, const Kluc& b) { return a.text < b.text; });
+    QList<TZnalKevrotZaznam> zoradene;
+    zoradene.reserve(ZaznamyKevrota.size());
+    for (const auto& k : kluce)
+        zoradene.append(std::move(ZaznamyKevrota[k.pozicia]));
+    ZaznamyKevrota = std::move(zoradene);
+}
+
+void Zurnal::PripravPracovnyAdresar()
+{
+    const QString tmp = Cesty::tmpDoc();
+    Cesty::vytvorJednuUroven(tmp);
+    const QDir d(tmp);
+    for (const auto& s : PracovneDokumenty())
+        if (QFileInfo::exists(d.filePath(s)))
+            QFile::remove(d.filePath(s));
+}
+
+void Zurnal::NacitajDokumenty(int cislo, int rok)
+{
+    PripravPracovnyAdresar();
+    const QDir zdroj(AdresarDokumentov(cislo, rok));
+    const QDir tmp(Cesty::tmpDoc());
+    for (const auto& s : DokumentyZaznamu())
+        if (QFileInfo::exists(zdroj.filePath(s)))
+            Subory::kopirujPrepis(zdroj.filePath(s), tmp.filePath(s));
+}
+
+void Zurnal::NacitajUlozeneVyuctovania(int rok)
+{
+    UlozeneVyuctovania.clear();
+    for (const auto& cesta : suboryRoka(rok)) {
+        const auto data = Subory::citaj(cesta);
+        qsizetype p = 0;
+        std::optional<TZnalKevrotZaznam> z;
+        if (data)
+            z = CitajZaznam(*data, p);
+        if (!z) {
+            ohlasProblem(cesta);
+            continue;
+        }
+        if (!z->DoZoznamuVyuctovani)
+            continue;
+        QList<TVydavok> vydavky;
+        if (!CitajVydavky(*data, p, vydavky)) {
+            ohlasProblem(cesta);
+            continue;
+        }
+        UlozeneVyuctovania.append(TCiselnikVydavok::zoZaznamu(*z, vydavky));
+    }
+    std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
+                     [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {
+                         return a.CisloZaznamu < b.CisloZaznamu;
+                     });
+}
+
+bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo)
+{
+    const QString zdroj = SuborZaznamu(cislo, rok);
+    const auto data = Subory::citaj(zdroj);
+    qsizetype koniec = 0;
+    std::optional<TZnalKevrotZaznam> z;
+    if (data)
+        z = CitajZaznam(*data, koniec);
+    if (!z) {
+        ohlasProblem(zdroj);
+        return false;
+    }
+    z->PoradoveCislo = noveCislo;
+    // The record now takes its current size, whatever layout it was read in.
+    z->Verzia = TZnalKevrotZaznam::VerziaAktualna;
+    const QString ciel = SuborZaznamu(noveCislo, rok);
+    QString chyba;
+    if (!Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec), &chyba)) {
+        Subory::ohlasChybuZapisu(ciel, chyba);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,115 @@
+#pragma once
+// The journal of one year: its entries, the items and payments of the entry last read,
+// and the stored billings; the entry files and the working directory of their documents.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "UlozeneVyuctovanie.h"
+#include "Vydavok.h"
+#include "Vyplatenie.h"
+#include "ZnalKevrotZaznam.h"
+
+// What an entry file holds after its record.
+struct ObsahZaznamu {
+    TZnalKevrotZaznam zaznam;
+    QList<TVydavok> vydavky;
+    QList<TVyplatenie> vyplatenia;
+};
+
+class Zurnal {
+public:
+    QList<TZnalKevrotZaznam> ZaznamyKevrota;
+    QList<TVydavok> VydavkyZaznamu;
+    QList<TVyplatenie> VyplateniaZaznamu;
+    QList<TCiselnikVydavok> UlozeneVyuctovania;
+
+    // The five documents kept in an entry's document folder.
+    static const QStringList& DokumentyZaznamu();
+    // Those and the travel order: what the working directory is emptied of.
+    static const QStringList& PracovneDokumenty();
+
+    // "\ZnalKevrot<rok>\<cislo>-<rok>.kvd" and the document folder beside it.
+    static QString SuborZaznamu(int cislo, int rok);
+    static QString AdresarDokumentov(int cislo, int rok);
+
+    // Reads the record at `pozicia` in the current layout and moves `pozicia` past the
+    // stored record (3688 bytes, or 3636 for versions 0 and 1). Nothing when the bytes
+    // are too few or the version is not 0, 1 or 2; `pozicia` then stays.
+    static std::optional<TZnalKevrotZaznam> CitajZaznam(const QByteArray& data, qsizetype& pozicia);
+
+    // Reads the item block at `pozicia`. Counts are checked against the bytes present;
+    // false on a bad count or short data, with the items read before the fault in `vydavky`.
+    static bool CitajVydavky(const QByteArray& data, qsizetype& pozicia, QList<TVydavok>& vydavky);
+    // Reads `pocet` payments at `pozicia`; false when fewer are present (those are read).
+    static bool CitajVyplatenia(const QByteArray& data, qsizetype& pozicia, qint32 pocet,
+                                QList<TVyplatenie>& vyplatenia);
+    // The whole file: false on any fault, with what could be read in `obsah`.
+    static bool RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah);
+
+    // The bytes of an entry file. The record is written as it is (its `Verzia` included);
+    // each item's sub-item count is taken from its `Rozpis`, and every payment is written.
+    static QByteArray ObsahSuboru(const TZnalKevrotZaznam& zaznam, const QList<TVydavok>& vydavky,
+                                  const QList<TVyplatenie>& vyplatenia);
+
+    // The payment dates as text: each in the short form followed by a carriage return,
+    // at most the first 100 characters.
+    static QString DatumyVyplateniaZ(const QList<TVyplatenie>& vyplatenia);
+    // Sets `PocetVyplateni` and `DatumyVyplatenia` of the record at `index` from
+    // `VyplateniaZaznamu`.
+    void NastavVyplatenia(int index);
+
+    // Replaces `ZaznamyKevrota` by the year's entries, in file name order. A file that
+    // cannot be read or holds no valid record is reported and skipped. A VAT rate of 0 is
+    // set in memory to 19 before 1 January 2011 (or without a date of performance), else 20.
+    void NacitajRok(int rok);
+
+    // Reads one entry's items and payments into `VydavkyZaznamu` and `VyplateniaZaznamu`.
+    // A missing or bad file is reported; false tells the caller to abandon the command.
+    bool NacitajZaznam(int cislo, int rok);
+
+    // Writes the record at `index` with `VydavkyZaznamu` and `VyplateniaZaznamu` as the
+    // file of `cislo` and `rok` (atomically), then, when `ajDokumenty`, stores the working
+    // documents into the entry's document folder. Sets `Verzia` 2 and `PocetVyplateni` in
+    // the list. False (after reporting) when nothing was written.
+    bool UlozZaznam(int cislo, int rok, int index, bool ajDokumenty = true);
+
+    // Rewrites the record at the start of the existing file of `cislo` and `rok` with the
+    // record at `index`; the items and payments after it are kept as they are. A record of
+    // an older, shorter layout is replaced as a whole, so the file stays consistent.
+    bool UlozHlavicku(int cislo, int rok, int index);
+
+    // Deletes the entry file if it exists; the document folder stays. False only when an
+    // existing file could not be deleted.
+    bool ZmazZaznam(int cislo, int rok);
+
+    // Largest `PoradoveCislo` of the loaded entries plus 1; 1 for none.
+    int DalsieCislo() const;
+    void ZoradPodlaCisla();
+
+    // Creates the working directory when missing and deletes the working documents from it.
+    static void PripravPracovnyAdresar();
+    // Prepares the working directory, then copies the entry's stored documents into it.
+    static void NacitajDokumenty(int cislo, int rok);
+
+    // Rebuilds the stored billings from the year's entry files: the entries marked for the
+    // list, named by their own number and year, sorted by number.
+    void NacitajUlozeneVyuctovania(int rok);
+
+    // The file part of copying an entry: the file of `cislo` is written as the file of
+    // `noveCislo` in the same year with the new number; items, payments and amounts stay.
+    // A record of an older layout is written in the current one. The documents are not
+    // copied. False after reporting when the source cannot be read or the copy written.
+    static bool KopirujZaznam(int cislo, int rok, int noveCislo);
+
+private:
+    // The entry files of a year's directory, in name order.
+    static QStringList suboryRoka(int rok);
+    // The record image followed by the file's bytes after its stored record.
+    static QByteArray sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteArray& data,
+                                      qsizetype koniecZaznamu);
+};
