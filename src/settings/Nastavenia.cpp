@@ -21,11 +21,15 @@ bool nacitajNastavenie(const QString& cesta, T& zaznam)
         spravy().chyba(textProblemSoSuborom(cesta));
         return false;
     }
+    // Fields that lie whole in the bytes there are taken; a field cut off keeps its default.
+    int celych = 0;
+    for (const auto& p : T::rozlozenie())
+        if (p.offset + p.sirka <= obsah->size())
+            celych = p.offset + p.sirka;
     QByteArray obraz = zaznam.obrazNaZapis();
-    const qsizetype n = std::min<qsizetype>(obsah->size(), T::VELKOST);
-    std::memcpy(obraz.data(), obsah->constData(), size_t(n));
+    std::memcpy(obraz.data(), obsah->constData(), size_t(celych));
     zaznam = T::zObrazu(obraz);
-    if (n < T::VELKOST) {
+    if (obsah->size() < T::VELKOST) {
         spravy().chyba(textProblemSoSuborom(cesta));
         return false;
     }

@@ -31,8 +31,8 @@ public:
     static QString SuborDualneZobrazovanie();
 
     // A missing file keeps the record's defaults silently. A file that cannot be read or is
-    // shorter than the record is reported; the bytes that were there are taken, the rest
-    // keeps the defaults. True when the file was missing or whole.
+    // shorter than the record is reported; the fields that are there whole are taken, the
+    // rest keeps the defaults. True when the file was missing or whole.
     bool NacitajNastavenia();
     bool NacitajNastavenieTlac();
     bool NacitajNastavenieManazer();
