@@ -43,11 +43,11 @@ int porovnaj(const K& a, const K& b)
 }
 
 template <class K>
-void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kluce, SmerZoradenia smer)
+void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kluce, bool zostupne)
 {
     std::vector<qsizetype> poradie(size_t(zoznam.size()));
     std::iota(poradie.begin(), poradie.end(), 0);
-    if (smer == SmerZoradenia::Zostupne)
+    if (zostupne)
         std::stable_sort(poradie.begin(), poradie.end(),
                          [&](qsizetype a, qsizetype b) { return kluce[size_t(b)] < kluce[size_t(a)]; });
     else
@@ -75,7 +75,7 @@ int PorovnajKevrot(const TZnalKevrotZaznam& a, const TZnalKevrotZaznam& b, int s
     return porovnaj(ciselnyKluc(ciselnaHodnota(a, stlpec)), ciselnyKluc(ciselnaHodnota(b, stlpec)));
 }
 
-void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, SmerZoradenia smer)
+void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne)
 {
     if (!MaKlucKevrota(stlpec) || zoznam.size() < 2)
         return;
@@ -85,39 +85,25 @@ void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, SmerZoradenia sme
         kluce.reserve(n);
         for (const auto& z : zoznam)
             kluce.push_back(z.PoradoveCislo);
-        zoradPodlaKlucov(zoznam, kluce, smer);
+        zoradPodlaKlucov(zoznam, kluce, zostupne);
     } else if (textovyKluc(zoznam.first(), stlpec)) {
         std::vector<QByteArray> kluce;
         kluce.reserve(n);
         for (const auto& z : zoznam)
             kluce.push_back(Win1250::koduj(*textovyKluc(z, stlpec)));
-        zoradPodlaKlucov(zoznam, kluce, smer);
+        zoradPodlaKlucov(zoznam, kluce, zostupne);
     } else {
         std::vector<CiselnyKluc> kluce;
         kluce.reserve(n);
         for (const auto& z : zoznam)
             kluce.push_back(ciselnyKluc(ciselnaHodnota(z, stlpec)));
-        zoradPodlaKlucov(zoznam, kluce, smer);
+        zoradPodlaKlucov(zoznam, kluce, zostupne);
     }
 }
 
-void KlikNaHlavickuKevrota(QList<TZnalKevrotZaznam>& zoznam, StavZoradenia& stav, int stlpec)
+void ObnovZoradenieKevrota(QList<TZnalKevrotZaznam>& zoznam, const QList<int>& stavy)
 {
-    ZoradKevrot(zoznam, stlpec, stav.klik(stlpec));
-}
-
-void ZoradKevrotNaTlac(QList<TZnalKevrotZaznam>& zoznam, StavZoradenia& stav)
-{
-    stav.vynuluj();
-    stav.nastav(0, int(SmerZoradenia::Vzostupne));
-    ZoradKevrot(zoznam, 0, SmerZoradenia::Vzostupne);
-}
-
-void ObnovZoradenieKevrota(QList<TZnalKevrotZaznam>& zoznam, const StavZoradenia& stav)
-{
-    for (int c = 0; c < stav.pocet(); ++c) {
-        const int s = stav.stav(c);
-        if (s == int(SmerZoradenia::Zostupne) || s == int(SmerZoradenia::Vzostupne))
-            ZoradKevrot(zoznam, c, SmerZoradenia(s));
-    }
+    for (int c = 0; c < stavy.size(); ++c)
+        if (stavy[c] == 1 || stavy[c] == 2)
+            ZoradKevrot(zoznam, c, stavy[c] == 1);
 }

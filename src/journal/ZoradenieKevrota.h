@@ -5,7 +5,6 @@
 
 #include <QList>
 
-#include "StavZoradenia.h"
 
 struct TZnalKevrotZaznam;
 
@@ -19,14 +18,11 @@ bool MaKlucKevrota(int stlpec);
 // Orders two entries by the key of a column: negative, 0 or positive (0 without a key).
 int PorovnajKevrot(const TZnalKevrotZaznam& a, const TZnalKevrotZaznam& b, int stlpec);
 
-// Reorders the list itself by the key of a column; a column without a key leaves it.
-void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, SmerZoradenia smer);
+// Reorders the list itself by the key of a column, descending or ascending; a column
+// without a key leaves it. A header click takes its direction from the column's sort
+// state (StavZoradenia::klik: descending unless the column is sorted descending).
+void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne);
 
-// A header click: the column's state cycles (StavZoradenia::klik) and the list is sorted.
-void KlikNaHlavickuKevrota(QList<TZnalKevrotZaznam>& zoznam, StavZoradenia& stav, int stlpec);
-
-// Before printing or exporting: ascending by number, that column's state 2, others 0.
-void ZoradKevrotNaTlac(QList<TZnalKevrotZaznam>& zoznam, StavZoradenia& stav);
-
-// A restored layout: sorts by every column whose state is 1 or 2, in column order.
-void ObnovZoradenieKevrota(QList<TZnalKevrotZaznam>& zoznam, const StavZoradenia& stav);
+// A restored layout: sorts by every column whose state (one per column) is 1, descending,
+// or 2, ascending, in column order.
+void ObnovZoradenieKevrota(QList<TZnalKevrotZaznam>& zoznam, const QList<int>& stavy);
