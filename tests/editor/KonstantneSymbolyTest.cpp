@@ -39,9 +39,11 @@ TEST(KonstantneSymboly, TypedTextSelectsFirstItemContainingIt)
     const int i0308 = KonstantneSymboly::IndexPodlaTextu(QStringLiteral("0308"));
     ASSERT_GE(i0308, 0);
     EXPECT_EQ(KonstantneSymboly::Zoznam()[i0308], QStringLiteral("0308 - Platby za služby"));
-    // "03" is first found in 0938, earlier in the list than 0308.
-    EXPECT_EQ(KonstantneSymboly::KodPolozky(KonstantneSymboly::IndexPodlaTextu(QStringLiteral("03"))),
-              QStringLiteral("0938"));
+    // The first match in list order, also inside a description.
+    EXPECT_EQ(KonstantneSymboly::KodPolozky(KonstantneSymboly::IndexPodlaTextu(QStringLiteral("48"))),
+              QStringLiteral("1148"));
+    EXPECT_EQ(KonstantneSymboly::KodPolozky(KonstantneSymboly::IndexPodlaTextu(QStringLiteral("366/1999"))),
+              QStringLiteral("2948"));
     EXPECT_EQ(KonstantneSymboly::IndexPodlaTextu(QString()), -1);
     EXPECT_EQ(KonstantneSymboly::IndexPodlaTextu(QStringLiteral("9999")), -1);
 }

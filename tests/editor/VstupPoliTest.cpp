@@ -1,4 +1,4 @@
-#include "TestAppDir.h"
+#include "common/TestAppDir.h"
 
 #include "editor/KalendarVolba.h"
 #include "editor/Splatnost.h"

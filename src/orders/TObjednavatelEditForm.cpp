@@ -1,0 +1,63 @@
+#include "TObjednavatelEditForm.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TObjednavatelEditForm::TObjednavatelEditForm(QWidget* rodic) : QDialog(rodic)
+{
+    setWindowTitle(QStringLiteral("Editovanie objednávateľa"));
+    MenoEdit = new QLineEdit(this);
+    MenoEdit->setMaxLength(100);
+    AdresaEdit = new QLineEdit(this);
+    AdresaEdit->setMaxLength(150);
+    ICOEdit = new QLineEdit(this);
+    DICEdit = new QLineEdit(this);
+    ICDPHEdit = new QLineEdit(this);
+    for (auto* e : {ICOEdit, DICEdit, ICDPHEdit})
+        e->setMaxLength(20);
+    MenoEdit->setMinimumWidth(380);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Meno:"), MenoEdit);
+    form->addRow(QStringLiteral("Adresa:"), AdresaEdit);
+    form->addRow(QStringLiteral("IČO:"), ICOEdit);
+    form->addRow(QStringLiteral("DIČ:"), DICEdit);
+    form->addRow(QStringLiteral("IČ DPH:"), ICDPHEdit);
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    btnOK->setDefault(true);
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->addStretch();
+    tlacidla->addWidget(btnOK);
+    tlacidla->addWidget(btnStorno);
+    auto* hlavny = new QVBoxLayout(this);
+    hlavny->addLayout(form);
+    hlavny->addLayout(tlacidla);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TObjednavatelEditForm::nastavUdaje(const TObjednavatel& o)
+{
+    MenoEdit->setText(o.Meno);
+    AdresaEdit->setText(o.Adresa);
+    ICOEdit->setText(o.ICO);
+    DICEdit->setText(o.DIC);
+    ICDPHEdit->setText(o.ICDPH);
+}
+
+TObjednavatel TObjednavatelEditForm::udaje() const
+{
+    TObjednavatel o;
+    o.Meno = MenoEdit->text().left(100);
+    o.Adresa = AdresaEdit->text().left(150);
+    o.ICO = ICOEdit->text().left(20);
+    o.DIC = DICEdit->text().left(20);
+    o.ICDPH = ICDPHEdit->text().left(20);
+    return o;
+}
