@@ -1,0 +1,81 @@
+#include "common/TestAppDir.h"
+
+#include "settings/Banky.h"
+
+#include <QDir>
+
+TEST(BankyTest, BuiltInList)
+{
+    const QStringList& b = VstavaneBanky();
+    ASSERT_EQ(b.size(), 32);
+    EXPECT_EQ(b.first(), QStringLiteral("0200 Všeobecná úverová banka, a.s."));
+    EXPECT_EQ(b.last(), QStringLiteral("9951 Burza cenných papierov"));
+    EXPECT_EQ(b.at(4), QStringLiteral("1200 UniBanka, a.s. "));  // the trailing space stays
+    for (const auto& polozka : b) {
+        EXPECT_EQ(polozka.at(4), u' ') << polozka.toStdString();
+        EXPECT_EQ(OverBanku(KodPolozkyBanky(polozka), NazovPolozkyBanky(polozka)), QString());
+    }
+}
+
+TEST(BankyTest, EditorChecks)
+{
+    EXPECT_EQ(OverBanku(QStringLiteral("020"), QStringLiteral("Banka")),
+              QStringLiteral("Nesprávne vyplnený kód banky."));
+    EXPECT_EQ(OverBanku(QStringLiteral("02000"), QStringLiteral("Banka")),
+              QStringLiteral("Nesprávne vyplnený kód banky."));
+    EXPECT_EQ(OverBanku(QStringLiteral("AB-Z"), QString()), QStringLiteral("Nesprávne vyplnený názov banky."));
+    EXPECT_EQ(OverBanku(QStringLiteral("AB-Z"), QStringLiteral("Moja")), QString());
+    EXPECT_EQ(PolozkaBanky(QStringLiteral("1234"), QStringLiteral("Moja banka")), QStringLiteral("1234 Moja banka"));
+    EXPECT_EQ(NazovPolozkyBanky(QStringLiteral("1234")), QString());
+
+    const QStringList zoznam = {QStringLiteral("0200 A"), QStringLiteral("1100 B 0900"), QStringLiteral("0900 C")};
+    EXPECT_EQ(PolozkaSKodom(zoznam, QStringLiteral("0900")), 1);  // anywhere in the text
+    EXPECT_EQ(PolozkaSKodom(zoznam, QStringLiteral("7777")), -1);
+    EXPECT_EQ(PolozkaSKodom(zoznam, QString()), -1);
+}
+
+TEST(BankyTest, LinesOfATextFile)
+{
+    EXPECT_EQ(RiadkyTextu(QByteArray("a\r\nb\nc\rd")), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(RiadkyTextu(QByteArray("a\r\n\r\n")), QStringList({"a", ""}));
+    EXPECT_TRUE(RiadkyTextu(QByteArray()).isEmpty());
+    EXPECT_EQ(RiadkyTextu(QByteArray("\x8a\x74\xe1tna")), QStringList({QStringLiteral("Štátna")}));
+    EXPECT_EQ(TextZRiadkov({QStringLiteral("Štátna"), QString()}), QByteArray("\x8a\x74\xe1tna\r\n\r\n"));
+    // A line break inside an item cannot split it into two lines of the file.
+    EXPECT_EQ(TextZRiadkov({QStringLiteral("a\r\nb")}), QByteArray("a  b\r\n"));
+}
+
+class BankySuborTest : public TestAppDir {};
+
+TEST_F(BankySuborTest, WithoutTheFileTheBuiltInListIsOfferedButNoNameIsFound)
+{
+    EXPECT_EQ(NacitajBanky(), VstavaneBanky());
+    EXPECT_EQ(NazovBanky(QStringLiteral("0200")), QString());
+    EXPECT_TRUE(m_spravy.spravy.isEmpty());
+}
+
+TEST_F(BankySuborTest, SavedListIsReadBackAndTheLastMatchingLineNamesTheBank)
+{
+    QStringList banky = VstavaneBanky();
+    banky.append(QStringLiteral("0200 Iná banka"));
+    banky.append(QStringLiteral("02001Zlepené"));
+    ASSERT_TRUE(UlozBanky(banky));
+    const QByteArray b = obsah(QStringLiteral("Data/banky.kvz"));
+    EXPECT_TRUE(b.startsWith("0200 V\x9a" "eobecn\xe1 \xfaverov\xe1 banka, a.s.\r\n"));
+    EXPECT_TRUE(b.endsWith("\r\n"));
+    EXPECT_EQ(b.count("\r\n"), 34);
+
+    EXPECT_EQ(NacitajBanky(), banky);
+    EXPECT_EQ(NazovBanky(QStringLiteral("0200")), QStringLiteral("Zlepené"));
+    EXPECT_EQ(NazovBanky(QStringLiteral("1200")), QStringLiteral("UniBanka, a.s. "));
+    EXPECT_EQ(NazovBanky(QStringLiteral("7930")), QStringLiteral("Wüstenrot stavebná sporitelna, a.s."));
+    EXPECT_EQ(NazovBanky(QStringLiteral("0000")), QString());
+}
+
+TEST_F(BankySuborTest, AnUnreadableFileGivesNoList)
+{
+    ASSERT_TRUE(QDir(cesta(QStringLiteral("Data"))).mkdir(QStringLiteral("banky.kvz")));  // a directory
+    EXPECT_FALSE(NacitajBanky().has_value());
+    EXPECT_EQ(m_spravy.texty(), QStringList({textProblemSoSuborom(SuborBank())}));
+    EXPECT_EQ(NazovBanky(QStringLiteral("0200")), QString());
+}
