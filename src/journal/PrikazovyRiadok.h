@@ -1,0 +1,6 @@
+#pragma once
+#include <QStringList>
+
+// The program's arguments (without the program name) ask to open on the orders register:
+// exactly one argument, exactly "-obj".
+bool OtvoritNaObjednavkach(const QStringList& argumenty);

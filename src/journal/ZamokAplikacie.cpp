@@ -1,0 +1,35 @@
+#include "ZamokAplikacie.h"
+
+#include <QDir>
+
+ZamokAplikacie::ZamokAplikacie(const QString& appDir)
+    : m_subor(QDir(appDir).filePath(QString::fromLatin1(NazovSuboru))),
+      m_zamok(std::make_unique<QLockFile>(m_subor))
+{
+    // The program runs for hours: a lock is stale only when its process is gone, never
+    // because of its age.
+    m_zamok->setStaleLockTime(0);
+}
+
+bool ZamokAplikacie::ziskaj()
+{
+    if (m_zamok->isLocked())
+        return true;
+    if (m_zamok->tryLock(0))
+        return true;
+    // tryLock removes a stale lock itself; one more attempt covers a lock whose owner
+    // ended between the check and the removal.
+    if (m_zamok->error() == QLockFile::LockFailedError && m_zamok->removeStaleLockFile())
+        return m_zamok->tryLock(0);
+    return false;
+}
+
+bool ZamokAplikacie::jeZiskany() const { return m_zamok->isLocked(); }
+
+QString ZamokAplikacie::textInaKopiaBezi(const QString& appDir)
+{
+    return QStringLiteral("Program Znalecký kevrot je už spustený z adresára %1.\n"
+                          "Dve spustené kópie by si navzájom prepisovali uložené údaje, "
+                          "preto sa táto kópia ukončí.")
+        .arg(QDir::toNativeSeparators(appDir));
+}
