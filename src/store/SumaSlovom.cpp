@@ -1,0 +1,103 @@
+#include "SumaSlovom.h"
+
+#include "Cisla.h"
+
+#include <cmath>
+
+namespace {
+
+const char16_t* const Cislovky[10] = {u"",     u"jeden", u"dva",   u"tri",  u"štyri",
+                                      u"päť",  u"šesť",  u"sedem", u"osem", u"deväť"};
+
+const char16_t* const Nasty[10] = {u"desať",    u"jedenásť",  u"dvanásť",   u"trinásť",
+                                   u"štrnásť",  u"pätnásť",   u"šestnásť",  u"sedemnásť",
+                                   u"osemnásť", u"devätnásť"};
+
+QString slovo(int cislica) { return QString::fromUtf16(Cislovky[cislica]); }
+
+// Up to three digits, the units last; a missing digit is -1.
+QString skupina(int stovky, int desiatky, int jednotky)
+{
+    QString t;
+    if (stovky == 1)
+        t += QStringLiteral("sto");
+    else if (stovky == 2)
+        t += QStringLiteral("dvesto");
+    else if (stovky >= 3)
+        t += slovo(stovky) + QStringLiteral("sto");
+
+    if (desiatky == 1)
+        return t + QString::fromUtf16(Nasty[jednotky < 0 ? 0 : jednotky]);
+    if (desiatky >= 2 && desiatky <= 4)
+        t += slovo(desiatky) + QStringLiteral("dsať");
+    else if (desiatky >= 5)
+        t += slovo(desiatky) + QStringLiteral("desiat");
+
+    if (jednotky > 0)
+        t += slovo(jednotky);
+    return t;
+}
+
+}  // namespace
+
+QString SumaSlovom(const QString& cislice)
+{
+    if (cislice.isEmpty())
+        return {};
+    for (QChar c : cislice)
+        if (c < u'0' || c > u'9')
+            return {};
+    QString t = cislice;
+    while (t.size() > 1 && t.at(0) == u'0')
+        t.remove(0, 1);
+    if (t == QStringLiteral("0"))
+        return t;
+    if (t.size() > 9)
+        return t + QStringLiteral(" eur");
+
+    const qsizetype n = t.size();
+    // d(1) is the units digit, d(9) the hundreds of millions; -1 where the number has none.
+    const auto d = [&](int i) { return i <= n ? t.at(n - i).digitValue() : -1; };
+
+    QString slova;
+    if (n > 6) {
+        const QString w = skupina(d(9), d(8), d(7));
+        if (n == 7 && d(7) >= 2 && d(7) <= 4)
+            slova += w + QStringLiteral("milióny");
+        else if (n == 7 && d(7) == 1)
+            slova += w + QStringLiteral("milión");
+        else
+            slova += w + QStringLiteral("miliónov");
+    }
+    if (n > 3) {
+        QString w = skupina(d(6), d(5), d(4));
+        if (w == QStringLiteral("dva"))
+            w = QStringLiteral("dve");
+        const bool nuly = d(4) <= 0 && d(5) <= 0 && d(6) <= 0;
+        slova += nuly ? w : w + QStringLiteral("tisíc");
+    }
+    slova += skupina(d(3), d(2), d(1));
+    return slova + QStringLiteral(" eur");
+}
+
+double ZaokruhliNaCeleEura(double spolu)
+{
+    const double v = DesatinnaHodnota(spolu);
+    if (!std::isfinite(v))
+        return 0;
+    const double dole = std::floor(v);
+    const double zvysok = v - dole;
+    if (zvysok > 0.5)
+        return dole + 1;
+    if (zvysok < 0.5)
+        return dole;
+    return std::fmod(dole, 2.0) == 0 ? dole : dole + 1;
+}
+
+QString SumaSlovomZCelkovej(double spolu)
+{
+    const double cele = ZaokruhliNaCeleEura(spolu);
+    const QString cislice = ZaokruhliDesatinne(std::fabs(cele), 0).cele;
+    const QString slova = SumaSlovom(cislice);
+    return cele < 0 ? QStringLiteral("mínus ") + slova : slova;
+}

@@ -1,0 +1,80 @@
+// The amount in Slovak words.
+
+#include "store/SumaSlovom.h"
+
+#include "PenazneTexty.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(SumaSlovom, SmallNumbersAndTeens)
+{
+    EXPECT_EQ(SumaSlovom("0"), "0");
+    EXPECT_EQ(SumaSlovom("1"), "jeden eur");
+    EXPECT_EQ(SumaSlovom("2"), "dva eur");
+    EXPECT_EQ(SumaSlovom("10"), "desať eur");
+    EXPECT_EQ(SumaSlovom("12"), "dvanásť eur");
+    EXPECT_EQ(SumaSlovom("14"), "štrnásť eur");
+    EXPECT_EQ(SumaSlovom("19"), "devätnásť eur");
+    EXPECT_EQ(SumaSlovom("21"), "dvadsaťjeden eur");
+    EXPECT_EQ(SumaSlovom("40"), "štyridsať eur");
+    EXPECT_EQ(SumaSlovom("58"), "päťdesiatosem eur");
+    EXPECT_EQ(SumaSlovom("99"), "deväťdesiatdeväť eur");
+}
+
+TEST(SumaSlovom, HundredsAndThousands)
+{
+    EXPECT_EQ(SumaSlovom("100"), "sto eur");
+    EXPECT_EQ(SumaSlovom("200"), "dvesto eur");
+    EXPECT_EQ(SumaSlovom("315"), "tristopätnásť eur");
+    EXPECT_EQ(SumaSlovom("1001"), "jedentisícjeden eur");
+    EXPECT_EQ(SumaSlovom("2000"), "dvetisíc eur");
+    EXPECT_EQ(SumaSlovom("22000"), "dvadsaťdvatisíc eur");
+    EXPECT_EQ(SumaSlovom("1234"), "jedentisícdvestotridsaťštyri eur");
+    EXPECT_EQ(SumaSlovom("999999"), "deväťstodeväťdesiatdeväťtisícdeväťstodeväťdesiatdeväť eur");
+    EXPECT_EQ(SumaSlovom("110000"), "stodesaťtisíc eur");
+}
+
+TEST(SumaSlovom, MillionsTakeTheirFormOnlyForOneToFour)
+{
+    EXPECT_EQ(SumaSlovom("1000000"), "jedenmilión eur");
+    EXPECT_EQ(SumaSlovom("2000000"), "dvamilióny eur");
+    EXPECT_EQ(SumaSlovom("3000000"), "trimilióny eur");
+    EXPECT_EQ(SumaSlovom("5000000"), "päťmiliónov eur");
+    EXPECT_EQ(SumaSlovom("12000000"), "dvanásťmiliónov eur");
+    EXPECT_EQ(SumaSlovom("21000000"), "dvadsaťjedenmiliónov eur");
+    EXPECT_EQ(SumaSlovom("1500000"), "jedenmiliónpäťstotisíc eur");
+    EXPECT_EQ(SumaSlovom("2002002"), "dvamiliónydvetisícdva eur");
+    EXPECT_EQ(SumaSlovom("100000001"), "stomiliónovjeden eur");
+    EXPECT_EQ(SumaSlovom("999999999").left(30), "deväťstodeväťdesiatdeväťmilión");
+}
+
+TEST(SumaSlovom, BadInputIsNotSpelled)
+{
+    EXPECT_EQ(SumaSlovom(""), "");
+    EXPECT_EQ(SumaSlovom("-5"), "");
+    EXPECT_EQ(SumaSlovom("12a"), "");
+    EXPECT_EQ(SumaSlovom("1 000"), "");
+    EXPECT_EQ(SumaSlovom("١٢"), "");  // digits of another script
+    EXPECT_EQ(SumaSlovom("007"), "sedem eur");
+    EXPECT_EQ(SumaSlovom("000"), "0");
+    EXPECT_EQ(SumaSlovom("1234567890"), "1234567890 eur");
+}
+
+TEST(SumaSlovom, TotalsRoundToWholeEuroHalvesToEven)
+{
+    EXPECT_EQ(ZaokruhliNaCeleEura(1234.5), 1234);
+    EXPECT_EQ(ZaokruhliNaCeleEura(1235.5), 1236);
+    EXPECT_EQ(ZaokruhliNaCeleEura(1234.51), 1235);
+    EXPECT_EQ(ZaokruhliNaCeleEura(1234.49), 1234);
+    EXPECT_EQ(ZaokruhliNaCeleEura(-2.5), -2);
+    EXPECT_EQ(ZaokruhliNaCeleEura(0.5), 0);
+    // A computed half a hair off in binary is still a half.
+    EXPECT_EQ(ZaokruhliNaCeleEura(std::nextafter(2.5, 3.0)), 2);
+    EXPECT_EQ(ZaokruhliNaCeleEura(std::nextafter(3.5, 3.0)), 4);
+    EXPECT_EQ(SumaSlovomZCelkovej(1234.50), "jedentisícdvestotridsaťštyri eur");
+    EXPECT_EQ(SumaSlovomZCelkovej(1235.50), "jedentisícdvestotridsaťšesť eur");
+    EXPECT_EQ(SumaSlovomZCelkovej(0.4), "0");
+    EXPECT_EQ(SumaSlovomZCelkovej(-120), "mínus stodvadsať eur");
+}
