@@ -122,3 +122,15 @@ void ObjednavkyTabulka::Zorad(int stlpec, SmerZoradenia smer)
     ZoradObjednavky(m_zoznam, stlpec, smer);
     Obnov();
 }
+
+void ObjednavkyTabulka::ObnovZoradenie(const QList<int>& stavy)
+{
+    m_zoradenie.vynuluj();
+    for (int i = 0; i < stavy.size(); ++i) {
+        m_zoradenie.nastav(i, stavy[i]);
+        if (stavy[i] == 1 || stavy[i] == 2)
+            ZoradObjednavky(m_zoznam, i, SmerZoradenia(stavy[i]));
+    }
+    Obnov();
+    emit headerDataChanged(Qt::Horizontal, 0, PocetStlpcov - 1);
+}

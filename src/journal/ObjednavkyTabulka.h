@@ -49,6 +49,8 @@ public:
     void KlikNaHlavicku(int stlpec);
     // Sorts by a column in a direction without touching the states (restoring a layout).
     void Zorad(int stlpec, SmerZoradenia smer);
+    // A restored layout: the saved states, then a sort by each sorted column in order.
+    void ObnovZoradenie(const QList<int>& stavy);
 
 private:
     QList<TObjednavka>& m_zoznam;

@@ -4,6 +4,8 @@
 #include "store/Win1250.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <numeric>
 #include <vector>
 
@@ -47,10 +49,13 @@ void ZoradObjednavky(QList<TObjednavka>& zoznam, int stlpec, SmerZoradenia smer)
     if (stlpec < 0 || stlpec > 6 || zoznam.size() < 2)
         return;
     if (stlpec == 0) {
-        std::vector<double> kluce;
+        // A date that is not a number (a damaged file) sorts below every date.
+        std::vector<std::pair<int, double>> kluce;
         kluce.reserve(size_t(zoznam.size()));
-        for (const auto& o : zoznam)
-            kluce.push_back(o.DatumVyziadania);
+        for (const auto& o : zoznam) {
+            const double d = o.DatumVyziadania;
+            kluce.emplace_back(std::isnan(d) ? 0 : 1, std::isnan(d) ? 0.0 : d);
+        }
         zoradPodlaKlucov(zoznam, kluce, smer);
         return;
     }

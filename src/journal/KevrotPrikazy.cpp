@@ -1,0 +1,106 @@
+#include "KevrotPrikazy.h"
+
+#include "RezimKopirovania.h"
+#include "store/Spravy.h"
+#include "store/Zurnal.h"
+
+namespace KevrotPrikazy {
+
+namespace {
+bool platnaPozicia(const Zurnal& zurnal, int pozicia) { return pozicia >= 0 && pozicia < zurnal.ZaznamyKevrota.size(); }
+}  // namespace
+
+UpravaZaznamu NovyZaznam(const Zurnal& zurnal, int rok, int splatnost)
+{
+    UpravaZaznamu u;
+    u.novy = true;
+    u.zaznam = TZnalKevrotZaznam::zObrazu(QByteArray(TZnalKevrotZaznam::VELKOST, '\0'));
+    u.zaznam.TextyVytvorene = 1;
+    u.zaznam.PoradoveCislo = zurnal.DalsieCislo();
+    u.zaznam.Rok = rok;
+    u.zaznam.DodaciePodmienky = QStringLiteral("neurčené");
+    u.zaznam.SposobPlatby = QStringLiteral("neurčené");
+    u.zaznam.Splatnost = splatnost;
+    return u;
+}
+
+bool CisloObsadene(const QList<TZnalKevrotZaznam>& zaznamy, int cislo, int rok, int vlastnaPozicia)
+{
+    for (int i = 0; i < zaznamy.size(); ++i)
+        if (i != vlastnaPozicia && zaznamy[i].PoradoveCislo == cislo && zaznamy[i].Rok == rok)
+            return true;
+    return false;
+}
+
+int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava, int rokRegistra)
+{
+    TZnalKevrotZaznam z = uprava.zaznam;
+    z.TextyVytvorene = 1;
+    zurnal.ZaznamyKevrota.append(z);
+    const int index = int(zurnal.ZaznamyKevrota.size()) - 1;
+    zurnal.VydavkyZaznamu = uprava.vydavky;
+    zurnal.VyplateniaZaznamu = uprava.vyplatenia;
+    zurnal.NastavVyplatenia(index);
+    const bool ulozene = zurnal.UlozZaznam(z.PoradoveCislo, z.Rok, index);
+    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    zurnal.ZoradPodlaCisla();
+    if (!ulozene)
+        return -1;
+    for (int i = 0; i < zurnal.ZaznamyKevrota.size(); ++i)
+        if (zurnal.ZaznamyKevrota[i].PoradoveCislo == z.PoradoveCislo && zurnal.ZaznamyKevrota[i].Rok == z.Rok)
+            return i;
+    return -1;
+}
+
+bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava, int rokRegistra)
+{
+    if (!platnaPozicia(zurnal, pozicia))
+        return false;
+    TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
+    z = uprava.zaznam;
+    z.TextyVytvorene = 1;
+    zurnal.VydavkyZaznamu = uprava.vydavky;
+    zurnal.VyplateniaZaznamu = uprava.vyplatenia;
+    zurnal.NastavVyplatenia(pozicia);
+    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    const TZnalKevrotZaznam& ulozit = zurnal.ZaznamyKevrota[pozicia];
+    return zurnal.UlozZaznam(ulozit.PoradoveCislo, ulozit.Rok, pozicia);
+}
+
+bool VytvorKopiu(Zurnal& zurnal, int pozicia)
+{
+    if (!platnaPozicia(zurnal, pozicia))
+        return false;
+    const int cislo = zurnal.ZaznamyKevrota[pozicia].PoradoveCislo;
+    const int rok = zurnal.ZaznamyKevrota[pozicia].Rok;
+    if (!Zurnal::KopirujZaznam(cislo, rok, zurnal.DalsieCislo()))
+        return false;
+    zurnal.NacitajRok(rok);
+    zurnal.NacitajUlozeneVyuctovania(rok);
+    return true;
+}
+
+bool Zmaz(Zurnal& zurnal, int pozicia, int rokRegistra)
+{
+    if (!platnaPozicia(zurnal, pozicia))
+        return false;
+    if (!spravy().otazka(QString::fromUtf8(OtazkaZmazat)))
+        return false;
+    const TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
+    const bool zmazane = zurnal.ZmazZaznam(z.PoradoveCislo, z.Rok);
+    zurnal.NacitajRok(rokRegistra);
+    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    return zmazane;
+}
+
+bool VlozHodnotu(Zurnal& zurnal, const RezimKopirovania& kopirovanie, int pozicia, int stlpec)
+{
+    if (!platnaPozicia(zurnal, pozicia))
+        return false;
+    TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
+    if (!kopirovanie.Vloz(z, stlpec))
+        return false;
+    return zurnal.UlozHlavicku(z.PoradoveCislo, z.Rok, pozicia);
+}
+
+}  // namespace KevrotPrikazy
