@@ -20,18 +20,18 @@ bool overText(const QString& text, int kapacita, const QString& kde, const char*
 {
     if (text.size() > kapacita) {
         chyby.append(QStringLiteral("%1: %2 má %3 znakov, najviac %4")
-                         .arg(kde, QString::fromLatin1(pole))
+                         .arg(kde, QString::fromUtf8(pole))
                          .arg(text.size())
                          .arg(kapacita));
         return false;
     }
     if (!Win1250::daSaZakodovat(text)) {
-        chyby.append(QStringLiteral("%1: %2 má znak mimo Windows-1250").arg(kde, QString::fromLatin1(pole)));
+        chyby.append(QStringLiteral("%1: %2 má znak mimo Windows-1250").arg(kde, QString::fromUtf8(pole)));
         return false;
     }
     for (const QChar c : text) {
         if (c.unicode() < 0x20) {
-            chyby.append(QStringLiteral("%1: %2 má riadiaci znak").arg(kde, QString::fromLatin1(pole)));
+            chyby.append(QStringLiteral("%1: %2 má riadiaci znak").arg(kde, QString::fromUtf8(pole)));
             return false;
         }
     }
@@ -62,7 +62,7 @@ bool cislo(const QString& text, double min, double max, const QString& kde, cons
     hodnota = text.toDouble(&ok);
     if (!ok || !(hodnota >= min && hodnota <= max)) {
         chyby.append(QStringLiteral("%1: %2 \"%3\" nie je číslo od %4 do %5")
-                         .arg(kde, QString::fromLatin1(pole), text)
+                         .arg(kde, QString::fromUtf8(pole), text)
                          .arg(min)
                          .arg(max));
         return false;
@@ -77,7 +77,7 @@ bool cele(const QString& text, int min, int max, const QString& kde, const char*
     hodnota = text.toInt(&ok);
     if (!ok || hodnota < min || hodnota > max) {
         chyby.append(QStringLiteral("%1: %2 \"%3\" nie je celé číslo od %4 do %5")
-                         .arg(kde, QString::fromLatin1(pole), text)
+                         .arg(kde, QString::fromUtf8(pole), text)
                          .arg(min)
                          .arg(max));
         return false;
@@ -91,9 +91,7 @@ QList<T> kodyANazvy(const QByteArray& csv, const QString& nazov, int dlzkaNazvu,
 {
     QList<T> zoznam;
     QSet<QString> kody;
-    int riadok = 1;
-    for (const auto& r : CitajCsv(csv, 2, nazov, chyby)) {
-        ++riadok;
+    for (const auto& [riadok, r] : CitajCsv(csv, 2, nazov, chyby)) {
         const QString kde = miesto(nazov, riadok);
         T z;
         z.Kod = r.at(0);
@@ -118,7 +116,7 @@ std::optional<QByteArray> citajZdroj(const QString& adresar, const QString& nazo
 
 }  // namespace
 
-QList<QStringList> CitajCsv(const QByteArray& utf8, int stlpcov, const QString& nazov,
+QList<RiadokCsv> CitajCsv(const QByteArray& utf8, int stlpcov, const QString& nazov,
                             QStringList& chyby)
 {
     QString text = QString::fromUtf8(utf8);
@@ -130,7 +128,7 @@ QList<QStringList> CitajCsv(const QByteArray& utf8, int stlpcov, const QString& 
     }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QStringList riadky = text.split(u'\n');
-    QList<QStringList> vysledok;
+    QList<RiadokCsv> vysledok;
     for (int i = 1; i < riadky.size(); ++i) {
         const QString& riadok = riadky.at(i);
         if (riadok.trimmed().isEmpty())
@@ -143,7 +141,7 @@ QList<QStringList> CitajCsv(const QByteArray& utf8, int stlpcov, const QString& 
                              .arg(stlpcov));
             continue;
         }
-        vysledok.append(stlpce);
+        vysledok.append({int(i) + 1, stlpce});
     }
     if (riadky.isEmpty() || riadky.first().trimmed().isEmpty())
         chyby.append(nazov + QStringLiteral(": chýba riadok s názvami stĺpcov"));
@@ -170,9 +168,7 @@ QList<TPolozkaCiselnika> Polozky(const QByteArray& csv, QStringList& chyby)
     using T = TPolozkaCiselnika;
     const QString nazov = QStringLiteral("polozky.csv");
     QList<T> zoznam;
-    int riadok = 1;
-    for (const auto& r : CitajCsv(csv, 9, nazov, chyby)) {
-        ++riadok;
+    for (const auto& [riadok, r] : CitajCsv(csv, 9, nazov, chyby)) {
         const QString kde = miesto(nazov, riadok);
         T p;
         bool ok = cele(r.at(0), 1, 7, kde, "skupina", p.Skupina, chyby);

@@ -15,9 +15,15 @@
 
 namespace GeneratorDat {
 
+// One row of a CSV text and the number of its line (the header is line 1).
+struct RiadokCsv {
+    int cislo = 0;
+    QStringList stlpce;
+};
+
 // Rows of a CSV text without its header line; empty lines are skipped. A row with another
 // number of columns is an error "<name>:<line>: ...".
-QList<QStringList> CitajCsv(const QByteArray& utf8, int stlpcov, const QString& nazov,
+QList<RiadokCsv> CitajCsv(const QByteArray& utf8, int stlpcov, const QString& nazov,
                             QStringList& chyby);
 
 QList<TOdbor> Odbory(const QByteArray& csv, QStringList& chyby);
