@@ -68,6 +68,8 @@ TZapisaneJazykyText Jazyky::ZapisaneJazykyText(const QList<TZapisanyJazyk>& zozn
 
 QString Jazyky::PridajJazyk(const QString& kod, const QString& nazov)
 {
+    if (const QString chyba = OdborKody::OverZnakyKodu(kod); !chyba.isEmpty())
+        return chyba;
     TJazyk j;
     j.Kod = kod.left(TJazyk::KapacitaKodu);
     // The stored, cut code decides: a longer typed code must not make a second record.

@@ -20,6 +20,13 @@ QStringList RozdelKody(const QString& text)
     return kody;
 }
 
+QString OverZnakyKodu(const QString& kod)
+{
+    if (kod.contains(u'|'))
+        return QStringLiteral("Kód nesmie obsahovať znak \"|\".");
+    return {};
+}
+
 QString SpojKody(const QStringList& kody)
 {
     QString text;

@@ -17,6 +17,10 @@ namespace OdborKody {
 // code); characters after the last "|" are ignored.
 QStringList RozdelKody(const QString& text);
 
+// A code with "|" would fall apart in the registered-code texts: the error text for it,
+// else empty.
+QString OverZnakyKodu(const QString& kod);
+
 // Every code followed by "|".
 QString SpojKody(const QStringList& kody);
 

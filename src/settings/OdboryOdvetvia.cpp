@@ -111,6 +111,8 @@ QString OdboryOdvetvia::OverCisloOdvetvia(const QString& kodOdboru, const QStrin
 
 QString OdboryOdvetvia::PridajOdbor(const QString& kod, const QString& nazov)
 {
+    if (const QString chyba = OdborKody::OverZnakyKodu(kod); !chyba.isEmpty())
+        return chyba;
     TOdbor o;
     o.Kod = kod.left(TOdbor::KapacitaKodu);
     // The stored, cut code decides: a longer typed code must not make a second record.
@@ -127,7 +129,9 @@ QString OdboryOdvetvia::PridajOdvetvie(const QString& kodOdboru, const QString& 
 {
     if (kodOdboru.isEmpty())
         return QStringLiteral("Nie je vybratý žiaden odbor.");
-    const QString chyba = OverCisloOdvetvia(kodOdboru, kod);
+    QString chyba = OverCisloOdvetvia(kodOdboru, kod);
+    if (chyba.isEmpty())
+        chyba = OdborKody::OverZnakyKodu(kod);
     if (!chyba.isEmpty())
         return chyba;
     TOdvetvie v;

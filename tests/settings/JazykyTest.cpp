@@ -61,6 +61,9 @@ TEST_F(JazykyTest, LoadingKeepsFileOrderAndAddingSorts)
     EXPECT_EQ(m_jazyky.PridajJazyk(QStringLiteral("deu123"), QStringLiteral("x")),
               QStringLiteral("Jazyk s daným číslo už existuje."));
 
+    EXPECT_EQ(m_jazyky.PridajJazyk(QStringLiteral("e|g"), QStringLiteral("x")),
+              QStringLiteral("Kód nesmie obsahovať znak \"|\"."));
+
     ASSERT_TRUE(m_jazyky.UlozJazyky());
     Jazyky znova;
     ASSERT_TRUE(znova.NacitajJazyky());

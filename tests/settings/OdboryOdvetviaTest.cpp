@@ -254,6 +254,12 @@ TEST_F(OdboryOdvetviaTest, AddingFieldsKeepsCodesUniqueAndSorted)
               QStringLiteral("Odbor s daným číslo už existuje."));
     EXPECT_EQ(m_zoznamy.PridajOdbor(QStringLiteral("1000001"), QStringLiteral("x")), QString());
     EXPECT_EQ(kody(m_zoznamy.Odbory), QStringList({"100000", "330000", "490000"}));
+    // A bar would split the code in the registered texts.
+    const QString bezBaru = QStringLiteral("Kód nesmie obsahovať znak \"|\".");
+    EXPECT_EQ(m_zoznamy.PridajOdbor(QStringLiteral("33|000"), QStringLiteral("x")), bezBaru);
+    EXPECT_EQ(m_zoznamy.PridajOdvetvie(QStringLiteral("490000"), QStringLiteral("49|500"), QStringLiteral("x")),
+              bezBaru);
+    EXPECT_TRUE(m_zoznamy.Odvetvia.isEmpty());
     // An empty field code is accepted.
     EXPECT_EQ(m_zoznamy.PridajOdbor(QString(), QStringLiteral("bez kódu")), QString());
     EXPECT_EQ(m_zoznamy.Odbory.size(), 4);
