@@ -231,11 +231,19 @@ void BehZostavy::umiestni(tAlBand* pas, int posunMM)
     for (tAlControl* o : pas->Ovladace) {
         QRect ro = obdlznikOvladaca(o, r);
         switch (pas->ClipMode) {
-        case tClipMode::cm_Clip:
-            if (!ro.intersects(r))
+        case tClipMode::cm_Clip: {
+            // A line has no area: it is tested as one unit thick and stays a line.
+            const QRect tlsty(ro.topLeft(), QSize(std::max(1, ro.width()), std::max(1, ro.height())));
+            if (!tlsty.intersects(r))
                 continue;
-            ro = ro.intersected(r);
+            QRect spolocny = tlsty.intersected(r);
+            if (ro.width() < 1)
+                spolocny.setWidth(ro.width());
+            if (ro.height() < 1)
+                spolocny.setHeight(ro.height());
+            ro = spolocny;
             break;
+        }
         case tClipMode::cm_Expand:
             r = r.united(ro);
             break;
@@ -292,6 +300,8 @@ void BehZostavy::kresliOvladac(tAlControl* o, const QRect& r)
         }
         op.druh = KresliacaOperacia::Druh::Text;
         op.text = lab->text(int(m_strany.size()));
+        if (op.text.isEmpty())
+            return;
         op.pismo = lab->pismo();
         op.farba = Farby::naQColor(op.pismo.Color);
         op.zarovnanie = lab->Alignment;
