@@ -65,7 +65,8 @@ TEST_F(TextovyZoznamTest, SlovakOrderDoesNotDependOnTheProcessLocale)
 {
     const QStringList neusporiadane = {"ihla", "chata", "Hora", "čas", "Cesta", "dub", "Ďateľ",
                                       "ch", "šalát", "sova", "Zub", "žaba", "ako", "Áno"};
-    const QStringList slovensky = {"ako", "Áno", "Cesta", "čas", "dub", "Ďateľ", "Hora",
+    // č, š, ž and ch are letters of their own; ď, á only differ in accent from d, a.
+    const QStringList slovensky = {"ako", "Áno", "Cesta", "čas", "Ďateľ", "dub", "Hora",
                                    "ch", "chata", "ihla", "sova", "šalát", "Zub", "žaba"};
     const QLocale predtym;
     for (const QLocale& l : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c(),

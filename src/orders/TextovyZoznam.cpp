@@ -1,0 +1,80 @@
+#include "TextovyZoznam.h"
+
+#include "settings/Banky.h"
+#include "store/Cesty.h"
+#include "store/Spravy.h"
+#include "store/Subory.h"
+#include "store/Win1250.h"
+
+#include <QCollator>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+
+TextovyZoznam::TextovyZoznam(const QString& nazovSuboru, const QStringList& vstavanePolozky)
+    : Polozky(vstavanePolozky), m_nazovSuboru(nazovSuboru)
+{
+}
+
+QString TextovyZoznam::Subor() const
+{
+    return Cesty::cesta(QStringLiteral("\\Data\\") + m_nazovSuboru);
+}
+
+bool TextovyZoznam::NacitajZoznam()
+{
+    const QString cesta = Subor();
+    if (!QFileInfo::exists(cesta))
+        return false;
+    const auto obsah = Subory::citaj(cesta);
+    if (!obsah) {
+        spravy().chyba(textProblemSoSuborom(cesta));
+        return false;
+    }
+    Polozky = RiadkyTextu(*obsah);
+    return true;
+}
+
+bool TextovyZoznam::UlozZoznam() const
+{
+    const QString cesta = Subor();
+    QString chyba;
+    if (Subory::ulozAtomicky(cesta, TextZRiadkov(Polozky), &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(cesta, chyba);
+    return false;
+}
+
+bool TextovyZoznam::PridajText(const QString& text)
+{
+    // The item as the file will give it back, so that the list in memory and the file agree.
+    const QString polozka = Win1250::dekoduj(Win1250::koduj(text));
+    if (polozka.isEmpty() || ObsahujeText(Polozky, polozka))
+        return false;
+    Polozky.append(polozka);
+    ZoradTexty(Polozky);
+    UlozZoznam();
+    return true;
+}
+
+bool TextovyZoznam::NahradPolozky(const QStringList& riadky)
+{
+    QStringList nove = riadky;
+    ZoradTexty(nove);
+    Polozky = nove;
+    return UlozZoznam();
+}
+
+void TextovyZoznam::ZoradTexty(QStringList& texty)
+{
+    QCollator kolator{QLocale(QLocale::Slovak, QLocale::Slovakia)};
+    kolator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(texty.begin(), texty.end(),
+                     [&](const QString& a, const QString& b) { return kolator.compare(a, b) < 0; });
+}
+
+bool TextovyZoznam::ObsahujeText(const QStringList& texty, const QString& text)
+{
+    return texty.contains(text, Qt::CaseInsensitive);
+}
