@@ -300,6 +300,8 @@ void BehZostavy::kresliOvladac(tAlControl* o, const QRect& r)
         }
         op.druh = KresliacaOperacia::Druh::Text;
         op.text = lab->text(int(m_strany.size()));
+        // A carriage return breaks the line as a line feed does.
+        op.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
         if (op.text.isEmpty())
             return;
         op.pismo = lab->pismo();
