@@ -29,3 +29,9 @@ inline const QByteArray kVzorovyDokument = QByteArrayLiteral(
     "\\pard\\plain\\intbl\\qr\\f1\\fs20 45,00\\cell\\row\r\n"
     "\\pard\\plain\\qr\\f0\\fs24 V Bratislave, d\\u328\\'f2a 1. 2. 2024\\par\r\n"
     "}\r\n");
+
+#include <QString>
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

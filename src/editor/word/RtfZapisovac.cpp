@@ -178,7 +178,7 @@ private:
             case RtfBeh::Druh::Text:
                 if (b.text.isEmpty())
                     break;
-                out += "{" + format(b.format) + " " + RtfText::escapujUnicode(b.text) + "}";
+                out += "{\\plain" + format(b.format) + " " + RtfText::escapujUnicode(b.text) + "}";
                 break;
             case RtfBeh::Druh::ZalozkaZaciatok:
                 out += "{\\*\\bkmkstart " + RtfText::escapuj(b.text) + "}";
