@@ -90,6 +90,14 @@ QVariant KevrotTabulka::data(const QModelIndex& index, int rola) const
     }
 }
 
+Qt::ItemFlags KevrotTabulka::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && m_kopirovanie && m_kopirovanie->zapnuty())
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
 QVariant KevrotTabulka::headerData(int sekcia, Qt::Orientation orientacia, int rola) const
 {
     if (orientacia != Qt::Horizontal)

@@ -28,6 +28,9 @@ public:
     int rowCount(const QModelIndex& rodic = {}) const override;
     int columnCount(const QModelIndex& rodic = {}) const override;
     QVariant data(const QModelIndex& index, int rola = Qt::DisplayRole) const override;
+    // In copy mode a cell's text opens in place for selecting; nothing typed is kept.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex&, const QVariant&, int) override { return false; }
     QVariant headerData(int sekcia, Qt::Orientation orientacia, int rola = Qt::DisplayRole) const override;
 
     // Refills from the list: after every change of the list, the filter, the state or the year.

@@ -1,0 +1,38 @@
+// Znalecký kevrot: the program entry.
+
+#include "journal/TZnalecKevrotForm.h"
+#include "journal/ZamokAplikacie.h"
+#include "store/Cesty.h"
+#include "store/SpravyQt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString appDir = QCoreApplication::applicationDirPath();
+    Cesty::nastavAppDir(appDir);
+    QDir::setCurrent(appDir);
+    QApplication::setWindowIcon(QIcon(QDir(appDir).filePath(QStringLiteral("ZnaleckyKevrot.svg"))));
+
+    SpravyQt sluzba;
+    nastavSpravy(&sluzba);
+
+    ZamokAplikacie zamok(appDir);
+    if (!zamok.ziskaj()) {
+        sluzba.chyba(ZamokAplikacie::textInaKopiaBezi(appDir));
+        return 1;
+    }
+
+    QStringList argumenty = QCoreApplication::arguments();
+    argumenty.removeFirst();
+    TZnalecKevrotForm okno(argumenty);
+    sluzba.nastavRodica(&okno);
+    okno.showMaximized();
+    const int vysledok = app.exec();
+    nastavSpravy(nullptr);
+    return vysledok;
+}

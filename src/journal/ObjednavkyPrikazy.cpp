@@ -1,0 +1,55 @@
+#include "ObjednavkyPrikazy.h"
+
+#include "store/Datum.h"
+#include "store/Objednavky.h"
+
+namespace ObjednavkyPrikazy {
+
+namespace {
+void prevezmi(TObjednavka& ciel, const TObjednavka& z)
+{
+    ciel.Meno = z.Meno;
+    ciel.Adresa = z.Adresa;
+    ciel.StatnyOrgan = z.StatnyOrgan;
+    ciel.Cislo = z.Cislo;
+    ciel.TypCisla = z.TypCisla;
+    ciel.DruhUkonu = z.DruhUkonu;
+    ciel.TypPosudku = z.TypPosudku;
+    ciel.DatumVyziadania = z.DatumVyziadania;
+    ciel.Poznamka = z.Poznamka;
+    ciel.Predmet = z.Predmet;
+    ciel.Ucel = z.Ucel;
+}
+}  // namespace
+
+TObjednavka NovaDoEditora()
+{
+    TObjednavka o = TObjednavka::zObrazu(QByteArray(TObjednavka::VELKOST, '\0'));
+    o.DatumVyziadania = Dnes();
+    return o;
+}
+
+bool Pridaj(Objednavky& objednavky, const TObjednavka& zEditora, int rok)
+{
+    TObjednavka o = Objednavky::NovaObjednavka();
+    prevezmi(o, zEditora);
+    objednavky.ZoznamObjednavok.append(o);
+    return objednavky.UlozObjednavky(rok);
+}
+
+bool UlozUpravu(Objednavky& objednavky, int pozicia, const TObjednavka& zEditora, int rok)
+{
+    if (pozicia < 0 || pozicia >= objednavky.ZoznamObjednavok.size())
+        return false;
+    prevezmi(objednavky.ZoznamObjednavok[pozicia], zEditora);
+    return objednavky.UlozObjednavky(rok);
+}
+
+bool Zmaz(Objednavky& objednavky, int pozicia, int rok)
+{
+    if (!objednavky.ZmazObjednavku(pozicia))
+        return false;
+    return objednavky.UlozObjednavky(rok);
+}
+
+}  // namespace ObjednavkyPrikazy

@@ -1,0 +1,24 @@
+#pragma once
+// The commands of the orders register. Every change of the orders list is saved at once
+// for the year the register shows.
+
+#include "store/Objednavka.h"
+
+class Objednavky;
+
+namespace ObjednavkyPrikazy {
+
+// What the order editor starts from for "Pridaj": empty texts, requested today.
+TObjednavka NovaDoEditora();
+
+// Appends the editor's order as a new one (added now, not started) and saves.
+bool Pridaj(Objednavky& objednavky, const TObjednavka& zEditora, int rok);
+
+// Writes the editor's values back into the order at `pozicia` (its basis document and
+// reserved bytes stay) and saves.
+bool UlozUpravu(Objednavky& objednavky, int pozicia, const TObjednavka& zEditora, int rok);
+
+// Removes the order at `pozicia` without a question and saves.
+bool Zmaz(Objednavky& objednavky, int pozicia, int rok);
+
+}  // namespace ObjednavkyPrikazy

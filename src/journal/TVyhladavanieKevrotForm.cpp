@@ -1,0 +1,70 @@
+#include "TVyhladavanieKevrotForm.h"
+
+#include "PoleDatumu.h"
+#include "PoleVyhladavania.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TVyhladavanieKevrotForm::TVyhladavanieKevrotForm(const TZnalKevrotFilter& filter, QWidget* rodic)
+    : QDialog(rodic), m_filter(filter), m_cislo(filter.PoradoveCislo)
+{
+    setWindowTitle(QStringLiteral("Vyhľadávanie v znaleckom kevrotu"));
+    auto* hl = new QVBoxLayout(this);
+    auto* f = new QFormLayout;
+    CisloEdit = new QLineEdit(PoleVyhladavania::TextCisla(filter.PoradoveCislo), this);
+    ZadavatelEdit = new QLineEdit(filter.Zadavatel, this);
+    SpisovaZnackaEdit = new QLineEdit(filter.SpisovaZnacka, this);
+    DatumVyziadania = new PoleDatumu(filter.DatumVyziadania, this);
+    DatumVykonania = new PoleDatumu(filter.DatumVykonania, this);
+    PredmetEdit = new QLineEdit(filter.Predmet, this);
+    f->addRow(QStringLiteral("Poradové číslo:"), CisloEdit);
+    f->addRow(QStringLiteral("Zadávateľ úkonu:"), ZadavatelEdit);
+    f->addRow(QStringLiteral("Spisová značka\nČíslo objednávky:"), SpisovaZnackaEdit);
+    f->addRow(QStringLiteral("Dátum vyžiadania:"), DatumVyziadania);
+    f->addRow(QStringLiteral("Dátum vykonania:"), DatumVykonania);
+    f->addRow(QStringLiteral("Predmet:"), PredmetEdit);
+    hl->addLayout(f);
+    auto* tl = new QHBoxLayout;
+    btnHladaj = new QPushButton(QStringLiteral("Hľadaj"), this);
+    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    btnHladaj->setDefault(true);
+    tl->addStretch();
+    tl->addWidget(btnHladaj);
+    tl->addWidget(btnStorno);
+    hl->addLayout(tl);
+    resize(460, height());
+
+    connect(CisloEdit, &QLineEdit::editingFinished, this, &TVyhladavanieKevrotForm::OpustiCislo);
+    connect(btnHladaj, &QPushButton::clicked, this, &TVyhladavanieKevrotForm::hladaj);
+    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TVyhladavanieKevrotForm::OpustiCislo()
+{
+    const auto c = PoleVyhladavania::Cislo(CisloEdit->text());
+    if (!c) {
+        CisloEdit->clear();
+        m_cislo = 0;
+        return;
+    }
+    m_cislo = *c;
+}
+
+TZnalKevrotFilter TVyhladavanieKevrotForm::filter() const
+{
+    TZnalKevrotFilter f = m_filter;
+    f.PoradoveCislo = m_cislo;
+    f.Zadavatel = ZadavatelEdit->text();
+    f.SpisovaZnacka = SpisovaZnackaEdit->text();
+    f.DatumVyziadania = DatumVyziadania->hodnota();
+    f.DatumVykonania = DatumVykonania->hodnota();
+    f.Predmet = PredmetEdit->text();
+    return f;
+}
+
+void TVyhladavanieKevrotForm::hladaj() { accept(); }

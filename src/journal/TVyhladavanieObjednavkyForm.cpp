@@ -1,0 +1,50 @@
+#include "TVyhladavanieObjednavkyForm.h"
+
+#include "PoleDatumu.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TVyhladavanieObjednavkyForm::TVyhladavanieObjednavkyForm(const TObjednavkaFilter& filter, QWidget* rodic)
+    : QDialog(rodic), m_filter(filter)
+{
+    setWindowTitle(QStringLiteral("Vyhľadávanie v objednávkach"));
+    auto* hl = new QVBoxLayout(this);
+    auto* f = new QFormLayout;
+    DatumVyziadania = new PoleDatumu(filter.DatumVyziadania, this);
+    ZadavatelEdit = new QLineEdit(filter.Zadavatel, this);
+    SpisovaZnackaEdit = new QLineEdit(filter.SpisovaZnacka, this);
+    PredmetEdit = new QLineEdit(filter.Predmet, this);
+    UcelEdit = new QLineEdit(filter.Ucel, this);
+    f->addRow(QStringLiteral("Dátum vyžiadania:"), DatumVyziadania);
+    f->addRow(QStringLiteral("Zadávateľ úkonu:"), ZadavatelEdit);
+    f->addRow(QStringLiteral("Spisová značka\nČíslo objednávky:"), SpisovaZnackaEdit);
+    f->addRow(QStringLiteral("Predmet:"), PredmetEdit);
+    f->addRow(QStringLiteral("Účel:"), UcelEdit);
+    hl->addLayout(f);
+    auto* tl = new QHBoxLayout;
+    btnHladaj = new QPushButton(QStringLiteral("Hľadaj"), this);
+    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    btnHladaj->setDefault(true);
+    tl->addStretch();
+    tl->addWidget(btnHladaj);
+    tl->addWidget(btnStorno);
+    hl->addLayout(tl);
+    resize(460, height());
+    connect(btnHladaj, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TObjednavkaFilter TVyhladavanieObjednavkyForm::filter() const
+{
+    TObjednavkaFilter f = m_filter;
+    f.DatumVyziadania = DatumVyziadania->hodnota();
+    f.Zadavatel = ZadavatelEdit->text();
+    f.SpisovaZnacka = SpisovaZnackaEdit->text();
+    f.Predmet = PredmetEdit->text();
+    f.Ucel = UcelEdit->text();
+    return f;
+}

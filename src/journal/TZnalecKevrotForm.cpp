@@ -1,0 +1,145 @@
+#include "TZnalecKevrotForm.h"
+
+#include "DokumentyZalozka.h"
+#include "KevrotZalozka.h"
+#include "NedostupnaFunkcia.h"
+#include "ObjednavkyZalozka.h"
+#include "PrikazovyRiadok.h"
+#include "TStartForm.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TZnalecKevrotForm::TZnalecKevrotForm(const QStringList& argumenty, QWidget* rodic) : QMainWindow(rodic)
+{
+    setWindowTitle(QStringLiteral("Znalecký kevrot"));
+    Zurnal::PripravPracovnyAdresar();
+    m_nacitavanie = false;
+    {
+        TStartForm splash;
+        splash.show();
+        splash.NastavStav(QStringLiteral("Načítavam nastavenie programu..."));
+        m_udaje.NacitajPriStarte(QDate::currentDate().year(), [&](const QString& s) {
+            if (!s.isEmpty() && s != splash.stav())
+                splash.NastavStav(s);
+        });
+        splash.close();
+    }
+
+    auto* stred = new QWidget(this);
+    auto* l = new QVBoxLayout(stred);
+    l->addWidget(vytvorHornyPanel());
+    PageControl1 = new QTabWidget(stred);
+    m_kevrot = new KevrotZalozka(m_udaje, m_nacitavanie, PageControl1);
+    m_objednavky = new ObjednavkyZalozka(m_udaje, m_nacitavanie, PageControl1);
+    m_dokumenty = new DokumentyZalozka(PageControl1);
+    PageControl1->addTab(m_kevrot, QStringLiteral("Znalecký kevrot"));
+    PageControl1->addTab(m_objednavky, QStringLiteral("Objednávky"));
+    PageControl1->addTab(m_dokumenty, QStringLiteral("Dokumenty"));
+    l->addWidget(PageControl1, 1);
+    setCentralWidget(stred);
+    vytvorMenu();
+
+    // The orders of the current year were loaded with the rest.
+    m_nacitavanie = true;
+    m_objednavky->NastavRok(QDate::currentDate().year());
+    m_nacitavanie = false;
+    m_objednavky->tabulka().zoradenie().vynuluj();
+    m_kevrot->tabulka().zoradenie().vynuluj();
+    m_objednavky->tabulka().Obnov();
+
+    if (OtvoritNaObjednavkach(argumenty))
+        PageControl1->setCurrentWidget(m_objednavky);
+    resize(1200, 760);
+}
+
+QWidget* TZnalecKevrotForm::vytvorHornyPanel()
+{
+    auto* panel = new QWidget(this);
+    auto* l = new QHBoxLayout(panel);
+    l->setContentsMargins(0, 0, 0, 0);
+    btnZavriet = new QPushButton(QStringLiteral("Zavrieť program"), panel);
+    btnNastavenie = new QPushButton(QStringLiteral("Nastavenie kevrota"), panel);
+    btnKopirovanie = new QPushButton(QStringLiteral("Kopírovanie"), panel);
+    btnKopirovanie->setCheckable(true);
+    OznacNedostupne(btnNastavenie);
+    l->addWidget(btnZavriet);
+    l->addWidget(btnNastavenie);
+    l->addWidget(btnKopirovanie);
+    l->addStretch();
+    connect(btnZavriet, &QPushButton::clicked, this, &TZnalecKevrotForm::ZavrietProgram);
+    connect(btnKopirovanie, &QPushButton::clicked, this, &TZnalecKevrotForm::prepniKopirovanie);
+    return panel;
+}
+
+void TZnalecKevrotForm::vytvorMenu()
+{
+    menuAktualizacia = menuBar()->addMenu(QStringLiteral("Aktualizácia"));
+    menuAktualizacia->setToolTipsVisible(true);
+    const QStringList polozky = {
+        QStringLiteral("Prenesenie nastavenia znaleckého kevrota z Morvane 4.3 Office"),
+        QString(),
+        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.0"),
+        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.2"),
+        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.3"),
+        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.4"),
+    };
+    for (const QString& p : polozky) {
+        if (p.isEmpty()) {
+            menuAktualizacia->addSeparator();
+            continue;
+        }
+        QAction* a = menuAktualizacia->addAction(p);
+        a->setEnabled(false);
+        a->setToolTip(TextNedostupnaFunkcia);
+    }
+    menuAktualizacia->menuAction()->setToolTip(TextNedostupnaFunkcia);
+}
+
+void TZnalecKevrotForm::prepniKopirovanie()
+{
+    m_kevrot->PrepniKopirovanie();
+    btnKopirovanie->setChecked(m_kevrot->kopirovanie().zapnuty());
+}
+
+bool TZnalecKevrotForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && !m_aktivovany)
+        PrvaAktivacia();
+    return QMainWindow::event(e);
+}
+
+void TZnalecKevrotForm::PrvaAktivacia()
+{
+    if (m_aktivovany)
+        return;
+    m_aktivovany = true;
+    m_nacitavanie = true;
+    const int rok = QDate::currentDate().year();
+    m_kevrot->NastavRok(rok);
+    m_objednavky->NastavRok(rok);
+    m_udaje.NacitajKevrot(rok);
+    m_kevrot->tabulka().NastavRok(rok);
+    m_nacitavanie = false;
+    m_kevrot->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceKevrota);
+    m_objednavky->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceObjednavok);
+    setWindowTitle(QStringLiteral("Znalecký kevrot"));
+}
+
+bool TZnalecKevrotForm::UlozStavStlpcov()
+{
+    m_udaje.nastavenia.NastavenieManazer.StlpceKevrota = m_kevrot->StavStlpcovText();
+    m_udaje.nastavenia.NastavenieManazer.StlpceObjednavok = m_objednavky->StavStlpcovText();
+    return m_udaje.nastavenia.UlozNastavenieManazer();
+}
+
+void TZnalecKevrotForm::ZavrietProgram()
+{
+    UlozStavStlpcov();
+    close();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The main window: start-up loading with the splash, the two registers, the legal
+// documents, copy mode and the orderly way out that saves the column layouts.
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include "store/Udaje.h"
+
+class KevrotZalozka;
+class ObjednavkyZalozka;
+class DokumentyZalozka;
+class QPushButton;
+class QTabWidget;
+class QMenu;
+
+class TZnalecKevrotForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `argumenty`: the program's arguments without its name. AppDir must be set.
+    explicit TZnalecKevrotForm(const QStringList& argumenty, QWidget* rodic = nullptr);
+
+    Udaje& udaje() { return m_udaje; }
+    KevrotZalozka* kevrot() const { return m_kevrot; }
+    ObjednavkyZalozka* objednavky() const { return m_objednavky; }
+    DokumentyZalozka* dokumenty() const { return m_dokumenty; }
+    bool nacitavanie() const { return m_nacitavanie; }
+
+    // Runs once, when the window first becomes active: the current year's journal, the
+    // registers filled, the saved layouts restored.
+    void PrvaAktivacia();
+    // "Zavrieť program": saves both registers' layouts, then closes.
+    void ZavrietProgram();
+    // The layouts into the settings record and its file; false when the save failed.
+    bool UlozStavStlpcov();
+
+    QTabWidget* PageControl1 = nullptr;
+    QPushButton* btnZavriet = nullptr;
+    QPushButton* btnNastavenie = nullptr;
+    QPushButton* btnKopirovanie = nullptr;
+    QMenu* menuAktualizacia = nullptr;
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    QWidget* vytvorHornyPanel();
+    void vytvorMenu();
+    void prepniKopirovanie();
+
+    Udaje m_udaje;
+    bool m_nacitavanie = false;
+    bool m_aktivovany = false;
+    KevrotZalozka* m_kevrot = nullptr;
+    ObjednavkyZalozka* m_objednavky = nullptr;
+    DokumentyZalozka* m_dokumenty = nullptr;
+};
