@@ -87,14 +87,14 @@ object frmZnalecKevrot: TForm
     object shpHlavicka1: TAlShape
       Left = 0
       Top = 0
-      Width = 60
+      Width = 76
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec1: TAlLabel
       Left = 2
       Top = 4
-      Width = 56
+      Width = 72
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -108,16 +108,16 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka2: TAlShape
-      Left = 60
+      Left = 76
       Top = 0
-      Width = 150
+      Width = 144
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec2: TAlLabel
-      Left = 62
+      Left = 78
       Top = 4
-      Width = 146
+      Width = 140
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -131,16 +131,16 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka3: TAlShape
-      Left = 210
+      Left = 220
       Top = 0
-      Width = 62
+      Width = 70
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec3: TAlLabel
-      Left = 212
+      Left = 222
       Top = 4
-      Width = 58
+      Width = 66
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -154,16 +154,16 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka4: TAlShape
-      Left = 272
+      Left = 290
       Top = 0
-      Width = 62
+      Width = 70
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec4: TAlLabel
-      Left = 274
+      Left = 292
       Top = 4
-      Width = 58
+      Width = 66
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -177,16 +177,16 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka5: TAlShape
-      Left = 334
+      Left = 360
       Top = 0
-      Width = 200
+      Width = 196
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec5: TAlLabel
-      Left = 336
+      Left = 362
       Top = 4
-      Width = 196
+      Width = 192
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -200,14 +200,14 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka6: TAlShape
-      Left = 534
+      Left = 556
       Top = 0
       Width = 100
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec6: TAlLabel
-      Left = 536
+      Left = 558
       Top = 4
       Width = 96
       Height = 38
@@ -223,14 +223,14 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka7: TAlShape
-      Left = 634
+      Left = 656
       Top = 0
       Width = 76
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec7: TAlLabel
-      Left = 636
+      Left = 658
       Top = 4
       Width = 72
       Height = 38
@@ -246,14 +246,14 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka8: TAlShape
-      Left = 710
+      Left = 732
       Top = 0
       Width = 76
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec8: TAlLabel
-      Left = 712
+      Left = 734
       Top = 4
       Width = 72
       Height = 38
@@ -269,14 +269,14 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka9: TAlShape
-      Left = 786
+      Left = 808
       Top = 0
       Width = 76
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec9: TAlLabel
-      Left = 788
+      Left = 810
       Top = 4
       Width = 72
       Height = 38
@@ -292,16 +292,16 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka10: TAlShape
-      Left = 862
+      Left = 884
       Top = 0
-      Width = 68
+      Width = 70
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec10: TAlLabel
-      Left = 864
+      Left = 886
       Top = 4
-      Width = 64
+      Width = 66
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -315,16 +315,16 @@ object frmZnalecKevrot: TForm
       ParentFont = False
     end
     object shpHlavicka11: TAlShape
-      Left = 930
+      Left = 954
       Top = 0
-      Width = 116
+      Width = 92
       Height = 44
       Brush.Color = clSilver
     end
     object lblStlpec11: TAlLabel
-      Left = 932
+      Left = 956
       Top = 4
-      Width = 112
+      Width = 88
       Height = 38
       Alignment = taCenter
       AutoSize = False
@@ -348,90 +348,90 @@ object frmZnalecKevrot: TForm
     object shpBunka1: TAlShape
       Left = 0
       Top = 0
-      Width = 60
+      Width = 76
       Height = 64
       Brush.Style = bsClear
     end
     object PorCislo: TAlField
       Left = 4
       Top = 4
-      Width = 52
+      Width = 68
       Height = 58
       Alignment = taCenter
       AutoSize = False
       WordWrap = True
     end
     object shpBunka2: TAlShape
-      Left = 60
+      Left = 76
       Top = 0
-      Width = 150
+      Width = 144
       Height = 64
       Brush.Style = bsClear
     end
     object Ziadatel: TAlField
-      Left = 64
+      Left = 80
       Top = 4
-      Width = 142
+      Width = 136
       Height = 58
       AutoSize = False
       WordWrap = True
     end
     object shpBunka3: TAlShape
-      Left = 210
+      Left = 220
       Top = 0
-      Width = 62
+      Width = 70
       Height = 64
       Brush.Style = bsClear
     end
     object DatumVyziadania: TAlField
-      Left = 214
+      Left = 224
       Top = 4
-      Width = 54
+      Width = 62
       Height = 58
       Alignment = taCenter
       AutoSize = False
       WordWrap = True
     end
     object shpBunka4: TAlShape
-      Left = 272
+      Left = 290
       Top = 0
-      Width = 62
+      Width = 70
       Height = 64
       Brush.Style = bsClear
     end
     object DatumVykonania: TAlField
-      Left = 276
+      Left = 294
       Top = 4
-      Width = 54
+      Width = 62
       Height = 58
       Alignment = taCenter
       AutoSize = False
       WordWrap = True
     end
     object shpBunka5: TAlShape
-      Left = 334
+      Left = 360
       Top = 0
-      Width = 200
+      Width = 196
       Height = 64
       Brush.Style = bsClear
     end
     object UkonTypPredmet: TAlField
-      Left = 338
+      Left = 364
       Top = 4
-      Width = 192
+      Width = 188
       Height = 58
       AutoSize = False
       WordWrap = True
     end
     object shpBunka6: TAlShape
-      Left = 534
+      Left = 556
       Top = 0
       Width = 100
       Height = 64
       Brush.Style = bsClear
     end
     object Odmena_uctovana: TAlField
-      Left = 538
+      Left = 560
       Top = 4
       Width = 92
       Height = 16
@@ -439,7 +439,7 @@ object frmZnalecKevrot: TForm
       AutoSize = False
     end
     object Odmena_uctovana_udaje: TAlField
-      Left = 538
+      Left = 560
       Top = 22
       Width = 92
       Height = 40
@@ -448,14 +448,14 @@ object frmZnalecKevrot: TForm
       WordWrap = True
     end
     object shpBunka7: TAlShape
-      Left = 634
+      Left = 656
       Top = 0
       Width = 76
       Height = 64
       Brush.Style = bsClear
     end
     object Vydavky: TAlField
-      Left = 638
+      Left = 660
       Top = 4
       Width = 68
       Height = 58
@@ -464,14 +464,14 @@ object frmZnalecKevrot: TForm
       WordWrap = True
     end
     object shpBunka8: TAlShape
-      Left = 710
+      Left = 732
       Top = 0
       Width = 76
       Height = 64
       Brush.Style = bsClear
     end
     object Odmena_priznana: TAlField
-      Left = 714
+      Left = 736
       Top = 4
       Width = 68
       Height = 58
@@ -480,14 +480,14 @@ object frmZnalecKevrot: TForm
       WordWrap = True
     end
     object shpBunka9: TAlShape
-      Left = 786
+      Left = 808
       Top = 0
       Width = 76
       Height = 64
       Brush.Style = bsClear
     end
     object Vydavky_nahrady: TAlField
-      Left = 790
+      Left = 812
       Top = 4
       Width = 68
       Height = 58
@@ -496,32 +496,32 @@ object frmZnalecKevrot: TForm
       WordWrap = True
     end
     object shpBunka10: TAlShape
-      Left = 862
+      Left = 884
       Top = 0
-      Width = 68
+      Width = 70
       Height = 64
       Brush.Style = bsClear
     end
     object Datum_vyplatenia: TAlField
-      Left = 866
+      Left = 888
       Top = 4
-      Width = 60
+      Width = 62
       Height = 58
       Alignment = taCenter
       AutoSize = False
       WordWrap = True
     end
     object shpBunka11: TAlShape
-      Left = 930
+      Left = 954
       Top = 0
-      Width = 116
+      Width = 92
       Height = 64
       Brush.Style = bsClear
     end
     object Poznamka: TAlField
-      Left = 934
+      Left = 958
       Top = 4
-      Width = 108
+      Width = 84
       Height = 58
       AutoSize = False
       WordWrap = True
