@@ -1,0 +1,108 @@
+#include "TObjednavkyForm.h"
+
+#include "orders/VyberObjednavky.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QColor kVyber(192, 192, 192);  // 12632256
+}
+
+TObjednavkyForm::TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* rodic)
+    : QDialog(rodic), m_objednavky(objednavky)
+{
+    setWindowTitle(QStringLiteral("Objednávky"));
+    resize(1000, 420);
+    StringGrid1 = new QTableWidget(this);
+    StringGrid1->setColumnCount(9);
+    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Zadávateľ"),
+                                            QStringLiteral("Druh úkonu"), QStringLiteral("Typ posudku"),
+                                            QStringLiteral("Poznámka"), QStringLiteral("Podklad"),
+                                            QStringLiteral("Predmet"), QStringLiteral("Kód znalca"), QString()});
+    const int sirky[] = {80, 116, 130, 176, 90, 97, 79, 169, 2};
+    for (int i = 0; i < 9; ++i)
+        StringGrid1->setColumnWidth(i, sirky[i]);
+    StringGrid1->setColumnHidden(8, true);
+    StringGrid1->verticalHeader()->setVisible(false);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The selected row is drawn by the items themselves (grey, bold).
+    StringGrid1->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: transparent; }"));
+
+    StringGrid1->setRowCount(qMax<qsizetype>(1, m_objednavky.size()));
+    QFont pismo = StringGrid1->font();
+    pismo.setPointSize(8);
+    for (int r = 0; r < m_objednavky.size(); ++r) {
+        const QStringList bunky = RiadokVyberu(m_objednavky[r]);
+        const QColor farba = JeRozpracovana(m_objednavky[r]) ? QColor(Qt::red) : QColor(Qt::black);
+        for (int s = 0; s < bunky.size(); ++s) {
+            auto* item = new QTableWidgetItem(bunky[s]);
+            item->setForeground(farba);
+            item->setFont(pismo);
+            StringGrid1->setItem(r, s, item);
+        }
+        StringGrid1->setItem(r, 8, new QTableWidgetItem(QString::number(r)));
+    }
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    auto* dole = new QHBoxLayout;
+    dole->addStretch();
+    dole->addWidget(btnOK);
+    dole->addWidget(btnStorno);
+    auto* hlavny = new QVBoxLayout(this);
+    hlavny->addWidget(StringGrid1, 1);
+    hlavny->addLayout(dole);
+
+    connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, &TObjednavkyForm::vyznacVybrany);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
+    if (!m_objednavky.isEmpty())
+        StringGrid1->selectRow(0);
+}
+
+void TObjednavkyForm::vyznacVybrany()
+{
+    const int vybrany = StringGrid1->currentRow();
+    for (int r = 0; r < StringGrid1->rowCount(); ++r)
+        for (int s = 0; s < 8; ++s) {
+            QTableWidgetItem* item = StringGrid1->item(r, s);
+            if (!item)
+                continue;
+            QFont f = item->font();
+            f.setBold(r == vybrany);
+            item->setFont(f);
+            item->setBackground(r == vybrany ? QBrush(kVyber) : QBrush());
+            if (r == vybrany)
+                item->setForeground(Qt::black);
+            else
+                item->setForeground(r < m_objednavky.size() && JeRozpracovana(m_objednavky[r]) ? Qt::red : Qt::black);
+        }
+}
+
+std::optional<TObjednavka> TObjednavkyForm::vybrana() const
+{
+    const QTableWidgetItem* pozicia = StringGrid1->item(StringGrid1->currentRow(), 8);
+    if (!pozicia)
+        return std::nullopt;
+    bool ok = false;
+    const int p = pozicia->text().toInt(&ok);
+    if (!ok || p < 0 || p >= m_objednavky.size())
+        return std::nullopt;
+    return m_objednavky[p];
+}
+
+std::optional<TObjednavka> VyberObjednavku(QWidget* rodic)
+{
+    TObjednavkyForm okno(ObjednavkyNaVyber(QDate::currentDate().year()), rodic);
+    if (okno.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return okno.vybrana();
+}

@@ -1,0 +1,202 @@
+#include "TZnalecKevrotObjednavkaEditForm.h"
+
+#include "editor/TCalendarFrm.h"
+#include "orders/PoleTextovehoZoznamu.h"
+#include "orders/VyberKlienta.h"
+#include "store/Objednavky.h"
+#include "store/Spravy.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednavka& objednavka,
+                                                                 Objednavky& objednavky, QWidget* rodic)
+    : QDialog(rodic), m_objednavka(objednavka), m_objednavky(objednavky)
+{
+    setWindowTitle(QStringLiteral("Zadanie objednávky"));
+    resize(680, 0);
+
+    DenEdit = new QLineEdit(this);
+    DenEdit->setMaxLength(2);
+    DenEdit->setToolTip(QStringLiteral("Zadajte deň"));
+    MesiacEdit = new QLineEdit(this);
+    MesiacEdit->setMaxLength(2);
+    MesiacEdit->setToolTip(QStringLiteral("Zadajte mesiac"));
+    RokEdit = new QLineEdit(this);
+    RokEdit->setMaxLength(4);
+    RokEdit->setToolTip(QStringLiteral("Zadajte rok"));
+    for (auto* e : {DenEdit, MesiacEdit})
+        e->setFixedWidth(40);
+    RokEdit->setFixedWidth(60);
+    btnKalendar = new QToolButton(this);
+    btnKalendar->setText(QStringLiteral("…"));
+    btnKalendar->setToolTip(QStringLiteral("Kalendár"));
+    btnDnes = new QPushButton(QStringLiteral("Dnes"), this);
+
+    Edit2 = new QLineEdit(this);
+    Edit2->setMaxLength(DlzkyPoliObjednavky::Meno);
+    btnDB = new QPushButton(QStringLiteral("DB"), this);
+    Edit3 = new QLineEdit(this);
+    Edit3->setMaxLength(DlzkyPoliObjednavky::Adresa);
+    cmbObjednavkaTyp = new QComboBox(this);
+    cmbObjednavkaTyp->addItems({QStringLiteral("Číslo objednávky"), QStringLiteral("Spisová značka")});
+    Edit5 = new QLineEdit(this);
+    Edit5->setMaxLength(DlzkyPoliObjednavky::Cislo);
+    rbPFO = new QRadioButton(QStringLiteral("Právnická alebo fyzická osoba"), this);
+    rbSO = new QRadioButton(QStringLiteral("Štátny orgán"), this);
+    auto* skupina = new QButtonGroup(this);
+    skupina->addButton(rbPFO);
+    skupina->addButton(rbSO);
+
+    cmbDruhUkonu = new PoleTextovehoZoznamu(TextoveZoznamy::DruhUkonu, {QString()},
+                                            DlzkyPoliObjednavky::DruhUkonu, this);
+    cmbTypPosudku = new PoleTextovehoZoznamu(TextoveZoznamy::TypPosudku, {}, DlzkyPoliObjednavky::TypPosudku, this);
+    cmbPredmet = new PoleTextovehoZoznamu(TextoveZoznamy::Predmet, {}, DlzkyPoliObjednavky::Predmet, this);
+    cmbUcel = new PoleTextovehoZoznamu(TextoveZoznamy::Ucel, {}, DlzkyPoliObjednavky::Ucel, this);
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    for (auto* b : {btnDnes, btnDB, btnOK, btnStorno})
+        b->setAutoDefault(false);
+
+    auto* datum = new QHBoxLayout;
+    datum->addWidget(new QLabel(QStringLiteral("Dátum vyžiadania:"), this));
+    datum->addWidget(DenEdit);
+    datum->addWidget(new QLabel(QStringLiteral("."), this));
+    datum->addWidget(MesiacEdit);
+    datum->addWidget(new QLabel(QStringLiteral("."), this));
+    datum->addWidget(RokEdit);
+    datum->addWidget(btnKalendar);
+    datum->addWidget(btnDnes);
+    datum->addStretch();
+
+    auto* ziadatel = new QGroupBox(QStringLiteral("Žiadateľ úkonu (štátny orgán, právnická osoba alebo fyzická osoba)"), this);
+    auto* zg = new QGridLayout(ziadatel);
+    zg->addWidget(new QLabel(QStringLiteral("Meno:"), this), 0, 0);
+    zg->addWidget(Edit2, 0, 1);
+    zg->addWidget(btnDB, 0, 2);
+    zg->addWidget(new QLabel(QStringLiteral("Adresa:"), this), 1, 0);
+    zg->addWidget(Edit3, 1, 1, 1, 2);
+    zg->addWidget(cmbObjednavkaTyp, 2, 0);
+    zg->addWidget(Edit5, 2, 1, 1, 2);
+    auto* druh = new QHBoxLayout;
+    druh->addWidget(rbPFO);
+    druh->addWidget(rbSO);
+    druh->addStretch();
+    zg->addLayout(druh, 3, 0, 1, 3);
+
+    auto* vec = new QGridLayout;
+    vec->addWidget(new QLabel(QStringLiteral("Druh úkonu:"), this), 0, 0);
+    vec->addWidget(cmbDruhUkonu, 0, 1);
+    vec->addWidget(new QLabel(QStringLiteral("Typ posudku:"), this), 1, 0);
+    vec->addWidget(cmbTypPosudku, 1, 1);
+    vec->addWidget(new QLabel(QStringLiteral("Predmet:"), this), 2, 0);
+    vec->addWidget(cmbPredmet, 2, 1);
+    vec->addWidget(new QLabel(QStringLiteral("Účel:"), this), 3, 0);
+    vec->addWidget(cmbUcel, 3, 1);
+
+    auto* dole = new QHBoxLayout;
+    dole->addStretch();
+    dole->addWidget(btnOK);
+    dole->addWidget(btnStorno);
+    auto* hlavny = new QVBoxLayout(this);
+    hlavny->addLayout(datum);
+    hlavny->addWidget(ziadatel);
+    hlavny->addLayout(vec);
+    hlavny->addStretch();
+    hlavny->addLayout(dole);
+
+    connect(btnDnes, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::Dnes);
+    connect(btnKalendar, &QToolButton::clicked, this, [this] {
+        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
+            nastavDatum(*d);
+    });
+    connect(btnDB, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::VyberKlientaDB);
+    connect(btnOK, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::Potvrd);
+    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
+
+    for (auto* pole : {cmbDruhUkonu, cmbTypPosudku, cmbPredmet, cmbUcel})
+        pole->nacitaj();
+    zobrazPolia(ZobrazObjednavku(m_objednavka));
+}
+
+PoliaObjednavky TZnalecKevrotObjednavkaEditForm::polia() const
+{
+    PoliaObjednavky p;
+    p.Den = DenEdit->text();
+    p.Mesiac = MesiacEdit->text();
+    p.Rok = RokEdit->text();
+    p.Meno = Edit2->text();
+    p.Adresa = Edit3->text();
+    p.TypCisla = qMax(0, cmbObjednavkaTyp->currentIndex());
+    p.Cislo = Edit5->text();
+    p.StatnyOrgan = rbSO->isChecked();
+    p.DruhUkonu = cmbDruhUkonu->text();
+    p.TypPosudku = cmbTypPosudku->text();
+    p.Predmet = cmbPredmet->text();
+    p.Ucel = cmbUcel->text();
+    return p;
+}
+
+void TZnalecKevrotObjednavkaEditForm::zobrazPolia(const PoliaObjednavky& p)
+{
+    DenEdit->setText(p.Den);
+    MesiacEdit->setText(p.Mesiac);
+    RokEdit->setText(p.Rok);
+    Edit2->setText(p.Meno);
+    Edit3->setText(p.Adresa);
+    cmbObjednavkaTyp->setCurrentIndex(p.TypCisla);
+    Edit5->setText(p.Cislo);
+    (p.StatnyOrgan ? rbSO : rbPFO)->setChecked(true);
+    cmbDruhUkonu->nastavText(p.DruhUkonu);
+    cmbTypPosudku->nastavText(p.TypPosudku);
+    cmbPredmet->nastavText(p.Predmet);
+    cmbUcel->nastavText(p.Ucel);
+}
+
+void TZnalecKevrotObjednavkaEditForm::nastavDatum(const QDate& d)
+{
+    DenEdit->setText(QString::number(d.day()));
+    MesiacEdit->setText(QString::number(d.month()));
+    RokEdit->setText(QString::number(d.year()));
+}
+
+void TZnalecKevrotObjednavkaEditForm::Dnes() { nastavDatum(QDate::currentDate()); }
+
+void TZnalecKevrotObjednavkaEditForm::VyberKlientaDB()
+{
+    const auto klient = VyberKlienta(this, m_objednavky);
+    if (!klient)
+        return;
+    Edit2->setText(klient->Meno.left(DlzkyPoliObjednavky::Meno));
+    Edit3->setText(klient->Adresa.left(DlzkyPoliObjednavky::Adresa));
+}
+
+void TZnalecKevrotObjednavkaEditForm::Potvrd()
+{
+    TObjednavka upravena = m_objednavka;
+    if (!PrevezmiPoliaObjednavky(polia(), upravena)) {
+        spravy().chyba(QString::fromUtf8(NeplatnyDatumVyziadania));
+        return;
+    }
+    m_objednavka = upravena;
+    accept();
+}
+
+bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objednavky)
+{
+    TZnalecKevrotObjednavkaEditForm okno(objednavka, objednavky, rodic);
+    if (okno.exec() != QDialog::Accepted)
+        return false;
+    objednavka = okno.objednavka();
+    return true;
+}

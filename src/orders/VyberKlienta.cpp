@@ -1,0 +1,15 @@
+#include "VyberKlienta.h"
+
+#include "orders/TObjednavatelZoznamForm.h"
+#include "store/Objednavky.h"
+
+std::optional<VybranyObjednavatel> VyberKlienta(QWidget* rodic, Objednavky& objednavky)
+{
+    TObjednavatelZoznamForm okno(objednavky.ZoznamObjednavatelov, rodic);
+    const bool ok = okno.exec() == QDialog::Accepted;
+    if (okno.zmeneny())
+        objednavky.UlozObjednavatelov(Objednavky::SuborObjednavatelov());
+    if (!ok)
+        return std::nullopt;
+    return okno.vysledok();
+}
