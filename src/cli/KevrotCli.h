@@ -1,0 +1,20 @@
+#pragma once
+// kevrot-cli: reads and rewrites the program's files for users and scripts.
+//   kevrot-cli [--appdir DIR] COMMAND [ARG]
+// prints one JSON object on standard output.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct VysledokCli {
+    int kod = 0;           // 0 the command ran, 2 usage error
+    QByteArray vystup;     // JSON (UTF-8) for standard output
+    QString chyba;         // text for standard error
+};
+
+// `argumenty` without the program name. `predvolenyAppDir`: the installed program's
+// directory, used without --appdir.
+VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir);
+
+QString PouzitieKevrotCli();

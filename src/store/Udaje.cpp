@@ -1,0 +1,25 @@
+#include "store/Udaje.h"
+
+#include "store/Peniaze.h"
+
+void Udaje::NacitajPriStarte(int rok, const Stav& stav)
+{
+    if (stav)
+        stav(QStringLiteral("Načítavam nastavenie programu..."));
+    Zurnal::PripravPracovnyAdresar();
+    odbory.NacitajOdboryOdvetvia();
+    jazyky.NacitajJazyky();
+    vozidla.NacitajVozidla();
+    preddefTexty.NacitajPreddefTexty();
+    objednavky.NacitajObjednavatelov();
+    objednavky.NacitajObjednavky(rok);
+    polozky.NacitajPolozky();
+    nastavenia.NacitajVsetko();
+    nastavDualneZobrazovanie(nastavenia.Dualne.DualneZobrazovanie);
+}
+
+void Udaje::NacitajKevrot(int rok)
+{
+    zurnal.NacitajRok(rok);
+    zurnal.NacitajUlozeneVyuctovania(rok);
+}

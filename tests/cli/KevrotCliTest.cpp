@@ -1,0 +1,198 @@
+#include "cli/KevrotCli.h"
+
+#include "common/TestAppDir.h"
+#include "store/Objednavky.h"
+#include "store/Subory.h"
+#include "store/Zurnal.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+TZnalKevrotZaznam zaznam(int cislo, int rok, int verzia)
+{
+    TZnalKevrotZaznam z;
+    z.PoradoveCislo = cislo;
+    z.Rok = rok;
+    z.Verzia = verzia;
+    z.Meno = QStringLiteral("Okresný súd Žilina");
+    z.Predmet = QStringLiteral("Ohodnotenie nehnuteľnosti");
+    z.SadzbaDPH = 20;
+    z.DoZoznamuVyuctovani = true;
+    return z;
+}
+
+QList<TVydavok> vydavky()
+{
+    TVydavok v;
+    v.Nazov = QStringLiteral("Hodinová odmena");
+    v.Druh = DruhVydavku::TarifnaOdmena;
+    v.Cena = 10;
+    v.Suma = 35;
+    for (double p : {1.0, 2.5}) {
+        TRozpisPolozky r;
+        r.Pocet = p;
+        r.Popis = QStringLiteral("práca");
+        v.Rozpis.append(r);
+    }
+    v.PocetRozpisov = 2;
+    return {v};
+}
+
+// An entry file in the layout of version 0 or 1: a 3636-byte record with the order
+// number in `CisloStare`, then the items and payments.
+QByteArray staryZaznam(int cislo, int rok, int verzia, const QString& cisloStare)
+{
+    TZnalKevrotZaznam z = zaznam(cislo, rok, verzia);
+    z.CisloStare = cisloStare;
+    z.PocetVyplateni = 1;
+    TVyplatenie p;
+    p.Datum = 45000;
+    p.Suma = 12.5;
+    QByteArray cely = Zurnal::ObsahSuboru(z, vydavky(), {p});
+    cely[16] = char(verzia);  // the writer always marks the current layout
+    return cely.left(3636) + cely.mid(3688);
+}
+
+QJsonObject spusti(const QStringList& argumenty, const QString& appDir, int* kod = nullptr)
+{
+    const VysledokCli v = SpustiKevrotCli(argumenty, appDir);
+    if (kod)
+        *kod = v.kod;
+    return QJsonDocument::fromJson(v.vystup).object();
+}
+
+}  // namespace
+
+class KevrotCliTest : public TestAppDir {};
+
+TEST_F(KevrotCliTest, JournalReadsEveryLayoutWithItemsAndPayments)
+{
+    zapis("ZnalKevrot2024/1-2024.kvd", staryZaznam(1, 2024, 0, QStringLiteral("OS 12/2009")));
+    zapis("ZnalKevrot2024/2-2024.kvd", staryZaznam(2, 2024, 1, QStringLiteral("ZA-7")));
+    zapis("ZnalKevrot2024/3-2024.kvd", Zurnal::ObsahSuboru(zaznam(3, 2024, 2), {}, {}));
+
+    const QJsonObject j = spusti({"journal", "2024"}, m_adresar.path());
+    const QJsonArray zaznamy = j["ZaznamyKevrota"].toArray();
+    ASSERT_EQ(zaznamy.size(), 3);
+    QMap<int, QJsonObject> podlaCisla;
+    for (const auto& z : zaznamy)
+        podlaCisla[z.toObject()["PoradoveCislo"].toInt()] = z.toObject();
+
+    const QJsonObject v0 = podlaCisla[1];
+    EXPECT_EQ(v0["CisloObjednavky"].toString(), QStringLiteral("OS 12/2009"));
+    EXPECT_EQ(v0["CisloStare"].toString(), QStringLiteral("OS 12/2009"));
+    EXPECT_TRUE(v0["DoZoznamuVyuctovani"].toBool());
+    EXPECT_EQ(v0["Meno"].toString(), QStringLiteral("Okresný súd Žilina"));
+    ASSERT_EQ(v0["Vydavky"].toArray().size(), 1);
+    const QJsonObject polozka = v0["Vydavky"].toArray()[0].toObject();
+    EXPECT_EQ(polozka["Rozpis"].toArray().size(), 2);
+    EXPECT_EQ(polozka["Rozpis"].toArray()[1].toObject()["Pocet"].toDouble(), 2.5);
+    ASSERT_EQ(v0["Vyplatenia"].toArray().size(), 1);
+    EXPECT_EQ(v0["Vyplatenia"].toArray()[0].toObject()["Suma"].toDouble(), 12.5);
+    EXPECT_EQ(v0["CestovneNahrady"].toObject()["Cesta"].toArray().size(), 16);
+    EXPECT_FALSE(v0.contains("Rezerva"));
+
+    EXPECT_EQ(podlaCisla[2]["CisloObjednavky"].toString(), QStringLiteral("ZA-7"));
+    EXPECT_TRUE(podlaCisla[3]["Vydavky"].toArray().isEmpty());
+    EXPECT_TRUE(j["messages"].toArray().isEmpty());
+}
+
+TEST_F(KevrotCliTest, BadFilesGiveMessagesAndTheRestStillLoads)
+{
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), vydavky(), {}));
+    zapis("ZnalKevrot2024/2-2024.kvd", QByteArray(100, 'x'));
+    // A record whose items announce more than the file holds.
+    QByteArray kratky = Zurnal::ObsahSuboru(zaznam(5, 2024, 2), vydavky(), {});
+    kratky.chop(100);
+    zapis("ZnalKevrot2024/5-2024.kvd", kratky);
+
+    const QJsonObject j = spusti({"journal", "2024"}, m_adresar.path());
+    const QJsonArray zaznamy = j["ZaznamyKevrota"].toArray();
+    ASSERT_EQ(zaznamy.size(), 2);
+    const QStringList spravy = j["messages"].toVariant().toStringList();
+    ASSERT_EQ(spravy.size(), 2);
+    EXPECT_TRUE(spravy[0].startsWith(QStringLiteral("Problém s otvorením súboru: ")));
+    EXPECT_TRUE(spravy.join("\n").contains("2-2024.kvd"));
+    EXPECT_TRUE(spravy.join("\n").contains("5-2024.kvd"));
+    for (const auto& z : zaznamy)
+        if (z.toObject()["PoradoveCislo"].toInt() == 5)
+            EXPECT_TRUE(z.toObject()["Vydavky"].toArray().isEmpty());
+}
+
+TEST_F(KevrotCliTest, ResaveWritesOldLayoutsInTheCurrentOneAndKeepsTheirData)
+{
+    zapis("ZnalKevrot2023/4-2023.kvd", staryZaznam(4, 2023, 0, QStringLiteral("Spis 1")));
+    zapis("ZnalKevrot2023/5-2023.kvd", QByteArray(10, '\0'));
+    const QJsonObject pred = spusti({"journal", "2023"}, m_adresar.path());
+
+    int kod = -1;
+    const QJsonObject j = spusti({"resave", "2023"}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(j["ulozene"].toInt(), 1);
+    EXPECT_EQ(obsah("ZnalKevrot2023/5-2023.kvd"), QByteArray(10, '\0'));  // a bad file is left alone
+
+    const QByteArray novy = obsah("ZnalKevrot2023/4-2023.kvd");
+    ASSERT_GE(novy.size(), 3692);
+    EXPECT_EQ(Subory::int32Na(novy, 16), 2);
+    EXPECT_EQ(Subory::int32Na(novy, 3688), 1);  // the item count follows the longer record
+    EXPECT_FALSE(QDir(cesta("ZnalKevrot2023/4-2023")).exists());  // no document folder
+
+    QJsonObject po = spusti({"journal", "2023"}, m_adresar.path());
+    auto bezVerzie = [](QJsonObject o) {
+        QJsonObject z = o["ZaznamyKevrota"].toArray()[0].toObject();
+        z.remove("Verzia");
+        return z;
+    };
+    EXPECT_EQ(bezVerzie(po), bezVerzie(pred));
+}
+
+TEST_F(KevrotCliTest, SettingsWithoutFilesGiveDefaultsAndNoMessages)
+{
+    const QJsonObject j = spusti({"settings"}, m_adresar.path());
+    EXPECT_TRUE(j["DualneZobrazovanie"].toBool());
+    EXPECT_TRUE(j["Nastavenia"].isObject());
+    EXPECT_TRUE(j.contains("TextPlatcuDPH"));
+    EXPECT_TRUE(j["messages"].toArray().isEmpty());
+}
+
+TEST_F(KevrotCliTest, CodelistsReportMissingRequiredFiles)
+{
+    const QJsonObject j = spusti({"codelists"}, m_adresar.path());
+    const QStringList spravy = j["messages"].toVariant().toStringList();
+    EXPECT_TRUE(spravy.join("\n").contains(QDir::toNativeSeparators(cesta("Data/odbory.dat"))));
+    EXPECT_EQ(j["Odbory"].toArray().size(), 0);
+    EXPECT_TRUE(j.contains("Vozidla"));
+}
+
+TEST_F(KevrotCliTest, UsageErrorsExitWithTwo)
+{
+    int kod = 0;
+    for (const QStringList& a : {QStringList{}, QStringList{"journal"}, QStringList{"journal", "x"},
+                                 QStringList{"clients", "2024"}, QStringList{"nieco"},
+                                 QStringList{"--appdir"}}) {
+        spusti(a, m_adresar.path(), &kod);
+        EXPECT_EQ(kod, 2) << a.join(' ').toStdString();
+    }
+}
+
+TEST_F(KevrotCliTest, TheProgramPrintsJsonOnStandardOutput)
+{
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), {}, {}));
+    QProcess p;
+    p.start(QStringLiteral(KEVROT_CLI_EXE), {"--appdir", m_adresar.path(), "journal", "2024"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    const QJsonObject j = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    EXPECT_EQ(j["ZaznamyKevrota"].toArray().size(), 1);
+    EXPECT_EQ(j["ZaznamyKevrota"].toArray()[0].toObject()["Meno"].toString(),
+              QStringLiteral("Okresný súd Žilina"));
+
+    p.start(QStringLiteral(KEVROT_CLI_EXE), {"journal"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 2);
+}
