@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "store/Cesty.h"
+#include "store/Peniaze.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
 
@@ -74,6 +75,7 @@ bool Nastavenia::NacitajPodielOdmena() { return nacitajNastavenie(SuborPodielOdm
 bool Nastavenia::NacitajDualneZobrazovanie()
 {
     const bool ok = nacitajNastavenie(SuborDualneZobrazovanie(), Dualne);
+    nastavDualneZobrazovanie(Dualne.DualneZobrazovanie);
     return ok;
 }
 
@@ -93,7 +95,11 @@ bool Nastavenia::UlozNastavenieHlavicka() const
 {
     return ulozJedenZaznam(SuborNastavenieHlavicka(), NastavenieHlavicka);
 }
-bool Nastavenia::UlozDualneZobrazovanie() const { return ulozJedenZaznam(SuborDualneZobrazovanie(), Dualne); }
+bool Nastavenia::UlozDualneZobrazovanie() const
+{
+    nastavDualneZobrazovanie(Dualne.DualneZobrazovanie);
+    return ulozJedenZaznam(SuborDualneZobrazovanie(), Dualne);
+}
 bool Nastavenia::UlozNastavenieManazer() const
 {
     return ulozJedenZaznam(SuborNastavenieManazer(), NastavenieManazer);
@@ -124,7 +130,7 @@ void Nastavenia::DoplnPredvoleneFonty()
     }
 }
 
-void Nastavenia::UlozStaryCestak(const QList<VozidloStarehoCestaku>& vozidla)
+void Nastavenia::UlozStaryCestak(const QList<TVozidlo>& vozidla)
 {
     QStringList& t = Nastavenie.StaryCestak;
     while (t.size() < 5)
@@ -132,7 +138,7 @@ void Nastavenia::UlozStaryCestak(const QList<VozidloStarehoCestaku>& vozidla)
     t[0] = cisloCestaku(0.0);
     for (const auto& v : vozidla) {
         t[1] = v.Nazov;
-        t[2] = v.Ecv;
+        t[2] = v.EvidencneCislo;
         t[3] = cisloCestaku(v.Spotreba);
         t[4] = cisloCestaku(v.Opotrebenie);
     }

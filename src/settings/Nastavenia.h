@@ -5,14 +5,7 @@
 #include <QString>
 
 #include "NastaveniaZaznamy.h"
-
-// One vehicle's values that the legacy travel-order texts take.
-struct VozidloStarehoCestaku {
-    QString Nazov;
-    QString Ecv;
-    double Spotreba = 0.0;     // average consumption
-    double Opotrebenie = 0.0;  // wear allowance per km
-};
+#include "remuneration/Vozidla.h"
 
 class Nastavenia {
 public:
@@ -46,6 +39,7 @@ public:
     bool UlozNastavenia() const;
     bool UlozNastavenieTlac() const;
     bool UlozNastavenieHlavicka() const;
+    // Also switches the money texts to the saved choice.
     bool UlozDualneZobrazovanie() const;
     bool UlozNastavenieManazer() const;
     bool UlozPodielOdmena();  // always as version 1
@@ -53,7 +47,7 @@ public:
     // Arial 11 / 10 / 12 for the fonts without a name; a title font filled so is bold.
     void DoplnPredvoleneFonty();
     // The legacy travel-order texts from the vehicle list (the last vehicle's values).
-    void UlozStaryCestak(const QList<VozidloStarehoCestaku>& vozidla);
+    void UlozStaryCestak(const QList<TVozidlo>& vozidla);
     // TitleFontStyle from the bold and italic flags.
     void NastavStylNadpisu();
     static quint16 KodStyluNadpisu(bool tucne, bool kurziva);

@@ -4,6 +4,7 @@
 
 #include "common/TestAppDir.h"
 #include "store/Cesty.h"
+#include "store/Peniaze.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,12 +219,16 @@ TEST_F(NastaveniaTest, DualDisplaySwitchReadsAnyNonZeroByteAsOn)
     zapis("Data/nastavenie_dualneZobrazovanie.dat", QByteArray(1, '\0'));
     ASSERT_TRUE(n.NacitajDualneZobrazovanie());
     EXPECT_FALSE(n.Dualne.DualneZobrazovanie);
+    EXPECT_FALSE(DualneZobrazovanie()) << "money texts follow the loaded switch";
     zapis("Data/nastavenie_dualneZobrazovanie.dat", QByteArray(1, '\2'));
     ASSERT_TRUE(n.NacitajDualneZobrazovanie());
     EXPECT_TRUE(n.Dualne.DualneZobrazovanie);
+    EXPECT_TRUE(DualneZobrazovanie());
     n.Dualne.DualneZobrazovanie = false;
     ASSERT_TRUE(n.UlozDualneZobrazovanie());
+    EXPECT_FALSE(DualneZobrazovanie()) << "and the saved one";
     EXPECT_EQ(obsah("Data/nastavenie_dualneZobrazovanie.dat"), QByteArray(1, '\0'));
+    nastavDualneZobrazovanie(true);
 }
 
 TEST_F(NastaveniaTest, ProportionalRemunerationIsPackedAndAlwaysSavedAsVersionOne)
@@ -319,7 +324,15 @@ TEST(StaryCestak, TakesTheLastVehicleAndWritesNumbersInFiveCharacters)
     n.UlozStaryCestak({});
     EXPECT_EQ(n.Nastavenie.StaryCestak, (QStringList{" 0,00", "auto", "BA123", "1", "2"}));
 
-    n.UlozStaryCestak({{"Škoda", "KE111AA", 6.5, 0.1}, {"Fiat", "NR222BB", 123.456, 7}});
+    auto vozidlo = [](const char* nazov, const char* ecv, double spotreba, double opotrebenie) {
+        TVozidlo v;
+        v.Nazov = QString::fromUtf8(nazov);
+        v.EvidencneCislo = QString::fromLatin1(ecv);
+        v.Spotreba = spotreba;
+        v.Opotrebenie = opotrebenie;
+        return v;
+    };
+    n.UlozStaryCestak({vozidlo("Škoda", "KE111AA", 6.5, 0.1), vozidlo("Fiat", "NR222BB", 123.456, 7)});
     EXPECT_EQ(n.Nastavenie.StaryCestak, (QStringList{" 0,00", "Fiat", "NR222BB", "123,46", " 7,00"}));
 
     // A record never loaded has no texts yet: all five appear.
