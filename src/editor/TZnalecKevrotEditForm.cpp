@@ -1,0 +1,655 @@
+#include "TZnalecKevrotEditForm.h"
+
+#include "editor/KonstantneSymboly.h"
+#include "editor/Splatnost.h"
+#include "editor/TCalendarFrm.h"
+#include "editor/TNastavSplatnostForm.h"
+#include "editor/VstupPoli.h"
+#include "editor/VyplatenieTab.h"
+#include "orders/PoleTextovehoZoznamu.h"
+#include "orders/TObjednavkyForm.h"
+#include "orders/VyberKlienta.h"
+#include "store/Cesty.h"
+#include "store/Datum.h"
+#include "store/Peniaze.h"
+#include "store/Spravy.h"
+#include "store/Udaje.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kNedostupne = QStringLiteral("Funkcia zatiaľ nie je k dispozícii.");
+
+QToolButton* kalendarTlacidlo(QWidget* rodic)
+{
+    auto* b = new QToolButton(rodic);
+    b->setText(QStringLiteral("…"));
+    b->setToolTip(QStringLiteral("Kalendár"));
+    return b;
+}
+
+QLineEdit* edit(QWidget* rodic, int maxDlzka)
+{
+    auto* e = new QLineEdit(rodic);
+    e->setMaxLength(maxDlzka);
+    return e;
+}
+
+QComboBox* volnyCombo(QWidget* rodic, const QStringList& polozky, int maxDlzka)
+{
+    auto* c = new QComboBox(rodic);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(polozky);
+    c->lineEdit()->setMaxLength(maxDlzka);
+    return c;
+}
+
+QStringList vstavaneDruhyUkonu()
+{
+    return {QStringLiteral("znalecký posudok"), QStringLiteral("odborné vyjadrenie"), QStringLiteral("potvrdenie"),
+            QStringLiteral("podanie vysvetlenia"), QStringLiteral("doplnenie znaleckého posudku"),
+            QStringLiteral("kópia znaleckého posudku")};
+}
+
+QStringList vstavaneTypyPosudku()
+{
+    return {QStringLiteral("výpočet hodnoty vozidla"), QStringLiteral("výpočet výšky škody na vozidle"),
+            QStringLiteral("posúdenie technického stavu"), QStringLiteral("analýza dopravnej nehody")};
+}
+
+int skupinaPlatby(int druh) { return druh == 1 ? 6 : druh == 2 ? 7 : 0; }
+}  // namespace
+
+TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje& udaje, QWidget* rodic)
+    : QDialog(rodic), m_uprava(uprava), m_udaje(udaje)
+{
+    setWindowTitle(QStringLiteral("Editovanie znaleckého kevrota"));
+    const TNastavenia& nast = udaje.nastavenia.Nastavenie;
+    m_druh = nast.Druh == 1 || nast.Druh == 2 ? nast.Druh : 0;
+    m_volby = m_druh == 0
+                  ? VolbyOdborov(udaje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
+                  : VolbyJazykov(udaje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
+
+    Zalozky = new QTabWidget(this);
+    Zalozky->addTab(vytvorVec(), QStringLiteral("Vec"));
+    Zalozky->addTab(vytvorVyuctovanie(), QStringLiteral("Vyúčtovanie"));
+    tabVyplatenie = new VyplatenieTab(this);
+    Zalozky->addTab(tabVyplatenie, QStringLiteral("Vyplatenie"));
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    btnOK->setAutoDefault(false);
+    btnStorno->setAutoDefault(false);
+    auto* dole = new QHBoxLayout;
+    dole->addStretch();
+    dole->addWidget(btnOK);
+    dole->addWidget(btnStorno);
+    auto* hlavny = new QVBoxLayout(this);
+    hlavny->addWidget(vytvorHlavicku());
+    hlavny->addWidget(Zalozky, 1);
+    hlavny->addLayout(dole);
+
+    connect(btnOK, &QPushButton::clicked, this, &TZnalecKevrotEditForm::Potvrd);
+    connect(btnStorno, &QPushButton::clicked, this, &TZnalecKevrotEditForm::reject);
+    connect(tabVyplatenie, &VyplatenieTab::priznaneZmenene, this, &TZnalecKevrotEditForm::ukazPriznane);
+
+    // Captions for the practitioner's kind.
+    if (m_druh != 0) {
+        lblOdborJazyk->setText(QStringLiteral("Jazyk:"));
+        lblOdvetvie->setVisible(false);
+        cmbOdvetvie->setVisible(false);
+        btnZnalecne->setText(QStringLiteral("Tlmočné"));
+        CheckBoxVlozeneDoZoznamuVyuctovani->setText(
+            QStringLiteral("vložiť tlmočné do zoznamu uložených vyúčtovaní"));
+    }
+    for (auto* pole : {cmbDruhUkonu, cmbTypPosudku, cmbPredmet, cmbUcel, cmbUdajeOdmena})
+        pole->nacitaj();
+
+    // The entry.
+    m_zobrazuje = true;
+    TZnalKevrotZaznam& z = m_uprava.zaznam;
+    if (z.Splatnost == 0)
+        z.Splatnost = nast.Splatnost;
+    if (m_uprava.novy)
+        z.SadzbaDPH = nast.SadzbaDPH;
+    m_splatnost = z.Splatnost;
+    m_sadzbaDPH = z.SadzbaDPH;
+    m_datumVykonania = z.DatumVykonania;
+    for (const auto& v : m_volby)
+        cmbOdborJazyk->addItem(v.Text, v.Kod);
+    PoliaZaznamu p = ZobrazZaznam(z);
+    if (m_uprava.novy) {
+        const int i = IndexPredvolenej(m_volby);
+        p.KodOdboru = p.KodJazyka = i >= 0 ? m_volby[i].Kod : QString();
+        p.KodOdvetvia.clear();
+    }
+    zobrazPolia(p);
+    const bool platca = nast.PlatcaDPH;
+    lblDPH->setVisible(platca);
+    DPHEdit->setVisible(platca);
+    btnImplicitnaDPH->setVisible(platca);
+    DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
+    ukazUctovane();
+    tabVyplatenie->zobraz(z, m_uprava.vyplatenia, m_uprava.novy, skupinaPlatby(m_druh));
+    m_zobrazuje = false;
+}
+
+QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
+{
+    auto* w = new QWidget(this);
+    Edit4 = edit(w, 9);
+    Edit4->setFixedWidth(70);
+    Edit16 = edit(w, 4);
+    Edit16->setFixedWidth(55);
+    lblOdborJazyk = new QLabel(QStringLiteral("Odbor:"), w);
+    cmbOdborJazyk = new QComboBox(w);
+    cmbOdborJazyk->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbOdborJazyk->setMinimumContentsLength(30);
+    lblOdvetvie = new QLabel(QStringLiteral("Odvetvie:"), w);
+    cmbOdvetvie = new QComboBox(w);
+    cmbOdvetvie->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbOdvetvie->setMinimumContentsLength(30);
+
+    Edit2 = edit(w, DlzkyPoli::Meno);
+    btnZoznam = new QPushButton(QStringLiteral("Zoznam"), w);
+    Edit3 = edit(w, DlzkyPoli::Adresa);
+    Edit8 = edit(w, DlzkyPoli::ICO);
+    Edit14 = edit(w, DlzkyPoli::DIC);
+    Edit21 = edit(w, DlzkyPoli::ICDPH);
+    rbPFO = new QRadioButton(QStringLiteral("Právnická alebo fyzická osoba"), w);
+    rbSO = new QRadioButton(QStringLiteral("Štátny orgán"), w);
+    auto* skupina = new QButtonGroup(w);
+    skupina->addButton(rbPFO);
+    skupina->addButton(rbSO);
+    cmbObjednavkaTyp = new QComboBox(w);
+    cmbObjednavkaTyp->addItems({QStringLiteral("Číslo objednávky"), QStringLiteral("Spisová značka")});
+    Edit5 = edit(w, DlzkyPoli::CisloObjednavky);
+    btnObjednavka = new QPushButton(QStringLiteral("Vytvor záznam na základe objednávky"), w);
+
+    Edit1 = edit(w, 10);
+    btnDnesVyziadanie = new QPushButton(QStringLiteral("Dnes"), w);
+    btnKalendarVyziadanie = kalendarTlacidlo(w);
+    Edit17 = edit(w, 10);
+    btnDnesVykonanie = new QPushButton(QStringLiteral("Dnes"), w);
+    btnKalendarVykonanie = kalendarTlacidlo(w);
+    Edit18 = edit(w, 10);
+    btnKalendarSplatnost = kalendarTlacidlo(w);
+    btnZmenSplatnost = new QPushButton(QStringLiteral("Zmeň splatnosť"), w);
+    lblDPH = new QLabel(QStringLiteral("DPH:"), w);
+    DPHEdit = edit(w, 8);
+    DPHEdit->setFixedWidth(60);
+    btnImplicitnaDPH = new QPushButton(QStringLiteral("Implicitná hodnota"), w);
+    for (auto* e : {Edit1, Edit17, Edit18})
+        e->setFixedWidth(90);
+    for (auto* b : {btnZoznam, btnObjednavka, btnDnesVyziadanie, btnDnesVykonanie, btnZmenSplatnost, btnImplicitnaDPH})
+        b->setAutoDefault(false);
+
+    auto* g = new QGridLayout(w);
+    g->setContentsMargins(0, 0, 0, 0);
+    auto* cislo = new QHBoxLayout;
+    cislo->addWidget(Edit4);
+    cislo->addWidget(new QLabel(QStringLiteral("/"), w));
+    cislo->addWidget(Edit16);
+    cislo->addStretch();
+    g->addWidget(new QLabel(QStringLiteral("Číslo znaleckého úkonu:"), w), 0, 0);
+    g->addLayout(cislo, 0, 1);
+    g->addWidget(btnObjednavka, 0, 2, 1, 2, Qt::AlignRight);
+    g->addWidget(lblOdborJazyk, 1, 0);
+    g->addWidget(cmbOdborJazyk, 1, 1, 1, 3);
+    g->addWidget(lblOdvetvie, 2, 0);
+    g->addWidget(cmbOdvetvie, 2, 1, 1, 3);
+
+    auto* ziadatel = new QGroupBox(w);
+    auto* zg = new QGridLayout(ziadatel);
+    zg->addWidget(new QLabel(QStringLiteral("Meno:"), ziadatel), 0, 0);
+    zg->addWidget(Edit2, 0, 1, 1, 5);
+    zg->addWidget(btnZoznam, 0, 6);
+    zg->addWidget(new QLabel(QStringLiteral("Adresa:"), ziadatel), 1, 0);
+    zg->addWidget(Edit3, 1, 1, 1, 6);
+    zg->addWidget(new QLabel(QStringLiteral("IČO:"), ziadatel), 2, 0);
+    zg->addWidget(Edit8, 2, 1);
+    zg->addWidget(new QLabel(QStringLiteral("DIČ:"), ziadatel), 2, 2);
+    zg->addWidget(Edit14, 2, 3);
+    zg->addWidget(new QLabel(QStringLiteral("IČ DPH:"), ziadatel), 2, 4);
+    zg->addWidget(Edit21, 2, 5, 1, 2);
+    auto* osoba = new QHBoxLayout;
+    osoba->addWidget(rbPFO);
+    osoba->addWidget(rbSO);
+    osoba->addStretch();
+    zg->addLayout(osoba, 3, 0, 1, 7);
+    zg->addWidget(cmbObjednavkaTyp, 4, 0, 1, 2);
+    zg->addWidget(Edit5, 4, 2, 1, 5);
+    g->addWidget(ziadatel, 3, 0, 1, 4);
+
+    auto* datumy = new QGridLayout;
+    datumy->addWidget(new QLabel(QStringLiteral("Dátum vyžiadania:"), w), 0, 0);
+    datumy->addWidget(Edit1, 0, 1);
+    datumy->addWidget(btnKalendarVyziadanie, 0, 2);
+    datumy->addWidget(btnDnesVyziadanie, 0, 3);
+    datumy->addWidget(new QLabel(QStringLiteral("Dátum vykonania:"), w), 1, 0);
+    datumy->addWidget(Edit17, 1, 1);
+    datumy->addWidget(btnKalendarVykonanie, 1, 2);
+    datumy->addWidget(btnDnesVykonanie, 1, 3);
+    datumy->addWidget(new QLabel(QStringLiteral("Dátum splatnosti:"), w), 2, 0);
+    datumy->addWidget(Edit18, 2, 1);
+    datumy->addWidget(btnKalendarSplatnost, 2, 2);
+    datumy->addWidget(btnZmenSplatnost, 2, 3);
+    datumy->addWidget(lblDPH, 0, 5, Qt::AlignRight);
+    datumy->addWidget(DPHEdit, 0, 6);
+    datumy->addWidget(btnImplicitnaDPH, 1, 6);
+    datumy->setColumnStretch(4, 1);
+    g->addLayout(datumy, 4, 0, 1, 4);
+    g->setColumnStretch(1, 1);
+
+    connect(cmbOdborJazyk, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (m_druh == 0)
+            naplnOdvetvia(i);
+    });
+    connect(btnZoznam, &QPushButton::clicked, this, &TZnalecKevrotEditForm::VyberZoZoznamu);
+    connect(btnObjednavka, &QPushButton::clicked, this, [this] {
+        if (const auto o = VyberObjednavku(this))
+            VytvorZObjednavky(*o);
+    });
+    connect(cmbObjednavkaTyp, &QComboBox::currentIndexChanged, this, &TZnalecKevrotEditForm::zvolenyTypCisla);
+    connect(btnDnesVyziadanie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::DnesVyziadanie);
+    connect(btnKalendarVyziadanie, &QToolButton::clicked, this, [this] {
+        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
+            Edit1->setText(DatumText(QDateNaDatum(*d)));
+    });
+    connect(btnDnesVykonanie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::DnesVykonanie);
+    connect(btnKalendarVykonanie, &QToolButton::clicked, this, [this] {
+        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
+            NastavVykonanie(QDateNaDatum(*d));
+    });
+    connect(Edit17, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilVykonanie);
+    connect(btnKalendarSplatnost, &QToolButton::clicked, this, [this] {
+        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
+            Edit18->setText(DatumText(QDateNaDatum(*d)));
+    });
+    connect(btnZmenSplatnost, &QPushButton::clicked, this, [this] {
+        TNastavSplatnostForm dialog(m_splatnost, this);
+        const int r = dialog.exec();
+        if (r == TNastavSplatnostForm::OK || r == TNastavSplatnostForm::NastavTrvalo)
+            ZmenSplatnost(dialog.splatnost(), r == TNastavSplatnostForm::NastavTrvalo);
+    });
+    connect(DPHEdit, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilDPH);
+    connect(btnImplicitnaDPH, &QPushButton::clicked, this, &TZnalecKevrotEditForm::ImplicitnaDPH);
+    return w;
+}
+
+QWidget* TZnalecKevrotEditForm::vytvorVec()
+{
+    auto* w = new QWidget(this);
+    cmbDruhUkonu = new PoleTextovehoZoznamu(TextoveZoznamy::DruhUkonu, vstavaneDruhyUkonu(), DlzkyPoli::DruhUkonu, w);
+    cmbTypPosudku =
+        new PoleTextovehoZoznamu(TextoveZoznamy::TypPosudku, vstavaneTypyPosudku(), DlzkyPoli::TypPosudku, w);
+    cmbPredmet = new PoleTextovehoZoznamu(TextoveZoznamy::Predmet, {}, DlzkyPoli::Predmet, w);
+    cmbUcel = new PoleTextovehoZoznamu(TextoveZoznamy::Ucel, {}, DlzkyPoli::Ucel, w);
+    Edit6 = edit(w, DlzkyPoli::Poznamka);
+    auto* g = new QGridLayout(w);
+    g->addWidget(new QLabel(QStringLiteral("Druh úkonu:"), w), 0, 0);
+    g->addWidget(cmbDruhUkonu, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Typ posudku:"), w), 1, 0);
+    g->addWidget(cmbTypPosudku, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Predmet:"), w), 2, 0);
+    g->addWidget(cmbPredmet, 2, 1);
+    g->addWidget(new QLabel(QStringLiteral("Účel:"), w), 3, 0);
+    g->addWidget(cmbUcel, 3, 1);
+    g->addWidget(new QLabel(QStringLiteral("Poznámka:"), w), 4, 0);
+    g->addWidget(Edit6, 4, 1);
+    g->setRowStretch(5, 1);
+    g->setColumnStretch(1, 1);
+    return w;
+}
+
+QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
+{
+    auto* w = new QWidget(this);
+    lblUctavanaOdmena = new QLabel(w);
+    lblUctovaneVydavky = new QLabel(w);
+    for (auto* l : {lblUctavanaOdmena, lblUctovaneVydavky}) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    cmbUdajeOdmena = new PoleTextovehoZoznamu(TextoveZoznamy::UdajeOdmena, {}, DlzkyPoli::UdajeOdmena, w);
+    Edit12 = edit(w, 15);
+    Edit13 = edit(w, 15);
+    Edit12->setFixedWidth(100);
+    Edit13->setFixedWidth(100);
+    lblCastOdmena = new QLabel(QStringLiteral("časť uhradená"), w);
+    lblCastVydavky = new QLabel(QStringLiteral("časť uhradená"), w);
+    for (auto* l : {lblCastOdmena, lblCastVydavky}) {
+        l->setStyleSheet(QStringLiteral("color: red"));
+        l->setVisible(false);
+    }
+    Edit19 = edit(w, DlzkyPoli::KonstantnySymbol);
+    Edit19->setFixedWidth(60);
+    ComboBox5 = new QComboBox(w);
+    ComboBox5->addItems(KonstantneSymboly::Zoznam());
+    ComboBox5->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox5->setMinimumContentsLength(40);
+    Edit20 = edit(w, DlzkyPoli::VariabilnySymbol);
+    Edit20->setFixedWidth(110);
+    btnPodlaCisla = new QPushButton(QStringLiteral("podľa čísla znal úkonu"), w);
+    cmbDodaciePodmienky = volnyCombo(
+        w, {QStringLiteral("neurčené"), QStringLiteral("osobne"), QStringLiteral("poštová zásielka")},
+        DlzkyPoli::DodaciePodmienky);
+    cmbSposobPlatby = volnyCombo(w,
+                                 {QStringLiteral("neurčené"), QStringLiteral("hotovosť"), QStringLiteral("dobierka"),
+                                  QStringLiteral("prevodný príkaz"), QStringLiteral("poštová poukážka")},
+                                 DlzkyPoli::SposobPlatby);
+    CheckBoxVlozeneDoZoznamuVyuctovani =
+        new QCheckBox(QStringLiteral("vložiť znalečné do zoznamu uložených vyúčtovaní"), w);
+    btnZnalecne = new QPushButton(QStringLiteral("Znalečné"), w);
+    btnZnalecne->setEnabled(false);
+    btnZnalecne->setToolTip(kNedostupne);
+    btnPodlaCisla->setAutoDefault(false);
+
+    auto* g = new QGridLayout(w);
+    g->addWidget(new QLabel(QStringLiteral("Účtovaná odmena:"), w), 0, 0);
+    g->addWidget(lblUctavanaOdmena, 0, 1, 1, 2);
+    g->addWidget(btnZnalecne, 0, 3, Qt::AlignRight);
+    g->addWidget(new QLabel(QStringLiteral("Údaje k odmene:"), w), 1, 0);
+    g->addWidget(cmbUdajeOdmena, 1, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Účtované výdavky:"), w), 2, 0);
+    g->addWidget(lblUctovaneVydavky, 2, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Priznaná odmena:"), w), 3, 0);
+    g->addWidget(Edit12, 3, 1);
+    g->addWidget(lblCastOdmena, 3, 2);
+    g->addWidget(new QLabel(QStringLiteral("Priznané výdavky:"), w), 4, 0);
+    g->addWidget(Edit13, 4, 1);
+    g->addWidget(lblCastVydavky, 4, 2);
+    g->addWidget(new QLabel(QStringLiteral("Konštantný symbol:"), w), 5, 0);
+    g->addWidget(Edit19, 5, 1);
+    g->addWidget(ComboBox5, 5, 2, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Variabilný symbol:"), w), 6, 0);
+    g->addWidget(Edit20, 6, 1);
+    g->addWidget(btnPodlaCisla, 6, 2, Qt::AlignLeft);
+    g->addWidget(new QLabel(QStringLiteral("Dodacie podmientky:"), w), 7, 0);
+    g->addWidget(cmbDodaciePodmienky, 7, 1, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Spôsob platby:"), w), 8, 0);
+    g->addWidget(cmbSposobPlatby, 8, 1, 1, 2);
+    g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 9, 0, 1, 4);
+    auto* dokumenty = new QHBoxLayout;
+    for (const QString& nazov : {QStringLiteral("Tlač vyúčtovania"), QStringLiteral("Príjmový doklad"),
+                                 QStringLiteral("Faktúra"), QStringLiteral("Cestovný príkaz")}) {
+        auto* b = new QPushButton(nazov, w);
+        b->setEnabled(false);
+        b->setToolTip(kNedostupne);
+        dokumenty->addWidget(b);
+    }
+    dokumenty->addStretch();
+    g->addLayout(dokumenty, 10, 0, 1, 4);
+    g->setRowStretch(11, 1);
+    g->setColumnStretch(3, 1);
+
+    connect(ComboBox5, &QComboBox::activated, this,
+            [this](int i) { Edit19->setText(KonstantneSymboly::KodPolozky(i)); });
+    connect(Edit19, &QLineEdit::textEdited, this, &TZnalecKevrotEditForm::napisanySymbol);
+    connect(btnPodlaCisla, &QPushButton::clicked, this, &TZnalecKevrotEditForm::PodlaCisla);
+    connect(Edit12, &QLineEdit::editingFinished, this, [this] { opustilPriznanu(Edit12); });
+    connect(Edit13, &QLineEdit::editingFinished, this, [this] { opustilPriznanu(Edit13); });
+    return w;
+}
+
+void TZnalecKevrotEditForm::naplnOdvetvia(int odbor)
+{
+    cmbOdvetvie->clear();
+    if (odbor < 0 || odbor >= m_volby.size())
+        return;
+    for (const auto& v : m_volby[odbor].Odvetvia)
+        cmbOdvetvie->addItem(v.Text, v.Kod);
+    cmbOdvetvie->setCurrentIndex(-1);
+}
+
+PoliaZaznamu TZnalecKevrotEditForm::polia() const
+{
+    PoliaZaznamu p;
+    p.Cislo = Edit4->text();
+    p.Rok = Edit16->text();
+    const QString kod = cmbOdborJazyk->currentIndex() >= 0 ? cmbOdborJazyk->currentData().toString() : QString();
+    if (m_druh == 0) {
+        p.KodOdboru = kod;
+        p.KodOdvetvia = cmbOdvetvie->currentIndex() >= 0 ? cmbOdvetvie->currentData().toString() : QString();
+    } else {
+        p.KodJazyka = kod;
+    }
+    p.Meno = Edit2->text();
+    p.Adresa = Edit3->text();
+    p.ICO = Edit8->text();
+    p.DIC = Edit14->text();
+    p.ICDPH = Edit21->text();
+    p.StatnyOrgan = rbSO->isChecked();
+    p.TypCisla = qMax(0, cmbObjednavkaTyp->currentIndex());
+    p.CisloObjednavky = Edit5->text();
+    p.DatumVyziadania = Edit1->text();
+    p.DatumVykonania = Edit17->text();
+    p.DatumSplatnosti = Edit18->text();
+    p.DruhUkonu = cmbDruhUkonu->text();
+    p.TypPosudku = cmbTypPosudku->text();
+    p.Predmet = cmbPredmet->text();
+    p.Ucel = cmbUcel->text();
+    p.Poznamka = Edit6->text();
+    p.UdajeOdmena = cmbUdajeOdmena->text();
+    p.PriznanaOdmena = Edit12->text();
+    p.PriznaneVydavky = Edit13->text();
+    p.KonstantnySymbol = Edit19->text();
+    p.VariabilnySymbol = Edit20->text();
+    p.DodaciePodmienky = cmbDodaciePodmienky->currentText();
+    p.SposobPlatby = cmbSposobPlatby->currentText();
+    p.DoZoznamuVyuctovani = CheckBoxVlozeneDoZoznamuVyuctovani->isChecked();
+    return p;
+}
+
+void TZnalecKevrotEditForm::zobrazPolia(const PoliaZaznamu& p)
+{
+    const bool predtym = m_zobrazuje;
+    m_zobrazuje = true;
+    Edit4->setText(p.Cislo);
+    Edit16->setText(p.Rok);
+    const int odbor = IndexKodu(m_volby, m_druh == 0 ? p.KodOdboru : p.KodJazyka);
+    cmbOdborJazyk->setCurrentIndex(odbor);
+    if (m_druh == 0) {
+        naplnOdvetvia(odbor);
+        if (odbor >= 0)
+            cmbOdvetvie->setCurrentIndex(IndexKodu(m_volby[odbor].Odvetvia, p.KodOdvetvia));
+    }
+    Edit2->setText(p.Meno);
+    Edit3->setText(p.Adresa);
+    Edit8->setText(p.ICO);
+    Edit14->setText(p.DIC);
+    Edit21->setText(p.ICDPH);
+    (p.StatnyOrgan ? rbSO : rbPFO)->setChecked(true);
+    cmbObjednavkaTyp->setCurrentIndex(p.TypCisla);
+    Edit5->setText(p.CisloObjednavky);
+    Edit1->setText(p.DatumVyziadania);
+    Edit17->setText(p.DatumVykonania);
+    Edit18->setText(p.DatumSplatnosti);
+    cmbDruhUkonu->nastavText(p.DruhUkonu);
+    cmbTypPosudku->nastavText(p.TypPosudku);
+    cmbPredmet->nastavText(p.Predmet);
+    cmbUcel->nastavText(p.Ucel);
+    Edit6->setText(p.Poznamka);
+    cmbUdajeOdmena->nastavText(p.UdajeOdmena);
+    Edit12->setText(p.PriznanaOdmena);
+    Edit13->setText(p.PriznaneVydavky);
+    Edit19->setText(p.KonstantnySymbol);
+    napisanySymbol(p.KonstantnySymbol);
+    Edit20->setText(p.VariabilnySymbol);
+    cmbDodaciePodmienky->setEditText(p.DodaciePodmienky);
+    cmbSposobPlatby->setEditText(p.SposobPlatby);
+    CheckBoxVlozeneDoZoznamuVyuctovani->setChecked(p.DoZoznamuVyuctovani);
+    m_zobrazuje = predtym;
+}
+
+void TZnalecKevrotEditForm::ukazUctovane()
+{
+    lblUctavanaOdmena->setText(SumaTextSk(SymbolEuro, m_uprava.zaznam.UctovanaOdmena));
+    lblUctovaneVydavky->setText(SumaTextSk(SymbolEuro, m_uprava.zaznam.UctovaneVydavky));
+}
+
+void TZnalecKevrotEditForm::ukazPriznane()
+{
+    const VyplatenieZaznamu& v = tabVyplatenie->logika();
+    Edit12->setText(VstupPoli::CisloDoPola(v.PriznanaOdmena()));
+    Edit13->setText(VstupPoli::CisloDoPola(v.PriznaneVydavky()));
+    lblCastOdmena->setVisible(v.CastUhradena());
+    lblCastVydavky->setVisible(v.CastUhradena());
+}
+
+void TZnalecKevrotEditForm::opustilPriznanu(QLineEdit* pole)
+{
+    const auto v = VstupPoli::Suma(pole->text());
+    if (!v) {
+        pole->clear();
+        pole->setFocus();
+        return;
+    }
+    VyplatenieZaznamu& l = tabVyplatenie->logika();
+    if (pole == Edit12)
+        l.NastavPriznane(*v, l.PriznaneVydavky());
+    else
+        l.NastavPriznane(l.PriznanaOdmena(), *v);
+}
+
+void TZnalecKevrotEditForm::zvolenyTypCisla(int index)
+{
+    if (m_zobrazuje)
+        return;
+    (index == 1 ? rbSO : rbPFO)->setChecked(true);
+}
+
+void TZnalecKevrotEditForm::napisanySymbol(const QString& text)
+{
+    ComboBox5->setCurrentIndex(KonstantneSymboly::IndexPodlaTextu(text));
+}
+
+void TZnalecKevrotEditForm::DnesVyziadanie() { Edit1->setText(DnesText()); }
+
+void TZnalecKevrotEditForm::DnesVykonanie() { NastavVykonanie(Dnes()); }
+
+void TZnalecKevrotEditForm::NastavVykonanie(double datum)
+{
+    m_datumVykonania = datum;
+    Edit17->setText(DatumText(datum));
+    Edit18->setText(DatumText(DatumSplatnosti(datum, m_splatnost)));
+}
+
+void TZnalecKevrotEditForm::OpustilVykonanie()
+{
+    const QString t = Edit17->text().trimmed();
+    if (t.isEmpty())
+        return;
+    const double d = TextNaDatum(t);
+    if (d == 0) {
+        m_datumVykonania = 0;
+        spravy().chyba(QString::fromUtf8(VstupPoli::NeplatnaHodnotaBodka));
+        Edit17->setFocus();
+        return;
+    }
+    m_datumVykonania = d;
+    Edit18->setText(DatumText(DatumSplatnosti(d, m_splatnost)));
+}
+
+void TZnalecKevrotEditForm::ZmenSplatnost(int splatnost, bool trvalo)
+{
+    m_splatnost = splatnost;
+    const double splatnostDatum = DatumSplatnosti(m_datumVykonania, splatnost);
+    Edit18->setText(splatnostDatum == 0 ? QString() : DatumText(splatnostDatum));
+    if (trvalo) {
+        m_udaje.nastavenia.Nastavenie.Splatnost = splatnost;
+        m_udaje.nastavenia.UlozNastavenia();
+    }
+}
+
+void TZnalecKevrotEditForm::OpustilDPH()
+{
+    if (const auto v = VstupPoli::SadzbaDPH(DPHEdit->text())) {
+        m_sadzbaDPH = *v;
+    } else {
+        DPHEdit->clear();
+        DPHEdit->setFocus();
+    }
+}
+
+void TZnalecKevrotEditForm::ImplicitnaDPH()
+{
+    m_sadzbaDPH = m_udaje.nastavenia.Nastavenie.SadzbaDPH;
+    DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
+}
+
+void TZnalecKevrotEditForm::VyberZoZoznamu()
+{
+    const auto klient = VyberKlienta(this, m_udaje.objednavky);
+    if (!klient)
+        return;
+    Edit2->setText(klient->Meno);
+    Edit3->setText(klient->Adresa);
+    Edit8->setText(klient->ICO);
+    Edit14->setText(klient->DIC);
+    Edit21->setText(klient->ICDPH);
+    if (klient->StatnyOrgan)
+        rbSO->setChecked(true);
+}
+
+void TZnalecKevrotEditForm::VytvorZObjednavky(const TObjednavka& o)
+{
+    PoliaZaznamu p = polia();
+    VyplnZObjednavky(p, o);
+    zobrazPolia(p);
+}
+
+void TZnalecKevrotEditForm::PodlaCisla() { Edit20->setText(VariabilnySymbolPodlaCisla(Edit4->text(), Edit16->text())); }
+
+void TZnalecKevrotEditForm::Potvrd()
+{
+    const PoliaZaznamu p = polia();
+    const QString chyby = ChybyZaznamu(p, m_druh);
+    if (!chyby.isEmpty()) {
+        spravy().chyba(chyby);
+        return;
+    }
+    if (!CisloVolne(m_udaje.zurnal.ZaznamyKevrota, m_uprava.zaznam, m_uprava.novy, CisloZPola(p.Cislo),
+                    CisloZPola(p.Rok))) {
+        spravy().chyba(QString::fromUtf8(ZaznamExistuje));
+        return;
+    }
+    TZnalKevrotZaznam& z = m_uprava.zaznam;
+    PrevezmiPolia(p, m_druh, z);
+    z.SadzbaDPH = m_sadzbaDPH;
+    z.Splatnost = m_splatnost;
+    tabVyplatenie->uloz(z, m_uprava.vyplatenia);
+    accept();
+}
+
+void TZnalecKevrotEditForm::reject()
+{
+    if (!spravy().otazka(QStringLiteral("Chcete skutočne ukončiť editovanie záznamu?\nZmeny nebudú uložené.")))
+        return;
+    QDialog::reject();
+}
+
+bool UpravZaznam(QWidget* rodic, UpravaZaznamu& uprava, Udaje& udaje)
+{
+    TZnalecKevrotEditForm okno(uprava, udaje, rodic);
+    if (okno.exec() != QDialog::Accepted)
+        return false;
+    uprava = okno.uprava();
+    return true;
+}

@@ -1,0 +1,135 @@
+#pragma once
+// "Editovanie znaleckého kevrota": the editor of one journal entry. Works on copies of the
+// entry, its items and payments; the main window saves them when the window closes with OK.
+
+#include <QDialog>
+
+#include "editor/PoliaZaznamu.h"
+#include "editor/VolbaOdboru.h"
+#include "journal/UpravaZaznamu.h"
+
+class PoleTextovehoZoznamu;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class Udaje;
+class VyplatenieTab;
+
+class TZnalecKevrotEditForm : public QDialog {
+    Q_OBJECT
+public:
+    TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje& udaje, QWidget* rodic = nullptr);
+
+    // The edited copies, valid after "OK".
+    const UpravaZaznamu& uprava() const { return m_uprava; }
+
+    PoliaZaznamu polia() const;
+    void zobrazPolia(const PoliaZaznamu& p);
+
+    // What the commands hold between them.
+    double datumVykonania() const { return m_datumVykonania; }
+    int splatnost() const { return m_splatnost; }
+    double sadzbaDPH() const { return m_sadzbaDPH; }
+
+    // The commands, also for tests.
+    void Potvrd();
+    void DnesVyziadanie();
+    void DnesVykonanie();
+    void NastavVykonanie(double datum);
+    void OpustilVykonanie();
+    void ZmenSplatnost(int splatnost, bool trvalo);
+    void OpustilDPH();
+    void ImplicitnaDPH();
+    void VyberZoZoznamu();
+    void VytvorZObjednavky(const TObjednavka& o);
+    void PodlaCisla();
+
+    // Header.
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit16 = nullptr;
+    QLabel* lblOdborJazyk = nullptr;
+    QComboBox* cmbOdborJazyk = nullptr;
+    QLabel* lblOdvetvie = nullptr;
+    QComboBox* cmbOdvetvie = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QPushButton* btnZoznam = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QLineEdit* Edit14 = nullptr;
+    QLineEdit* Edit21 = nullptr;
+    QRadioButton* rbPFO = nullptr;
+    QRadioButton* rbSO = nullptr;
+    QComboBox* cmbObjednavkaTyp = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QPushButton* btnObjednavka = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* btnDnesVyziadanie = nullptr;
+    QToolButton* btnKalendarVyziadanie = nullptr;
+    QLineEdit* Edit17 = nullptr;
+    QPushButton* btnDnesVykonanie = nullptr;
+    QToolButton* btnKalendarVykonanie = nullptr;
+    QLineEdit* Edit18 = nullptr;
+    QToolButton* btnKalendarSplatnost = nullptr;
+    QPushButton* btnZmenSplatnost = nullptr;
+    QLabel* lblDPH = nullptr;
+    QLineEdit* DPHEdit = nullptr;
+    QPushButton* btnImplicitnaDPH = nullptr;
+    QTabWidget* Zalozky = nullptr;
+    // "Vec".
+    PoleTextovehoZoznamu* cmbDruhUkonu = nullptr;
+    PoleTextovehoZoznamu* cmbTypPosudku = nullptr;
+    PoleTextovehoZoznamu* cmbPredmet = nullptr;
+    PoleTextovehoZoznamu* cmbUcel = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    // "Vyúčtovanie".
+    QLabel* lblUctavanaOdmena = nullptr;
+    PoleTextovehoZoznamu* cmbUdajeOdmena = nullptr;
+    QLabel* lblUctovaneVydavky = nullptr;
+    QLineEdit* Edit12 = nullptr;
+    QLabel* lblCastOdmena = nullptr;
+    QLineEdit* Edit13 = nullptr;
+    QLabel* lblCastVydavky = nullptr;
+    QLineEdit* Edit19 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QLineEdit* Edit20 = nullptr;
+    QPushButton* btnPodlaCisla = nullptr;
+    QComboBox* cmbDodaciePodmienky = nullptr;
+    QComboBox* cmbSposobPlatby = nullptr;
+    QCheckBox* CheckBoxVlozeneDoZoznamuVyuctovani = nullptr;
+    QPushButton* btnZnalecne = nullptr;
+    // "Vyplatenie".
+    VyplatenieTab* tabVyplatenie = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnStorno = nullptr;
+
+public slots:
+    void reject() override;
+
+private:
+    QWidget* vytvorHlavicku();
+    QWidget* vytvorVec();
+    QWidget* vytvorVyuctovanie();
+    void naplnOdvetvia(int odbor);
+    void ukazUctovane();
+    void ukazPriznane();
+    void opustilPriznanu(QLineEdit* pole);
+    void zvolenyTypCisla(int index);
+    void napisanySymbol(const QString& text);
+
+    UpravaZaznamu m_uprava;
+    Udaje& m_udaje;
+    int m_druh = 0;  // 0 expert, 1 interpreter, 2 translator
+    QList<PolozkaVolby> m_volby;
+    double m_datumVykonania = 0;
+    int m_splatnost = 0;
+    double m_sadzbaDPH = 0;
+    bool m_zobrazuje = false;
+};
+
+// Opens the entry editor on `uprava`; true on OK with the edited copies in it.
+bool UpravZaznam(QWidget* rodic, UpravaZaznamu& uprava, Udaje& udaje);

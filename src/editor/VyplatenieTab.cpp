@@ -1,0 +1,237 @@
+#include "VyplatenieTab.h"
+
+#include "editor/TCalendarFrm.h"
+#include "editor/TVyplateneZnalecneForm.h"
+#include "store/Datum.h"
+#include "store/Peniaze.h"
+#include "store/Spravy.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QWidget* riadok(QWidget* rodic, const QString& popis, QLabel* hodnota)
+{
+    auto* w = new QWidget(rodic);
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(new QLabel(popis, w));
+    l->addWidget(hodnota);
+    l->addStretch();
+    return w;
+}
+}  // namespace
+
+VyplatenieTab::VyplatenieTab(QWidget* rodic) : QWidget(rodic)
+{
+    chkCelaCast = new QCheckBox(QStringLiteral("celá časť"), this);
+    chkPoCastiach = new QCheckBox(QStringLiteral("po častiach"), this);
+
+    panelCela = new QWidget(this);
+    txtVyplatenieALL = new QLineEdit(panelCela);
+    txtVyplatenieALL->setMaximumWidth(110);
+    btnDatumVyplatenia = new QToolButton(panelCela);
+    btnDatumVyplatenia->setText(QStringLiteral("…"));
+    btnDatumVyplatenia->setToolTip(QStringLiteral("Dátum vyplatenia"));
+    btnDnes = new QPushButton(QStringLiteral("Dnes"), panelCela);
+    auto* lc = new QHBoxLayout(panelCela);
+    lc->setContentsMargins(0, 0, 0, 0);
+    lc->addWidget(new QLabel(QStringLiteral("Dátum:"), panelCela));
+    lc->addWidget(txtVyplatenieALL);
+    lc->addWidget(btnDatumVyplatenia);
+    lc->addWidget(btnDnes);
+    lc->addStretch();
+
+    panelCasti = new QWidget(this);
+    StringGrid1 = new QTableWidget(panelCasti);
+    StringGrid1->setColumnCount(3);
+    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Suma"), QString()});
+    StringGrid1->verticalHeader()->setVisible(false);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setColumnWidth(0, 100);
+    StringGrid1->setColumnWidth(1, 200);
+    StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    btnPridaj = new QPushButton(QStringLiteral("Pridaj"), panelCasti);
+    btnOprav = new QPushButton(QStringLiteral("Oprav"), panelCasti);
+    btnZmaz = new QPushButton(QStringLiteral("Zmaž"), panelCasti);
+    lblCelkovaSuma = new QLabel(panelCasti);
+    lblZostatok = new QLabel(panelCasti);
+    m_riadokCelkom = riadok(panelCasti, QStringLiteral("Celková suma vyplatenia:"), lblCelkovaSuma);
+    m_riadokZostatok = riadok(panelCasti, QStringLiteral("Zostatok vyplatenia:"), lblZostatok);
+    auto* tlacidla = new QVBoxLayout;
+    tlacidla->addWidget(btnPridaj);
+    tlacidla->addWidget(btnOprav);
+    tlacidla->addWidget(btnZmaz);
+    tlacidla->addStretch();
+    auto* lp = new QGridLayout(panelCasti);
+    lp->setContentsMargins(0, 0, 0, 0);
+    lp->addWidget(StringGrid1, 0, 0);
+    lp->addLayout(tlacidla, 0, 1);
+    lp->addWidget(m_riadokCelkom, 1, 0, 1, 2);
+    lp->addWidget(m_riadokZostatok, 2, 0, 1, 2);
+
+    lblInfo = new QLabel(this);
+    QFont f = lblInfo->font();
+    f.setBold(true);
+    lblInfo->setFont(f);
+
+    auto* rezimy = new QHBoxLayout;
+    rezimy->addWidget(chkCelaCast);
+    rezimy->addWidget(chkPoCastiach);
+    rezimy->addStretch();
+    auto* hlavny = new QVBoxLayout(this);
+    hlavny->addLayout(rezimy);
+    hlavny->addWidget(panelCela);
+    hlavny->addWidget(panelCasti, 1);
+    hlavny->addWidget(lblInfo);
+    hlavny->addStretch();
+
+    for (auto* b : {btnDnes, btnPridaj, btnOprav, btnZmaz})
+        b->setAutoDefault(false);
+
+    connect(chkCelaCast, &QCheckBox::toggled, this, [this](bool z) { zmenenyRezim(chkCelaCast, z); });
+    connect(chkPoCastiach, &QCheckBox::toggled, this, [this](bool z) { zmenenyRezim(chkPoCastiach, z); });
+    connect(btnDnes, &QPushButton::clicked, this, [this] { txtVyplatenieALL->setText(DnesText()); });
+    connect(btnDatumVyplatenia, &QToolButton::clicked, this, [this] {
+        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
+            txtVyplatenieALL->setText(DatumText(QDateNaDatum(*d)));
+    });
+    connect(txtVyplatenieALL, &QLineEdit::editingFinished, this, [this] {
+        const QString t = txtVyplatenieALL->text().trimmed();
+        if (!t.isEmpty() && TextNaDatum(t) == 0) {
+            spravy().chyba(QStringLiteral("Neplatná hodnota."));
+            txtVyplatenieALL->setFocus();
+        }
+    });
+    connect(btnPridaj, &QPushButton::clicked, this, &VyplatenieTab::Pridaj);
+    connect(btnOprav, &QPushButton::clicked, this, &VyplatenieTab::Oprav);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { Oprav(); });
+    connect(btnZmaz, &QPushButton::clicked, this, &VyplatenieTab::Zmaz);
+
+    ukazRezim();
+}
+
+void VyplatenieTab::zobraz(const TZnalKevrotZaznam& z, const QList<TVyplatenie>& vyplatenia, bool novy,
+                           int skupina)
+{
+    m_zobrazuje = true;
+    m_skupina = skupina;
+    m_logika.Zobraz(z, vyplatenia, novy);
+    chkCelaCast->setChecked(m_logika.Rezim() == RezimVyplatenia::Cela);
+    chkPoCastiach->setChecked(m_logika.Rezim() == RezimVyplatenia::PoCastiach);
+    txtVyplatenieALL->clear();
+    if (m_logika.Rezim() == RezimVyplatenia::Cela && m_logika.Vyplatenia()[0].Datum != 0)
+        txtVyplatenieALL->setText(DatumText(m_logika.Vyplatenia()[0].Datum));
+    naplnMriezku();
+    ukazRezim();
+    lblInfo->setText(m_logika.Informacia());
+    m_zobrazuje = false;
+}
+
+void VyplatenieTab::uloz(TZnalKevrotZaznam& z, QList<TVyplatenie>& vyplatenia)
+{
+    m_logika.Uloz(z, vyplatenia, TextNaDatum(txtVyplatenieALL->text().trimmed()));
+    lblInfo->setText(m_logika.Informacia());
+}
+
+void VyplatenieTab::zmenenyRezim(QCheckBox* zdroj, bool zapnute)
+{
+    if (m_zobrazuje)
+        return;
+    QCheckBox* druhy = zdroj == chkCelaCast ? chkPoCastiach : chkCelaCast;
+    if (zapnute && druhy->isChecked()) {
+        druhy->blockSignals(true);
+        druhy->setChecked(false);
+        druhy->blockSignals(false);
+    }
+    RezimVyplatenia rezim = RezimVyplatenia::Ziadny;
+    if (chkCelaCast->isChecked())
+        rezim = RezimVyplatenia::Cela;
+    else if (chkPoCastiach->isChecked())
+        rezim = RezimVyplatenia::PoCastiach;
+    m_logika.ZmenRezim(rezim);
+    naplnMriezku();
+    ukazRezim();
+    lblInfo->setText(m_logika.Informacia());
+    emit priznaneZmenene();
+}
+
+void VyplatenieTab::ukazRezim()
+{
+    const bool oba = m_logika.ObaRezimyViditelne();
+    panelCela->setVisible(oba || m_logika.Rezim() == RezimVyplatenia::Cela);
+    panelCasti->setVisible(oba || m_logika.Rezim() == RezimVyplatenia::PoCastiach);
+}
+
+void VyplatenieTab::naplnMriezku()
+{
+    const auto& v = m_logika.Vyplatenia();
+    // Payments entered while no mode is checked are listed too (and dropped on "OK").
+    const bool casti = m_logika.Rezim() != RezimVyplatenia::Cela;
+    const int riadky = casti ? int(v.size()) : 0;
+    StringGrid1->clearContents();
+    StringGrid1->setRowCount(qMax(1, riadky));
+    for (int i = 0; i < riadky; ++i) {
+        StringGrid1->setItem(i, 0, new QTableWidgetItem(v[i].Datum == 0 ? QString() : DatumText(v[i].Datum)));
+        auto* suma = new QTableWidgetItem(SumaText(SymbolEuro, v[i].Suma));
+        suma->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        StringGrid1->setItem(i, 1, suma);
+        StringGrid1->setItem(i, 2, new QTableWidgetItem(v[i].Preddavok ? QStringLiteral("preddavok") : QString()));
+    }
+    if (riadky == 0) {
+        m_riadokCelkom->setVisible(false);
+        m_riadokZostatok->setVisible(false);
+        return;
+    }
+    m_riadokCelkom->setVisible(true);
+    lblCelkovaSuma->setText(SumaTextSk(SymbolEuro, m_logika.Zaplatene()));
+    m_riadokZostatok->setVisible(m_logika.ZostatokKladny());
+    lblZostatok->setText(SumaTextSk(SymbolEuro, m_logika.Zostatok()));
+}
+
+void VyplatenieTab::otvorPlatbu(int index)
+{
+    const bool novy = index < 0;
+    const TVyplatenie v = novy ? TVyplatenie() : m_logika.Vyplatenia()[index];
+    TVyplateneZnalecneForm dialog(novy ? Dnes() : v.Datum, novy ? 0.0 : v.Suma, m_logika.Celkom(), m_skupina,
+                                  this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (novy)
+        m_logika.Pridaj(dialog.datum(), dialog.suma());
+    else
+        m_logika.Oprav(index, dialog.datum(), dialog.suma());
+    naplnMriezku();
+    lblInfo->setText(m_logika.Informacia());
+    emit priznaneZmenene();
+}
+
+void VyplatenieTab::Pridaj() { otvorPlatbu(-1); }
+
+void VyplatenieTab::Oprav()
+{
+    const int r = StringGrid1->currentRow();
+    if (r < 0 || r >= m_logika.Vyplatenia().size() || m_logika.Rezim() != RezimVyplatenia::PoCastiach)
+        return;
+    otvorPlatbu(r);
+}
+
+void VyplatenieTab::Zmaz()
+{
+    const int r = StringGrid1->currentRow();
+    if (!m_logika.Zmaz(r))
+        return;
+    naplnMriezku();
+    lblInfo->setText(m_logika.Informacia());
+    emit priznaneZmenene();
+}
