@@ -5,10 +5,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "reports/TlacKevrota.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Spravy.h"
+#include "store/Peniaze.h"
 #include "store/Udaje.h"
 
 namespace {
@@ -124,6 +126,19 @@ QJsonObject prepis(int rok)
     return {{QStringLiteral("ulozene"), ulozene}};
 }
 
+// The listing and the cover page of a year, sorted for printing, into one PDF.
+QJsonObject kevrotDoPdf(int rok, const QString& subor)
+{
+    Udaje u;
+    u.odbory.NacitajOdboryOdvetvia();
+    u.nastavenia.NacitajVsetko();
+    nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
+    u.zurnal.NacitajRok(rok);
+    const bool ok = TlacKevrota::VytlacKevrotDoPdf(u.zurnal, u.nastavenia, u.odbory, rok, subor);
+    return {{QStringLiteral("pdf"), ok ? QFileInfo(subor).absoluteFilePath() : QString()},
+            {QStringLiteral("zaznamy"), int(u.zurnal.ZaznamyKevrota.size())}};
+}
+
 struct Prikaz {
     const char* nazov;
     bool sRokom;
@@ -141,6 +156,12 @@ const Prikaz kPrikazy[] = {
     {"resave", true, prepis, nullptr},
 };
 
+VysledokCli hotovo(QJsonObject j, const ZaznamnikSprav& zaznamnik)
+{
+    j.insert(QStringLiteral("messages"), QJsonArray::fromStringList(zaznamnik.texty()));
+    return {0, QJsonDocument(j).toJson(QJsonDocument::Indented), {}};
+}
+
 VysledokCli chybaPouzitia(const QString& text)
 {
     return {2, {}, text + QStringLiteral("\n") + PouzitieKevrotCli()};
@@ -152,7 +173,8 @@ QString PouzitieKevrotCli()
 {
     return QStringLiteral(
         "Použitie: kevrot-cli [--appdir ADRESÁR] PRÍKAZ [ROK]\n"
-        "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK");
+        "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
+        "         journal-pdf ROK SÚBOR");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -187,8 +209,18 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         ZaznamnikSprav zaznamnik;
         PouziSpravy pouzi(&zaznamnik);
         QJsonObject j = p.sRokom ? p.sRokomFn(rok) : p.bezRokuFn();
-        j.insert(QStringLiteral("messages"), QJsonArray::fromStringList(zaznamnik.texty()));
-        return {0, QJsonDocument(j).toJson(QJsonDocument::Indented), {}};
+        return hotovo(j, zaznamnik);
+    }
+    if (a.first() == QLatin1String("journal-pdf")) {
+        bool ok = false;
+        const int rok = a.size() == 3 ? a.at(1).toInt(&ok) : 0;
+        if (!ok || rok < 1 || rok > 9999)
+            return chybaPouzitia(QStringLiteral("Príkaz journal-pdf potrebuje rok a súbor."));
+        const QString subor = QFileInfo(a.at(2)).absoluteFilePath();
+        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+        ZaznamnikSprav zaznamnik;
+        PouziSpravy pouzi(&zaznamnik);
+        return hotovo(kevrotDoPdf(rok, subor), zaznamnik);
     }
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }

@@ -6,6 +6,9 @@
 #include "store/Zurnal.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -195,4 +198,39 @@ TEST_F(KevrotCliTest, TheProgramPrintsJsonOnStandardOutput)
     p.start(QStringLiteral(KEVROT_CLI_EXE), {"journal"});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 2);
+}
+
+TEST_F(KevrotCliTest, JournalPdfHoldsTheListingAndTheCoverPage)
+{
+    QDir zdroj(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy"));
+    QDir().mkpath(cesta("Zostavy"));
+    for (const QString& f : zdroj.entryList({"*.dfm"}, QDir::Files))
+        QFile::copy(zdroj.filePath(f), cesta("Zostavy/" + f));
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), {}, {}));
+    // Text in a PDF needs the fonts of a GUI application, as the tool itself has.
+    static int argc = 1;
+    static char nazov[] = "test";
+    static char* argv[] = {nazov, nullptr};
+    if (!QCoreApplication::instance())
+        new QGuiApplication(argc, argv);
+
+    int kod = -1;
+    const QJsonObject j = spusti({"journal-pdf", "2024", cesta("kevrot.pdf")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    // The code lists are missing here; the layouts are not.
+    EXPECT_FALSE(j["messages"].toVariant().toStringList().join("\n").contains("Zostavy"));
+    EXPECT_EQ(j["pdf"].toString(), cesta("kevrot.pdf"));
+    ASSERT_TRUE(QFileInfo::exists(cesta("kevrot.pdf")));
+
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {cesta("kevrot.pdf"), QStringLiteral("-")});
+    if (!p.waitForStarted(10000))
+        GTEST_SKIP() << "pdftotext is missing";
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Okresný súd Žilina")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Ohodnotenie nehnuteľnosti")));
+
+    spusti({"journal-pdf", "2024"}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 2);
 }
