@@ -146,6 +146,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje&
     DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
     ukazUctovane();
     tabVyplatenie->zobraz(z, m_uprava.vyplatenia, m_uprava.novy, skupinaPlatby(m_druh));
+    lblCastOdmena->setVisible(tabVyplatenie->logika().CastUhradena());
+    lblCastVydavky->setVisible(tabVyplatenie->logika().CastUhradena());
     m_zobrazuje = false;
 }
 

@@ -236,6 +236,7 @@ TEST_F(EditorOkno, PaymentsInPartsThroughTheDialogAwardTheBilledAmounts)
     EXPECT_TRUE(tab->chkPoCastiach->isChecked());
     EXPECT_EQ(tab->StringGrid1->rowCount(), 1);
     EXPECT_FALSE(tab->lblZostatok->isHidden());
+    EXPECT_FALSE(okno.lblCastOdmena->isHidden());
 
     ked_sa_otvori<TVyplateneZnalecneForm>([](TVyplateneZnalecneForm* dlg) {
         EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Vyplatené znalečné"));
