@@ -197,7 +197,8 @@ private:
         case vaCurrency:
             h.typ = DfmHodnota::Typ::Desatinne;
             h.druhDesatinneho = DfmHodnota::Desatinny::Currency;
-            h.desatinne = static_cast<double>(cislo<qint64>()) / 10000.0;
+            h.cele = cislo<qint64>();   // kept exact for writing
+            h.desatinne = static_cast<double>(h.cele) / 10000.0;
             break;
         case vaDate: case vaDouble: {
             const quint64 bity = cislo<quint64>();
@@ -428,7 +429,7 @@ public:
         }
         case D::Currency:
             bajt(vaCurrency);
-            cislo<qint64>(qint64(std::llround(h.desatinne * 10000.0)));
+            cislo<qint64>(h.cele);
             break;
         case D::Date: case D::Double: {
             quint64 bity;

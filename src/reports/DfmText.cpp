@@ -7,11 +7,16 @@
 #include <QStringDecoder>
 
 #include <cctype>
+#include <cmath>
 
 namespace Dfm {
 namespace {
 
-bool znakMena(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'.'; }
+bool znakMena(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_' || u == u'.';
+}
 
 class TextovyCitac {
 public:
@@ -326,6 +331,11 @@ private:
             ++m_pos;
             h.druhDesatinneho = pripona == u's' ? DfmHodnota::Desatinny::Single
                 : pripona == u'c' ? DfmHodnota::Desatinny::Currency : DfmHodnota::Desatinny::Date;
+            if (pripona == u'c') {
+                if (!(std::fabs(d) < 9.0e14))
+                    chyba(QStringLiteral("neplatné číslo"));
+                h.cele = std::llround(d * 10000.0);
+            }
         }
         return h;
     }
