@@ -37,6 +37,10 @@ KevrotZalozka::KevrotZalozka(Udaje& udaje, const bool& nacitavanie, QWidget* rod
     StringGrid1->horizontalHeader()->setSectionsClickable(false);
     StringGrid1->horizontalHeader()->setHighlightSections(false);
     StringGrid1->setWordWrap(false);
+    QFont pismo = StringGrid1->font();
+    pismo.setPointSize(8);
+    StringGrid1->setFont(pismo);
+    StringGrid1->horizontalHeader()->setFont(pismo);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const auto sirky = KevrotTabulka::PredvoleneSirky();
     for (int i = 0; i < sirky.size(); ++i)

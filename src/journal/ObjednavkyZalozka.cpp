@@ -31,6 +31,10 @@ ObjednavkyZalozka::ObjednavkyZalozka(Udaje& udaje, const bool& nacitavanie, QWid
     StringGrid1->horizontalHeader()->setSectionsClickable(false);
     StringGrid1->horizontalHeader()->setHighlightSections(false);
     StringGrid1->setWordWrap(false);
+    QFont pismo = StringGrid1->font();
+    pismo.setPointSize(8);
+    StringGrid1->setFont(pismo);
+    StringGrid1->horizontalHeader()->setFont(pismo);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,0 +1,173 @@
+// The main window's wiring on the offscreen platform: start on an empty installation,
+// "-obj", year fields, commands of the registers, the saved layout and the documents.
+
+#include "journal/DokumentyZalozka.h"
+#include "journal/KevrotZalozka.h"
+#include "journal/ObjednavkyZalozka.h"
+#include "journal/TStartForm.h"
+#include "journal/TZnalecKevrotForm.h"
+#include "journal/KevrotPrikazy.h"
+#include "store/Zurnal.h"
+
+#include "common/TestAppDir.h"
+
+#include <QFile>
+
+#include <QDate>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+
+class OknoTest : public TestAppDir {
+protected:
+    void SetUp() override
+    {
+        TestAppDir::SetUp();
+        TStartForm::Pauza = 0;
+    }
+    void zaznam(int cislo, const QString& meno)
+    {
+        Zurnal z;
+        UpravaZaznamu u = KevrotPrikazy::NovyZaznam(z, QDate::currentDate().year(), 0);
+        u.zaznam.PoradoveCislo = cislo;
+        u.zaznam.Meno = meno;
+        ASSERT_GE(KevrotPrikazy::PridajZaznam(z, u, QDate::currentDate().year()), 0);
+    }
+};
+
+TEST_F(OknoTest, StartOnAnEmptyInstallationShowsEmptyRegistersOnTheJournalTab)
+{
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Znalecký kevrot"));
+    EXPECT_EQ(f.PageControl1->currentWidget(), f.kevrot());
+    EXPECT_EQ(f.kevrot()->StringGrid1->model()->rowCount(), 0);
+    EXPECT_EQ(f.objednavky()->StringGrid1->model()->rowCount(), 0);
+    EXPECT_EQ(f.kevrot()->rok(), QDate::currentDate().year());
+    EXPECT_EQ(f.objednavky()->rok(), QDate::currentDate().year());
+    EXPECT_EQ(f.PageControl1->tabText(2), QStringLiteral("Dokumenty"));
+    EXPECT_FALSE(f.kevrot()->btnVytlacExcel->isEnabled());
+    EXPECT_EQ(f.kevrot()->btnVytlacExcel->toolTip(), QStringLiteral("Funkcia zatiaľ nie je k dispozícii."));
+    EXPECT_FALSE(f.btnNastavenie->isEnabled());
+    // the shipped code lists are not in a bare test directory: only their messages
+    for (const auto& t : m_spravy.texty())
+        EXPECT_TRUE(t.startsWith(QStringLiteral("Problém s otvorením súboru: "))) << t.toStdString();
+}
+
+TEST_F(OknoTest, DashObjOpensOnTheOrdersTab)
+{
+    TZnalecKevrotForm f({QStringLiteral("-obj")});
+    EXPECT_EQ(f.PageControl1->currentWidget(), f.objednavky());
+    TZnalecKevrotForm g({QStringLiteral("-OBJ")});
+    EXPECT_EQ(g.PageControl1->currentWidget(), g.kevrot());
+}
+
+TEST_F(OknoTest, JournalShowsTheYearsEntriesAndYearFieldReloads)
+{
+    zaznam(1, QStringLiteral("Novák"));
+    zaznam(2, QStringLiteral("Horváth"));
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    auto* k = f.kevrot();
+    ASSERT_EQ(k->StringGrid1->model()->rowCount(), 2);
+    k->NastavRok(2001);
+    EXPECT_EQ(k->StringGrid1->model()->rowCount(), 0);
+    k->NastavRok(QDate::currentDate().year());
+    EXPECT_EQ(k->StringGrid1->model()->rowCount(), 2);
+    // a second activation does not reload or reset the year
+    k->NastavRok(2001);
+    f.PrvaAktivacia();
+    EXPECT_EQ(k->rok(), 2001);
+}
+
+TEST_F(OknoTest, DeleteAndCopyFromTheSelectedRow)
+{
+    zaznam(1, QStringLiteral("Novák"));
+    zaznam(2, QStringLiteral("Horváth"));
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    auto* k = f.kevrot();
+    k->VyberRiadok(0);
+    k->VytvorKopiu();
+    EXPECT_EQ(k->StringGrid1->model()->rowCount(), 3);
+    m_spravy.odpovede = {true};
+    k->VyberRiadok(0);
+    k->Zmaz();
+    EXPECT_EQ(k->StringGrid1->model()->rowCount(), 2);
+}
+
+TEST_F(OknoTest, SearchBoxAndClearFilter)
+{
+    zaznam(1, QStringLiteral("Novák"));
+    zaznam(2, QStringLiteral("Horváth"));
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    auto* k = f.kevrot();
+    k->tabulka().filter().Zadavatel = QStringLiteral("Hor");
+    k->FilterMemo->setPlainText(k->tabulka().filter().ObnovTextAStlpce());
+    k->tabulka().Obnov();
+    EXPECT_EQ(k->StringGrid1->model()->rowCount(), 1);
+    k->btnVycistiFilter->click();
+    EXPECT_EQ(k->FilterMemo->toPlainText(), QString());
+    EXPECT_EQ(k->StringGrid1->model()->rowCount(), 2);
+}
+
+TEST_F(OknoTest, CopyModeSwitchChangesSelectionAndBlocksTheEditor)
+{
+    zaznam(1, QStringLiteral("Novák"));
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    auto* k = f.kevrot();
+    f.btnKopirovanie->click();
+    EXPECT_TRUE(k->kopirovanie().zapnuty());
+    EXPECT_EQ(k->StringGrid1->selectionBehavior(), QAbstractItemView::SelectItems);
+    k->Uprav(0);  // ignored in copy mode: no editor, no message
+    EXPECT_TRUE(m_spravy.texty().filter(QStringLiteral("Funkcia")).isEmpty());
+    f.btnKopirovanie->click();
+    EXPECT_EQ(k->StringGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(OknoTest, CloseProgramSavesTheLayoutThatTheNextStartRestores)
+{
+    zaznam(1, QStringLiteral("B"));
+    zaznam(2, QStringLiteral("A"));
+    {
+        TZnalecKevrotForm f({});
+        f.PrvaAktivacia();
+        f.kevrot()->StringGrid1->setColumnWidth(1, 250);
+        f.kevrot()->tabulka().KlikNaHlavicku(1);
+        f.ZavrietProgram();
+    }
+    TZnalecKevrotForm g({});
+    g.PrvaAktivacia();
+    EXPECT_EQ(g.kevrot()->StringGrid1->columnWidth(1), 250);
+    EXPECT_EQ(g.kevrot()->tabulka().zoradenie().stav(1), 1);
+    EXPECT_EQ(g.kevrot()->tabulka().Text(0, 1), QStringLiteral("B "));
+    EXPECT_TRUE(g.udaje().nastavenia.NastavenieManazer.StlpceObjednavok.startsWith(QStringLiteral("(0)90|")));
+}
+
+TEST_F(OknoTest, ClosingByTheFrameSavesNoLayout)
+{
+    {
+        TZnalecKevrotForm f({});
+        f.PrvaAktivacia();
+        f.kevrot()->StringGrid1->setColumnWidth(1, 250);
+        f.close();
+    }
+    EXPECT_FALSE(QFile::exists(cesta(QStringLiteral("Data/znalec_kevrot_nastavenie_manazer.dat"))));
+}
+
+TEST_F(OknoTest, DocumentsTabHasSixteenLinksAndAMissingFileDoesNothing)
+{
+    TZnalecKevrotForm f({});
+    ASSERT_EQ(f.dokumenty()->odkazy().size(), 16);
+    auto* o = f.dokumenty()->odkazy()[3];
+    o->Zvyrazni(true);
+    f.dokumenty()->ZrusZvyraznenie();
+    EXPECT_FALSE(o->zvyrazneny());
+    EXPECT_FALSE(OtvorDokument(o->dokument()));
+    EXPECT_TRUE(m_spravy.otvoreneSubory.isEmpty());
+}
