@@ -1,18 +1,15 @@
 #include "EditorVolania.h"
 
-#include "store/Spravy.h"
-#include "store/Objednavka.h"
+#include "editor/TZnalecKevrotEditForm.h"
+#include "orders/TZnalecKevrotObjednavkaEditForm.h"
+#include "store/Udaje.h"
 
-// The editors' windows are being written; until they are wired here the commands say so
-// and change nothing.
-bool UpravZaznamVEditore(QWidget*, Udaje&, UpravaZaznamu&, int)
+bool UpravZaznamVEditore(QWidget* rodic, Udaje& udaje, UpravaZaznamu& uprava, int)
 {
-    spravy().informacia(QStringLiteral("Funkcia zatiaľ nie je k dispozícii."));
-    return false;
+    return UpravZaznam(rodic, uprava, udaje);
 }
 
-bool UpravObjednavkuVEditore(QWidget*, Udaje&, TObjednavka&, bool)
+bool UpravObjednavkuVEditore(QWidget* rodic, Udaje& udaje, TObjednavka& objednavka, bool)
 {
-    spravy().informacia(QStringLiteral("Funkcia zatiaľ nie je k dispozícii."));
-    return false;
+    return UpravObjednavku(rodic, objednavka, udaje.objednavky);
 }
