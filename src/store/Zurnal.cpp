@@ -141,6 +141,7 @@ QByteArray Zurnal::ObsahSuboru(const TZnalKevrotZaznam& zaznam, const QList<TVyd
                                const QList<TVyplatenie>& vyplatenia)
 {
     TZnalKevrotZaznam z = zaznam;
+    z.Verzia = TZnalKevrotZaznam::VerziaAktualna;  // the record is written at its current size
     z.PocetVyplateni = qint32(vyplatenia.size());
     qsizetype velkost = TZnalKevrotZaznam::VELKOST + 4 + vyplatenia.size() * TVyplatenie::VELKOST;
     for (const auto& v : vydavky)

@@ -51,8 +51,9 @@ public:
     // The whole file: false on any fault, with what could be read in `obsah`.
     static bool RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah);
 
-    // The bytes of an entry file. The record is written as it is (its `Verzia` included);
-    // each item's sub-item count is taken from its `Rozpis`, and every payment is written.
+    // The bytes of an entry file. The record is written in the current layout (`Verzia` 2)
+    // with `PocetVyplateni` set to the payments given, each item's sub-item count is taken
+    // from its `Rozpis`, and every payment is written.
     static QByteArray ObsahSuboru(const TZnalKevrotZaznam& zaznam, const QList<TVydavok>& vydavky,
                                   const QList<TVyplatenie>& vyplatenia);
 

@@ -75,6 +75,12 @@ TEST_F(ZurnalTest, OlderLayoutsAreConvertedOnReading)
         EXPECT_EQ(o.vydavky.size(), 3);
         EXPECT_EQ(o.vydavky[2].Nazov, QStringLiteral("Hotové"));
         EXPECT_EQ(o.vyplatenia.size(), 3);
+        // Written out, the record takes the current size and says so.
+        ObsahZaznamu znova;
+        ASSERT_TRUE(Zurnal::RozoberSubor(Zurnal::ObsahSuboru(o.zaznam, o.vydavky, o.vyplatenia), znova));
+        EXPECT_EQ(znova.zaznam.Verzia, 2);
+        EXPECT_EQ(znova.vydavky.size(), 3);
+        EXPECT_EQ(znova.vyplatenia.size(), 3);
     }
     auto z = sPolozkami(2, 3);
     const QByteArray b = kvd::subor(z);
