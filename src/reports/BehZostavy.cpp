@@ -7,6 +7,18 @@
 
 #include "TAlZostava.h"
 
+namespace {
+
+// A carriage return breaks the line as a line feed does.
+QString textNaKreslenie(const TAlLabel* lab, int strana)
+{
+    QString t = lab->text(strana);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return t;
+}
+
+}  // namespace
+
 BehZostavy::BehZostavy(TAlReport& report, const TAlPrinter& tlaciaren, tPages& strany)
     : m_report(report), m_tl(tlaciaren), m_strany(strany)
 {
@@ -16,7 +28,7 @@ void BehZostavy::klasifikuj()
 {
     QList<tAlBand*> pasy;
     for (const auto& k : m_report.Zostava->komponenty())
-        if (typeid(*k) == typeid(tAlBand))
+        if (const TAlKomponent& komponent = *k; typeid(komponent) == typeid(tAlBand))
             pasy.append(static_cast<tAlBand*>(k.get()));
     std::stable_sort(pasy.begin(), pasy.end(), [](const tAlBand* a, const tAlBand* b) { return a->Top < b->Top; });
 
@@ -263,7 +275,7 @@ QRect BehZostavy::obdlznikOvladaca(tAlControl* o, const QRect& pas)
     const int b = m_tl.zDizajnu(o->Top + o->Height) + pas.top();
     QRect ro(l, t, r - l, b - t);
     if (auto* lab = dynamic_cast<TAlLabel*>(o); lab && lab->AutoSize) {
-        const QSizeF s = odmeraj(lab->pismo(), lab->text(int(m_strany.size())), lab->Alignment, lab->WordWrap, ro.width());
+        const QSizeF s = odmeraj(lab->pismo(), textNaKreslenie(lab, int(m_strany.size())), lab->Alignment, lab->WordWrap, ro.width());
         const int w = int(std::ceil(s.width()));
         const int h = int(std::ceil(s.height()));
         if (lab->Alignment == TAlignment::taRightJustify)
@@ -299,9 +311,7 @@ void BehZostavy::kresliOvladac(tAlControl* o, const QRect& r)
             strana().operacie.append(op);
         }
         op.druh = KresliacaOperacia::Druh::Text;
-        op.text = lab->text(int(m_strany.size()));
-        // A carriage return breaks the line as a line feed does.
-        op.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        op.text = textNaKreslenie(lab, int(m_strany.size()));
         if (op.text.isEmpty())
             return;
         op.pismo = lab->pismo();

@@ -4,8 +4,12 @@
 
 #include "reports/StavNahladu.h"
 #include "reports/TfrmPreview.h"
+#include "reports/TlacKevrotaOkna.h"
+#include "settings/Nastavenia.h"
+#include "settings/OdboryOdvetvia.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPointer>
@@ -161,4 +165,24 @@ TEST_F(TfrmPreviewTest, ViacOkienNarazAPdf)
     EXPECT_FALSE(b->UlozAkoPdf());
     a->close();
     b->close();
+}
+
+TEST_F(TfrmPreviewTest, VytlacObrazovkaOtvoriZoznamAHlavicku)
+{
+    QDir().mkpath(cesta("Zostavy"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy/pr_znalec_kevrot.dfm"),
+                            cesta("Zostavy/pr_znalec_kevrot.dfm")));
+    Nastavenia n;
+    OdboryOdvetvia c;
+    // The cover layout is missing: its message, and the listing still opens.
+    auto okna = TlacKevrota::ZobrazKevrot({}, n, c, 2024);
+    ASSERT_EQ(okna.size(), 1);
+    EXPECT_EQ(okna[0]->lblStrana()->text(), QString("1/1"));
+    EXPECT_EQ(m_spravy.texty(), QStringList({"Nedá sa nahrať zostava " + cesta("Zostavy/pr_znalec_kevrot_hlavicka.dfm")}));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy/pr_znalec_kevrot_hlavicka.dfm"),
+                            cesta("Zostavy/pr_znalec_kevrot_hlavicka.dfm")));
+    auto obe = TlacKevrota::ZobrazKevrot({}, n, c, 2024);
+    EXPECT_EQ(obe.size(), 2);
+    for (auto* o : okna + obe)
+        o->close();
 }

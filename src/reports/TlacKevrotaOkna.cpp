@@ -1,0 +1,35 @@
+#include "TlacKevrotaOkna.h"
+
+#include "TfrmPreview.h"
+#include "TlacKevrota.h"
+#include "settings/Nastavenia.h"
+
+namespace TlacKevrota {
+namespace {
+
+TfrmPreview* otvor(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic)
+{
+    auto strany = priprav(subor, hodnoty);
+    if (!strany)
+        return nullptr;
+    auto* okno = new TfrmPreview(rodic);
+    okno->zostava() = std::move(*strany);
+    okno->showMaximized();
+    okno->ZobrazPrvuStranu();
+    return okno;
+}
+
+}  // namespace
+
+QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
+                                 const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic)
+{
+    QList<TfrmPreview*> okna;
+    if (auto* o = otvor(ZostavaZoznamu, HodnotyZoznamu(zaznamy, nastavenia.Nastavenie, rok), rodic))
+        okna.append(o);
+    if (auto* o = otvor(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik), rodic))
+        okna.append(o);
+    return okna;
+}
+
+}  // namespace TlacKevrota

@@ -1,0 +1,21 @@
+#pragma once
+// "Vytlač obrazovka": the listing and the cover page of a year, each in its own preview.
+
+#include <QList>
+
+#include "store/ZnalKevrotZaznam.h"
+
+class QWidget;
+class Nastavenia;
+class OdboryOdvetvia;
+class TfrmPreview;
+
+namespace TlacKevrota {
+
+// `zaznamy` in the register's order (sorted by number by the caller). Opens the listing's
+// preview, then the cover page's; a layout that cannot be loaded is reported and its
+// preview left out. Returns the previews opened (they free themselves when closed).
+QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
+                                 const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic = nullptr);
+
+}  // namespace TlacKevrota
