@@ -39,7 +39,11 @@ CitanieObjednavok Objednavky::CitajObjednavky(const QByteArray& obsah)
     const qint32 pocet = Subory::int32Na(obsah, 0);
     if (pocet == 0)
         return v;
-    if (pocet < 0 || obsah.size() < 12) {
+    if (pocet < 0) {  // nothing in it can be taken for orders
+        v.neznamyFormat = true;
+        return v;
+    }
+    if (obsah.size() < 12) {
         v.chyba = true;
         return v;
     }
@@ -77,6 +81,8 @@ bool Objednavky::NacitajObjednavky(int rok)
         return true;
     const auto obsah = Subory::citaj(cesta);
     if (!obsah) {
+        // What could not be read must not be replaced by the empty list either.
+        m_odmietnute.insert(cesta);
         spravy().chyba(textProblemSoSuborom(cesta));
         return false;
     }
@@ -98,7 +104,7 @@ bool Objednavky::UlozObjednavky(int rok)
 {
     const QString cesta = SuborObjednavok(rok);
     if (m_odmietnute.contains(cesta)) {
-        Subory::ohlasChybuZapisu(cesta, QStringLiteral("Súbor objednávok má neznámy formát, preto nebol prepísaný."));
+        Subory::ohlasChybuZapisu(cesta, QStringLiteral("Súbor objednávok sa nedal načítať, preto nebol prepísaný."));
         return false;
     }
     if (m_rok != 0 && m_rok != rok) {

@@ -12,7 +12,7 @@
 struct CitanieObjednavok {
     QList<TObjednavka> zaznamy;
     bool chyba = false;           // short file, bad count: the records present were taken
-    bool neznamyFormat = false;   // a marker no version writes: nothing was taken
+    bool neznamyFormat = false;   // a marker no version writes, a negative count: nothing taken
     bool staryFormat = false;     // records of the older layout, converted
 };
 
@@ -35,7 +35,8 @@ public:
 
     // Empties the list and reads the year's file when it exists. A missing file is silent;
     // a bad one is reported and the list keeps what could be read. A file of an unknown
-    // layout gives an empty list and is never overwritten afterwards (see UlozObjednavky).
+    // layout, or one that cannot be read at all, gives an empty list and is never
+    // overwritten afterwards (see UlozObjednavky).
     // True when the file was missing or read without fault.
     bool NacitajObjednavky(int rok);
 
@@ -54,7 +55,7 @@ public:
 
     // The year whose orders the list holds; 0 before the first load.
     int RokObjednavok() const { return m_rok; }
-    // The year's file was of an unknown layout when last loaded.
+    // The year's file could not be taken when last loaded: saving over it is refused.
     bool JeOdmietnuty(int rok) const;
 
     // A new order: added now (time of day), not started.

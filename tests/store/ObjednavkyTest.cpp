@@ -121,6 +121,18 @@ TEST_F(ObjednavkyTest, UnknownMarkerIsRefusedAndTheFileIsNeverOverwritten)
     }
 }
 
+TEST_F(ObjednavkyTest, FileThatCannotBeReadIsNotReplacedByTheEmptyList)
+{
+    // A directory where the file should be cannot be read, nor written over.
+    QDir().mkpath(cesta(Subor2024));
+    Objednavky o;
+    EXPECT_FALSE(o.NacitajObjednavky(2024));
+    EXPECT_TRUE(o.JeOdmietnuty(2024));
+    EXPECT_FALSE(o.UlozObjednavky(2024));
+    EXPECT_TRUE(QFileInfo(cesta(Subor2024)).isDir());
+    EXPECT_EQ(m_spravy.spravy.size(), 2);
+}
+
 TEST_F(ObjednavkyTest, RefusalEndsWhenTheYearIsReadAgainFromAGoodFile)
 {
     zapis(Subor2024, pocitany({objednavka('\0', "A", "1", -3.0)}));
@@ -151,12 +163,13 @@ TEST_F(ObjednavkyTest, DamagedHeadersAndAbsurdCountsNeverAllocate)
     const struct {
         QByteArray subor;
         int zaznamov;
+        bool odmietnuty;
     } pripady[] = {
-        {QByteArray("\x02\x00", 2), 0},                                 // no whole count
-        {pocitany({}, 1), 0},                                          // count without a record
-        {pocitany({}, -7), 0},                                         // negative count
-        {pocitany({objednavka('\0', "A", "1")}, 2000000000), 1},        // absurd count, current layout
-        {pocitany({staraObjednavka('\0', "B", "2")}, 0x7fffffff), 1},   // absurd count, older layout
+        {QByteArray("\x02\x00", 2), 0, false},                               // no whole count
+        {pocitany({}, 1), 0, false},                                        // count without a record
+        {pocitany({objednavka('\0', "A", "1")}, -7), 0, true},               // negative count
+        {pocitany({objednavka('\0', "A", "1")}, 2000000000), 1, false},      // absurd count, current layout
+        {pocitany({staraObjednavka('\0', "B", "2")}, 0x7fffffff), 1, false}, // absurd count, older layout
     };
     for (const auto& p : pripady) {
         m_spravy.vymaz();
@@ -164,6 +177,7 @@ TEST_F(ObjednavkyTest, DamagedHeadersAndAbsurdCountsNeverAllocate)
         Objednavky o;
         EXPECT_FALSE(o.NacitajObjednavky(2024));
         EXPECT_EQ(o.ZoznamObjednavok.size(), p.zaznamov);
+        EXPECT_EQ(o.JeOdmietnuty(2024), p.odmietnuty);
         EXPECT_EQ(m_spravy.spravy.size(), 1);
     }
 }
