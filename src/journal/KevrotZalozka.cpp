@@ -5,6 +5,7 @@
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
 #include "NedostupnaFunkcia.h"
+#include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
 #include "settings/StavStlpcov.h"
 #include "store/Udaje.h"
@@ -99,7 +100,7 @@ QWidget* KevrotZalozka::vytvorBocnyPanel()
     btnVypis = tlacidlo(QStringLiteral("Výpis z kevrota"));
     btnStavFinancii = tlacidlo(QStringLiteral("Stav financií"));
     btnVyhladaj = tlacidlo(QStringLiteral("Vyhľadaj"));
-    for (auto* b : {btnVytlacObrazovka, btnVytlacExcel, btnVypis, btnStavFinancii})
+    for (auto* b : {btnVytlacExcel, btnVypis, btnStavFinancii})
         OznacNedostupne(b);
     l->addWidget(new QLabel(QStringLiteral("Filter vyhľadávania"), panel));
     FilterMemo = new QPlainTextEdit(panel);
@@ -120,6 +121,7 @@ QWidget* KevrotZalozka::vytvorBocnyPanel()
     connect(btnZmaz, &QPushButton::clicked, this, &KevrotZalozka::Zmaz);
     connect(btnVytvorKopiu, &QPushButton::clicked, this, &KevrotZalozka::VytvorKopiu);
     connect(btnVyhladaj, &QPushButton::clicked, this, &KevrotZalozka::Vyhladaj);
+    connect(btnVytlacObrazovka, &QPushButton::clicked, this, &KevrotZalozka::VytlacObrazovka);
     connect(btnVycistiFilter, &QPushButton::clicked, this, &KevrotZalozka::VycistiFilter);
     connect(RokEdit, &QSpinBox::valueChanged, this, &KevrotZalozka::ZmenaRoka);
     return panel;
@@ -298,6 +300,13 @@ void KevrotZalozka::UkazDetail(int riadok, const QPoint& kde)
 }
 
 void KevrotZalozka::SkryDetail() { DetailPanel->hide(); }
+
+void KevrotZalozka::VytlacObrazovka()
+{
+    // Printed in number order, which the register then shows.
+    m_tabulka->ZoradPreTlac();
+    TlacKevrota::ZobrazKevrot(m_udaje.zurnal.ZaznamyKevrota, m_udaje.nastavenia, m_udaje.odbory, rok(), window());
+}
 
 QString KevrotZalozka::StavStlpcovText() const
 {

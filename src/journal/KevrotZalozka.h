@@ -37,6 +37,7 @@ public:
     void VytvorKopiu();
     void Uprav(int riadok);
     void Vyhladaj();
+    void VytlacObrazovka();
     void VycistiFilter();
     void PrepniKopirovanie();
     void Kopiruj();
