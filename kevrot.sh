@@ -20,7 +20,7 @@ PACKAGES=(
   xvfb xauth imagemagick
   libreoffice-writer-nogui poppler-utils
   python3 python3-openpyxl
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
 )
 
 as_root() {
