@@ -438,6 +438,15 @@ private:
         Stav& st = stav();
         const bool zapni = !maParameter || n != 0;
 
+        if (s == "uc") {
+            st.uc = std::clamp(n, 0, 10);
+            return;
+        }
+        if (s == "u") {
+            znak(char16_t(n < 0 ? n + 65536 : n & 0xFFFF), false);
+            m_preskocZnakov = st.uc;
+            return;
+        }
         if (st.ciel == Ciel::TabulkaPisiem) {
             if (s == "f") { ulozPismo(); m_ftCislo = n; }
             else if (s == "fcharset") m_ftSada = n;
@@ -494,11 +503,6 @@ private:
             st.podciarknute = zapni;
         else if (s == "ulnone") st.podciarknute = false;
         else if (s == "cf") st.farba = n;
-        else if (s == "uc") st.uc = std::clamp(n, 0, 10);
-        else if (s == "u") {
-            znak(char16_t(n < 0 ? n + 65536 : n & 0xFFFF), false);
-            m_preskocZnakov = st.uc;
-        }
         // special characters
         else if (s == "tab") znak(u'\t', false);
         else if (s == "line") znak(ZalomenieRiadku.unicode(), false);
@@ -564,7 +568,9 @@ private:
     {
         const Stav& st = m_zasobnik.last();
         const int pismo = st.pismo < 0 ? m_deff : st.pismo;
-        switch (m_sadaPisma.value(pismo, -1)) {
+        // A font's name is in the font's own charset.
+        const int sada = st.ciel == Ciel::TabulkaPisiem ? m_ftSada : m_sadaPisma.value(pismo, -1);
+        switch (sada) {
         case 238: return 1250;
         case 0: return 1252;
         case 2: return 2;

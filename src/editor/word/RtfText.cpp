@@ -83,4 +83,12 @@ QByteArray escapujUnicode(const QString& text)
     });
 }
 
+QByteArray escapujNazov(const QString& text)
+{
+    return escapujS(text, [](QByteArray& out, char16_t c) {
+        pridajUnicode(out, c);
+        out += '?';
+    });
+}
+
 }  // namespace RtfText

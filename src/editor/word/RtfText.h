@@ -15,4 +15,7 @@ QByteArray escapuj(const QString& text);
 // know Unicode take N, others the byte), any other as "\uN?". Needs \uc1 in force.
 QByteArray escapujUnicode(const QString& text);
 
+// For names that are read without a font (bookmarks): anything outside ASCII as "\uN?".
+QByteArray escapujNazov(const QString& text);
+
 }  // namespace RtfText

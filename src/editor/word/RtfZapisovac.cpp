@@ -173,24 +173,41 @@ private:
             out += cislo("\\sa", o.medzeraZa);
         out += format(o.znacka);
         out += ' ';
+        QByteArray otvoreny;  // format of the open run group: runs that write alike share it
+        auto zavri = [&] {
+            if (!otvoreny.isEmpty())
+                out += "}";
+            otvoreny.clear();
+        };
         for (const auto& b : o.behy) {
             switch (b.druh) {
-            case RtfBeh::Druh::Text:
+            case RtfBeh::Druh::Text: {
                 if (b.text.isEmpty())
                     break;
-                out += "{\\plain" + format(b.format) + " " + RtfText::escapujUnicode(b.text) + "}";
+                const QByteArray f = format(b.format);
+                if (f != otvoreny) {
+                    zavri();
+                    out += "{\\plain" + f + " ";
+                    otvoreny = f;
+                }
+                out += RtfText::escapujUnicode(b.text);
                 break;
+            }
             case RtfBeh::Druh::ZalozkaZaciatok:
-                out += "{\\*\\bkmkstart " + RtfText::escapuj(b.text) + "}";
+                zavri();
+                out += "{\\*\\bkmkstart " + RtfText::escapujNazov(b.text) + "}";
                 break;
             case RtfBeh::Druh::ZalozkaKoniec:
-                out += "{\\*\\bkmkend " + RtfText::escapuj(b.text) + "}";
+                zavri();
+                out += "{\\*\\bkmkend " + RtfText::escapujNazov(b.text) + "}";
                 break;
             case RtfBeh::Druh::Surove:
+                zavri();
                 out += b.text.toLatin1();
                 break;
             }
         }
+        zavri();
         out += koniec;
         out += "\r\n";
     }
