@@ -192,10 +192,11 @@ private:
                 }
                 if (b.tienovanie > 0)
                     cf.setProperty(VlastnostTienovanie, b.tienovanie);
-                bunka.setFormat(cf);
                 QTextCursor cc = bunka.firstCursorPosition();
                 for (int i = 0; i < b.odseky.size(); ++i)
                     odsek(cc, b.odseky[i], i == 0, true);
+                // After the content: the first paragraph's format would replace the cell's.
+                tab->cellAt(r, s).setFormat(cf);
             }
         }
     }
