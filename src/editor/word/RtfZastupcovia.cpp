@@ -10,7 +10,7 @@ QByteArray nahrad(const QByteArray& zdroj, const QList<Zastupca>& zastupcovia)
     QList<QPair<QByteArray, QByteArray>> nahrady;
     for (const auto& z : zastupcovia)
         if (!z.nazov.isEmpty())
-            nahrady.append({z.nazov.toLatin1(), RtfText::escapuj(z.hodnota)});
+            nahrady.append({z.nazov.toLatin1(), z.rtfZdroj ? z.hodnota.toLatin1() : RtfText::escapuj(z.hodnota)});
 
     QByteArray vysledok;
     vysledok.reserve(zdroj.size() + zdroj.size() / 8);

@@ -11,6 +11,7 @@
 struct Zastupca {
     QString nazov;     // with the dollars: "$CISLO$"
     QString hodnota;
+    bool rtfZdroj = false;  // hodnota is RTF source (its bytes as Latin-1), put in unescaped
 };
 
 namespace RtfZastupcovia {
