@@ -1,4 +1,5 @@
 #include "journal/ZoradenieKevrota.h"
+#include "store/Win1250.h"
 #include "store/ZnalKevrotZaznam.h"
 
 #include <gtest/gtest.h>
@@ -122,4 +123,29 @@ TEST(ZoradenieKevrota, RestoredLayoutSortsByEverySortedColumnInOrder)
     stavy[6] = 1;
     ObnovZoradenieKevrota(l, stavy);
     EXPECT_EQ(poradie(l), (QList<int>{1, 0, 2}));
+}
+
+TEST(ZoradenieKevrota, TextOrderIsTheOrderOfTheEncodedBytesForAnyCharacters)
+{
+    std::mt19937 g(5);
+    const auto znak = [&] {
+        switch (g() % 4) {
+        case 0: return char16_t(0x20 + g() % 0x60);
+        case 1: return char16_t(0x80 + g() % 0x180);  // Latin-1 and Latin Extended-A
+        case 2: return char16_t(0x2000 + g() % 0x130);  // dashes, quotes, euro, trade mark
+        default: return char16_t(g() % 0x10000);
+        }
+    };
+    for (int i = 0; i < 5000; ++i) {
+        TZnalKevrotZaznam a, b;
+        for (int k = int(g() % 4); k > 0; --k)
+            a.Predmet.append(QChar(znak()));
+        b.Predmet = a.Predmet.left(int(g() % (a.Predmet.size() + 1)));
+        for (int k = int(g() % 4); k > 0; --k)
+            b.Predmet.append(QChar(znak()));
+        const QByteArray ka = Win1250::koduj(a.Predmet);
+        const QByteArray kb = Win1250::koduj(b.Predmet);
+        const int ocakavane = ka < kb ? -1 : (kb < ka ? 1 : 0);
+        ASSERT_EQ(PorovnajKevrot(a, b, 5), ocakavane) << a.Predmet.toStdString() << " | " << b.Predmet.toStdString();
+    }
 }
