@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 #include "Cesty.h"
 #include "Datum.h"
 #include "Spravy.h"
@@ -16,16 +18,12 @@ namespace {
 constexpr qsizetype kOffsetVerzie = 16;
 constexpr int kDlzkaDatumovVyplatenia = 100;
 
-// Reads at most `maximum` bytes from the start of a file.
-std::optional<QByteArray> citajZaciatok(const QString& cesta, qint64 maximum)
+// Size and modification time of a file in one system call; false when it cannot be had.
+bool stavSuboru(const struct stat& st, qint64& velkost, qint64& zmenaNs)
 {
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray b = f.read(maximum);
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return b;
+    velkost = qint64(st.st_size);
+    zmenaNs = qint64(st.st_mtim.tv_sec) * 1000000000LL + qint64(st.st_mtim.tv_nsec);
+    return S_ISREG(st.st_mode);
 }
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
@@ -200,14 +198,42 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
+std::optional<QByteArray> Zurnal::citajSubor(const QString& cesta)
+{
+    const auto it = m_precitane.constFind(cesta);
+    if (it != m_precitane.constEnd()) {
+        struct stat st;
+        qint64 velkost = 0, zmena = 0;
+        if (::stat(QFile::encodeName(cesta).constData(), &st) == 0 && stavSuboru(st, velkost, zmena) &&
+            velkost == it->velkost && zmena == it->zmenaNs)
+            return it->data;
+        m_precitane.remove(cesta);
+    }
+    return Subory::citaj(cesta);
+}
+
 void Zurnal::NacitajRok(int rok)
 {
     ZaznamyKevrota.clear();
+    m_precitane.clear();
     const double prechod = DatumPrechoduDPH();
     const QStringList subory = suboryRoka(rok);
     ZaznamyKevrota.reserve(subory.size());
     for (const auto& cesta : subory) {
-        const auto data = citajZaciatok(cesta, TZnalKevrotZaznam::VELKOST);
+        std::optional<QByteArray> data;
+        QFile f(cesta);
+        struct stat st;
+        PrecitanySubor s;
+        if (f.open(QIODevice::ReadOnly) && ::fstat(f.handle(), &st) == 0 &&
+            stavSuboru(st, s.velkost, s.zmenaNs) && s.velkost <= Subory::MaxVelkostSuboru) {
+            s.data = f.readAll();
+            if (f.error() == QFileDevice::NoError && s.data.size() == s.velkost) {
+                data = s.data;
+                m_precitane.insert(cesta, std::move(s));
+            } else if (f.error() == QFileDevice::NoError) {
+                data = s.data;  // changed while read: used, not kept
+            }
+        }
         qsizetype p = 0;
         std::optional<TZnalKevrotZaznam> z;
         if (data)
@@ -226,7 +252,7 @@ bool Zurnal::NacitajZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
     ObsahZaznamu obsah;
-    const auto data = Subory::citaj(cesta);
+    const auto data = citajSubor(cesta);
     const bool ok = data && RozoberSubor(*data, obsah);
     VydavkyZaznamu = std::move(obsah.vydavky);
     VyplateniaZaznamu = std::move(obsah.vyplatenia);
@@ -248,6 +274,7 @@ bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
     const QString cesta = SuborZaznamu(cislo, rok);
+    m_precitane.remove(cesta);
     QString chyba;
     if (!Subory::ulozAtomicky(cesta, ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu), &chyba)) {
         Subory::ohlasChybuZapisu(cesta, chyba);
@@ -279,6 +306,7 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
     if (index < 0 || index >= ZaznamyKevrota.size())
         return false;
     const QString cesta = SuborZaznamu(cislo, rok);
+    m_precitane.remove(cesta);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
     if (!data || !CitajZaznam(*data, koniec)) {
@@ -304,6 +332,7 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
 bool Zurnal::ZmazZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
+    m_precitane.remove(cesta);
     if (!QFileInfo::exists(cesta))
         return true;
     return QFile::remove(cesta);
@@ -365,7 +394,7 @@ void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
     UlozeneVyuctovania.clear();
     for (const auto& cesta : suboryRoka(rok)) {
-        const auto data = Subory::citaj(cesta);
+        const auto data = citajSubor(cesta);
         qsizetype p = 0;
         std::optional<TZnalKevrotZaznam> z;
         if (data)

@@ -3,6 +3,7 @@
 // and the stored billings; the entry files and the working directory of their documents.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -108,6 +109,18 @@ public:
     static bool KopirujZaznam(int cislo, int rok, int noveCislo);
 
 private:
+    // The bytes of the year's files as NacitajRok read them, so that opening an entry and
+    // rebuilding the stored billings do not read them again. A cached file is used only
+    // while its size and modification time are those it had when read.
+    struct PrecitanySubor {
+        QByteArray data;
+        qint64 velkost = 0;
+        qint64 zmenaNs = 0;  // modification time, nanoseconds
+    };
+    QHash<QString, PrecitanySubor> m_precitane;
+
+    std::optional<QByteArray> citajSubor(const QString& cesta);
+
     // The entry files of a year's directory, in name order.
     static QStringList suboryRoka(int rok);
     // The record image followed by the file's bytes after its stored record.

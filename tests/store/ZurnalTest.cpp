@@ -442,3 +442,24 @@ TEST_F(ZurnalTest, CopyTakesTheNewNumberAndKeepsEverythingElse)
     EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(cesta("ZnalKevrot2024/40-2024.kvd"))});
     EXPECT_FALSE(QFileInfo::exists(cesta("ZnalKevrot2024/12-2024.kvd")));
 }
+
+TEST_F(ZurnalTest, FilesChangedAfterTheYearLoadAreReadAgain)
+{
+    ulozSubor(sPolozkami(2, 1));
+    j.NacitajRok(2024);
+    // Another writer replaces the file: fewer items, so another size.
+    auto z = sPolozkami(2, 1);
+    z.polozky.removeLast();
+    z.doZoznamu = false;
+    ulozSubor(z);
+    ASSERT_TRUE(j.NacitajZaznam(1, 2024));
+    EXPECT_EQ(j.VydavkyZaznamu.size(), 2);
+    j.NacitajUlozeneVyuctovania(2024);
+    EXPECT_TRUE(j.UlozeneVyuctovania.isEmpty());
+    // Its own header save is never hidden by what the load read.
+    j.NacitajRok(2024);
+    j.ZaznamyKevrota[0].DoZoznamuVyuctovani = true;
+    ASSERT_TRUE(j.UlozHlavicku(1, 2024, 0));
+    j.NacitajUlozeneVyuctovania(2024);
+    EXPECT_EQ(j.UlozeneVyuctovania.size(), 1);
+}
