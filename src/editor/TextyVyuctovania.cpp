@@ -20,7 +20,6 @@ QList<Zastupca> HodnotyTextov::zastupcovia() const
 }
 
 namespace TextyVyuctovania {
-namespace {
 
 QString priponaDruhu(int druhZnalca)
 {
@@ -31,8 +30,6 @@ QString priponaDruhu(int druhZnalca)
     }
 }
 
-}  // namespace
-
 QString adresarSablon(DruhTextu text, int druhZnalca)
 {
     const QString zaklad = text == DruhTextu::Vyuctovanie
@@ -41,15 +38,19 @@ QString adresarSablon(DruhTextu text, int druhZnalca)
     return Cesty::cesta(zaklad + priponaDruhu(druhZnalca));
 }
 
-QStringList zoznamSablon(DruhTextu text, int druhZnalca)
+QStringList zoznamSuborovRtf(const QString& adresar)
 {
     QStringList mena{QString()};
-    const QDir adresar(adresarSablon(text, druhZnalca));
-    const auto subory = adresar.entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Unsorted);
+    // Only names that folder + name + ".rtf" finds again: the suffix is matched exactly.
+    const auto subory = QDir(adresar).entryList({QStringLiteral("*.rtf")},
+                                                QDir::Files | QDir::CaseSensitive, QDir::Name);
     for (const auto& s : subory)
-        mena << s.left(s.size() - 4);
+        if (s.size() > 4)
+            mena << s.left(s.size() - 4);
     return mena;
 }
+
+QStringList zoznamSablon(DruhTextu text, int druhZnalca) { return zoznamSuborovRtf(adresarSablon(text, druhZnalca)); }
 
 QString pracovnySubor(DruhTextu text)
 {

@@ -1,1 +1,148 @@
-// Work in progress (textytab).
+#include "KorespondenciaObjednavky.h"
+
+#include "editor/TextyVyuctovania.h"
+#include "editor/word/Dokument.h"
+#include "editor/word/RtfCitac.h"
+#include "settings/TextyZnalca.h"
+#include "store/Cesty.h"
+#include "store/Datum.h"
+#include "store/Subory.h"
+
+#include <QFileInfo>
+
+namespace KorespondenciaObjednavky {
+namespace {
+
+const QString Priecinok = QStringLiteral("\\ZnaleckyKevrot texty\\Korespondencia - objednavky");
+
+void doZakladnehoPisma(RtfFormat& f, const QString& pismo, double velkost)
+{
+    if (!pismo.isEmpty())
+        f.pismo = pismo;
+    if (velkost > 0)
+        f.velkost = velkost;
+}
+
+void doZakladnehoPisma(RtfOdsek& o, const QString& pismo, double velkost)
+{
+    doZakladnehoPisma(o.znacka, pismo, velkost);
+    for (auto& b : o.behy)
+        doZakladnehoPisma(b.format, pismo, velkost);
+}
+
+// The footer file's text set in the basic font and size.
+void doZakladnehoPisma(RtfDokument& d, const QString& pismo, double velkost)
+{
+    for (auto& blok : d.telo) {
+        if (!blok.jeTabulka) {
+            doZakladnehoPisma(blok.odsek, pismo, velkost);
+            continue;
+        }
+        for (auto& r : blok.tabulka.riadky)
+            for (auto& c : r.bunky)
+                for (auto& o : c.odseky)
+                    doZakladnehoPisma(o, pismo, velkost);
+    }
+}
+
+}  // namespace
+
+QString adresarSablon(int druhZnalca)
+{
+    return Cesty::cesta(Priecinok + TextyVyuctovania::priponaDruhu(druhZnalca));
+}
+
+QStringList zoznamSablon(int druhZnalca) { return TextyVyuctovania::zoznamSuborovRtf(adresarSablon(druhZnalca)); }
+
+QString pracovnySubor() { return Cesty::tmpDoc() + QStringLiteral("/korespondencia_obj.rtf"); }
+
+QString suborHlavicky() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\hlavicka_vyuctovania.rtf")); }
+
+QString suborPaty() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\pata_vyuctovania.rtf")); }
+
+QList<Zastupca> zastupcovia(const HodnotyListu& h)
+{
+    return {
+        {QStringLiteral("$DATUM_VYZIAD$"), DatumTextZoZloziek(h.den, h.mesiac, h.rok)},
+        {QStringLiteral("$ZADAVATEL_MENO$"), h.zadavatelMeno},
+        {QStringLiteral("$ZADAVATEL_ADRESA$"), h.zadavatelAdresa},
+        {QStringLiteral("$ZNALEC_MENO$"), h.znalecMeno},
+        {QStringLiteral("$ZNALEC_ADRESA$"), h.znalecAdresa},
+        {QStringLiteral("$ZNALEC_MESTO$"), h.znalecMesto},
+        {ZastupcaPaty, QString()},
+        {QStringLiteral("$DNES$"), h.dnes},
+        {QStringLiteral("$CISLO_UCTU$"), h.bankoveSpojenie},
+        {QStringLiteral("$OBJEDNAVKA$"), h.objednavka},
+    };
+}
+
+namespace {
+
+// The eleven placeholders in their order: the header's source, formatting codes included,
+// goes in after the practitioner's town and before the footer mark, unescaped.
+QList<Zastupca> vsetciZastupcovia(const HodnotyListu& h)
+{
+    QList<Zastupca> z = zastupcovia(h);
+    const auto hlavicka = Subory::citaj(suborHlavicky());
+    Zastupca zh{ZastupcaHlavicky, hlavicka ? QString::fromLatin1(*hlavicka) : QString()};
+    zh.rtfZdroj = true;
+    z.insert(6, zh);
+    return z;
+}
+
+QString cestaSablony(int druhZnalca, const QString& sablona)
+{
+    if (sablona.isEmpty() || sablona.contains(QLatin1Char('/')) || sablona.contains(QLatin1Char('\\')))
+        return {};
+    return adresarSablon(druhZnalca) + sablona + QStringLiteral(".rtf");
+}
+
+}  // namespace
+
+bool VytvorList(int druhZnalca, const QString& sablona, const HodnotyListu& hodnoty)
+{
+    const QString t = cestaSablony(druhZnalca, sablona);
+    if (t.isEmpty() || !QFileInfo(t).isFile())
+        return false;
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
+    return RtfZastupcovia::nahradVSubore(t, pracovnySubor(), vsetciZastupcovia(hodnoty));
+}
+
+bool ziadaPatu(int druhZnalca, const QString& sablona)
+{
+    const QString t = cestaSablony(druhZnalca, sablona);
+    return !t.isEmpty() && RtfZastupcovia::obsahuje(t, ZastupcaPaty);
+}
+
+QString pripravNaOtvorenie(int druhZnalca, const QString& sablona, bool pataZakladnymPismom,
+                           const QString& zakladnePismo, double zakladnaVelkost)
+{
+    const QString list = pracovnySubor();
+    if (!QFileInfo(list).isFile())
+        return {};
+    if (!ziadaPatu(druhZnalca, sablona) || !QFileInfo(suborPaty()).isFile())
+        return list;
+    auto dokument = Dokument::zoSablony(list);
+    auto pata = RtfCitac::citajSubor(suborPaty());
+    if (!dokument || !pata.jeRtf)
+        return list;
+    if (pataZakladnymPismom)
+        doZakladnehoPisma(pata.dokument, zakladnePismo, zakladnaVelkost);
+    dokument->nastavPatu(pata.dokument);
+    const QString kopia = Cesty::tmpDoc() + QStringLiteral("/korespondencia_obj.doc");
+    if (!Subory::ulozAtomicky(kopia, dokument->rtf()))
+        return list;
+    return kopia;
+}
+
+bool OtvorVoWorde(int druhZnalca, const QString& sablona, bool pataZakladnymPismom,
+                  const QString& zakladnePismo, double zakladnaVelkost)
+{
+    const QString subor =
+        pripravNaOtvorenie(druhZnalca, sablona, pataZakladnymPismom, zakladnePismo, zakladnaVelkost);
+    if (subor.isEmpty())
+        return false;
+    return Dokument::zobraz(subor);
+}
+
+}  // namespace KorespondenciaObjednavky
