@@ -75,6 +75,14 @@ QString ChybyZaznamu(const PoliaZaznamu& p, int druhZnalca)
     }
     if (p.DatumVykonania.trimmed().isEmpty())
         chyby << QStringLiteral("Nie je vyplnený dátum vykonania.");
+    // A typed date that is no date would wipe the stored one.
+    const auto zlyDatum = [](const QString& t) { return !t.trimmed().isEmpty() && TextNaDatum(t.trimmed()) == 0; };
+    if (zlyDatum(p.DatumVyziadania))
+        chyby << QStringLiteral("Neplatný dátum vyžiadania.");
+    if (zlyDatum(p.DatumVykonania))
+        chyby << QStringLiteral("Neplatný dátum vykonania.");
+    if (zlyDatum(p.DatumSplatnosti))
+        chyby << QStringLiteral("Neplatný dátum splatnosti.");
     return chyby.join(QLatin1Char('\n'));
 }
 

@@ -40,7 +40,8 @@ inline constexpr int DodaciePodmienky = 30, SposobPlatby = 30;
 // plain numbers, "0308" for an empty constant symbol.
 PoliaZaznamu ZobrazZaznam(const TZnalKevrotZaznam& z);
 
-// The blocking checks of "OK", in their order, one message a line; empty when none.
+// The blocking checks of "OK", in their order, one message a line; empty when none. A date
+// edit whose text is no valid date is refused too, so that it never wipes a stored date.
 // `druhZnalca`: 0 expert, else interpreter or translator.
 QString ChybyZaznamu(const PoliaZaznamu& p, int druhZnalca);
 

@@ -83,6 +83,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje&
     m_volby = m_druh == 0
                   ? VolbyOdborov(udaje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
                   : VolbyJazykov(udaje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
+    if (m_volby.isEmpty())
+        m_volby = m_druh == 0 ? VsetkyOdbory(udaje.odbory) : VsetkyJazyky(udaje.jazyky);
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
 
     Zalozky = new QTabWidget(this);

@@ -20,6 +20,26 @@ QList<PolozkaVolby> VolbyJazykov(const QList<TZapisanyJazyk>& jazyky)
     return r;
 }
 
+QList<PolozkaVolby> VsetkyOdbory(const OdboryOdvetvia& ciselnik)
+{
+    QList<PolozkaVolby> r;
+    for (const auto& o : ciselnik.Odbory) {
+        PolozkaVolby p{o.Kod, o.Kod + QLatin1Char(' ') + o.Nazov, false, {}};
+        for (const auto& v : ciselnik.OdvetviaOdboru(o.Kod))
+            p.Odvetvia.append({v.Kod, v.Kod + QLatin1Char(' ') + v.Nazov, false, {}});
+        r.append(p);
+    }
+    return r;
+}
+
+QList<PolozkaVolby> VsetkyJazyky(const Jazyky& ciselnik)
+{
+    QList<PolozkaVolby> r;
+    for (const auto& j : ciselnik.ZoznamJazykov)
+        r.append({j.Kod, j.Kod + QLatin1Char(' ') + j.Nazov, false, {}});
+    return r;
+}
+
 int IndexKodu(const QList<PolozkaVolby>& polozky, const QString& kod)
 {
     if (kod.isEmpty())

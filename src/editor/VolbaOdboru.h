@@ -5,6 +5,8 @@
 #include <QString>
 
 #include "settings/Jazyk.h"
+#include "settings/Jazyky.h"
+#include "settings/OdboryOdvetvia.h"
 #include "settings/OdborOdvetvie.h"
 
 struct PolozkaVolby {
@@ -16,6 +18,12 @@ struct PolozkaVolby {
 
 QList<PolozkaVolby> VolbyOdborov(const QList<TOdborOdvetvie>& odbory);
 QList<PolozkaVolby> VolbyJazykov(const QList<TZapisanyJazyk>& jazyky);
+
+// Every field of the code list with all its branches (every language), none the default:
+// what the editor offers while the settings register no field (language) yet, so that a
+// new installation can keep its journal before the settings are filled in.
+QList<PolozkaVolby> VsetkyOdbory(const OdboryOdvetvia& ciselnik);
+QList<PolozkaVolby> VsetkyJazyky(const Jazyky& ciselnik);
 
 // The index of the item with this code, or -1 (also for an empty code).
 int IndexKodu(const QList<PolozkaVolby>& polozky, const QString& kod);

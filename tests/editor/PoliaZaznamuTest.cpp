@@ -32,6 +32,14 @@ TEST(PoliaZaznamu, AllFiveChecksInOneMessageInOrder)
     zle.KodOdvetvia.clear();
     EXPECT_EQ(ChybyZaznamu(zle, 0),
               QStringLiteral("Nie je vyplnené poradové číslo.\nNie je vyplnené odvetvie."));
+
+    PoliaZaznamu datumy = platnePolia();
+    datumy.DatumVyziadania = QStringLiteral("31.2.2024");
+    datumy.DatumSplatnosti = QStringLiteral("zajtra");
+    EXPECT_EQ(ChybyZaznamu(datumy, 0), QStringLiteral("Neplatný dátum vyžiadania.\nNeplatný dátum splatnosti."));
+    datumy = platnePolia();
+    datumy.DatumVykonania = QStringLiteral("1.13.2024");
+    EXPECT_EQ(ChybyZaznamu(datumy, 0), QStringLiteral("Neplatný dátum vykonania."));
 }
 
 TEST(PoliaZaznamu, NumberOfANewEntryMustBeFreeAndRenumberingMayNotHitAnother)
