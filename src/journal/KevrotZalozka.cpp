@@ -5,6 +5,7 @@
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
 #include "NedostupnaFunkcia.h"
+#include "SirkyStlpcov.h"
 #include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
 #include "settings/StavStlpcov.h"
@@ -43,10 +44,7 @@ KevrotZalozka::KevrotZalozka(Udaje& udaje, const bool& nacitavanie, QWidget* rod
     StringGrid1->setFont(pismo);
     StringGrid1->horizontalHeader()->setFont(pismo);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const auto sirky = KevrotTabulka::PredvoleneSirky();
-    for (int i = 0; i < sirky.size(); ++i)
-        StringGrid1->setColumnWidth(i, sirky[i]);
-    StringGrid1->setColumnHidden(KevrotTabulka::StlpecPozicie, true);
+    NastavPredvoleneSirky(StringGrid1, KevrotTabulka::PredvoleneSirky(), KevrotTabulka::StlpecPozicie);
     QPalette pal = StringGrid1->palette();
     pal.setColor(QPalette::Highlight, FarbaZCisla(FarbyRegistra::VybranyRiadok));
     pal.setColor(QPalette::HighlightedText, Qt::black);
@@ -218,8 +216,11 @@ void KevrotZalozka::Zmaz()
     const int p = VybranaPozicia();
     if (p < 0)
         return;
+    const int riadok = StringGrid1->currentIndex().row();
     KevrotPrikazy::Zmaz(m_udaje.zurnal, p, rok());
     m_tabulka->Obnov();
+    // The same row stays selected (after "No"), or the one that took the deleted one's place.
+    VyberRiadok(qMin(riadok, m_tabulka->rowCount() - 1));
 }
 
 void KevrotZalozka::VytvorKopiu()
@@ -227,8 +228,11 @@ void KevrotZalozka::VytvorKopiu()
     const int p = VybranaPozicia();
     if (p < 0)
         return;
-    if (KevrotPrikazy::VytvorKopiu(m_udaje.zurnal, p))
+    const int riadok = StringGrid1->currentIndex().row();
+    if (KevrotPrikazy::VytvorKopiu(m_udaje.zurnal, p)) {
         m_tabulka->Obnov();
+        VyberRiadok(riadok);
+    }
 }
 
 void KevrotZalozka::Vyhladaj()

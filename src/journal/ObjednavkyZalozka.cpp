@@ -3,6 +3,7 @@
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
 #include "ObjednavkyPrikazy.h"
+#include "SirkyStlpcov.h"
 #include "TVyhladavanieObjednavkyForm.h"
 #include "settings/StavStlpcov.h"
 #include "store/Udaje.h"
@@ -38,10 +39,7 @@ ObjednavkyZalozka::ObjednavkyZalozka(Udaje& udaje, const bool& nacitavanie, QWid
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    const auto sirky = ObjednavkyTabulka::PredvoleneSirky();
-    for (int i = 0; i < sirky.size(); ++i)
-        StringGrid1->setColumnWidth(i, sirky[i]);
-    StringGrid1->setColumnHidden(ObjednavkyTabulka::StlpecPozicie, true);
+    NastavPredvoleneSirky(StringGrid1, ObjednavkyTabulka::PredvoleneSirky(), ObjednavkyTabulka::StlpecPozicie);
     QPalette pal = StringGrid1->palette();
     pal.setColor(QPalette::Highlight, FarbaZCisla(FarbyRegistra::VybranyRiadok));
     pal.setColor(QPalette::HighlightedText, Qt::black);
@@ -159,8 +157,10 @@ void ObjednavkyZalozka::Zmaz()
     const int p = VybranaPozicia();
     if (p < 0)
         return;
+    const int riadok = StringGrid1->currentIndex().row();
     ObjednavkyPrikazy::Zmaz(m_udaje.objednavky, p, rok());
     m_tabulka->Obnov();
+    VyberRiadok(qMin(riadok, m_tabulka->rowCount() - 1));
 }
 
 void ObjednavkyZalozka::Vyhladaj()

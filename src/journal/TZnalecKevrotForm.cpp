@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TZnalecKevrotForm::TZnalecKevrotForm(const QStringList& argumenty, QWidget* rodic) : QMainWindow(rodic)
@@ -112,6 +113,13 @@ bool TZnalecKevrotForm::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate && !m_aktivovany)
         PrvaAktivacia();
     return QMainWindow::event(e);
+}
+
+void TZnalecKevrotForm::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!m_aktivovany)
+        QTimer::singleShot(0, this, &TZnalecKevrotForm::PrvaAktivacia);
 }
 
 void TZnalecKevrotForm::PrvaAktivacia()

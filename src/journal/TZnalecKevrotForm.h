@@ -42,6 +42,9 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // Also runs the first activation once the window is shown, for desktops that do not
+    // activate a new window by themselves.
+    void showEvent(QShowEvent* e) override;
 
 private:
     QWidget* vytvorHornyPanel();

@@ -146,7 +146,8 @@ TEST_F(OknoTest, CloseProgramSavesTheLayoutThatTheNextStartRestores)
     EXPECT_EQ(g.kevrot()->StringGrid1->columnWidth(1), 250);
     EXPECT_EQ(g.kevrot()->tabulka().zoradenie().stav(1), 1);
     EXPECT_EQ(g.kevrot()->tabulka().Text(0, 1), QStringLiteral("B "));
-    EXPECT_TRUE(g.udaje().nastavenia.NastavenieManazer.StlpceObjednavok.startsWith(QStringLiteral("(0)90|")));
+    EXPECT_TRUE(g.udaje().nastavenia.NastavenieManazer.StlpceObjednavok.startsWith(
+        QStringLiteral("(0)%1|").arg(g.objednavky()->StringGrid1->columnWidth(0))));
 }
 
 TEST_F(OknoTest, ClosingByTheFrameSavesNoLayout)
