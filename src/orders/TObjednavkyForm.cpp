@@ -32,8 +32,10 @@ TObjednavkyForm::TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* 
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The selected row is drawn by the items themselves (grey, bold).
-    StringGrid1->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: transparent; }"));
+    // The selected row: grey with black text (bold through the items' fonts). A style sheet
+    // paints selected cells by itself, so both colours are given here.
+    StringGrid1->setStyleSheet(
+        QStringLiteral("QTableWidget { selection-background-color: rgb(192, 192, 192); selection-color: black; }"));
 
     StringGrid1->setRowCount(qMax<qsizetype>(1, m_objednavky.size()));
     QFont pismo = StringGrid1->font();

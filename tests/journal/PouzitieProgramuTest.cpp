@@ -34,6 +34,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QImage>
 #include <QMouseEvent>
 
 namespace {
@@ -96,6 +97,15 @@ protected:
                              Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(h->viewport(), &stlacenie);
         QApplication::sendEvent(h->viewport(), &pustenie);
+    }
+
+    static int tmavychBodov(const QImage& obraz)
+    {
+        int n = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                n += QColor(obraz.pixel(x, y)).lightness() < 80;
+        return n;
     }
 
     static QString bunka(QTableView* v, int riadok, int stlpec)
@@ -312,6 +322,9 @@ TEST_F(PouzitieProgramu, OrdersAreAddedEditedDeletedAndTurnedIntoAnEntry)
         ked_sa_otvori<TObjednavkyForm>([](TObjednavkyForm* p) {
             ASSERT_EQ(p->StringGrid1->item(0, 1)->text(), QStringLiteral("Exekútor Kováč Hlavná 1"));
             p->StringGrid1->selectRow(0);
+            // the selected row is drawn readable: dark text on its grey background
+            const QRect r = p->StringGrid1->visualItemRect(p->StringGrid1->item(0, 1));
+            EXPECT_GT(tmavychBodov(p->StringGrid1->viewport()->grab(r).toImage()), 10);
             p->btnOK->click();
         });
         e->btnObjednavka->click();
