@@ -60,11 +60,13 @@ QString pracovnySubor(DruhTextu text)
 
 bool VytvorText(DruhTextu text, int druhZnalca, const QString& sablona, const HodnotyTextov& hodnoty)
 {
-    if (sablona.isEmpty())
+    // A name is a file of the template folder, nothing outside it.
+    if (sablona.isEmpty() || sablona.contains(QLatin1Char('/')) || sablona.contains(QLatin1Char('\\')))
         return false;
     const QString t = adresarSablon(text, druhZnalca) + sablona + QStringLiteral(".rtf");
     if (!QFileInfo(t).isFile())
         return false;
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     return RtfZastupcovia::nahradVSubore(t, pracovnySubor(text), hodnoty.zastupcovia());
 }
 
@@ -90,6 +92,7 @@ bool pripravPracovnySubor(DruhTextu text, const QString& starsiText, const QStri
         return true;
     if (starsiText.isEmpty())
         return false;
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     return Subory::ulozAtomicky(subor, rtfJednehoRiadku(starsiText, pismo, velkost));
 }
 
