@@ -4,11 +4,13 @@
 #include "editor/Splatnost.h"
 #include "editor/TCalendarFrm.h"
 #include "editor/TNastavSplatnostForm.h"
+#include "editor/TextyTab.h"
 #include "editor/VstupPoli.h"
 #include "editor/VyplatenieTab.h"
 #include "orders/PoleTextovehoZoznamu.h"
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
+#include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
@@ -89,6 +91,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje&
 
     Zalozky = new QTabWidget(this);
     Zalozky->addTab(vytvorVec(), QStringLiteral("Vec"));
+    tabTexty = new TextyTab(this);
+    Zalozky->addTab(tabTexty, QStringLiteral("Texty"));
     Zalozky->addTab(vytvorVyuctovanie(), QStringLiteral("Vyúčtovanie"));
     tabVyplatenie = new VyplatenieTab(this);
     Zalozky->addTab(tabVyplatenie, QStringLiteral("Vyplatenie"));
@@ -121,6 +125,15 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje&
     }
     for (auto* pole : {cmbDruhUkonu, cmbTypPosudku, cmbPredmet, cmbUcel, cmbUdajeOdmena})
         pole->nacitaj();
+    tabTexty->nastav(m_druh, nast.BasicFontName, nast.BasicFontSize, [this] {
+        return HodnotyTextov{Edit4->text(), Edit16->text(), cmbDruhUkonu->text(), cmbPredmet->text(),
+                             Edit5->text(), Edit20->text(), BankoveSpojenie(m_udaje.nastavenia.Nastavenie)};
+    });
+    tabTexty->NaplnSablony();
+    for (auto* e : {Edit4, Edit16, Edit5})
+        connect(e, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::vytvorTexty);
+    for (auto* pole : {cmbDruhUkonu, cmbPredmet})
+        connect(pole->Combo, &QComboBox::currentTextChanged, this, &TZnalecKevrotEditForm::vytvorTexty);
 
     // The entry.
     m_zobrazuje = true;
@@ -147,6 +160,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje&
     btnImplicitnaDPH->setVisible(platca);
     DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
     ukazUctovane();
+    tabTexty->zobraz(z.TextVyuctovania, z.TextFinancnaCiastka);
     tabVyplatenie->zobraz(z, m_uprava.vyplatenia, m_uprava.novy, skupinaPlatby(m_druh));
     lblCastOdmena->setVisible(tabVyplatenie->logika().CastUhradena());
     lblCastVydavky->setVisible(tabVyplatenie->logika().CastUhradena());
@@ -542,6 +556,14 @@ void TZnalecKevrotEditForm::zvolenyTypCisla(int index)
 void TZnalecKevrotEditForm::napisanySymbol(const QString& text)
 {
     ComboBox5->setCurrentIndex(KonstantneSymboly::IndexPodlaTextu(text));
+}
+
+void TZnalecKevrotEditForm::vytvorTexty()
+{
+    if (m_zobrazuje)
+        return;
+    tabTexty->VytvorTextVyuctovania();
+    tabTexty->VytvorTextVyplatenia();
 }
 
 void TZnalecKevrotEditForm::DnesVyziadanie() { Edit1->setText(DnesText()); }

@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QToolButton;
+class TextyTab;
 class Udaje;
 class VyplatenieTab;
 
@@ -86,6 +87,8 @@ public:
     PoleTextovehoZoznamu* cmbPredmet = nullptr;
     PoleTextovehoZoznamu* cmbUcel = nullptr;
     QLineEdit* Edit6 = nullptr;
+    // "Texty".
+    TextyTab* tabTexty = nullptr;
     // "Vyúčtovanie".
     QLabel* lblUctavanaOdmena = nullptr;
     PoleTextovehoZoznamu* cmbUdajeOdmena = nullptr;
@@ -120,6 +123,7 @@ private:
     void opustilPriznanu(QLineEdit* pole);
     void zvolenyTypCisla(int index);
     void napisanySymbol(const QString& text);
+    void vytvorTexty();
 
     UpravaZaznamu m_uprava;
     Udaje& m_udaje;

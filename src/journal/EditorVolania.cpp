@@ -11,5 +11,5 @@ bool UpravZaznamVEditore(QWidget* rodic, Udaje& udaje, UpravaZaznamu& uprava, in
 
 bool UpravObjednavkuVEditore(QWidget* rodic, Udaje& udaje, TObjednavka& objednavka, bool)
 {
-    return UpravObjednavku(rodic, objednavka, udaje.objednavky);
+    return UpravObjednavku(rodic, objednavka, udaje.objednavky, &udaje.nastavenia.Nastavenie);
 }

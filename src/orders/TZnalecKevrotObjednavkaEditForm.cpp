@@ -1,13 +1,19 @@
 #include "TZnalecKevrotObjednavkaEditForm.h"
 
 #include "editor/TCalendarFrm.h"
+#include "editor/word/RtfQt.h"
 #include "orders/PoleTextovehoZoznamu.h"
+#include "orders/RichEditForm.h"
 #include "orders/VyberKlienta.h"
+#include "settings/TextyZnalca.h"
+#include "store/Datum.h"
 #include "store/Objednavky.h"
 #include "store/Spravy.h"
+#include "store/Subory.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,13 +21,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednavka& objednavka,
-                                                                 Objednavky& objednavky, QWidget* rodic)
+                                                                 Objednavky& objednavky, QWidget* rodic,
+                                                                 const TNastavenia* nastavenia)
     : QDialog(rodic), m_objednavka(objednavka), m_objednavky(objednavky)
 {
+    if (nastavenia)
+        m_nastavenia = *nastavenia;
     setWindowTitle(QStringLiteral("Zadanie objednávky"));
     resize(680, 0);
 
@@ -112,7 +122,7 @@ TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednav
     hlavny->addLayout(datum);
     hlavny->addWidget(ziadatel);
     hlavny->addLayout(vec);
-    hlavny->addStretch();
+    hlavny->addWidget(vytvorKorespondenciu(), 1);
     hlavny->addLayout(dole);
 
     connect(btnDnes, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::Dnes);
@@ -127,6 +137,82 @@ TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednav
     for (auto* pole : {cmbDruhUkonu, cmbTypPosudku, cmbPredmet, cmbUcel})
         pole->nacitaj();
     zobrazPolia(ZobrazObjednavku(m_objednavka));
+    KorespondenciaComboBox->addItems(KorespondenciaObjednavky::zoznamSablon(m_nastavenia.Druh));
+    KorespondenciaComboBox->setCurrentIndex(0);
+}
+
+QWidget* TZnalecKevrotObjednavkaEditForm::vytvorKorespondenciu()
+{
+    auto* w = new QGroupBox(QStringLiteral("Korešpondencia"), this);
+    KorespondenciaComboBox = new QComboBox(w);
+    KorespondenciaComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    KorespondenciaComboBox->setMinimumContentsLength(35);
+    Korespondencia = new QTextEdit(w);
+    Korespondencia->setReadOnly(true);
+    Korespondencia->setMinimumHeight(160);
+    btnEditujList = new QPushButton(QStringLiteral("Edituj"), w);
+    btnOtvorVoWorde = new QPushButton(QStringLiteral("Otvor vo Worde"), w);
+    for (auto* b : {btnEditujList, btnOtvorVoWorde})
+        b->setAutoDefault(false);
+    auto* g = new QGridLayout(w);
+    g->addWidget(new QLabel(QStringLiteral("Šablóna:"), w), 0, 0);
+    g->addWidget(KorespondenciaComboBox, 0, 1);
+    g->addWidget(btnEditujList, 0, 3);
+    g->addWidget(btnOtvorVoWorde, 0, 4);
+    g->addWidget(Korespondencia, 1, 0, 1, 5);
+    g->setColumnStretch(2, 1);
+    g->setRowStretch(1, 1);
+
+    connect(KorespondenciaComboBox, &QComboBox::activated, this,
+            &TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu);
+    connect(btnEditujList, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::EditujList);
+    connect(btnOtvorVoWorde, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::OtvorVoWorde);
+    return w;
+}
+
+HodnotyListu TZnalecKevrotObjednavkaEditForm::hodnotyListu() const
+{
+    const TNastavenia& n = m_nastavenia;
+    return {DenEdit->text(), MesiacEdit->text(), RokEdit->text(), Edit2->text(), Edit3->text(),
+            MenoZnalca(n), AdresaZnalca(n), n.Mesto, DnesText(), BankoveSpojenie(n), Edit5->text()};
+}
+
+void TZnalecKevrotObjednavkaEditForm::obnovList()
+{
+    const QString subor = KorespondenciaObjednavky::pracovnySubor();
+    if (QFileInfo(subor).isFile())
+        RtfQt::nacitajSubor(subor, *Korespondencia->document());
+}
+
+void TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu()
+{
+    const QString meno = KorespondenciaComboBox->currentText();
+    const QString sablona = KorespondenciaObjednavky::adresarSablon(m_nastavenia.Druh) + meno + QStringLiteral(".rtf");
+    if (meno.isEmpty() || !QFileInfo(sablona).isFile())
+        return;
+    RtfQt::nacitajSubor(sablona, *Korespondencia->document());
+    if (KorespondenciaObjednavky::VytvorList(m_nastavenia.Druh, meno, hodnotyListu()))
+        obnovList();
+    // The view's content becomes the working file; a failure is not reported here.
+    Subory::ulozAtomicky(KorespondenciaObjednavky::pracovnySubor(), RtfQt::rtf(*Korespondencia->document()));
+}
+
+void TZnalecKevrotObjednavkaEditForm::EditujList()
+{
+    {
+        TRichEditForm editor(this);
+        editor.nastavCiel(KorespondenciaObjednavky::pracovnySubor(), QStringLiteral("[Korešpondencia - objednávky]"),
+                          RichEdit::Panel::Ziadny, false, m_nastavenia.BasicFontName, m_nastavenia.BasicFontSize);
+        editor.exec();
+    }
+    obnovList();
+}
+
+void TZnalecKevrotObjednavkaEditForm::OtvorVoWorde()
+{
+    const TNastavenia& n = m_nastavenia;
+    KorespondenciaObjednavky::OtvorVoWorde(n.Druh, KorespondenciaComboBox->currentText(), n.PataZakladnymPismom == 1,
+                                           n.BasicFontName, n.BasicFontSize);
 }
 
 PoliaObjednavky TZnalecKevrotObjednavkaEditForm::polia() const
@@ -192,9 +278,9 @@ void TZnalecKevrotObjednavkaEditForm::Potvrd()
     accept();
 }
 
-bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objednavky)
+bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objednavky, const TNastavenia* nastavenia)
 {
-    TZnalecKevrotObjednavkaEditForm okno(objednavka, objednavky, rodic);
+    TZnalecKevrotObjednavkaEditForm okno(objednavka, objednavky, rodic, nastavenia);
     if (okno.exec() != QDialog::Accepted)
         return false;
     objednavka = okno.objednavka();

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+#include "orders/KorespondenciaObjednavky.h"
 #include "orders/PoliaObjednavky.h"
+#include "settings/NastaveniaZaznamy.h"
 #include "store/Objednavka.h"
 
 class Objednavky;
@@ -13,14 +15,16 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTextEdit;
 class QToolButton;
 
 class TZnalecKevrotObjednavkaEditForm : public QDialog {
     Q_OBJECT
 public:
     // `objednavky`: the client list for "DB" (saved when the list window changes it).
+    // `nastavenia`: the practitioner's kind, texts and fonts for the letter.
     TZnalecKevrotObjednavkaEditForm(const TObjednavka& objednavka, Objednavky& objednavky,
-                                    QWidget* rodic = nullptr);
+                                    QWidget* rodic = nullptr, const TNastavenia* nastavenia = nullptr);
 
     // The edited copy, valid after "OK".
     const TObjednavka& objednavka() const { return m_objednavka; }
@@ -32,6 +36,11 @@ public:
     void Dnes();
     void VyberKlientaDB();
     void Potvrd();
+    // The letter: a template chosen, "Edituj", "Otvor vo Worde".
+    HodnotyListu hodnotyListu() const;
+    void ZvolenaSablonaListu();
+    void EditujList();
+    void OtvorVoWorde();
 
     QLineEdit* DenEdit = nullptr;
     QLineEdit* MesiacEdit = nullptr;
@@ -49,15 +58,23 @@ public:
     PoleTextovehoZoznamu* cmbTypPosudku = nullptr;
     PoleTextovehoZoznamu* cmbPredmet = nullptr;
     PoleTextovehoZoznamu* cmbUcel = nullptr;
+    QComboBox* KorespondenciaComboBox = nullptr;
+    QTextEdit* Korespondencia = nullptr;
+    QPushButton* btnEditujList = nullptr;
+    QPushButton* btnOtvorVoWorde = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnStorno = nullptr;
 
 private:
     void nastavDatum(const QDate& d);
+    QWidget* vytvorKorespondenciu();
+    void obnovList();
 
     TObjednavka m_objednavka;
     Objednavky& m_objednavky;
+    TNastavenia m_nastavenia;
 };
 
 // Opens the order editor on `objednavka`; true on OK with the edited order in it.
-bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objednavky);
+bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objednavky,
+                     const TNastavenia* nastavenia = nullptr);
