@@ -140,6 +140,14 @@ void TObjednavatelZoznamForm::Pridaj()
         return;
     m_logika.Pridaj(dialog.udaje());
     naplnMriezku();
+    // The new client (the last of the list) is selected, so that "OK" picks it.
+    const auto& pohlad = m_logika.Pohlad();
+    int novy = -1;
+    for (int i = 0; i < pohlad.size(); ++i)
+        if (novy < 0 || pohlad[i].pozicia > pohlad[novy].pozicia)
+            novy = i;
+    if (novy >= 0)
+        vyberRiadok(novy);
 }
 
 void TObjednavatelZoznamForm::Zmen(int riadok)
