@@ -2,6 +2,7 @@
 
 #include "editor/word/RtfQt.h"
 #include "orders/RichEditForm.h"
+#include "store/Cesty.h"
 #include "store/Subory.h"
 
 #include <QComboBox>
@@ -157,6 +158,7 @@ void TextyTab::ZvolenaSablona(DruhTextu t)
 void TextyTab::Edituj(DruhTextu t)
 {
     const QString subor = TextyVyuctovania::pracovnySubor(t);
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     {
         TRichEditForm editor(this);
         editor.nastavCiel(subor,

@@ -6,6 +6,7 @@
 #include "orders/RichEditForm.h"
 #include "orders/VyberKlienta.h"
 #include "settings/TextyZnalca.h"
+#include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Objednavky.h"
 #include "store/Spravy.h"
@@ -199,6 +200,7 @@ void TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu()
 
 void TZnalecKevrotObjednavkaEditForm::EditujList()
 {
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     {
         TRichEditForm editor(this);
         editor.nastavCiel(KorespondenciaObjednavky::pracovnySubor(), QStringLiteral("[Korešpondencia - objednávky]"),
