@@ -114,8 +114,8 @@ void TextyTab::NaplnSablony()
 void TextyTab::obnov(DruhTextu t)
 {
     const QString subor = TextyVyuctovania::pracovnySubor(t);
-    if (QFileInfo(subor).isFile())
-        RtfQt::nacitajSubor(subor, *pohlad(t)->document());
+    if (QFileInfo(subor).isFile() && RtfQt::nacitajSubor(subor, *pohlad(t)->document()))
+        pohlad(t)->moveCursor(QTextCursor::Start);  // the text is read from its beginning
 }
 
 void TextyTab::zobraz(const QString& staryTextVyuctovania, const QString& staryTextFinancnaCiastka)

@@ -34,7 +34,7 @@ TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednav
     if (nastavenia)
         m_nastavenia = *nastavenia;
     setWindowTitle(QStringLiteral("Zadanie objednávky"));
-    resize(680, 0);
+    resize(720, 680);
 
     DenEdit = new QLineEdit(this);
     DenEdit->setMaxLength(2);
@@ -181,8 +181,8 @@ HodnotyListu TZnalecKevrotObjednavkaEditForm::hodnotyListu() const
 void TZnalecKevrotObjednavkaEditForm::obnovList()
 {
     const QString subor = KorespondenciaObjednavky::pracovnySubor();
-    if (QFileInfo(subor).isFile())
-        RtfQt::nacitajSubor(subor, *Korespondencia->document());
+    if (QFileInfo(subor).isFile() && RtfQt::nacitajSubor(subor, *Korespondencia->document()))
+        Korespondencia->moveCursor(QTextCursor::Start);  // the letter is read from its beginning
 }
 
 void TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu()
