@@ -216,6 +216,8 @@ QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
         e->setFixedWidth(90);
     for (auto* b : {btnZoznam, btnObjednavka, btnDnesVyziadanie, btnDnesVykonanie, btnZmenSplatnost, btnImplicitnaDPH})
         b->setAutoDefault(false);
+    // The style draws these captions a few pixels wider than it measures them.
+    btnZmenSplatnost->setMinimumWidth(btnZmenSplatnost->sizeHint().width() + 8);
 
     auto* g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
@@ -365,6 +367,7 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     Edit20 = edit(w, DlzkyPoli::VariabilnySymbol);
     Edit20->setFixedWidth(110);
     btnPodlaCisla = new QPushButton(QStringLiteral("podľa čísla znal úkonu"), w);
+    btnPodlaCisla->setMinimumWidth(btnPodlaCisla->sizeHint().width() + 8);
     cmbDodaciePodmienky = volnyCombo(
         w, {QStringLiteral("neurčené"), QStringLiteral("osobne"), QStringLiteral("poštová zásielka")},
         DlzkyPoli::DodaciePodmienky);
