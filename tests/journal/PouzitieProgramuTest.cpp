@@ -416,3 +416,16 @@ TEST_F(PouzitieProgramu, TheColumnLayoutSurvivesCloseProgramAndDashObjOpensTheOr
     EXPECT_EQ(g->objednavky()->StringGrid1->columnWidth(5), 177);
     EXPECT_TRUE(m_spravy.texty().isEmpty()) << m_spravy.texty().join(QLatin1Char('|')).toStdString();
 }
+
+TEST_F(PouzitieProgramu, AFailedSaveIsReportedAndTheEntryStaysOnScreen)
+{
+    // a file where the year's directory belongs: nothing can be written there
+    zapis(QStringLiteral("ZnalKevrot%1").arg(kRok), QByteArray("x"));
+    auto f = spusti();
+    m_spravy.vymaz();
+    pridajZaznam(*f, QStringLiteral("Novák"));
+    ASSERT_EQ(m_spravy.texty().size(), 1);
+    EXPECT_TRUE(m_spravy.texty()[0].startsWith(QStringLiteral("Nepodarilo sa vytvoriť adresár: ")));
+    ASSERT_EQ(f->kevrot()->StringGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(bunka(f->kevrot()->StringGrid1, 0, 1), QStringLiteral("Novák "));
+}
