@@ -23,12 +23,14 @@
 #include "store/Objednavky.h"
 #include "store/Zurnal.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -428,4 +430,37 @@ TEST_F(PouzitieProgramu, AFailedSaveIsReportedAndTheEntryStaysOnScreen)
     EXPECT_TRUE(m_spravy.texty()[0].startsWith(QStringLiteral("Nepodarilo sa vytvoriť adresár: ")));
     ASSERT_EQ(f->kevrot()->StringGrid1->model()->rowCount(), 1);
     EXPECT_EQ(bunka(f->kevrot()->StringGrid1, 0, 1), QStringLiteral("Novák "));
+}
+
+TEST_F(PouzitieProgramu, CopyModeCarriesAColumnThroughThePopUpMenu)
+{
+    auto f = spusti();
+    pridajZaznam(*f, QStringLiteral("Alfa"), QStringLiteral("auto"));
+    pridajZaznam(*f, QStringLiteral("Beta"), QStringLiteral("dom"));
+    KevrotZalozka* k = f->kevrot();
+    QAction* kopiruj = k->PopupMenu->actions().value(0);
+    QAction* vloz = k->PopupMenu->actions().value(1);
+    ASSERT_TRUE(kopiruj && vloz);
+    EXPECT_EQ(kopiruj->text(), QStringLiteral("Kopiruj"));
+    EXPECT_EQ(vloz->text(), QStringLiteral("Vloz"));
+
+    f->btnKopirovanie->click();
+    ASSERT_TRUE(f->btnKopirovanie->isChecked());
+    k->VyberRiadok(1, 5);
+    vloz->trigger();  // nothing copied yet: nothing changes
+    EXPECT_EQ(zoSuboru(2).Predmet, QStringLiteral("dom"));
+
+    k->VyberRiadok(0, 1);
+    kopiruj->trigger();
+    k->VyberRiadok(1, 5);
+    vloz->trigger();
+    EXPECT_EQ(bunka(k->StringGrid1, 1, 5), QStringLiteral("auto"));
+    EXPECT_EQ(zoSuboru(2).Predmet, QStringLiteral("auto"));
+    EXPECT_EQ(zoSuboru(2).Meno, QStringLiteral("Beta"));
+
+    // copy mode off: the pop-up commands do nothing
+    f->btnKopirovanie->click();
+    k->VyberRiadok(1, 1);
+    vloz->trigger();
+    EXPECT_EQ(zoSuboru(2).Meno, QStringLiteral("Beta"));
 }
