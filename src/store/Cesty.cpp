@@ -27,7 +27,7 @@ QString cesta(const QString& relativna)
     return g_appDir + r;
 }
 
-QString adresarRoka(int rok) { return cesta(QStringLiteral("\\ZnalKevrot%1").arg(rok)); }
+QString adresarRoka(int rok) { return g_appDir + QStringLiteral("/ZnalKevrot") + QString::number(rok); }
 
 QString tmpDoc() { return cesta(QString::fromLatin1(TmpDoc)); }
 

@@ -30,6 +30,8 @@ constexpr std::array<char16_t, 128> kHorna = {
 
 QString dekoduj(const char* data, qsizetype dlzka)
 {
+    if (dlzka <= 0)
+        return {};
     QString s(dlzka, Qt::Uninitialized);
     QChar* out = s.data();
     for (qsizetype i = 0; i < dlzka; ++i) {

@@ -28,6 +28,15 @@ bool stavSuboru(const struct stat& st, qint64& velkost, qint64& zmenaNs)
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
 
+// Modification time of a directory in nanoseconds; -1 when it cannot be read.
+qint64 zmenaAdresara(const QString& adresar)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(adresar).constData(), &st) != 0)
+        return -1;
+    return qint64(st.st_mtim.tv_sec) * 1000000000LL + qint64(st.st_mtim.tv_nsec);
+}
+
 }  // namespace
 
 const QStringList& Zurnal::DokumentyZaznamu()
@@ -50,7 +59,8 @@ QString Zurnal::SuborZaznamu(int cislo, int rok) { return AdresarDokumentov(cisl
 
 QString Zurnal::AdresarDokumentov(int cislo, int rok)
 {
-    return Cesty::adresarRoka(rok) + QStringLiteral("/%1-%2").arg(cislo).arg(rok);
+    const QString r = QString::number(rok);
+    return Cesty::adresarRoka(rok) + u'/' + QString::number(cislo) + u'-' + r;
 }
 
 std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsizetype& pozicia)
@@ -185,6 +195,15 @@ void Zurnal::NastavVyplatenia(int index)
     z.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
 }
 
+QStringList Zurnal::suboryRokaPrecitane(int rok)
+{
+    // The listing of the last year load, while no file was added, removed or renamed.
+    if (rok == m_rokPrecitany && m_zmenaAdresara >= 0 &&
+        zmenaAdresara(Cesty::adresarRoka(rok)) == m_zmenaAdresara)
+        return m_suboryPrecitane;
+    return suboryRoka(rok);
+}
+
 QStringList Zurnal::suboryRoka(int rok)
 {
     const QDir d(Cesty::adresarRoka(rok));
@@ -198,40 +217,44 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
-std::optional<QByteArray> Zurnal::citajSubor(const QString& cesta)
+const Zurnal::PrecitanySubor* Zurnal::platnyPrecitany(const QString& cesta)
 {
     const auto it = m_precitane.constFind(cesta);
-    if (it != m_precitane.constEnd()) {
-        struct stat st;
-        qint64 velkost = 0, zmena = 0;
-        if (::stat(QFile::encodeName(cesta).constData(), &st) == 0 && stavSuboru(st, velkost, zmena) &&
-            velkost == it->velkost && zmena == it->zmenaNs)
-            return it->data;
-        m_precitane.remove(cesta);
-    }
-    return Subory::citaj(cesta);
+    if (it == m_precitane.constEnd())
+        return nullptr;
+    struct stat st;
+    qint64 velkost = 0, zmena = 0;
+    if (::stat(QFile::encodeName(cesta).constData(), &st) == 0 && stavSuboru(st, velkost, zmena) &&
+        velkost == it->velkost && zmena == it->zmenaNs)
+        return &*it;
+    m_precitane.remove(cesta);
+    return nullptr;
 }
+
 
 void Zurnal::NacitajRok(int rok)
 {
     ZaznamyKevrota.clear();
     m_precitane.clear();
     const double prechod = DatumPrechoduDPH();
+    m_rokPrecitany = rok;
+    m_zmenaAdresara = zmenaAdresara(Cesty::adresarRoka(rok));
     const QStringList subory = suboryRoka(rok);
+    m_suboryPrecitane = subory;
     ZaznamyKevrota.reserve(subory.size());
     for (const auto& cesta : subory) {
         std::optional<QByteArray> data;
         QFile f(cesta);
         struct stat st;
         PrecitanySubor s;
-        if (f.open(QIODevice::ReadOnly) && ::fstat(f.handle(), &st) == 0 &&
+        // Unbuffered, straight into an array of the file's size.
+        if (f.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && ::fstat(f.handle(), &st) == 0 &&
             stavSuboru(st, s.velkost, s.zmenaNs) && s.velkost <= Subory::MaxVelkostSuboru) {
-            s.data = f.readAll();
-            if (f.error() == QFileDevice::NoError && s.data.size() == s.velkost) {
-                data = s.data;
-                m_precitane.insert(cesta, std::move(s));
-            } else if (f.error() == QFileDevice::NoError) {
-                data = s.data;  // changed while read: used, not kept
+            QByteArray bajty(s.velkost, Qt::Uninitialized);
+            const qint64 n = f.read(bajty.data(), s.velkost);
+            if (n >= 0 && f.error() == QFileDevice::NoError) {
+                bajty.truncate(n);
+                data = std::move(bajty);
             }
         }
         qsizetype p = 0;
@@ -241,6 +264,14 @@ void Zurnal::NacitajRok(int rok)
         if (!z) {
             ohlasProblem(cesta);
             continue;
+        }
+        // A file changed while it was read is used, not kept.
+        if (data->size() == s.velkost) {
+            s.obsah.zaznam = *z;
+            s.vydavkyOk = CitajVydavky(*data, p, s.obsah.vydavky);
+            s.vyplateniaOk = s.vydavkyOk &&
+                             CitajVyplatenia(*data, p, z->PocetVyplateni, s.obsah.vyplatenia);
+            m_precitane.insert(cesta, std::move(s));
         }
         if (z->SadzbaDPH == 0.0)
             z->SadzbaDPH = z->DatumVykonania < prechod ? 19.0 : 20.0;
@@ -252,8 +283,14 @@ bool Zurnal::NacitajZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
     ObsahZaznamu obsah;
-    const auto data = citajSubor(cesta);
-    const bool ok = data && RozoberSubor(*data, obsah);
+    bool ok = false;
+    if (const PrecitanySubor* s = platnyPrecitany(cesta)) {
+        obsah = s->obsah;
+        ok = s->vyplateniaOk;
+    } else {
+        const auto data = Subory::citaj(cesta);
+        ok = data && RozoberSubor(*data, obsah);
+    }
     VydavkyZaznamu = std::move(obsah.vydavky);
     VyplateniaZaznamu = std::move(obsah.vyplatenia);
     if (!ok)
@@ -393,8 +430,17 @@ void Zurnal::NacitajDokumenty(int cislo, int rok)
 void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
     UlozeneVyuctovania.clear();
-    for (const auto& cesta : suboryRoka(rok)) {
-        const auto data = citajSubor(cesta);
+    for (const auto& cesta : suboryRokaPrecitane(rok)) {
+        if (const PrecitanySubor* s = platnyPrecitany(cesta)) {
+            if (!s->obsah.zaznam.DoZoznamuVyuctovani)
+                continue;
+            if (s->vydavkyOk)
+                UlozeneVyuctovania.append(TCiselnikVydavok::zoZaznamu(s->obsah.zaznam, s->obsah.vydavky));
+            else
+                ohlasProblem(cesta);
+            continue;
+        }
+        const auto data = Subory::citaj(cesta);
         qsizetype p = 0;
         std::optional<TZnalKevrotZaznam> z;
         if (data)

@@ -109,17 +109,24 @@ public:
     static bool KopirujZaznam(int cislo, int rok, int noveCislo);
 
 private:
-    // The bytes of the year's files as NacitajRok read them, so that opening an entry and
+    // The year's files as NacitajRok read and decoded them, so that opening an entry and
     // rebuilding the stored billings do not read them again. A cached file is used only
     // while its size and modification time are those it had when read.
     struct PrecitanySubor {
-        QByteArray data;
         qint64 velkost = 0;
         qint64 zmenaNs = 0;  // modification time, nanoseconds
+        ObsahZaznamu obsah;  // the record as stored, its items and payments
+        bool vydavkyOk = false;
+        bool vyplateniaOk = false;
     };
     QHash<QString, PrecitanySubor> m_precitane;
+    int m_rokPrecitany = 0;
+    qint64 m_zmenaAdresara = -1;
+    QStringList m_suboryPrecitane;
+    QStringList suboryRokaPrecitane(int rok);
 
-    std::optional<QByteArray> citajSubor(const QString& cesta);
+    // The cached file, while its size and modification time are unchanged.
+    const PrecitanySubor* platnyPrecitany(const QString& cesta);
 
     // The entry files of a year's directory, in name order.
     static QStringList suboryRoka(int rok);
