@@ -29,6 +29,7 @@ TObjednavkyForm::TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* 
         StringGrid1->setColumnWidth(i, sirky[i]);
     StringGrid1->setColumnHidden(8, true);
     StringGrid1->verticalHeader()->setVisible(false);
+    StringGrid1->setWordWrap(false);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
