@@ -3,6 +3,9 @@
 #include "editor/KonstantneSymboly.h"
 #include "editor/VstupPoli.h"
 #include "store/Datum.h"
+#include "store/Zurnal.h"
+
+#include <QFileInfo>
 
 namespace {
 QString datumPola(double d) { return d == 0 ? QString() : DatumText(d); }
@@ -95,6 +98,13 @@ bool CisloVolne(const QList<TZnalKevrotZaznam>& zaznamy, const TZnalKevrotZaznam
         if (z.PoradoveCislo == cislo && z.Rok == rok)
             return false;
     return true;
+}
+
+bool CisloVolneNaDisku(const TZnalKevrotZaznam& povodny, bool novy, int cislo, int rok)
+{
+    if (!novy && cislo == povodny.PoradoveCislo && rok == povodny.Rok)
+        return true;
+    return !QFileInfo::exists(Zurnal::SuborZaznamu(cislo, rok));
 }
 
 void PrevezmiPolia(const PoliaZaznamu& p, int druhZnalca, TZnalKevrotZaznam& z)

@@ -53,6 +53,11 @@ int CisloZPola(const QString& text);
 // not be renumbered onto another entry either (both would write the same file).
 bool CisloVolne(const QList<TZnalKevrotZaznam>& zaznamy, const TZnalKevrotZaznam& povodny, bool novy,
                 int cislo, int rok);
+
+// The same for the files of other years: true unless a file of another entry already has
+// this number and year (the loaded list only knows its own year, and saving would
+// overwrite that file).
+bool CisloVolneNaDisku(const TZnalKevrotZaznam& povodny, bool novy, int cislo, int rok);
 inline constexpr const char* ZaznamExistuje = "Záznam s daným číslom existuje";
 
 // Takes the fields into the entry: texts cut to their capacity, dates that are given

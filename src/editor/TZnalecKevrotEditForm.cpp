@@ -655,7 +655,8 @@ void TZnalecKevrotEditForm::Potvrd()
         return;
     }
     if (!CisloVolne(m_udaje.zurnal.ZaznamyKevrota, m_uprava.zaznam, m_uprava.novy, CisloZPola(p.Cislo),
-                    CisloZPola(p.Rok))) {
+                    CisloZPola(p.Rok)) ||
+        !CisloVolneNaDisku(m_uprava.zaznam, m_uprava.novy, CisloZPola(p.Cislo), CisloZPola(p.Rok))) {
         spravy().chyba(QString::fromUtf8(ZaznamExistuje));
         return;
     }

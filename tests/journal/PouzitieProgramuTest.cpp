@@ -9,6 +9,7 @@
 #include "editor/TVyplateneZnalecneForm.h"
 #include "editor/TZnalecKevrotEditForm.h"
 #include "editor/VyplatenieTab.h"
+#include "journal/KevrotPrikazy.h"
 #include "journal/KevrotZalozka.h"
 #include "journal/ObjednavkyZalozka.h"
 #include "journal/TStartForm.h"
@@ -463,4 +464,27 @@ TEST_F(PouzitieProgramu, CopyModeCarriesAColumnThroughThePopUpMenu)
     k->VyberRiadok(1, 1);
     vloz->trigger();
     EXPECT_EQ(zoSuboru(2).Meno, QStringLiteral("Beta"));
+}
+
+TEST_F(PouzitieProgramu, ANewEntryMayNotTakeTheNumberOfAnEntryOfAnotherYear)
+{
+    {
+        Zurnal minuly;
+        UpravaZaznamu u = KevrotPrikazy::NovyZaznam(minuly, kRok - 1, 0);
+        u.zaznam.Meno = QStringLiteral("Starý");
+        ASSERT_GE(KevrotPrikazy::PridajZaznam(minuly, u, kRok - 1), 0);
+    }
+    const QByteArray predtym = obsah(QStringLiteral("ZnalKevrot%1/1-%1.kvd").arg(kRok - 1));
+    auto f = spusti();
+    ked_sa_otvori<TZnalecKevrotEditForm>([](TZnalecKevrotEditForm* e) {
+        vyplnPovinne(e);
+        e->Edit2->setText(QStringLiteral("Nový"));
+        e->Edit16->setText(QString::number(kRok - 1));
+        e->btnOK->click();
+        EXPECT_TRUE(e->isVisible());  // refused: the editor stays open
+        e->btnStorno->click();
+    });
+    f->kevrot()->btnPridaj->click();
+    EXPECT_TRUE(m_spravy.texty().contains(QStringLiteral("Záznam s daným číslom existuje")));
+    EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot%1/1-%1.kvd").arg(kRok - 1)), predtym);
 }
