@@ -30,6 +30,7 @@
 #include <QDate>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -487,4 +488,24 @@ TEST_F(PouzitieProgramu, ANewEntryMayNotTakeTheNumberOfAnEntryOfAnotherYear)
     f->kevrot()->btnPridaj->click();
     EXPECT_TRUE(m_spravy.texty().contains(QStringLiteral("Záznam s daným číslom existuje")));
     EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot%1/1-%1.kvd").arg(kRok - 1)), predtym);
+}
+
+TEST_F(PouzitieProgramu, AnInterpreterWithoutRegisteredLanguagesChoosesFromAllLanguages)
+{
+    auto f = spusti();
+    f->udaje().nastavenia.Nastavenie.Druh = 1;
+    const int jazykov = int(f->udaje().jazyky.ZoznamJazykov.size());
+    ASSERT_GT(jazykov, 0);
+    ked_sa_otvori<TZnalecKevrotEditForm>([jazykov](TZnalecKevrotEditForm* e) {
+        EXPECT_EQ(e->lblOdborJazyk->text(), QStringLiteral("Jazyk:"));
+        EXPECT_EQ(e->cmbOdborJazyk->count(), jazykov);
+        EXPECT_EQ(e->cmbOdborJazyk->currentIndex(), -1);  // none is the default
+        e->cmbOdborJazyk->setCurrentIndex(0);
+        e->btnDnesVykonanie->click();
+        e->btnOK->click();
+    });
+    f->kevrot()->btnPridaj->click();
+    const TZnalKevrotZaznam z = zoSuboru(1);
+    EXPECT_EQ(z.Jazyk, f->udaje().jazyky.ZoznamJazykov[0].Kod);
+    EXPECT_TRUE(z.Odbor.isEmpty());
 }
