@@ -130,13 +130,15 @@ void TextyTab::zobraz(const QString& staryTextVyuctovania, const QString& staryT
     m_zobrazuje = false;
 }
 
-void TextyTab::vytvor(DruhTextu t)
+bool TextyTab::vytvor(DruhTextu t)
 {
     if (m_zobrazuje)
-        return;
+        return false;
     const HodnotyTextov h = m_hodnoty ? m_hodnoty() : HodnotyTextov{};
-    if (TextyVyuctovania::VytvorText(t, m_druh, sablona(t), h))
-        obnov(t);
+    if (!TextyVyuctovania::VytvorText(t, m_druh, sablona(t), h))
+        return false;
+    obnov(t);
+    return true;
 }
 
 void TextyTab::VytvorTextVyuctovania() { vytvor(DruhTextu::Vyuctovanie); }
@@ -150,9 +152,10 @@ void TextyTab::ZvolenaSablona(DruhTextu t)
         return;
     QTextDocument& dokument = *pohlad(t)->document();
     RtfQt::nacitajSubor(cesta, dokument);
-    vytvor(t);
-    // The view's content becomes the working file; a failure is not reported here.
-    Subory::ulozAtomicky(TextyVyuctovania::pracovnySubor(t), RtfQt::rtf(dokument));
+    // The regenerated file is the view's content already, with everything the view cannot
+    // show; only when it could not be made does the view's content become the working file.
+    if (!vytvor(t))
+        Subory::ulozAtomicky(TextyVyuctovania::pracovnySubor(t), RtfQt::rtf(dokument));
 }
 
 void TextyTab::Edituj(DruhTextu t)

@@ -57,7 +57,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    void vytvor(DruhTextu t);
+    bool vytvor(DruhTextu t);
     QString sablona(DruhTextu t) const;
 
     int m_druh = 0;

@@ -192,10 +192,12 @@ void TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu()
     if (meno.isEmpty() || !QFileInfo(sablona).isFile())
         return;
     RtfQt::nacitajSubor(sablona, *Korespondencia->document());
+    // The generated letter keeps what the view cannot show (the header's rule); only when it
+    // could not be made does the view's content become the working file.
     if (KorespondenciaObjednavky::VytvorList(m_nastavenia.Druh, meno, hodnotyListu()))
         obnovList();
-    // The view's content becomes the working file; a failure is not reported here.
-    Subory::ulozAtomicky(KorespondenciaObjednavky::pracovnySubor(), RtfQt::rtf(*Korespondencia->document()));
+    else
+        Subory::ulozAtomicky(KorespondenciaObjednavky::pracovnySubor(), RtfQt::rtf(*Korespondencia->document()));
 }
 
 void TZnalecKevrotObjednavkaEditForm::EditujList()

@@ -101,3 +101,20 @@ TEST_F(KorespondenciaOkno, EditujOpensTheTemplateEditorAndTheViewFollows)
     EXPECT_EQ(RtfCitac::citajSubor(pracovny()).dokument.text().trimmed(), QStringLiteral("Vážený pán"));
     EXPECT_EQ(okno.Korespondencia->toPlainText().trimmed(), QStringLiteral("Vážený pán"));
 }
+
+TEST_F(KorespondenciaOkno, ChosenTemplateKeepsWhatTheViewCannotShow)
+{
+    zapis(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"),
+          Hlava + "\\pard\\qc\\brdrb\\brdrs\\brdrw10 Hlavi\\'e8ka\\par\r\n}");
+    zapis(QStringLiteral("ZnaleckyKevrot texty/Korespondencia - objednavky (prekladatel)/S hlavickou.rtf"),
+          Hlava + "\\pard $ZNALEC_HLAVICKA$\\par\r\n\\pard Text\\par\r\n}");
+    TZnalecKevrotObjednavkaEditForm okno(m_objednavka, m_objednavky, nullptr, &m_nastavenia);
+    const int i = okno.KorespondenciaComboBox->findText(QStringLiteral("S hlavickou"));
+    ASSERT_GT(i, 0);
+    okno.KorespondenciaComboBox->setCurrentIndex(i);
+    emit okno.KorespondenciaComboBox->activated(i);
+    QFile f(pracovny());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("\\brdrb\\brdrs\\brdrw10 Hlavi\\'e8ka"));
+    EXPECT_EQ(okno.Korespondencia->toPlainText().trimmed(), QStringLiteral("Hlavička\n\nText"));
+}
