@@ -79,7 +79,10 @@ QByteArray rtfJednehoRiadku(const QString& text, const QString& pismo, double ve
         d.predvolenaVelkost = velkost;
     RtfOdsek o;
     RtfBeh b;
+    // One paragraph: line ends of the old text become line breaks within it.
     b.text = text;
+    b.text.replace(QStringLiteral("\r\n"), ZalomenieRiadku);
+    b.text.replace(QLatin1Char('\r'), ZalomenieRiadku).replace(QLatin1Char('\n'), ZalomenieRiadku);
     o.behy << b;
     d.telo << RtfBlok::zOdseku(o);
     return RtfZapisovac::zapis(d);

@@ -164,6 +164,14 @@ TEST_F(TextyVyuctovaniaTest, LegacyTextBecomesTheWorkingFileInTheDocumentFont)
     EXPECT_EQ(velkost, 11);
     EXPECT_FALSE(beh.format.tucne || beh.format.kurziva || beh.format.podciarknute);
 
+    // Lines of an old text stay apart, in the one paragraph.
+    QFile::remove(pracovny(DruhTextu::Vyuctovanie));
+    EXPECT_TRUE(pripravPracovnySubor(DruhTextu::Vyuctovanie, QStringLiteral("prvý\r\ndruhý\rtretí"), QString(), 0));
+    const auto riadky = RtfCitac::citajSubor(pracovny(DruhTextu::Vyuctovanie)).dokument;
+    ASSERT_EQ(riadky.telo.size(), 1);
+    EXPECT_EQ(riadky.telo[0].odsek.text(),
+              QStringLiteral("prvý") + ZalomenieRiadku + QStringLiteral("druhý") + ZalomenieRiadku + QStringLiteral("tretí"));
+
     // An existing working file wins over the legacy text.
     zapis(QStringLiteral("Tmp_doc/text_financna_ciastka.rtf"), "{\\rtf1 nove}");
     EXPECT_TRUE(pripravPracovnySubor(DruhTextu::Vyplatenie, QStringLiteral("stare"), QStringLiteral("Arial"), 10));
