@@ -323,16 +323,9 @@ QString KevrotZalozka::StavStlpcovText() const
 
 void KevrotZalozka::ObnovStavStlpcov(const QString& text)
 {
-    const auto s = DekodujStavStlpcov(text, KevrotTabulka::PocetStlpcov);
-    if (!s)
-        return;
-    QList<int> stavy;
-    for (int c = 0; c < s->size(); ++c) {
-        stavy.append((*s)[c].stav);
-        if (c != KevrotTabulka::StlpecPozicie)
-            StringGrid1->setColumnWidth(c, (*s)[c].sirka);
-    }
-    m_tabulka->ObnovZoradenie(stavy);
+    if (const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, KevrotTabulka::PocetStlpcov,
+                                             KevrotTabulka::StlpecPozicie))
+        m_tabulka->ObnovZoradenie(*stavy);
 }
 
 bool KevrotZalozka::eventFilter(QObject* o, QEvent* e)

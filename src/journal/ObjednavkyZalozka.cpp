@@ -193,16 +193,9 @@ QString ObjednavkyZalozka::StavStlpcovText() const
 
 void ObjednavkyZalozka::ObnovStavStlpcov(const QString& text)
 {
-    const auto s = DekodujStavStlpcov(text, ObjednavkyTabulka::PocetStlpcov);
-    if (!s)
-        return;
-    QList<int> stavy;
-    for (int c = 0; c < s->size(); ++c) {
-        stavy.append((*s)[c].stav);
-        if (c != ObjednavkyTabulka::StlpecPozicie)
-            StringGrid1->setColumnWidth(c, (*s)[c].sirka);
-    }
-    m_tabulka->ObnovZoradenie(stavy);
+    if (const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, ObjednavkyTabulka::PocetStlpcov,
+                                             ObjednavkyTabulka::StlpecPozicie))
+        m_tabulka->ObnovZoradenie(*stavy);
 }
 
 bool ObjednavkyZalozka::eventFilter(QObject* o, QEvent* e)

@@ -1,5 +1,7 @@
 #include "SirkyStlpcov.h"
 
+#include "settings/StavStlpcov.h"
+
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
@@ -16,4 +18,19 @@ void NastavPredvoleneSirky(QTableView* mriezka, const QList<int>& sirky, int skr
         mriezka->setColumnWidth(c, qMax(sirky[c], potrebna));
     }
     mriezka->setColumnHidden(skrytyStlpec, true);
+}
+
+std::optional<QList<int>> ObnovSirkyStlpcov(QTableView* mriezka, const QString& text, int pocet,
+                                            int skrytyStlpec)
+{
+    const auto s = DekodujStavStlpcov(text, pocet);
+    if (!s)
+        return std::nullopt;
+    QList<int> stavy;
+    for (int c = 0; c < s->size(); ++c) {
+        stavy.append((*s)[c].stav);
+        if (c != skrytyStlpec)
+            mriezka->setColumnWidth(c, (*s)[c].sirka);
+    }
+    return stavy;
 }

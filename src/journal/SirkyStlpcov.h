@@ -2,9 +2,17 @@
 // The default column widths of a register grid.
 
 #include <QList>
+#include <QString>
+
+#include <optional>
 
 class QTableView;
 
 // Sets the given widths, each widened where the column's caption would not fit in the
 // grid's header font; `skrytyStlpec` is hidden.
 void NastavPredvoleneSirky(QTableView* mriezka, const QList<int>& sirky, int skrytyStlpec);
+
+// Applies a saved column state text to the grid's widths (all but `skrytyStlpec`) and
+// returns the columns' sort states; nothing when the text does not fit the grid.
+std::optional<QList<int>> ObnovSirkyStlpcov(QTableView* mriezka, const QString& text, int pocet,
+                                            int skrytyStlpec);
