@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstring>
 #include <variant>
 #include <vector>
@@ -140,7 +141,7 @@ struct BlokPomoc<Clen_> {
     static Pole<T> pole(int off, const char* nazov)
     {
         BlokClen<T> b;
-        b.citaj = [](T& t, const char* p) { t.*Clen_ = B::zObrazu(QByteArray(p, B::VELKOST)); };
+        b.citaj = [](T& t, const char* p) { t.*Clen_ = B::zObrazu(p, B::VELKOST); };
         b.zapis = [](const T& t, char* p) {
             const QByteArray o = (t.*Clen_).obrazNaZapis();
             std::memcpy(p, o.constData(), size_t(B::VELKOST));
@@ -175,21 +176,72 @@ QString overRozlozenie(const Rozlozenie<T>& r, int velkost)
     return {};
 }
 
+// The bytes a record was read from. Small records keep them inline, so that a list of
+// them is read without an allocation per record; large ones share them, so that copies of
+// the record stay cheap. Tiny ones (single settings bytes) gain nothing inline.
+template <int N, bool Vnutri = (N >= 16 && N <= 512)>
+class ObrazZaznamu {
+public:
+    bool prazdny() const { return m_b.isEmpty(); }
+    const char* data() const { return m_b.constData(); }
+    QByteArray bajty() const { return m_b; }
+    // Takes at most N bytes; fewer are zero-extended.
+    void nastav(const QByteArray& b)
+    {
+        m_b = b.left(N);
+        if (m_b.size() < N)
+            m_b.append(QByteArray(N - m_b.size(), '\0'));
+    }
+    void nastav(const char* p, qsizetype n)
+    {
+        m_b = QByteArray(N, '\0');
+        std::memcpy(m_b.data(), p, size_t(std::min<qsizetype>(std::max<qsizetype>(n, 0), N)));
+    }
+
+private:
+    QByteArray m_b;
+};
+
+template <int N>
+class ObrazZaznamu<N, true> {
+public:
+    bool prazdny() const { return !m_ma; }
+    const char* data() const { return m_b; }
+    QByteArray bajty() const { return m_ma ? QByteArray(m_b, N) : QByteArray(); }
+    void nastav(const QByteArray& b) { nastav(b.constData(), b.size()); }
+    void nastav(const char* p, qsizetype n)
+    {
+        const auto k = std::min<qsizetype>(std::max<qsizetype>(n, 0), N);
+        std::memcpy(m_b, p, size_t(k));
+        std::memset(m_b + k, 0, size_t(N - k));
+        m_ma = true;
+    }
+
+private:
+    char m_b[N]{};
+    bool m_ma = false;
+};
+
 // Base of every fixed-size record.
 template <class T, int Velkost>
 struct Zaznam {
     static constexpr int VELKOST = Velkost;
 
     // The bytes the record was read from (VELKOST bytes), or empty for a new record.
-    QByteArray obraz;
+    ObrazZaznamu<Velkost> obraz;
 
-    // Reads a record from exactly VELKOST bytes (shorter input is zero-extended).
+    // Reads a record from VELKOST bytes (shorter input is zero-extended, longer cut).
     static T zObrazu(const QByteArray& bajty)
     {
         T t;
-        t.obraz = bajty.left(Velkost);
-        if (t.obraz.size() < Velkost)
-            t.obraz.append(QByteArray(Velkost - t.obraz.size(), '\0'));
+        t.obraz.nastav(bajty);
+        t.nacitajPolia();
+        return t;
+    }
+    static T zObrazu(const char* bajty, qsizetype dlzka)
+    {
+        T t;
+        t.obraz.nastav(bajty, dlzka);
         t.nacitajPolia();
         return t;
     }
@@ -197,7 +249,7 @@ struct Zaznam {
     // The image to write: the image read, with every field that changed written over it.
     QByteArray obrazNaZapis() const
     {
-        QByteArray o = obraz.size() == Velkost ? obraz : QByteArray(Velkost, '\0');
+        QByteArray o = obraz.prazdny() ? QByteArray(Velkost, '\0') : obraz.bajty();
         const T& self = static_cast<const T&>(*this);
         const T povodny = T::zObrazu(o);
         char* d = o.data();
@@ -220,7 +272,7 @@ protected:
     void nacitajPolia()
     {
         T& self = static_cast<T&>(*this);
-        const char* s = obraz.constData();
+        const char* s = obraz.data();
         for (const auto& p : T::rozlozenie())
             citajPole(p, self, s + p.offset);
     }

@@ -5,8 +5,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <thread>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Cesty.h"
 #include "Datum.h"
@@ -71,14 +76,14 @@ std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsi
     if (verzia == TZnalKevrotZaznam::VerziaAktualna) {
         if (data.size() - pozicia < TZnalKevrotZaznam::VELKOST)
             return std::nullopt;
-        auto z = TZnalKevrotZaznam::zObrazu(data.mid(pozicia, TZnalKevrotZaznam::VELKOST));
+        auto z = TZnalKevrotZaznam::zObrazu(data.constData() + pozicia, TZnalKevrotZaznam::VELKOST);
         pozicia += TZnalKevrotZaznam::VELKOST;
         return z;
     }
     if (verzia != 0 && verzia != 1)
         return std::nullopt;
     // The older record in a buffer of the current size: the bytes past it are zero.
-    auto z = TZnalKevrotZaznam::zObrazu(data.mid(pozicia, TZnalKevrotZaznam::VELKOST_STARA));
+    auto z = TZnalKevrotZaznam::zObrazu(data.constData() + pozicia, TZnalKevrotZaznam::VELKOST_STARA);
     if (verzia == 0)
         z.DoZoznamuVyuctovani = true;
     z.CisloObjednavky = z.CisloStare.left(50);
@@ -100,14 +105,14 @@ bool Zurnal::CitajVydavky(const QByteArray& data, qsizetype& pozicia, QList<TVyd
     for (qint32 i = 0; i < pocet; ++i) {
         if (data.size() - pozicia < TVydavok::VELKOST)
             return false;
-        TVydavok v = TVydavok::zObrazu(data.mid(pozicia, TVydavok::VELKOST));
+        TVydavok v = TVydavok::zObrazu(data.constData() + pozicia, TVydavok::VELKOST);
         pozicia += TVydavok::VELKOST;
         const qint32 m = v.PocetRozpisov;
         if (m < 0 || m > (data.size() - pozicia) / TRozpisPolozky::VELKOST)
             return false;
         v.Rozpis.reserve(m);
         for (qint32 k = 0; k < m; ++k) {
-            v.Rozpis.append(TRozpisPolozky::zObrazu(data.mid(pozicia, TRozpisPolozky::VELKOST)));
+            v.Rozpis.append(TRozpisPolozky::zObrazu(data.constData() + pozicia, TRozpisPolozky::VELKOST));
             pozicia += TRozpisPolozky::VELKOST;
         }
         vydavky.append(std::move(v));
@@ -125,7 +130,7 @@ bool Zurnal::CitajVyplatenia(const QByteArray& data, qsizetype& pozicia, qint32 
     const qint64 vziat = std::min<qint64>(pocet, pritomnych);
     vyplatenia.reserve(vziat);
     for (qint64 i = 0; i < vziat; ++i) {
-        vyplatenia.append(TVyplatenie::zObrazu(data.mid(pozicia, TVyplatenie::VELKOST)));
+        vyplatenia.append(TVyplatenie::zObrazu(data.constData() + pozicia, TVyplatenie::VELKOST));
         pozicia += TVyplatenie::VELKOST;
     }
     return vziat == pocet;
@@ -195,25 +200,46 @@ void Zurnal::NastavVyplatenia(int index)
     z.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
 }
 
+void Zurnal::obnovPrecitane()
+{
+    if (!m_sledovanie.sleduje())
+        return;
+    const auto zmeny = m_sledovanie.zmeny();
+    if (zmeny.vsetko) {
+        m_precitane.clear();
+        m_zoznamPlatny = false;
+        return;
+    }
+    if (zmeny.zoznam)
+        m_zoznamPlatny = false;
+    for (const auto& cesta : zmeny.subory)
+        m_precitane.remove(cesta);
+}
+
 QStringList Zurnal::suboryRokaPrecitane(int rok)
 {
     // The listing of the last year load, while no file was added, removed or renamed.
-    if (rok == m_rokPrecitany && m_zmenaAdresara >= 0 &&
-        zmenaAdresara(Cesty::adresarRoka(rok)) == m_zmenaAdresara)
-        return m_suboryPrecitane;
+    obnovPrecitane();
+    if (rok == m_rokPrecitany && m_zoznamPlatny) {
+        if (m_sledovanie.sleduje())
+            return m_suboryPrecitane;
+        if (m_zmenaAdresara >= 0 && zmenaAdresara(Cesty::adresarRoka(rok)) == m_zmenaAdresara)
+            return m_suboryPrecitane;
+    }
     return suboryRoka(rok);
 }
 
 QStringList Zurnal::suboryRoka(int rok)
 {
-    const QDir d(Cesty::adresarRoka(rok));
+    const QString adresar = Cesty::adresarRoka(rok);
+    const QDir d(adresar);
     if (!d.exists())
         return {};
     QStringList cesty;
     const auto mena = d.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name);
     cesty.reserve(mena.size());
     for (const auto& m : mena)
-        cesty.append(d.filePath(m));
+        cesty.append(adresar + u'/' + m);
     return cesty;
 }
 
@@ -222,6 +248,9 @@ const Zurnal::PrecitanySubor* Zurnal::platnyPrecitany(const QString& cesta)
     const auto it = m_precitane.constFind(cesta);
     if (it == m_precitane.constEnd())
         return nullptr;
+    // Watched: the changes were taken by obnovPrecitane. Else the file is asked.
+    if (m_sledovanie.sleduje())
+        return &*it;
     struct stat st;
     qint64 velkost = 0, zmena = 0;
     if (::stat(QFile::encodeName(cesta).constData(), &st) == 0 && stavSuboru(st, velkost, zmena) &&
@@ -231,68 +260,122 @@ const Zurnal::PrecitanySubor* Zurnal::platnyPrecitany(const QString& cesta)
     return nullptr;
 }
 
+Zurnal::CitanieSuboru Zurnal::citajADekoduj(const QString& cesta)
+{
+    CitanieSuboru v;
+    PrecitanySubor& s = v.subor;
+    // Unbuffered, straight into an array of the file's size.
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return v;
+    struct stat st;
+    std::optional<QByteArray> data;
+    if (::fstat(fd, &st) == 0 && stavSuboru(st, s.velkost, s.zmenaNs) && s.velkost <= Subory::MaxVelkostSuboru) {
+        QByteArray bajty(s.velkost, Qt::Uninitialized);
+        qint64 n = 0;
+        while (n < s.velkost) {
+            const ssize_t r = ::read(fd, bajty.data() + n, size_t(s.velkost - n));
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r <= 0)
+                break;
+            n += r;
+        }
+        if (n >= 0) {
+            bajty.truncate(n);
+            data = std::move(bajty);
+        }
+    }
+    ::close(fd);
+    if (!data)
+        return v;
+    qsizetype p = 0;
+    v.zaznam = CitajZaznam(*data, p);
+    if (!v.zaznam)
+        return v;
+    // A file that changed while it was read is used, not kept.
+    v.uplny = data->size() == s.velkost;
+    const TZnalKevrotZaznam& z = *v.zaznam;
+    s.vydavkyOk = CitajVydavky(*data, p, s.vydavky);
+    s.vyplateniaOk = s.vydavkyOk && CitajVyplatenia(*data, p, z.PocetVyplateni, s.vyplatenia);
+    s.doZoznamu = z.DoZoznamuVyuctovani;
+    if (s.doZoznamu && s.vydavkyOk)
+        s.vyuctovanie = TCiselnikVydavok::zoZaznamu(z, s.vydavky);
+    return v;
+}
+
+std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory)
+{
+    std::vector<CitanieSuboru> vysledky(size_t(subory.size()));
+    // Reading and decoding are shared among the cores; each file is one task.
+    std::atomic<qsizetype> dalsi{0};
+    auto pracuj = [&] {
+        for (qsizetype i; (i = dalsi.fetch_add(1)) < subory.size();)
+            vysledky[size_t(i)] = citajADekoduj(subory.at(i));
+    };
+    const unsigned jadra = std::max(1u, std::thread::hardware_concurrency());
+    const qsizetype pomocnikov = std::min<qsizetype>(jadra - 1, subory.size() / 64);
+    std::vector<std::thread> vlakna;
+    for (qsizetype t = 0; t < pomocnikov; ++t) {
+        try {
+            vlakna.emplace_back(pracuj);
+        } catch (const std::system_error&) {
+            break;  // no thread to be had: the rest is done here
+        }
+    }
+    pracuj();
+    for (auto& v : vlakna)
+        v.join();
+    return vysledky;
+}
 
 void Zurnal::NacitajRok(int rok)
 {
     ZaznamyKevrota.clear();
     m_precitane.clear();
     const double prechod = DatumPrechoduDPH();
+    const QString adresar = Cesty::adresarRoka(rok);
     m_rokPrecitany = rok;
-    m_zmenaAdresara = zmenaAdresara(Cesty::adresarRoka(rok));
+    // Watched from before the reading, so a change made while it runs is seen.
+    m_sledovanie.sleduj(adresar);
+    m_zmenaAdresara = m_sledovanie.sleduje() ? -1 : zmenaAdresara(adresar);
     const QStringList subory = suboryRoka(rok);
     m_suboryPrecitane = subory;
+    m_zoznamPlatny = true;
+    auto vysledky = citajSubory(subory);
     ZaznamyKevrota.reserve(subory.size());
-    for (const auto& cesta : subory) {
-        std::optional<QByteArray> data;
-        QFile f(cesta);
-        struct stat st;
-        PrecitanySubor s;
-        // Unbuffered, straight into an array of the file's size.
-        if (f.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && ::fstat(f.handle(), &st) == 0 &&
-            stavSuboru(st, s.velkost, s.zmenaNs) && s.velkost <= Subory::MaxVelkostSuboru) {
-            QByteArray bajty(s.velkost, Qt::Uninitialized);
-            const qint64 n = f.read(bajty.data(), s.velkost);
-            if (n >= 0 && f.error() == QFileDevice::NoError) {
-                bajty.truncate(n);
-                data = std::move(bajty);
-            }
-        }
-        qsizetype p = 0;
-        std::optional<TZnalKevrotZaznam> z;
-        if (data)
-            z = CitajZaznam(*data, p);
-        if (!z) {
-            ohlasProblem(cesta);
+    m_precitane.reserve(subory.size());
+    for (qsizetype i = 0; i < subory.size(); ++i) {
+        auto& v = vysledky[size_t(i)];
+        if (!v.zaznam) {
+            ohlasProblem(subory.at(i));
             continue;
         }
-        // A file changed while it was read is used, not kept.
-        if (data->size() == s.velkost) {
-            s.obsah.zaznam = *z;
-            s.vydavkyOk = CitajVydavky(*data, p, s.obsah.vydavky);
-            s.vyplateniaOk = s.vydavkyOk &&
-                             CitajVyplatenia(*data, p, z->PocetVyplateni, s.obsah.vyplatenia);
-            m_precitane.insert(cesta, std::move(s));
-        }
-        if (z->SadzbaDPH == 0.0)
-            z->SadzbaDPH = z->DatumVykonania < prechod ? 19.0 : 20.0;
-        ZaznamyKevrota.append(std::move(*z));
+        TZnalKevrotZaznam& z = *v.zaznam;
+        if (z.SadzbaDPH == 0.0)
+            z.SadzbaDPH = z.DatumVykonania < prechod ? 19.0 : 20.0;
+        ZaznamyKevrota.append(std::move(z));
+        if (v.uplny)
+            m_precitane.emplace(subory.at(i), std::move(v.subor));
     }
 }
 
 bool Zurnal::NacitajZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
-    ObsahZaznamu obsah;
+    obnovPrecitane();
     bool ok = false;
     if (const PrecitanySubor* s = platnyPrecitany(cesta)) {
-        obsah = s->obsah;
+        VydavkyZaznamu = s->vydavky;
+        VyplateniaZaznamu = s->vyplatenia;
         ok = s->vyplateniaOk;
     } else {
+        ObsahZaznamu obsah;
         const auto data = Subory::citaj(cesta);
         ok = data && RozoberSubor(*data, obsah);
+        VydavkyZaznamu = std::move(obsah.vydavky);
+        VyplateniaZaznamu = std::move(obsah.vyplatenia);
     }
-    VydavkyZaznamu = std::move(obsah.vydavky);
-    VyplateniaZaznamu = std::move(obsah.vyplatenia);
     if (!ok)
         ohlasProblem(cesta);
     return ok;
@@ -432,10 +515,10 @@ void Zurnal::NacitajUlozeneVyuctovania(int rok)
     UlozeneVyuctovania.clear();
     for (const auto& cesta : suboryRokaPrecitane(rok)) {
         if (const PrecitanySubor* s = platnyPrecitany(cesta)) {
-            if (!s->obsah.zaznam.DoZoznamuVyuctovani)
+            if (!s->doZoznamu)
                 continue;
-            if (s->vydavkyOk)
-                UlozeneVyuctovania.append(TCiselnikVydavok::zoZaznamu(s->obsah.zaznam, s->obsah.vydavky));
+            if (s->vyuctovanie)
+                UlozeneVyuctovania.append(*s->vyuctovanie);
             else
                 ohlasProblem(cesta);
             continue;

@@ -9,6 +9,9 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
+
+#include "SledovanieAdresara.h"
 
 #include "UlozeneVyuctovanie.h"
 #include "Vydavok.h"
@@ -115,18 +118,36 @@ private:
     struct PrecitanySubor {
         qint64 velkost = 0;
         qint64 zmenaNs = 0;  // modification time, nanoseconds
-        ObsahZaznamu obsah;  // the record as stored, its items and payments
+        QList<TVydavok> vydavky;
+        QList<TVyplatenie> vyplatenia;
         bool vydavkyOk = false;
         bool vyplateniaOk = false;
+        bool doZoznamu = false;  // the record is marked for the stored billings
+        std::optional<TCiselnikVydavok> vyuctovanie;  // its stored billing, when marked
     };
     QHash<QString, PrecitanySubor> m_precitane;
     int m_rokPrecitany = 0;
-    qint64 m_zmenaAdresara = -1;
+    // The year's directory is watched from the load on; without a watch (the system
+    // refuses one, or this is a copy) each cached file is checked by its size and time.
+    SledovanieAdresara m_sledovanie;
+    qint64 m_zmenaAdresara = -1;  // without a watch: the directory's time at the load
     QStringList m_suboryPrecitane;
+    bool m_zoznamPlatny = false;
     QStringList suboryRokaPrecitane(int rok);
+    // Drops from the cache what the watch saw change.
+    void obnovPrecitane();
 
-    // The cached file, while its size and modification time are unchanged.
+    // The cached file, while it is unchanged.
     const PrecitanySubor* platnyPrecitany(const QString& cesta);
+
+    struct CitanieSuboru {
+        std::optional<TZnalKevrotZaznam> zaznam;  // nothing when the file or record is bad
+        bool uplny = false;  // the file was as long at the end of the read as at its start
+        PrecitanySubor subor;
+    };
+    static CitanieSuboru citajADekoduj(const QString& cesta);
+    // Reads and decodes the files, in the order given, on every core.
+    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory);
 
     // The entry files of a year's directory, in name order.
     static QStringList suboryRoka(int rok);

@@ -463,3 +463,98 @@ TEST_F(ZurnalTest, FilesChangedAfterTheYearLoadAreReadAgain)
     j.NacitajUlozeneVyuctovania(2024);
     EXPECT_EQ(j.UlozeneVyuctovania.size(), 1);
 }
+
+TEST_F(ZurnalTest, InPlaceRewriteWithTheSameSizeAndTimeIsNotHiddenByTheLoad)
+{
+    const QString subor = ulozSubor(sPolozkami(2, 1));
+    const QDateTime cas(QDate(2024, 5, 1), QTime(10, 0));
+    const auto nastavCas = [&] {
+        QFile f(subor);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(cas, QFileDevice::FileModificationTime));
+    };
+    nastavCas();
+    j.NacitajRok(2024);
+    // Another writer changes an amount in place: same size, and its clock gives the same time.
+    auto z = sPolozkami(2, 1);
+    z.polozky[0].suma = 999.0;
+    z.doZoznamu = false;
+    {
+        QFile f(subor);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.write(kvd::subor(z)) > 0);
+    }
+    nastavCas();
+    ASSERT_TRUE(j.NacitajZaznam(1, 2024));
+    EXPECT_EQ(j.VydavkyZaznamu.value(0).Suma, 999.0);
+    j.NacitajUlozeneVyuctovania(2024);
+    EXPECT_TRUE(j.UlozeneVyuctovania.isEmpty());
+}
+
+TEST_F(ZurnalTest, FilesAddedOrRemovedAfterTheLoadChangeTheStoredBillings)
+{
+    ulozSubor(sPolozkami(2, 1));
+    const QString druhy = ulozSubor(sPolozkami(2, 2));
+    j.NacitajRok(2024);
+    ASSERT_TRUE(QFile::remove(druhy));
+    ulozSubor(sPolozkami(2, 3));
+    j.NacitajUlozeneVyuctovania(2024);
+    ASSERT_EQ(j.UlozeneVyuctovania.size(), 2);
+    EXPECT_EQ(j.UlozeneVyuctovania[0].CisloZaznamu, 1);
+    EXPECT_EQ(j.UlozeneVyuctovania[1].CisloZaznamu, 3);
+    EXPECT_FALSE(j.NacitajZaznam(2, 2024));
+    EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(druhy)});
+}
+
+TEST_F(ZurnalTest, CopyOfTheJournalChecksFilesWithoutTheWatch)
+{
+    const QString subor = ulozSubor(sPolozkami(2, 1));
+    j.NacitajRok(2024);
+    Zurnal kopia = j;
+    auto z = sPolozkami(2, 1);
+    z.polozky.removeLast();
+    zapis("ZnalKevrot2024/1-2024.kvd", kvd::subor(z));
+    ASSERT_TRUE(kopia.NacitajZaznam(1, 2024));
+    EXPECT_EQ(kopia.VydavkyZaznamu.size(), 2);
+    ASSERT_TRUE(j.NacitajZaznam(1, 2024));
+    EXPECT_EQ(j.VydavkyZaznamu.size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(subor));
+}
+
+TEST_F(ZurnalTest, LargeYearKeepsFileOrderAndReportsBadFilesInOrder)
+{
+    // Enough files for the reading to be shared among threads.
+    QStringList zle;
+    for (int c = 1; c <= 300; ++c) {
+        if (c % 37 == 0) {
+            const QString rel = QStringLiteral("ZnalKevrot2024/%1-2024.kvd").arg(c);
+            zapis(rel, kvd::subor(sPolozkami(2, c)).left(100));
+            zle.append(textProblemSoSuborom(cesta(rel)));
+        } else {
+            auto z = sPolozkami(c % 2 ? 2 : 1, c);
+            z.doZoznamu = c % 3 == 0;
+            ulozSubor(z);
+        }
+    }
+    j.NacitajRok(2024);
+    // Name order: "10-2024.kvd" before "2-2024.kvd".
+    QStringList mena;
+    for (int c = 1; c <= 300; ++c)
+        if (c % 37 != 0)
+            mena.append(QStringLiteral("%1-2024.kvd").arg(c));
+    std::sort(mena.begin(), mena.end());
+    ASSERT_EQ(j.ZaznamyKevrota.size(), mena.size());
+    for (int i = 0; i < mena.size(); ++i)
+        EXPECT_EQ(QStringLiteral("%1-2024.kvd").arg(j.ZaznamyKevrota[i].PoradoveCislo), mena[i]);
+    std::sort(zle.begin(), zle.end());
+    EXPECT_EQ(texty(), zle);
+
+    ASSERT_TRUE(j.NacitajZaznam(2, 2024));
+    EXPECT_EQ(j.VydavkyZaznamu.size(), 3);
+    EXPECT_EQ(j.VyplateniaZaznamu.size(), 3);
+    j.NacitajUlozeneVyuctovania(2024);
+    int oznacenych = 0;
+    for (int c = 3; c <= 300; c += 3)
+        oznacenych += c % 37 != 0;
+    EXPECT_EQ(j.UlozeneVyuctovania.size(), oznacenych);
+}
