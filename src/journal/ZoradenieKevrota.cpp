@@ -4,8 +4,10 @@
 #include "store/ZnalKevrotZaznam.h"
 
 #include <algorithm>
-#include <memory>
 #include <cmath>
+#include <cstring>
+#include <string>
+#include <string_view>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -37,15 +39,13 @@ const QString* textovyKluc(const TZnalKevrotZaznam& z, int stlpec)
     }
 }
 
-// Windows-1250 codes of a text, through a table of every UTF-16 unit; the same bytes as
-// Win1250::koduj, without a search per character.
-QByteArray kluc1250(const QString& text)
+// Windows-1250 code of every UTF-16 unit; '?' for those outside the code page.
+const std::vector<char>& tabulka1250()
 {
     static const std::vector<char> tabulka = [] {
         std::vector<char> t(0x10000, '?');
-        for (int u = 0; u < 0x10000; ++u)
-            if (u < 0x80)
-                t[size_t(u)] = char(u);
+        for (int u = 0; u < 0x80; ++u)
+            t[size_t(u)] = char(u);
         for (int b = 0x80; b < 0x100; ++b) {
             const char c = char(b);
             const QString z = Win1250::dekoduj(&c, 1);
@@ -54,8 +54,14 @@ QByteArray kluc1250(const QString& text)
         }
         return t;
     }();
-    QByteArray b(text.size(), Qt::Uninitialized);
-    char* d = b.data();
+    return tabulka;
+}
+
+// Writes the Windows-1250 codes of a text at `d` and returns how many; the same bytes as
+// Win1250::koduj, without a search per character. `d` has room for text.size() bytes.
+qsizetype zapisKluc1250(const QString& text, char* d)
+{
+    const auto& tabulka = tabulka1250();
     qsizetype n = 0;
     const QChar* s = text.constData();
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -64,7 +70,13 @@ QByteArray kluc1250(const QString& text)
             ++i;  // one character outside the code page, one '?'
         d[n++] = tabulka[c];
     }
-    b.truncate(n);
+    return n;
+}
+
+QByteArray kluc1250(const QString& text)
+{
+    QByteArray b(text.size(), Qt::Uninitialized);
+    b.truncate(zapisKluc1250(text, b.data()));
     return b;
 }
 
@@ -75,28 +87,30 @@ int porovnaj(const K& a, const K& b)
 }
 
 // Puts the record at poradie[k] to position k, in place: each cycle of the permutation is
-// rotated through one temporary, so no second list of large records is allocated.
+// rotated through one temporary. The records are relocatable, so a move is a copy of
+// their bytes, with nothing to destroy or rebuild.
 void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, const std::vector<qsizetype>& poradie)
 {
+    static_assert(QTypeInfo<TZnalKevrotZaznam>::isRelocatable);
+    constexpr size_t V = sizeof(TZnalKevrotZaznam);
+    auto* data = reinterpret_cast<unsigned char*>(zoznam.data());
+    alignas(TZnalKevrotZaznam) unsigned char docasny[V];
     std::vector<bool> hotovo(poradie.size(), false);
     for (size_t zaciatok = 0; zaciatok < poradie.size(); ++zaciatok) {
         if (hotovo[zaciatok] || poradie[zaciatok] == qsizetype(zaciatok)) {
             hotovo[zaciatok] = true;
             continue;
         }
-        TZnalKevrotZaznam docasny = std::move(zoznam[qsizetype(zaciatok)]);
+        std::memcpy(docasny, data + zaciatok * V, V);
         size_t j = zaciatok;
         for (;;) {
             hotovo[j] = true;
             const size_t dalsi = size_t(poradie[j]);
             if (dalsi == zaciatok) {
-                zoznam[qsizetype(j)] = std::move(docasny);
+                std::memcpy(data + j * V, docasny, V);
                 break;
             }
-            // The slot at j was moved from: rebuilt in place, cheaper than a move assignment.
-            TZnalKevrotZaznam* ciel = &zoznam[qsizetype(j)];
-            std::destroy_at(ciel);
-            std::construct_at(ciel, std::move(zoznam[qsizetype(dalsi)]));
+            std::memcpy(data + j * V, data + dalsi * V, V);
             j = dalsi;
         }
     }
@@ -143,10 +157,24 @@ void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne)
             kluce.push_back(z.PoradoveCislo);
         zoradPodlaKlucov(zoznam, kluce, zostupne);
     } else if (textovyKluc(zoznam.first(), stlpec)) {
-        std::vector<QByteArray> kluce;
-        kluce.reserve(n);
+        // All keys in one buffer; views compare their bytes unsigned, a prefix smaller.
+        qsizetype spolu = 0;
         for (const auto& z : zoznam)
-            kluce.push_back(kluc1250(*textovyKluc(z, stlpec)));
+            spolu += textovyKluc(z, stlpec)->size();
+        std::string bajty(size_t(spolu), '\0');
+        std::vector<qsizetype> konce;
+        konce.reserve(n);
+        qsizetype koniec = 0;
+        for (const auto& z : zoznam) {
+            koniec += zapisKluc1250(*textovyKluc(z, stlpec), bajty.data() + koniec);
+            konce.push_back(koniec);
+        }
+        std::vector<std::string_view> kluce;
+        kluce.reserve(n);
+        for (size_t i = 0; i < n; ++i) {
+            const qsizetype od = i == 0 ? 0 : konce[i - 1];
+            kluce.emplace_back(bajty.data() + od, size_t(konce[i] - od));
+        }
         zoradPodlaKlucov(zoznam, kluce, zostupne);
     } else {
         std::vector<CiselnyKluc> kluce;

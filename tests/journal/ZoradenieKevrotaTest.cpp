@@ -78,6 +78,15 @@ TEST(ZoradenieKevrota, EqualsTheStableExchangeSortOnRandomData)
                 ZoradKevrot(a, stlpec, zostupne);
                 bublinkove(b, stlpec, zostupne);
                 ASSERT_EQ(poradie(a), poradie(b)) << "column " << stlpec << (zostupne ? " desc" : " asc");
+                // The records themselves moved whole, the original list untouched.
+                for (const auto& z : a) {
+                    const auto& p = povodny[z.Rok];
+                    ASSERT_EQ(z.Meno, p.Meno);
+                    ASSERT_EQ(z.Predmet, p.Predmet);
+                    ASSERT_EQ(z.DatumyVyplatenia, p.DatumyVyplatenia);
+                    ASSERT_EQ(z.UctovanaOdmena, p.UctovanaOdmena);
+                }
+                ASSERT_EQ(poradie(povodny)[0], 0);
             }
     }
 }
