@@ -3,6 +3,7 @@
 #include "DetailZaznamu.h"
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
+#include "PanelRegistra.h"
 #include "KevrotPrikazy.h"
 #include "NedostupnaFunkcia.h"
 #include "SirkyStlpcov.h"
@@ -100,20 +101,9 @@ QWidget* KevrotZalozka::vytvorBocnyPanel()
     btnVyhladaj = tlacidlo(QStringLiteral("Vyhľadaj"));
     for (auto* b : {btnVytlacExcel, btnVypis, btnStavFinancii})
         OznacNedostupne(b);
-    l->addWidget(new QLabel(QStringLiteral("Filter vyhľadávania"), panel));
-    FilterMemo = new QPlainTextEdit(panel);
-    FilterMemo->setReadOnly(true);
-    FilterMemo->setFixedHeight(100);
-    l->addWidget(FilterMemo);
+    FilterMemo = PridajFilterVyhladavania(l, panel);
     btnVycistiFilter = tlacidlo(QStringLiteral("Vyčisti filter"));
-    auto* rl = new QHBoxLayout;
-    rl->addWidget(new QLabel(QStringLiteral("Rok:"), panel));
-    RokEdit = new QSpinBox(panel);
-    RokEdit->setRange(1900, 2100);
-    RokEdit->setValue(QDate::currentDate().year());
-    rl->addWidget(RokEdit, 1);
-    l->addLayout(rl);
-    l->addStretch();
+    RokEdit = PridajRok(l, panel);
 
     connect(btnPridaj, &QPushButton::clicked, this, &KevrotZalozka::Pridaj);
     connect(btnZmaz, &QPushButton::clicked, this, &KevrotZalozka::Zmaz);

@@ -3,25 +3,12 @@
 #include "store/Datum.h"
 #include "store/Objednavka.h"
 
-#include <QStringList>
-
-namespace {
-bool obsahuje(const QString& text, const QString& cast)
-{
-    return cast.isEmpty() || text.contains(cast, Qt::CaseSensitive);
-}
-}  // namespace
+#include "TextFiltra.h"
 
 QString TObjednavkaFilter::ObnovTextAStlpce()
 {
-    QStringList riadky;
-    Stlpce = 0;
-    Aktivny = false;
-    auto pridaj = [&](const QString& riadok, int bit) {
-        riadky << riadok;
-        Stlpce |= quint8(1u << bit);
-        Aktivny = true;
-    };
+    TextFiltra t;
+    const auto pridaj = [&](const QString& riadok, int bit) { t.pridaj(riadok, bit); };
     if (DatumVyziadania != 0.0)
         pridaj(QStringLiteral("Dátum vyžiadania: ") + DatumText(DatumVyziadania), 1);
     if (!Zadavatel.isEmpty())
@@ -32,7 +19,9 @@ QString TObjednavkaFilter::ObnovTextAStlpce()
         pridaj(QStringLiteral("Predmet: ") + Predmet, 6);
     if (!Ucel.isEmpty())
         pridaj(QStringLiteral("Účel: ") + Ucel, 7);
-    return riadky.join(QLatin1Char('\n'));
+    Aktivny = t.aktivny();
+    Stlpce = t.stlpce();
+    return t.text();
 }
 
 void TObjednavkaFilter::Vycisti() { *this = TObjednavkaFilter{}; }
@@ -46,6 +35,6 @@ bool TObjednavkaFilter::Vyhovuje(const TObjednavka& o) const
 {
     if (!Aktivny)
         return true;
-    return (DatumVyziadania == 0.0 || o.DatumVyziadania == DatumVyziadania) && obsahuje(o.Meno, Zadavatel) &&
-           obsahuje(o.Cislo, SpisovaZnacka) && obsahuje(o.Predmet, Predmet) && obsahuje(o.Ucel, Ucel);
+    return (DatumVyziadania == 0.0 || o.DatumVyziadania == DatumVyziadania) && ObsahujeCast(o.Meno, Zadavatel) &&
+           ObsahujeCast(o.Cislo, SpisovaZnacka) && ObsahujeCast(o.Predmet, Predmet) && ObsahujeCast(o.Ucel, Ucel);
 }

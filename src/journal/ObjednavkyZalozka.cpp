@@ -2,6 +2,7 @@
 
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
+#include "PanelRegistra.h"
 #include "ObjednavkyPrikazy.h"
 #include "SirkyStlpcov.h"
 #include "TVyhladavanieObjednavkyForm.h"
@@ -81,20 +82,9 @@ QWidget* ObjednavkyZalozka::vytvorBocnyPanel()
     btnPridaj = tlacidlo(QStringLiteral("Pridaj"));
     btnZmaz = tlacidlo(QStringLiteral("Zmaž"));
     btnVyhladaj = tlacidlo(QStringLiteral("Vyhľadaj"));
-    l->addWidget(new QLabel(QStringLiteral("Filter vyhľadávania"), panel));
-    FilterMemo = new QPlainTextEdit(panel);
-    FilterMemo->setReadOnly(true);
-    FilterMemo->setFixedHeight(100);
-    l->addWidget(FilterMemo);
+    FilterMemo = PridajFilterVyhladavania(l, panel);
     btnVycistiFilter = tlacidlo(QStringLiteral("Vyčisti filter"));
-    auto* rl = new QHBoxLayout;
-    rl->addWidget(new QLabel(QStringLiteral("Rok:"), panel));
-    RokEdit = new QSpinBox(panel);
-    RokEdit->setRange(1900, 2100);
-    RokEdit->setValue(QDate::currentDate().year());
-    rl->addWidget(RokEdit, 1);
-    l->addLayout(rl);
-    l->addStretch();
+    RokEdit = PridajRok(l, panel);
 
     connect(btnPridaj, &QPushButton::clicked, this, &ObjednavkyZalozka::Pridaj);
     connect(btnZmaz, &QPushButton::clicked, this, &ObjednavkyZalozka::Zmaz);

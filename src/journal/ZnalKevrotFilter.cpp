@@ -3,25 +3,12 @@
 #include "store/Datum.h"
 #include "store/ZnalKevrotZaznam.h"
 
-#include <QStringList>
-
-namespace {
-bool obsahuje(const QString& text, const QString& cast)
-{
-    return cast.isEmpty() || text.contains(cast, Qt::CaseSensitive);
-}
-}  // namespace
+#include "TextFiltra.h"
 
 QString TZnalKevrotFilter::ObnovTextAStlpce()
 {
-    QStringList riadky;
-    Stlpce = 0;
-    Aktivny = false;
-    auto pridaj = [&](const QString& riadok, int bit) {
-        riadky << riadok;
-        Stlpce |= quint8(1u << bit);
-        Aktivny = true;
-    };
+    TextFiltra t;
+    const auto pridaj = [&](const QString& riadok, int bit) { t.pridaj(riadok, bit); };
     if (PoradoveCislo != 0)
         pridaj(QStringLiteral("Číslo: ") + QString::number(PoradoveCislo), 1);
     if (!Zadavatel.isEmpty())
@@ -34,7 +21,9 @@ QString TZnalKevrotFilter::ObnovTextAStlpce()
         pridaj(QStringLiteral("Dátum vykonania: ") + DatumText(DatumVykonania), 5);
     if (!Predmet.isEmpty())
         pridaj(QStringLiteral("Predmet: ") + Predmet, 6);
-    return riadky.join(QLatin1Char('\n'));
+    Aktivny = t.aktivny();
+    Stlpce = t.stlpce();
+    return t.text();
 }
 
 void TZnalKevrotFilter::Vycisti() { *this = TZnalKevrotFilter{}; }
@@ -48,8 +37,8 @@ bool TZnalKevrotFilter::Vyhovuje(const TZnalKevrotZaznam& z) const
 {
     if (!Aktivny)
         return true;
-    return (PoradoveCislo == 0 || z.PoradoveCislo == PoradoveCislo) && obsahuje(z.Meno, Zadavatel) &&
-           obsahuje(z.CisloObjednavky, SpisovaZnacka) &&
+    return (PoradoveCislo == 0 || z.PoradoveCislo == PoradoveCislo) && ObsahujeCast(z.Meno, Zadavatel) &&
+           ObsahujeCast(z.CisloObjednavky, SpisovaZnacka) &&
            (DatumVyziadania == 0.0 || z.DatumVyziadania == DatumVyziadania) &&
-           (DatumVykonania == 0.0 || z.DatumVykonania == DatumVykonania) && obsahuje(z.Predmet, Predmet);
+           (DatumVykonania == 0.0 || z.DatumVykonania == DatumVykonania) && ObsahujeCast(z.Predmet, Predmet);
 }
