@@ -9,7 +9,6 @@
 #include "settings/StavStlpcov.h"
 #include "store/Udaje.h"
 
-#include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
