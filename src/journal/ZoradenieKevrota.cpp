@@ -162,18 +162,13 @@ void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne)
         for (const auto& z : zoznam)
             spolu += textovyKluc(z, stlpec)->size();
         std::string bajty(size_t(spolu), '\0');
-        std::vector<qsizetype> konce;
-        konce.reserve(n);
-        qsizetype koniec = 0;
-        for (const auto& z : zoznam) {
-            koniec += zapisKluc1250(*textovyKluc(z, stlpec), bajty.data() + koniec);
-            konce.push_back(koniec);
-        }
         std::vector<std::string_view> kluce;
         kluce.reserve(n);
-        for (size_t i = 0; i < n; ++i) {
-            const qsizetype od = i == 0 ? 0 : konce[i - 1];
-            kluce.emplace_back(bajty.data() + od, size_t(konce[i] - od));
+        char* d = bajty.data();
+        for (const auto& z : zoznam) {
+            const qsizetype k = zapisKluc1250(*textovyKluc(z, stlpec), d);
+            kluce.emplace_back(d, size_t(k));
+            d += k;
         }
         zoradPodlaKlucov(zoznam, kluce, zostupne);
     } else {

@@ -4,18 +4,65 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace Subory {
 
-std::optional<QByteArray> citaj(const QString& cesta)
+namespace {
+
+std::optional<StavSuboru> stavZ(const struct stat& st)
 {
-    QFile f(cesta);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!S_ISREG(st.st_mode))
         return std::nullopt;
-    if (f.size() > MaxVelkostSuboru)
+    return StavSuboru{qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000LL + qint64(st.st_mtim.tv_nsec)};
+}
+
+// Reads up to `velkost` bytes straight into one array; nothing on a read error.
+std::optional<QByteArray> citajDeskriptor(int fd, qint64 velkost)
+{
+    QByteArray b(velkost, Qt::Uninitialized);
+    qint64 n = 0;
+    while (n < velkost) {
+        const ssize_t r = ::read(fd, b.data() + n, size_t(velkost - n));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            return std::nullopt;
+        if (r == 0)
+            break;
+        n += r;
+    }
+    b.truncate(n);
+    return b;
+}
+
+}  // namespace
+
+std::optional<StavSuboru> stav(const QString& cesta)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(cesta).constData(), &st) != 0)
         return std::nullopt;
-    QByteArray b = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    return stavZ(st);
+}
+
+std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
+{
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
+    struct stat st;
+    std::optional<QByteArray> b;
+    std::optional<StavSuboru> s;
+    if (::fstat(fd, &st) == 0 && (s = stavZ(st)) && s->velkost <= MaxVelkostSuboru)
+        b = citajDeskriptor(fd, s->velkost);
+    ::close(fd);
+    if (b && stav)
+        *stav = *s;
     return b;
 }
 

@@ -19,8 +19,19 @@ inline constexpr qint64 MaxVelkostSuboru = 256LL * 1024 * 1024;
 // A count that would need more memory than this is not believed.
 inline constexpr qint64 MaxPamatTabulky = 64LL * 1024 * 1024;
 
-// The whole file, or nothing when it cannot be opened or read (or is absurdly large).
-std::optional<QByteArray> citaj(const QString& cesta);
+// Size and modification time of a file, as one system call gives them.
+struct StavSuboru {
+    qint64 velkost = 0;
+    qint64 zmenaNs = 0;  // nanoseconds
+    bool operator==(const StavSuboru&) const = default;
+};
+// The state of a regular file; nothing for anything else or when it cannot be asked.
+std::optional<StavSuboru> stav(const QString& cesta);
+
+// The whole file, or nothing when it is not a regular file, cannot be opened or read, or is
+// absurdly large. With `stav`, the state it had when opened is stored there; a file that
+// shrank while it was read gives the bytes there were (fewer than `stav->velkost`).
+std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav = nullptr);
 
 // Writes through a temporary file renamed over the old one: a failed save leaves the old
 // file as it was. On failure returns false and the system's text in *chyba.

@@ -6,12 +6,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <thread>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "Cesty.h"
 #include "Datum.h"
@@ -22,14 +19,6 @@ namespace {
 
 constexpr qsizetype kOffsetVerzie = 16;
 constexpr int kDlzkaDatumovVyplatenia = 100;
-
-// Size and modification time of a file in one system call; false when it cannot be had.
-bool stavSuboru(const struct stat& st, qint64& velkost, qint64& zmenaNs)
-{
-    velkost = qint64(st.st_size);
-    zmenaNs = qint64(st.st_mtim.tv_sec) * 1000000000LL + qint64(st.st_mtim.tv_nsec);
-    return S_ISREG(st.st_mode);
-}
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
 
@@ -251,10 +240,7 @@ const Zurnal::PrecitanySubor* Zurnal::platnyPrecitany(const QString& cesta)
     // Watched: the changes were taken by obnovPrecitane. Else the file is asked.
     if (m_sledovanie.sleduje())
         return &*it;
-    struct stat st;
-    qint64 velkost = 0, zmena = 0;
-    if (::stat(QFile::encodeName(cesta).constData(), &st) == 0 && stavSuboru(st, velkost, zmena) &&
-        velkost == it->velkost && zmena == it->zmenaNs)
+    if (Subory::stav(cesta) == it->stav)
         return &*it;
     m_precitane.remove(cesta);
     return nullptr;
@@ -264,29 +250,7 @@ Zurnal::CitanieSuboru Zurnal::citajADekoduj(const QString& cesta)
 {
     CitanieSuboru v;
     PrecitanySubor& s = v.subor;
-    // Unbuffered, straight into an array of the file's size.
-    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return v;
-    struct stat st;
-    std::optional<QByteArray> data;
-    if (::fstat(fd, &st) == 0 && stavSuboru(st, s.velkost, s.zmenaNs) && s.velkost <= Subory::MaxVelkostSuboru) {
-        QByteArray bajty(s.velkost, Qt::Uninitialized);
-        qint64 n = 0;
-        while (n < s.velkost) {
-            const ssize_t r = ::read(fd, bajty.data() + n, size_t(s.velkost - n));
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
-                break;
-            n += r;
-        }
-        if (n >= 0) {
-            bajty.truncate(n);
-            data = std::move(bajty);
-        }
-    }
-    ::close(fd);
+    const auto data = Subory::citaj(cesta, &s.stav);
     if (!data)
         return v;
     qsizetype p = 0;
@@ -294,7 +258,7 @@ Zurnal::CitanieSuboru Zurnal::citajADekoduj(const QString& cesta)
     if (!v.zaznam)
         return v;
     // A file that changed while it was read is used, not kept.
-    v.uplny = data->size() == s.velkost;
+    v.uplny = data->size() == s.stav.velkost;
     const TZnalKevrotZaznam& z = *v.zaznam;
     s.vydavkyOk = CitajVydavky(*data, p, s.vydavky);
     s.vyplateniaOk = s.vydavkyOk && CitajVyplatenia(*data, p, z.PocetVyplateni, s.vyplatenia);
@@ -514,32 +478,22 @@ void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
     UlozeneVyuctovania.clear();
     for (const auto& cesta : suboryRokaPrecitane(rok)) {
-        if (const PrecitanySubor* s = platnyPrecitany(cesta)) {
-            if (!s->doZoznamu)
-                continue;
-            if (s->vyuctovanie)
-                UlozeneVyuctovania.append(*s->vyuctovanie);
-            else
+        const PrecitanySubor* s = platnyPrecitany(cesta);
+        CitanieSuboru znova;
+        if (!s) {
+            znova = citajADekoduj(cesta);
+            if (!znova.zaznam) {
                 ohlasProblem(cesta);
-            continue;
+                continue;
+            }
+            s = &znova.subor;
         }
-        const auto data = Subory::citaj(cesta);
-        qsizetype p = 0;
-        std::optional<TZnalKevrotZaznam> z;
-        if (data)
-            z = CitajZaznam(*data, p);
-        if (!z) {
+        if (!s->doZoznamu)
+            continue;
+        if (s->vyuctovanie)
+            UlozeneVyuctovania.append(*s->vyuctovanie);
+        else
             ohlasProblem(cesta);
-            continue;
-        }
-        if (!z->DoZoznamuVyuctovani)
-            continue;
-        QList<TVydavok> vydavky;
-        if (!CitajVydavky(*data, p, vydavky)) {
-            ohlasProblem(cesta);
-            continue;
-        }
-        UlozeneVyuctovania.append(TCiselnikVydavok::zoZaznamu(*z, vydavky));
     }
     std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
                      [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {

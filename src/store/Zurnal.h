@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "SledovanieAdresara.h"
+#include "Subory.h"
 
 #include "UlozeneVyuctovanie.h"
 #include "Vydavok.h"
@@ -116,8 +117,7 @@ private:
     // rebuilding the stored billings do not read them again. A cached file is used only
     // while its size and modification time are those it had when read.
     struct PrecitanySubor {
-        qint64 velkost = 0;
-        qint64 zmenaNs = 0;  // modification time, nanoseconds
+        Subory::StavSuboru stav;  // as it was opened
         QList<TVydavok> vydavky;
         QList<TVyplatenie> vyplatenia;
         bool vydavkyOk = false;

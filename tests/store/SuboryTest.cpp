@@ -83,3 +83,22 @@ TEST_F(SuboryTest, FailedSaveLeavesTheOldFileAndSaysWhy)
     ASSERT_EQ(m_spravy.spravy.size(), 1);
     EXPECT_TRUE(m_spravy.spravy[0].text.startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
 }
+
+TEST_F(SuboryTest, ReadingGivesTheWholeFileAndItsStateOrNothing)
+{
+    const QByteArray bajty(70000, 'x');  // more than one read of some systems
+    zapis("Data/a.dat", bajty);
+    Subory::StavSuboru s;
+    const auto b = Subory::citaj(cesta("Data/a.dat"), &s);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(*b, bajty);
+    EXPECT_EQ(s.velkost, bajty.size());
+    EXPECT_EQ(Subory::stav(cesta("Data/a.dat")), s);
+    zapis("Data/prazdny.dat", {});
+    EXPECT_EQ(Subory::citaj(cesta("Data/prazdny.dat")), QByteArray());
+    // A directory or a missing file is not read, and has no file state.
+    EXPECT_FALSE(Subory::citaj(cesta("Data")));
+    EXPECT_FALSE(Subory::stav(cesta("Data")));
+    EXPECT_FALSE(Subory::citaj(cesta("Data/nie.dat")));
+    EXPECT_FALSE(Subory::stav(cesta("Data/nie.dat")));
+}
