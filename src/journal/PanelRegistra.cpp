@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -28,4 +29,16 @@ QSpinBox* PridajRok(QVBoxLayout* l, QWidget* panel)
     l->addLayout(rl);
     l->addStretch();
     return rok;
+}
+
+TlacidlaHladania PridajTlacidlaHladania(QVBoxLayout* l, QWidget* okno)
+{
+    auto* tl = new QHBoxLayout;
+    TlacidlaHladania t{new QPushButton(QStringLiteral("Hľadaj"), okno), new QPushButton(QStringLiteral("Storno"), okno)};
+    t.hladaj->setDefault(true);
+    tl->addStretch();
+    tl->addWidget(t.hladaj);
+    tl->addWidget(t.storno);
+    l->addLayout(tl);
+    return t;
 }

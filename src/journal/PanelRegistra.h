@@ -2,6 +2,7 @@
 // Pieces of the side panel that both registers show.
 
 class QPlainTextEdit;
+class QPushButton;
 class QSpinBox;
 class QVBoxLayout;
 class QWidget;
@@ -10,3 +11,10 @@ class QWidget;
 QPlainTextEdit* PridajFilterVyhladavania(QVBoxLayout* l, QWidget* panel);
 // "Rok:" with the year shown (this year at start), then the panel's closing stretch.
 QSpinBox* PridajRok(QVBoxLayout* l, QWidget* panel);
+
+// The search dialogs' "Hľadaj" (default) and "Storno", right-aligned under the fields.
+struct TlacidlaHladania {
+    QPushButton* hladaj;
+    QPushButton* storno;
+};
+TlacidlaHladania PridajTlacidlaHladania(QVBoxLayout* l, QWidget* okno);

@@ -1,10 +1,10 @@
 #include "TVyhladavanieKevrotForm.h"
 
+#include "PanelRegistra.h"
 #include "PoleDatumu.h"
 #include "PoleVyhladavania.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,14 +29,9 @@ TVyhladavanieKevrotForm::TVyhladavanieKevrotForm(const TZnalKevrotFilter& filter
     f->addRow(QStringLiteral("Dátum vykonania:"), DatumVykonania);
     f->addRow(QStringLiteral("Predmet:"), PredmetEdit);
     hl->addLayout(f);
-    auto* tl = new QHBoxLayout;
-    btnHladaj = new QPushButton(QStringLiteral("Hľadaj"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    btnHladaj->setDefault(true);
-    tl->addStretch();
-    tl->addWidget(btnHladaj);
-    tl->addWidget(btnStorno);
-    hl->addLayout(tl);
+    const auto tlacidla = PridajTlacidlaHladania(hl, this);
+    btnHladaj = tlacidla.hladaj;
+    btnStorno = tlacidla.storno;
     resize(460, height());
 
     connect(CisloEdit, &QLineEdit::editingFinished, this, &TVyhladavanieKevrotForm::OpustiCislo);

@@ -1,9 +1,9 @@
 #include "TVyhladavanieObjednavkyForm.h"
 
+#include "PanelRegistra.h"
 #include "PoleDatumu.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,14 +25,9 @@ TVyhladavanieObjednavkyForm::TVyhladavanieObjednavkyForm(const TObjednavkaFilter
     f->addRow(QStringLiteral("Predmet:"), PredmetEdit);
     f->addRow(QStringLiteral("Účel:"), UcelEdit);
     hl->addLayout(f);
-    auto* tl = new QHBoxLayout;
-    btnHladaj = new QPushButton(QStringLiteral("Hľadaj"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    btnHladaj->setDefault(true);
-    tl->addStretch();
-    tl->addWidget(btnHladaj);
-    tl->addWidget(btnStorno);
-    hl->addLayout(tl);
+    const auto tlacidla = PridajTlacidlaHladania(hl, this);
+    btnHladaj = tlacidla.hladaj;
+    btnStorno = tlacidla.storno;
     resize(460, height());
     connect(btnHladaj, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
