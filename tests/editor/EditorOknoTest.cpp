@@ -1,5 +1,6 @@
 // Wiring of the entry editor, the payments tab and the date dialogs.
 
+#include "ZnalecOdboru.h"
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
@@ -30,18 +31,8 @@ protected:
     {
         TestAppDir::SetUp();
         zaistiAplikaciu();
-        TOdbor odbor;
-        odbor.Kod = QStringLiteral("370000");
-        odbor.Nazov = QStringLiteral("Strojárstvo");
-        m_udaje.odbory.Odbory = {odbor};
-        TOdvetvie odvetvie;
-        odvetvie.Kod = QStringLiteral("370900");
-        odvetvie.Nazov = QStringLiteral("Cestná doprava");
-        m_udaje.odbory.Odvetvia = {odvetvie};
+        NastavZnalcaOdboru(m_udaje);
         TNastavenia& n = m_udaje.nastavenia.Nastavenie;
-        n.Odbory = QStringLiteral("370000|");
-        n.Odvetvia = QStringLiteral("370900|");
-        n.NajpouzivanejsiOdbor = QStringLiteral("370000");
         n.Splatnost = 14;
         n.SadzbaDPH = 20;
         n.PlatcaDPH = true;

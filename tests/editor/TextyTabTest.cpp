@@ -1,6 +1,7 @@
 // The tab "Texty" in the entry editor: template lists, regeneration from the editor's
 // controls, legacy texts, and editing the working file in the template editor.
 
+#include "ZnalecOdboru.h"
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
@@ -30,18 +31,8 @@ protected:
     {
         TestAppDir::SetUp();
         zaistiAplikaciu();
-        TOdbor odbor;
-        odbor.Kod = QStringLiteral("370000");
-        odbor.Nazov = QStringLiteral("Strojárstvo");
-        m_udaje.odbory.Odbory = {odbor};
-        TOdvetvie odvetvie;
-        odvetvie.Kod = QStringLiteral("370900");
-        odvetvie.Nazov = QStringLiteral("Cestná doprava");
-        m_udaje.odbory.Odvetvia = {odvetvie};
+        NastavZnalcaOdboru(m_udaje);
         TNastavenia& n = m_udaje.nastavenia.Nastavenie;
-        n.Odbory = QStringLiteral("370000|");
-        n.Odvetvia = QStringLiteral("370900|");
-        n.NajpouzivanejsiOdbor = QStringLiteral("370000");
         n.CisloUctu = QStringLiteral("123456789");
         n.Banka = QStringLiteral("0900");
         n.BasicFontName = QStringLiteral("Verdana");

@@ -1,0 +1,23 @@
+#pragma once
+// The practitioner the editor window tests start from: an expert registered for one field
+// (370000 "Strojárstvo") and one branch of it (370900 "Cestná doprava").
+
+#include "settings/Odbor.h"
+#include "settings/Odvetvie.h"
+#include "store/Udaje.h"
+
+inline void NastavZnalcaOdboru(Udaje& u)
+{
+    TOdbor odbor;
+    odbor.Kod = QStringLiteral("370000");
+    odbor.Nazov = QStringLiteral("Strojárstvo");
+    u.odbory.Odbory = {odbor};
+    TOdvetvie odvetvie;
+    odvetvie.Kod = QStringLiteral("370900");
+    odvetvie.Nazov = QStringLiteral("Cestná doprava");
+    u.odbory.Odvetvia = {odvetvie};
+    TNastavenia& n = u.nastavenia.Nastavenie;
+    n.Odbory = QStringLiteral("370000|");
+    n.Odvetvia = QStringLiteral("370900|");
+    n.NajpouzivanejsiOdbor = QStringLiteral("370000");
+}
