@@ -49,14 +49,8 @@ std::optional<int> Splatnost(const QString& text)
 
 std::optional<double> SadzbaDPH(const QString& text)
 {
-    if (text.trimmed().isEmpty())
-        return 0.0;
-    const auto v = Cislo(text);
-    if (!v) {
-        spravy().upozornenie(QString::fromUtf8(NeplatnaHodnota));
-        return std::nullopt;
-    }
-    if (*v < 0) {
+    const auto v = Suma(text);
+    if (v && *v < 0) {
         spravy().upozornenie(QStringLiteral("Hodnota DPH musí byť kladná."));
         return std::nullopt;
     }
