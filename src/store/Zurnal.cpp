@@ -232,18 +232,17 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
-const Zurnal::PrecitanySubor* Zurnal::platnyPrecitany(const QString& cesta)
+const Zurnal::PrecitanySubor* Zurnal::precitany(const QString& cesta, CitanieSuboru& znova)
 {
     const auto it = m_precitane.constFind(cesta);
-    if (it == m_precitane.constEnd())
-        return nullptr;
-    // Watched: the changes were taken by obnovPrecitane. Else the file is asked.
-    if (m_sledovanie.sleduje())
-        return &*it;
-    if (Subory::stav(cesta) == it->stav)
-        return &*it;
-    m_precitane.remove(cesta);
-    return nullptr;
+    if (it != m_precitane.constEnd()) {
+        // Watched: the changes were taken by obnovPrecitane. Else the file is asked.
+        if (m_sledovanie.sleduje() || Subory::stav(cesta) == it->stav)
+            return &*it;
+        m_precitane.remove(cesta);
+    }
+    znova = citajADekoduj(cesta);
+    return znova.zaznam ? &znova.subor : nullptr;
 }
 
 Zurnal::CitanieSuboru Zurnal::citajADekoduj(const QString& cesta)
@@ -328,18 +327,11 @@ bool Zurnal::NacitajZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
     obnovPrecitane();
-    bool ok = false;
-    if (const PrecitanySubor* s = platnyPrecitany(cesta)) {
-        VydavkyZaznamu = s->vydavky;
-        VyplateniaZaznamu = s->vyplatenia;
-        ok = s->vyplateniaOk;
-    } else {
-        ObsahZaznamu obsah;
-        const auto data = Subory::citaj(cesta);
-        ok = data && RozoberSubor(*data, obsah);
-        VydavkyZaznamu = std::move(obsah.vydavky);
-        VyplateniaZaznamu = std::move(obsah.vyplatenia);
-    }
+    CitanieSuboru znova;
+    const PrecitanySubor* s = precitany(cesta, znova);
+    VydavkyZaznamu = s ? s->vydavky : QList<TVydavok>();
+    VyplateniaZaznamu = s ? s->vyplatenia : QList<TVyplatenie>();
+    const bool ok = s && s->vyplateniaOk;
     if (!ok)
         ohlasProblem(cesta);
     return ok;
@@ -478,19 +470,11 @@ void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
     UlozeneVyuctovania.clear();
     for (const auto& cesta : suboryRokaPrecitane(rok)) {
-        const PrecitanySubor* s = platnyPrecitany(cesta);
         CitanieSuboru znova;
-        if (!s) {
-            znova = citajADekoduj(cesta);
-            if (!znova.zaznam) {
-                ohlasProblem(cesta);
-                continue;
-            }
-            s = &znova.subor;
-        }
-        if (!s->doZoznamu)
+        const PrecitanySubor* s = precitany(cesta, znova);
+        if (s && !s->doZoznamu)
             continue;
-        if (s->vyuctovanie)
+        if (s && s->vyuctovanie)
             UlozeneVyuctovania.append(*s->vyuctovanie);
         else
             ohlasProblem(cesta);

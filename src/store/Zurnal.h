@@ -114,8 +114,7 @@ public:
 
 private:
     // The year's files as NacitajRok read and decoded them, so that opening an entry and
-    // rebuilding the stored billings do not read them again. A cached file is used only
-    // while its size and modification time are those it had when read.
+    // rebuilding the stored billings do not read them again while they are unchanged.
     struct PrecitanySubor {
         Subory::StavSuboru stav;  // as it was opened
         QList<TVydavok> vydavky;
@@ -137,15 +136,15 @@ private:
     // Drops from the cache what the watch saw change.
     void obnovPrecitane();
 
-    // The cached file, while it is unchanged.
-    const PrecitanySubor* platnyPrecitany(const QString& cesta);
-
     struct CitanieSuboru {
         std::optional<TZnalKevrotZaznam> zaznam;  // nothing when the file or record is bad
         bool uplny = false;  // the file was as long at the end of the read as at its start
         PrecitanySubor subor;
     };
     static CitanieSuboru citajADekoduj(const QString& cesta);
+    // The file as the load decoded it while unchanged, else read again into `znova`;
+    // nothing when its record cannot be read.
+    const PrecitanySubor* precitany(const QString& cesta, CitanieSuboru& znova);
     // Reads and decodes the files, in the order given, on every core.
     static std::vector<CitanieSuboru> citajSubory(const QStringList& subory);
 
