@@ -62,9 +62,11 @@ bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava, int ro
     zurnal.VydavkyZaznamu = uprava.vydavky;
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
     zurnal.NastavVyplatenia(pozicia);
-    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
     const TZnalKevrotZaznam& ulozit = zurnal.ZaznamyKevrota[pozicia];
-    return zurnal.UlozZaznam(ulozit.PoradoveCislo, ulozit.Rok, pozicia);
+    const bool ulozene = zurnal.UlozZaznam(ulozit.PoradoveCislo, ulozit.Rok, pozicia);
+    // Rebuilt from the files, so after the save: the list shows the edit.
+    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    return ulozene;
 }
 
 bool VytvorKopiu(Zurnal& zurnal, int pozicia)

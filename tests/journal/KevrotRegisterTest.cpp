@@ -304,6 +304,18 @@ TEST_F(KevrotPrikazyTest, EditIsWrittenUnderTheNewNumberAndTheOldFileStays)
     EXPECT_FALSE(KevrotPrikazy::UlozUpravu(m_zurnal, 5, u, 2024));
 }
 
+TEST_F(KevrotPrikazyTest, StoredBillingsShowTheSavedEdit)
+{
+    pridaj(1);
+    UpravaZaznamu u;
+    u.zaznam = m_zurnal.ZaznamyKevrota[0];
+    u.zaznam.DoZoznamuVyuctovani = true;
+    u.zaznam.Predmet = QStringLiteral("nový predmet");
+    ASSERT_TRUE(KevrotPrikazy::UlozUpravu(m_zurnal, 0, u, 2024));
+    ASSERT_EQ(m_zurnal.UlozeneVyuctovania.size(), 1);
+    EXPECT_TRUE(m_zurnal.UlozeneVyuctovania[0].Nazov.contains(QStringLiteral("nový predmet")));
+}
+
 TEST_F(KevrotPrikazyTest, NumberCheckRefusesAnotherEntrysNumberOnly)
 {
     pridaj(1);
