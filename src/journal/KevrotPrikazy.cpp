@@ -77,8 +77,7 @@ bool VytvorKopiu(Zurnal& zurnal, int pozicia)
     const int rok = zurnal.ZaznamyKevrota[pozicia].Rok;
     if (!Zurnal::KopirujZaznam(cislo, rok, zurnal.DalsieCislo()))
         return false;
-    zurnal.NacitajRok(rok);
-    zurnal.NacitajUlozeneVyuctovania(rok);
+    zurnal.NacitajKevrot(rok);
     return true;
 }
 
@@ -90,8 +89,7 @@ bool Zmaz(Zurnal& zurnal, int pozicia, int rokRegistra)
         return false;
     const TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
     const bool zmazane = zurnal.ZmazZaznam(z.PoradoveCislo, z.Rok);
-    zurnal.NacitajRok(rokRegistra);
-    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    zurnal.NacitajKevrot(rokRegistra);
     return zmazane;
 }
 

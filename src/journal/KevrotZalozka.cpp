@@ -166,7 +166,7 @@ void KevrotZalozka::ZmenaRoka()
 {
     if (m_nacitavanie)
         return;
-    m_udaje.NacitajKevrot(rok());
+    m_udaje.zurnal.NacitajKevrot(rok());
     m_tabulka->NastavRok(rok());
 }
 

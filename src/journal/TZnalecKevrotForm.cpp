@@ -131,7 +131,7 @@ void TZnalecKevrotForm::PrvaAktivacia()
     const int rok = QDate::currentDate().year();
     m_kevrot->NastavRok(rok);
     m_objednavky->NastavRok(rok);
-    m_udaje.NacitajKevrot(rok);
+    m_udaje.zurnal.NacitajKevrot(rok);
     m_kevrot->tabulka().NastavRok(rok);
     m_nacitavanie = false;
     m_kevrot->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceKevrota);

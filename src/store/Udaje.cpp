@@ -17,9 +17,3 @@ void Udaje::NacitajPriStarte(int rok, const Stav& stav)
     nastavenia.NacitajVsetko();
     nastavDualneZobrazovanie(nastavenia.Dualne.DualneZobrazovanie);
 }
-
-void Udaje::NacitajKevrot(int rok)
-{
-    zurnal.NacitajRok(rok);
-    zurnal.NacitajUlozeneVyuctovania(rok);
-}

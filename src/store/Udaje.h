@@ -31,7 +31,4 @@ public:
     // languages, vehicles, headings, clients, the orders of `rok`, the item code list and
     // the settings. Problems are reported through the message service and loading goes on.
     void NacitajPriStarte(int rok, const Stav& stav = {});
-
-    // The journal of a year with its stored billings (first activation, year change).
-    void NacitajKevrot(int rok);
 };

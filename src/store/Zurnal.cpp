@@ -485,6 +485,12 @@ void Zurnal::NacitajUlozeneVyuctovania(int rok)
                      });
 }
 
+void Zurnal::NacitajKevrot(int rok)
+{
+    NacitajRok(rok);
+    NacitajUlozeneVyuctovania(rok);
+}
+
 bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo)
 {
     const QString zdroj = SuborZaznamu(cislo, rok);

@@ -105,6 +105,8 @@ public:
     // Rebuilds the stored billings from the year's entry files: the entries marked for the
     // list, named by their own number and year, sorted by number.
     void NacitajUlozeneVyuctovania(int rok);
+    // The journal of a year with its stored billings: NacitajRok, then the billings.
+    void NacitajKevrot(int rok);
 
     // The file part of copying an entry: the file of `cislo` is written as the file of
     // `noveCislo` in the same year with the new number; items, payments and amounts stay.
