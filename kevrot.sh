@@ -21,6 +21,11 @@ PACKAGES=(
   libreoffice-writer-nogui poppler-utils
   python3 python3-openpyxl
   fonts-dejavu-core fonts-liberation2
+  qt6-translations-l10n
+  libqrencode-dev liblzma-dev zbar-tools
+  libarchive-dev
+  libsaxonb-java default-jre-headless
+  libreoffice-calc-nogui
 )
 
 as_root() {
