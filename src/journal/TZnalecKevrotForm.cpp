@@ -2,6 +2,9 @@
 
 #include "DokumentyZalozka.h"
 #include "KevrotZalozka.h"
+#include "migration/TTransferKevrotForm.h"
+#include "migration/TTransferTextForm.h"
+#include "migration/UvitanieUpgrade.h"
 #include "NedostupnaFunkcia.h"
 #include "ObjednavkyZalozka.h"
 #include "PrikazovyRiadok.h"
@@ -81,25 +84,12 @@ QWidget* TZnalecKevrotForm::vytvorHornyPanel()
 void TZnalecKevrotForm::vytvorMenu()
 {
     menuAktualizacia = menuBar()->addMenu(QStringLiteral("Aktualizácia"));
-    menuAktualizacia->setToolTipsVisible(true);
-    const QStringList polozky = {
-        QStringLiteral("Prenesenie nastavenia znaleckého kevrota z Morvane 4.3 Office"),
-        QString(),
-        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.0"),
-        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.2"),
-        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.3"),
-        QStringLiteral("Prenesenie dát z programu Znalecký kevrot 5.4"),
-    };
-    for (const QString& p : polozky) {
-        if (p.isEmpty()) {
-            menuAktualizacia->addSeparator();
-            continue;
-        }
-        QAction* a = menuAktualizacia->addAction(p);
-        a->setEnabled(false);
-        a->setToolTip(TextNedostupnaFunkcia);
-    }
-    menuAktualizacia->menuAction()->setToolTip(TextNedostupnaFunkcia);
+    connect(menuAktualizacia->addAction(QStringLiteral("Prenesenie nastavenia znaleckého kevrota z Morvane 4.3 Office")),
+            &QAction::triggered, this, [this] { TTransferTextForm(this).exec(); });
+    menuAktualizacia->addSeparator();
+    for (auto v : {StaraVerzia::V50, StaraVerzia::V52, StaraVerzia::V53, StaraVerzia::V54})
+        connect(menuAktualizacia->addAction(QStringLiteral("Prenesenie dát z programu Znalecký kevrot ") + TextVerzie(v)),
+                &QAction::triggered, this, [this, v] { TTransferKevrotForm(v, this).exec(); });
 }
 
 void TZnalecKevrotForm::prepniKopirovanie()
@@ -137,6 +127,7 @@ void TZnalecKevrotForm::PrvaAktivacia()
     m_kevrot->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceKevrota);
     m_objednavky->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceObjednavok);
     setWindowTitle(QStringLiteral("Znalecký kevrot"));
+    UvitanieUpgrade(this);
 }
 
 bool TZnalecKevrotForm::UlozStavStlpcov()
