@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "migration/PrenosKevrota.h"
 #include "reports/TlacKevrota.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
@@ -167,6 +168,69 @@ VysledokCli chybaPouzitia(const QString& text)
     return {2, {}, text + QStringLiteral("\n") + PouzitieKevrotCli()};
 }
 
+// Runs `prikaz` on `appDir` with the messages recorded.
+template <class F>
+VysledokCli spusti(const QString& appDir, F prikaz)
+{
+    Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+    ZaznamnikSprav zaznamnik;
+    PouziSpravy pouzi(&zaznamnik);
+    return hotovo(prikaz(), zaznamnik);
+}
+
+QJsonObject vysledokPrenosu(const Prenos& p)
+{
+    return {{QStringLiteral("skopirovane"), p.skopirovane},
+            {QStringLiteral("nezmenene"), p.nezmenene},
+            {QStringLiteral("zalohovane"), p.zalohovane},
+            {QStringLiteral("zaloha"), p.zalohovane > 0 ? p.adresarZalohy() : QString()},
+            {QStringLiteral("chyby"), QJsonArray::fromStringList(p.chyby)}};
+}
+
+// transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts]
+// import-texts ZDROJ [--no-settings]
+VysledokCli prenosCli(const QStringList& a, const QString& appDir)
+{
+    const bool verzie = a.first() == QLatin1String("transfer");
+    const QString pouzitie = verzie ? QStringLiteral("Príkaz transfer potrebuje verziu (5.0, 5.2, 5.3, 5.4) a adresár.")
+                                    : QStringLiteral("Príkaz import-texts potrebuje adresár.");
+    QStringList zvysok = a.mid(1);
+    const auto verzia = verzie && !zvysok.isEmpty() ? VerziaZTextu(zvysok.takeFirst()) : std::nullopt;
+    if ((verzie && !verzia) || zvysok.isEmpty())
+        return chybaPouzitia(pouzitie);
+    const QString zdroj = QFileInfo(zvysok.takeFirst()).absoluteFilePath();
+    std::optional<QStringList> roky;
+    bool nastavenia = true, texty = true;
+    while (!zvysok.isEmpty()) {
+        const QString v = zvysok.takeFirst();
+        if (v == QLatin1String("--no-settings"))
+            nastavenia = false;
+        else if (verzie && v == QLatin1String("--no-texts"))
+            texty = false;
+        else if (verzie && v == QLatin1String("--years") && !zvysok.isEmpty())
+            roky = zvysok.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        else
+            return chybaPouzitia(pouzitie);
+    }
+    if (!QFileInfo(zdroj).isDir())
+        return chybaPouzitia(QStringLiteral("Adresár neexistuje: ") + zdroj);
+    return spusti(appDir, [&] {
+        Prenos p;
+        if (!verzie) {
+            PrenesTextyKancelarie(p, zdroj, nastavenia);
+            return vysledokPrenosu(p);
+        }
+        QStringList priecinky;
+        for (const QString& r : RokyZdroja(zdroj))
+            if (!roky || roky->contains(r.right(4)))
+                priecinky << r;
+        PrenesKevrot(p, zdroj, *verzia, {priecinky, nastavenia, texty});
+        QJsonObject j = vysledokPrenosu(p);
+        j.insert(QStringLiteral("roky"), QJsonArray::fromStringList(priecinky));
+        return j;
+    });
+}
+
 }  // namespace
 
 QString PouzitieKevrotCli()
@@ -174,7 +238,9 @@ QString PouzitieKevrotCli()
     return QStringLiteral(
         "Použitie: kevrot-cli [--appdir ADRESÁR] PRÍKAZ [ROK]\n"
         "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
-        "         journal-pdf ROK SÚBOR");
+        "         journal-pdf ROK SÚBOR,\n"
+        "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
+        "         import-texts ZDROJ [--no-settings]");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -222,5 +288,7 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         PouziSpravy pouzi(&zaznamnik);
         return hotovo(kevrotDoPdf(rok, subor), zaznamnik);
     }
+    if (a.first() == QLatin1String("transfer") || a.first() == QLatin1String("import-texts"))
+        return prenosCli(a, appDir);
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }
