@@ -2,6 +2,7 @@
 
 #include "journal/TZnalecKevrotForm.h"
 #include "journal/ZamokAplikacie.h"
+#include "migration/Zaloha.h"
 #include "store/Cesty.h"
 #include "store/SpravyQt.h"
 
@@ -33,6 +34,9 @@ int main(int argc, char* argv[])
     sluzba.nastavRodica(&okno);
     okno.showMaximized();
     const int vysledok = app.exec();
+    // The day's changes are backed up while this copy still holds the lock.
+    if (Zaloha::JePotrebna())
+        Zaloha::Vytvor();
     nastavSpravy(nullptr);
     return vysledok;
 }

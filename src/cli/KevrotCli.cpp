@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include "migration/PrenosKevrota.h"
+#include "migration/Zaloha.h"
 #include "reports/TlacKevrota.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
@@ -231,6 +232,27 @@ VysledokCli prenosCli(const QStringList& a, const QString& appDir)
     });
 }
 
+// backup [SÚBOR], restore SÚBOR
+VysledokCli zalohaCli(const QStringList& a, const QString& appDir)
+{
+    const bool obnova = a.first() == QLatin1String("restore");
+    if (obnova ? a.size() != 2 : a.size() > 2)
+        return chybaPouzitia(obnova ? QStringLiteral("Príkaz restore potrebuje súbor zálohy.")
+                                    : QStringLiteral("Príkaz backup má najviac jeden argument: súbor."));
+    const QString subor = a.size() == 2 ? QFileInfo(a.at(1)).absoluteFilePath() : QString();
+    return spusti(appDir, [&] {
+        if (obnova)
+            return QJsonObject{{QStringLiteral("obnovene"), Zaloha::Obnov(subor)}};
+        if (subor.isEmpty())
+            return QJsonObject{{QStringLiteral("zaloha"), Zaloha::Vytvor().value_or(QString())}};
+        QString chyba;
+        const bool ok = Zaloha::Zapis(subor, &chyba);
+        if (!ok)
+            spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2").arg(subor, chyba));
+        return QJsonObject{{QStringLiteral("zaloha"), ok ? subor : QString()}};
+    });
+}
+
 }  // namespace
 
 QString PouzitieKevrotCli()
@@ -240,7 +262,7 @@ QString PouzitieKevrotCli()
         "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
         "         journal-pdf ROK SÚBOR,\n"
         "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
-        "         import-texts ZDROJ [--no-settings]");
+        "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -288,6 +310,8 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         PouziSpravy pouzi(&zaznamnik);
         return hotovo(kevrotDoPdf(rok, subor), zaznamnik);
     }
+    if (a.first() == QLatin1String("backup") || a.first() == QLatin1String("restore"))
+        return zalohaCli(a, appDir);
     if (a.first() == QLatin1String("transfer") || a.first() == QLatin1String("import-texts"))
         return prenosCli(a, appDir);
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());

@@ -2,6 +2,7 @@
 
 #include "DokumentyZalozka.h"
 #include "KevrotZalozka.h"
+#include "migration/TObnovenieZalohyForm.h"
 #include "migration/TTransferKevrotForm.h"
 #include "migration/TTransferTextForm.h"
 #include "migration/UvitanieUpgrade.h"
@@ -90,6 +91,9 @@ void TZnalecKevrotForm::vytvorMenu()
     for (auto v : {StaraVerzia::V50, StaraVerzia::V52, StaraVerzia::V53, StaraVerzia::V54})
         connect(menuAktualizacia->addAction(QStringLiteral("Prenesenie dát z programu Znalecký kevrot ") + TextVerzie(v)),
                 &QAction::triggered, this, [this, v] { TTransferKevrotForm(v, this).exec(); });
+    menuAktualizacia->addSeparator();
+    connect(menuAktualizacia->addAction(QStringLiteral("Obnovenie zo zálohy")), &QAction::triggered, this,
+            [this] { ObnovenieZoZalohy(this); });
 }
 
 void TZnalecKevrotForm::prepniKopirovanie()

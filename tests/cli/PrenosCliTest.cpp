@@ -60,3 +60,22 @@ TEST_F(PrenosCliTest, ImportTextsCopiesTheLists)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PrenosCliTest, BackupAndRestoreFromTheCommandLine)
+{
+    zapis(QStringLiteral("Data/odbory.dat"), "odbory");
+    const QString subor = zdroj.filePath(QStringLiteral("z.zip"));
+    EXPECT_EQ(spusti({"backup", subor})[QStringLiteral("zaloha")].toString(), subor);
+    const QString vZalohach = spusti({"backup"})[QStringLiteral("zaloha")].toString();
+    EXPECT_TRUE(vZalohach.startsWith(cesta(QStringLiteral("Zaloha/kevrot-"))));
+    zapis(QStringLiteral("Data/odbory.dat"), "ine");
+    EXPECT_TRUE(spusti({"restore", subor})[QStringLiteral("obnovene")].toBool());
+    EXPECT_EQ(obsah(QStringLiteral("Data/odbory.dat")), "odbory");
+    int kod = 0;
+    spusti({"restore"}, &kod);
+    EXPECT_EQ(kod, 2);
+}
+
+}  // namespace

@@ -1,5 +1,9 @@
 #include "common/TestAppDir.h"
+#include "migration/TObnovenieZalohyForm.h"
 #include "migration/TTransferKevrotForm.h"
+#include "migration/Zaloha.h"
+
+#include <QTableWidget>
 #include "migration/TTransferTextForm.h"
 #include "migration/UvitanieUpgrade.h"
 
@@ -80,6 +84,26 @@ TEST_F(TTransferKevrotFormTest, OfficeTextsWithoutSettingsWhenUnchecked)
     EXPECT_EQ(obsah(QStringLiteral("Data/kevrot_predmet.kvz")), "p");
     EXPECT_FALSE(QFileInfo::exists(cesta(QStringLiteral("Data/znalec_kevrot_nastavenie_tlac.dat"))));
     EXPECT_EQ(m_spravy.texty(), QStringList{TextTextyPrenesene});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TTransferKevrotFormTest, BackupNowThenRestoreIt)
+{
+    zapis(QStringLiteral("nastavenia.dat"), "povodne");
+    TObnovenieZalohyForm f;
+    EXPECT_EQ(f.Zalohy->rowCount(), 0);
+    f.btnZalohujTeraz->click();
+    ASSERT_EQ(f.Zalohy->rowCount(), 1);
+    zapis(QStringLiteral("nastavenia.dat"), "zmenene");
+    f.Zalohy->selectRow(0);
+    m_spravy.odpovede << true;
+    f.btnObnov->click();
+    EXPECT_TRUE(f.obnovene());
+    EXPECT_EQ(obsah(QStringLiteral("nastavenia.dat")), "povodne");
+    EXPECT_EQ(Zaloha::Zoznam().size(), 2);
 }
 
 }  // namespace
