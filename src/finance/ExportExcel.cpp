@@ -162,6 +162,11 @@ public:
     lxw_worksheet* pridajHarok(const QString& nazov)
     {
         lxw_worksheet* h = workbook_add_worksheet(m_zosit, nazov.isEmpty() ? nullptr : nazov.toUtf8().constData());
+        // Printed on A4 across, all ten columns on one page, the header on every page.
+        worksheet_set_paper(h, 9);
+        worksheet_set_landscape(h);
+        worksheet_fit_to_pages(h, 1, 0);
+        worksheet_repeat_rows(h, 0, 2);
         zapisHlavicku(h);
         return h;
     }
