@@ -1,17 +1,21 @@
 #include "cli/KevrotCli.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "migration/PrenosKevrota.h"
 #include "migration/Zaloha.h"
+#include "finance/ExportExcel.h"
+#include "finance/StavFinancii.h"
 #include "reports/TlacKevrota.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Spravy.h"
+#include "store/Subory.h"
 #include "store/Peniaze.h"
 #include "store/Udaje.h"
 
@@ -141,6 +145,39 @@ QJsonObject kevrotDoPdf(int rok, const QString& subor)
             {QStringLiteral("zaznamy"), int(u.zurnal.ZaznamyKevrota.size())}};
 }
 
+// The five sums of the financial overview for a choice given by name.
+QJsonObject financie(int rok, VolbaFinancii volba, double od, double po)
+{
+    Zurnal z;
+    z.NacitajRok(rok);
+    const auto s = PrepocitajFinancie(z, volba, od, po);
+    if (!s)
+        return {{QStringLiteral("ok"), false}};
+    return {{QStringLiteral("ok"), true},
+            {QStringLiteral("odmena"), s->odmena},
+            {QStringLiteral("vydavky"), s->vydavky},
+            {QStringLiteral("uctovane"), s->uctovane()},
+            {QStringLiteral("vyplatene"), s->vyplatene},
+            {QStringLiteral("rozdiel"), s->rozdiel()},
+            {QStringLiteral("riadky"), QJsonArray::fromStringList(RiadkyFinancii(*s))}};
+}
+
+QJsonObject zosit(VariantExportu variant, int rok, const QString& subor)
+{
+    Nastavenia n;
+    n.NacitajVsetko();
+    n.DoplnPredvoleneFonty();
+    Zurnal z;
+    z.NacitajRok(rok);
+    z.ZoradPodlaCisla();
+    const auto zaznamy = ZaznamyExportu(z.ZaznamyKevrota, rok, variant);
+    QString chyba;
+    const bool ok = ZapisZosit(zaznamy, variant, {n.Nastavenie.TableFontName, n.Nastavenie.TableFontSize}, subor, &chyba);
+    if (!ok)
+        Subory::ohlasChybuZapisu(subor, chyba);
+    return {{QStringLiteral("xlsx"), ok ? subor : QString()}, {QStringLiteral("zaznamy"), int(zaznamy.size())}};
+}
+
 struct Prikaz {
     const char* nazov;
     bool sRokom;
@@ -253,6 +290,55 @@ VysledokCli zalohaCli(const QStringList& a, const QString& appDir)
     });
 }
 
+int rokZ(const QString& text)
+{
+    bool ok = false;
+    const int rok = text.toInt(&ok);
+    return ok && rok >= 1 && rok <= 9999 ? rok : 0;
+}
+
+// finance ROK [all|state|private|performed OD DO|paid OD DO]
+VysledokCli financieCli(const QStringList& a, const QString& appDir)
+{
+    const QString pouzitie = QStringLiteral("Príkaz finance potrebuje rok a voľbu: all, state, private, "
+                                            "performed OD DO alebo paid OD DO (dátumy d.m.rrrr).");
+    const int rok = a.isEmpty() ? 0 : rokZ(a.first());
+    const QString nazov = a.size() > 1 ? a.at(1) : QStringLiteral("all");
+    static const QHash<QString, VolbaFinancii> volby = {
+        {QStringLiteral("all"), VolbaFinancii::Vsetky},
+        {QStringLiteral("private"), VolbaFinancii::Osoba},
+        {QStringLiteral("state"), VolbaFinancii::StatnyOrgan},
+        {QStringLiteral("performed"), VolbaFinancii::DatumVykonania},
+        {QStringLiteral("paid"), VolbaFinancii::DatumVyplatenia},
+    };
+    if (rok == 0 || !volby.contains(nazov))
+        return chybaPouzitia(pouzitie);
+    const VolbaFinancii volba = volby.value(nazov);
+    const bool sDatumami = volba == VolbaFinancii::DatumVykonania || volba == VolbaFinancii::DatumVyplatenia;
+    if (sDatumami ? a.size() != 4 : a.size() > 2)
+        return chybaPouzitia(pouzitie);
+    double od = 0.0, po = 0.0;
+    if (sDatumami) {
+        od = TextNaDatum(a.at(2));
+        po = TextNaDatum(a.at(3));
+        if (od == 0.0 || po == 0.0)
+            return chybaPouzitia(pouzitie);
+    }
+    return spusti(appDir, [&] { return financie(rok, volba, od, po); });
+}
+
+// xlsx register|finance ROK SÚBOR
+VysledokCli zositCli(const QStringList& a, const QString& appDir)
+{
+    const int rok = a.size() == 3 ? rokZ(a.at(1)) : 0;
+    const QString v = a.isEmpty() ? QString() : a.first();
+    if (rok == 0 || (v != QLatin1String("register") && v != QLatin1String("finance")))
+        return chybaPouzitia(QStringLiteral("Príkaz xlsx potrebuje register alebo finance, rok a súbor."));
+    const VariantExportu variant = v == QLatin1String("register") ? VariantExportu::Register : VariantExportu::Financny;
+    const QString subor = QFileInfo(a.at(2)).absoluteFilePath();
+    return spusti(appDir, [&] { return zosit(variant, rok, subor); });
+}
+
 }  // namespace
 
 QString PouzitieKevrotCli()
@@ -262,7 +348,9 @@ QString PouzitieKevrotCli()
         "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
         "         journal-pdf ROK SÚBOR,\n"
         "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
-        "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR");
+        "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR,\n"
+        "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
+        "         xlsx register|finance ROK SÚBOR");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -314,5 +402,9 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         return zalohaCli(a, appDir);
     if (a.first() == QLatin1String("transfer") || a.first() == QLatin1String("import-texts"))
         return prenosCli(a, appDir);
+    if (a.first() == QLatin1String("finance"))
+        return financieCli(a.mid(1), appDir);
+    if (a.first() == QLatin1String("xlsx"))
+        return zositCli(a.mid(1), appDir);
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }

@@ -7,6 +7,7 @@
 #include "KevrotPrikazy.h"
 #include "NedostupnaFunkcia.h"
 #include "SirkyStlpcov.h"
+#include "finance/TStavFinanciiForm.h"
 #include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
 #include "settings/StavStlpcov.h"
@@ -99,8 +100,7 @@ QWidget* KevrotZalozka::vytvorBocnyPanel()
     btnVypis = tlacidlo(QStringLiteral("Výpis z kevrota"));
     btnStavFinancii = tlacidlo(QStringLiteral("Stav financií"));
     btnVyhladaj = tlacidlo(QStringLiteral("Vyhľadaj"));
-    for (auto* b : {btnVytlacExcel, btnVypis, btnStavFinancii})
-        OznacNedostupne(b);
+    OznacNedostupne(btnVypis);
     FilterMemo = PridajFilterVyhladavania(l, panel);
     btnVycistiFilter = tlacidlo(QStringLiteral("Vyčisti filter"));
     RokEdit = PridajRok(l, panel);
@@ -110,6 +110,8 @@ QWidget* KevrotZalozka::vytvorBocnyPanel()
     connect(btnVytvorKopiu, &QPushButton::clicked, this, &KevrotZalozka::VytvorKopiu);
     connect(btnVyhladaj, &QPushButton::clicked, this, &KevrotZalozka::Vyhladaj);
     connect(btnVytlacObrazovka, &QPushButton::clicked, this, &KevrotZalozka::VytlacObrazovka);
+    connect(btnVytlacExcel, &QPushButton::clicked, this, &KevrotZalozka::VytlacExcel);
+    connect(btnStavFinancii, &QPushButton::clicked, this, &KevrotZalozka::StavFinancii);
     connect(btnVycistiFilter, &QPushButton::clicked, this, &KevrotZalozka::VycistiFilter);
     connect(RokEdit, &QSpinBox::valueChanged, this, &KevrotZalozka::ZmenaRoka);
     return panel;
@@ -300,6 +302,26 @@ void KevrotZalozka::VytlacObrazovka()
     // Printed in number order, which the register then shows.
     m_tabulka->ZoradPreTlac();
     TlacKevrota::ZobrazKevrot(m_udaje.zurnal.ZaznamyKevrota, m_udaje.nastavenia, m_udaje.odbory, rok(), window());
+}
+
+PismoTabulky KevrotZalozka::pismoTabulky()
+{
+    m_udaje.nastavenia.DoplnPredvoleneFonty();
+    const auto& n = m_udaje.nastavenia.Nastavenie;
+    return {n.TableFontName, n.TableFontSize};
+}
+
+void KevrotZalozka::VytlacExcel()
+{
+    const PismoTabulky pismo = pismoTabulky();
+    m_tabulka->ZoradPreTlac();
+    ::VytlacExcel(m_udaje.zurnal.ZaznamyKevrota, rok(), VariantExportu::Register, pismo);
+}
+
+void KevrotZalozka::StavFinancii()
+{
+    TStavFinanciiForm f(m_udaje.zurnal, rok(), pismoTabulky(), this);
+    f.exec();
 }
 
 QString KevrotZalozka::StavStlpcovText() const

@@ -38,6 +38,8 @@ public:
     void Uprav(int riadok);
     void Vyhladaj();
     void VytlacObrazovka();
+    void VytlacExcel();
+    void StavFinancii();
     void VycistiFilter();
     void PrepniKopirovanie();
     void Kopiruj();
@@ -73,6 +75,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    struct PismoTabulky pismoTabulky();
     QWidget* vytvorBocnyPanel();
     void vytvorDetailPanel();
     void nastavVyberMriezky();

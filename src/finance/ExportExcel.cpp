@@ -1,0 +1,347 @@
+#include "ExportExcel.h"
+
+#include "store/Cesty.h"
+#include "store/Spravy.h"
+#include "store/Subory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QUuid>
+
+#include <xlsxwriter.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Stlpcov = 10;
+constexpr double PredvolenaSirka = 8.43;
+constexpr double RelativneSirky[Stlpcov] = {1, 3, 4.0 / 3, 3, 1, 3, 1, 2, 2, 2};
+// Cells of these columns are centred (A, C, E ... J); B and D are not.
+constexpr bool Centrovane[Stlpcov] = {true, false, true, false, true, true, true, true, true, true};
+// C and H hold an upper and a lower value; the other columns merge the entry's two rows.
+constexpr bool DvaRiadky(int stlpec) { return stlpec == 2 || stlpec == 7; }
+constexpr int MaxDlzkaBunky = 32767;
+constexpr int MaxDlzkaZadavatela = 252;
+
+const char* const Hlavicky[Stlpcov] = {
+    "Por. čís- lo/rok",
+    "Zadávateľ úkonu (štátny orgán, právnická osoba alebo fyzická osoba)",
+    "Dátum vyžiadania",
+    "Predmet úkonu (účel) a objekt úkonu",
+    "Účtovaná odmena",
+    "Údaje k účtovanej odmene",
+    "Účtované výdavky",
+    "Výška priznanej odmeny",
+    "Dátum vyplatenia",
+    "Poznámka",
+};
+const char* const DolneHlavicky[Stlpcov] = {nullptr, nullptr, "Dátum vykonania", nullptr, nullptr,
+                                            nullptr, nullptr, "Výška náhrady výdavkov", nullptr, nullptr};
+
+// Euro amounts and dates as the Slovak locale shows them.
+const char* const FormatSumy = "#,##0.00\\ \"€\"";
+const char* const FormatDatumu = "d.m.yyyy";
+
+enum class Obsah { Text, Suma, Datum, Cislo, TextovyFormat };
+
+// What a cell holds: a text, or a number shown as an amount or a date; nothing = empty.
+struct Bunka {
+    Obsah druh = Obsah::Text;
+    QString text;
+    double cislo = 0.0;
+    bool prazdna = true;
+
+    static Bunka Text(const QString& t) { return {Obsah::Text, t, 0.0, false}; }
+    static Bunka Suma(double v) { return {Obsah::Suma, {}, v, false}; }
+    static Bunka Datum(double d) { return d == 0.0 ? Bunka{} : Bunka{Obsah::Datum, {}, d, false}; }
+};
+
+// Characters a workbook cannot hold become "?"; line breaks stay, the text is cut to what a
+// cell holds.
+QString textBunky(const QString& t)
+{
+    QString v;
+    v.reserve(t.size());
+    for (QChar c : t) {
+        const ushort u = c.unicode();
+        if (u == '\r')
+            continue;
+        if ((u < 0x20 && u != '\n' && u != '\t') || u == 0xFFFE || u == 0xFFFF || c.isSurrogate())
+            v += QLatin1Char('?');
+        else
+            v += c;
+    }
+    return v.left(MaxDlzkaBunky);
+}
+
+QString spoj(std::initializer_list<QString> casti) { return QStringList(casti).join(QLatin1Char(' ')); }
+
+// The cells of one entry, column by column; C and H give the upper and the lower cell.
+struct RiadkyZaznamu {
+    Bunka horne[Stlpcov];
+    Bunka dolne[Stlpcov];
+};
+
+RiadkyZaznamu bunkyZaznamu(const TZnalKevrotZaznam& z, VariantExportu variant)
+{
+    RiadkyZaznamu r;
+    r.horne[0] = Bunka::Text(QStringLiteral("%1/%2").arg(z.PoradoveCislo).arg(z.Rok));
+    r.horne[1] = Bunka::Text(spoj({z.Meno, z.Adresa, z.CisloObjednavky}).left(MaxDlzkaZadavatela));
+    r.horne[2] = Bunka::Datum(z.DatumVyziadania);
+    r.dolne[2] = Bunka::Datum(z.DatumVykonania);
+    QString predmet = spoj({z.DruhUkonu, z.TypPosudku, z.Predmet});
+    if (variant == VariantExportu::Register)
+        predmet += QLatin1Char(' ') + z.Ucel;
+    r.horne[3] = Bunka::Text(predmet);
+    r.horne[4] = Bunka::Suma(z.UctovanaOdmena);
+    r.horne[5] = Bunka::Text(z.UdajeOdmena);
+    r.horne[6] = Bunka::Suma(z.UctovaneVydavky);
+    r.horne[7] = Bunka::Suma(z.PriznanaOdmena);
+    r.dolne[7] = Bunka::Suma(z.PriznaneVydavky);
+    QString datumy = z.DatumyVyplatenia;
+    while (datumy.endsWith(QLatin1Char('\r')))
+        datumy.chop(1);
+    r.horne[8] = Bunka::Text(datumy.replace(QLatin1Char('\r'), QStringLiteral(", ")));
+    r.horne[9] = Bunka::Text(z.Poznamka);
+    return r;
+}
+
+// The workbook's formats, made once per combination.
+class Formaty {
+public:
+    Formaty(lxw_workbook* zosit, const PismoTabulky& pismo) : m_zosit(zosit), m_pismo(pismo.nazov.toUtf8())
+    {
+        m_velkost = pismo.velkost > 0 ? pismo.velkost : 10;
+    }
+
+    lxw_format* format(bool tucne, bool centrovane, Obsah druh)
+    {
+        const int kluc = (tucne ? 1 : 0) | (centrovane ? 2 : 0) | (int(druh) << 2);
+        if (lxw_format* f = m_formaty.value(kluc))
+            return f;
+        lxw_format* f = workbook_add_format(m_zosit);
+        format_set_font_name(f, m_pismo.constData());
+        format_set_font_size(f, m_velkost);
+        if (tucne)
+            format_set_bold(f);
+        format_set_align(f, centrovane ? LXW_ALIGN_CENTER : LXW_ALIGN_LEFT);
+        format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
+        format_set_text_wrap(f);
+        format_set_border(f, LXW_BORDER_THIN);
+        if (druh == Obsah::Suma)
+            format_set_num_format(f, FormatSumy);
+        else if (druh == Obsah::Datum)
+            format_set_num_format(f, FormatDatumu);
+        else if (druh == Obsah::TextovyFormat)
+            format_set_num_format(f, "@");
+        m_formaty.insert(kluc, f);
+        return f;
+    }
+
+private:
+    lxw_workbook* m_zosit;
+    QByteArray m_pismo;
+    double m_velkost = 10;
+    QHash<int, lxw_format*> m_formaty;
+};
+
+class Zapisovac {
+public:
+    Zapisovac(lxw_workbook* zosit, const PismoTabulky& pismo, const QList<TZnalKevrotZaznam>& zaznamy)
+        : m_zosit(zosit), m_formaty(zosit, pismo)
+    {
+        // Amount columns are widened only where the widest amount would not fit.
+        for (const auto& z : zaznamy)
+            for (double v : {z.UctovanaOdmena, z.UctovaneVydavky, z.PriznanaOdmena, z.PriznaneVydavky})
+                m_najdlhsiaSuma = std::max(m_najdlhsiaSuma, dlzkaSumy(v));
+    }
+
+    lxw_worksheet* pridajHarok(const QString& nazov)
+    {
+        lxw_worksheet* h = workbook_add_worksheet(m_zosit, nazov.isEmpty() ? nullptr : nazov.toUtf8().constData());
+        // Printed on A4 across, all ten columns on one page, the header on every page.
+        worksheet_set_paper(h, 9);
+        worksheet_set_landscape(h);
+        worksheet_fit_to_pages(h, 1, 0);
+        worksheet_repeat_rows(h, 0, 2);
+        zapisHlavicku(h);
+        return h;
+    }
+
+    void zapisZaznam(lxw_worksheet* h, int riadok, const TZnalKevrotZaznam& z, VariantExportu variant)
+    {
+        const RiadkyZaznamu r = bunkyZaznamu(z, variant);
+        for (int s = 0; s < Stlpcov; ++s) {
+            if (DvaRiadky(s)) {
+                zapis(h, riadok, s, r.horne[s], false);
+                zapis(h, riadok + 1, s, r.dolne[s], false);
+            } else {
+                zlucene(h, riadok, s, r.horne[s], false);
+            }
+        }
+    }
+
+    lxw_error chyba = LXW_NO_ERROR;
+
+private:
+    static int dlzkaSumy(double v) { return QString::number(v, 'f', 2).size() + (std::abs(v) >= 1000 ? 4 : 2); }
+
+    void zapisHlavicku(lxw_worksheet* h)
+    {
+        for (int s = 0; s < Stlpcov; ++s) {
+            double sirka = PredvolenaSirka * RelativneSirky[s];
+            if (s == 4 || s == 6 || s == 7)
+                sirka = std::max(sirka, double(m_najdlhsiaSuma) + 1);
+            worksheet_set_column(h, s, s, sirka, nullptr);
+            over(worksheet_write_number(h, 0, s, s + 1, m_formaty.format(false, true, Obsah::Cislo)));
+            const Bunka horna = Bunka::Text(QString::fromUtf8(Hlavicky[s]));
+            if (DvaRiadky(s)) {
+                zapis(h, 1, s, horna, true);
+                zapis(h, 2, s, Bunka::Text(QString::fromUtf8(DolneHlavicky[s])), true);
+            } else {
+                zlucene(h, 1, s, horna, true);
+            }
+        }
+    }
+
+    void zlucene(lxw_worksheet* h, int riadok, int s, const Bunka& b, bool hlavicka)
+    {
+        lxw_format* f = formatBunky(b, s, hlavicka);
+        over(worksheet_merge_range(h, riadok, s, riadok + 1, s, "", f));
+        zapis(h, riadok, s, b, hlavicka);
+    }
+
+    lxw_format* formatBunky(const Bunka& b, int s, bool hlavicka)
+    {
+        const Obsah druh = s == 0 && !hlavicka ? Obsah::TextovyFormat : b.druh;
+        return m_formaty.format(hlavicka, hlavicka || Centrovane[s], druh);
+    }
+
+    void zapis(lxw_worksheet* h, int riadok, int s, const Bunka& b, bool hlavicka)
+    {
+        lxw_format* f = formatBunky(b, s, hlavicka);
+        if (b.prazdna)
+            over(worksheet_write_blank(h, riadok, s, f));
+        else if (b.druh == Obsah::Text)
+            over(worksheet_write_string(h, riadok, s, textBunky(b.text).toUtf8().constData(), f));
+        else
+            over(worksheet_write_number(h, riadok, s, b.cislo, f));
+    }
+
+    void over(lxw_error e)
+    {
+        if (e != LXW_NO_ERROR && chyba == LXW_NO_ERROR)
+            chyba = e;
+    }
+
+    lxw_workbook* m_zosit;
+    Formaty m_formaty;
+    int m_najdlhsiaSuma = 0;
+};
+
+constexpr int PrvyRiadokZaznamov = 3;  // row 4
+constexpr int VyskaRiadku = 16;
+
+void zapisRegister(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
+{
+    lxw_worksheet* h = nullptr;
+    int riadok = 0;
+    for (qsizetype i = 0; i < zaznamy.size(); ++i) {
+        if (i % ZaznamovNaStranu == 0) {
+            h = z.pridajHarok(QStringLiteral("%1. strana").arg(i / ZaznamovNaStranu + 1));
+            for (int r = PrvyRiadokZaznamov; r < PrvyRiadokZaznamov + 2 * ZaznamovNaStranu; ++r)
+                worksheet_set_row(h, r, VyskaRiadku, nullptr);
+            riadok = PrvyRiadokZaznamov;
+        }
+        z.zapisZaznam(h, riadok, zaznamy.at(i), VariantExportu::Register);
+        riadok += 2;
+    }
+    if (zaznamy.isEmpty())
+        z.pridajHarok(QStringLiteral("1. strana"));
+}
+
+void zapisFinancny(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
+{
+    lxw_worksheet* h = z.pridajHarok(QString());
+    int riadok = PrvyRiadokZaznamov;
+    for (const auto& zaznam : zaznamy) {
+        z.zapisZaznam(h, riadok, zaznam, VariantExportu::Financny);
+        riadok += 2;
+    }
+}
+
+QString zakladNazvu(int rok, VariantExportu variant)
+{
+    return QStringLiteral("ZnaleckyKevrot_%1%2").arg(rok).arg(variant == VariantExportu::Financny ? QStringLiteral("_financie") : QString());
+}
+
+}  // namespace
+
+QList<TZnalKevrotZaznam> ZaznamyExportu(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant)
+{
+    if (variant == VariantExportu::Financny)
+        return zaznamy;
+    QList<TZnalKevrotZaznam> v;
+    for (const auto& z : zaznamy)
+        if (z.Rok == rok)
+            v.append(z);
+    return v;
+}
+
+bool ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
+                const QString& cesta, QString* chyba)
+{
+    const QFileInfo ciel(cesta);
+    const QString docasny = ciel.absolutePath() + QStringLiteral("/.") + ciel.fileName() + QLatin1Char('.')
+                            + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    const QByteArray docasnyC = QFile::encodeName(docasny);
+    lxw_workbook* zosit = workbook_new(docasnyC.constData());
+    if (!zosit) {
+        if (chyba)
+            *chyba = QStringLiteral("Zošit sa nedá vytvoriť.");
+        return false;
+    }
+    Zapisovac z(zosit, pismo, zaznamy);
+    if (variant == VariantExportu::Register)
+        zapisRegister(z, zaznamy);
+    else
+        zapisFinancny(z, zaznamy);
+    const lxw_error e = workbook_close(zosit);
+    const lxw_error prva = z.chyba != LXW_NO_ERROR ? z.chyba : e;
+    if (prva != LXW_NO_ERROR || std::rename(docasnyC.constData(), QFile::encodeName(cesta).constData()) != 0) {
+        const QString dovod = prva != LXW_NO_ERROR ? QString::fromUtf8(lxw_strerror(prva)) : qt_error_string(errno);
+        QFile::remove(docasny);
+        if (chyba)
+            *chyba = dovod;
+        return false;
+    }
+    return true;
+}
+
+QString NazovZosita(const QString& adresar, int rok, VariantExportu variant)
+{
+    const QString zaklad = zakladNazvu(rok, variant);
+    const QDir d(adresar);
+    for (int n = 1;; ++n) {
+        const QString meno = n == 1 ? zaklad + QStringLiteral(".xlsx") : QStringLiteral("%1 (%2).xlsx").arg(zaklad).arg(n);
+        if (!QFileInfo::exists(d.filePath(QStringLiteral(".~lock.") + meno + QLatin1Char('#'))))
+            return d.filePath(meno);
+    }
+}
+
+QString VytlacExcel(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant, const PismoTabulky& pismo)
+{
+    const QString adresar = Cesty::tmpDoc();
+    QDir().mkpath(adresar);
+    const QString cesta = NazovZosita(adresar, rok, variant);
+    QString dovod;
+    if (!ZapisZosit(ZaznamyExportu(zaznamy, rok, variant), variant, pismo, cesta, &dovod)) {
+        Subory::ohlasChybuZapisu(cesta, dovod);
+        return {};
+    }
+    spravy().otvorSubor(cesta);  // the service reports a file no program opens
+    return cesta;
+}

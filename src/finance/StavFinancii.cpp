@@ -1,0 +1,66 @@
+#include "StavFinancii.h"
+
+#include "store/Peniaze.h"
+#include "store/Zurnal.h"
+
+namespace {
+
+bool vRozsahu(double datum, double od, double po) { return datum >= od && datum <= po; }
+
+bool zaznamSaRata(const TZnalKevrotZaznam& z, VolbaFinancii volba, double od, double po)
+{
+    switch (volba) {
+    case VolbaFinancii::Vsetky: return true;
+    case VolbaFinancii::Osoba: return z.StatnyOrgan == 0;
+    case VolbaFinancii::StatnyOrgan: return z.StatnyOrgan == 1;
+    case VolbaFinancii::DatumVykonania: return vRozsahu(z.DatumVykonania, od, po);
+    case VolbaFinancii::DatumVyplatenia:  // decided by the payments themselves
+    case VolbaFinancii::Ziadna: return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii volba, double od, double po)
+{
+    SumyFinancii s;
+    if (volba == VolbaFinancii::Ziadna)
+        return s;
+    const bool podlaPlatieb = volba == VolbaFinancii::DatumVyplatenia;
+    // A copy: reading an entry must not disturb the list being walked.
+    const QList<TZnalKevrotZaznam> zaznamy = zurnal.ZaznamyKevrota;
+    for (const TZnalKevrotZaznam& z : zaznamy) {
+        if (!podlaPlatieb && !zaznamSaRata(z, volba, od, po))
+            continue;
+        if (!zurnal.NacitajZaznam(z.PoradoveCislo, z.Rok))
+            return std::nullopt;
+        bool maPlatbu = false;
+        for (const TVyplatenie& v : std::as_const(zurnal.VyplateniaZaznamu)) {
+            if (podlaPlatieb && !vRozsahu(v.Datum, od, po))
+                continue;
+            s.vyplatene += v.Suma;
+            maPlatbu = true;
+        }
+        if (podlaPlatieb && !maPlatbu)
+            continue;
+        s.odmena += z.UctovanaOdmena;
+        s.vydavky += z.UctovaneVydavky;
+    }
+    return s;
+}
+
+QStringList PopisyFinancii()
+{
+    return {QStringLiteral("Priznaná odmena:"), QStringLiteral("Výdavky celkové:"),
+            QStringLiteral("Znalečné účtované:"), QStringLiteral("Znalečné vyplatené:"),
+            QStringLiteral("Rozdiel:")};
+}
+
+QStringList RiadkyFinancii(const SumyFinancii& s)
+{
+    QStringList r;
+    for (double v : {s.odmena, s.vydavky, s.uctovane(), s.vyplatene, s.rozdiel()})
+        r << SumaTextSk(SymbolEuro, v);
+    return r;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The year's billed and paid sums over a chosen set of entries.
+
+#include <QStringList>
+
+#include <optional>
+
+class Zurnal;
+
+enum class VolbaFinancii {
+    Ziadna,           // nothing chosen: no entry counts
+    Vsetky,           // "všetky"
+    Osoba,            // "Právnická alebo fyzická osoba"
+    StatnyOrgan,      // "Štátny orgán"
+    DatumVykonania,   // "dátum vykonania" within the range
+    DatumVyplatenia,  // "dátum vyplatenia": payments dated within the range
+};
+
+struct SumyFinancii {
+    double odmena = 0.0;     // billed remuneration
+    double vydavky = 0.0;    // billed expenses
+    double vyplatene = 0.0;  // payments received
+    double uctovane() const { return odmena + vydavky; }
+    double rozdiel() const { return uctovane() - vyplatene; }
+};
+
+// Sums the entries of `zurnal.ZaznamyKevrota` that the choice counts, reading each counted
+// entry's payments from its file. A range bound of 0 is the empty date (day count 0).
+// Nothing when an entry file cannot be read (reported by the journal): the caller keeps
+// what it showed.
+std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii volba, double od, double po);
+
+// The five lines in the dialog's order, money with crowns when the dual display is on.
+QStringList RiadkyFinancii(const SumyFinancii& s);
+QStringList PopisyFinancii();
