@@ -11,7 +11,7 @@
 #include "store/Datum.h"
 #include "store/Spravy.h"
 #include "store/Peniaze.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 namespace {
 
