@@ -1,10 +1,10 @@
 // RTF from arbitrary bytes: reading must never crash or hang, what is read must write as a
 // complete document, and a written document must read back to the same bytes when written
 // again (nothing drifts from one save to the next).
-// fuzz-podsystemy: editor
+// fuzz-podsystemy: word
 
-#include "editor/word/RtfCitac.h"
-#include "editor/word/RtfZapisovac.h"
+#include "word/RtfCitac.h"
+#include "word/RtfZapisovac.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Reading and writing RTF of the size of long billing documents, and hostile nesting.
 
-#include "editor/word/Dokument.h"
-#include "editor/word/RtfCitac.h"
-#include "editor/word/RtfZapisovac.h"
+#include "word/Dokument.h"
+#include "word/RtfCitac.h"
+#include "word/RtfZapisovac.h"
 
 #include <benchmark/benchmark.h>
 

@@ -17,7 +17,7 @@
 #include "store/Spravy.h"
 #include "store/Subory.h"
 #include "store/Peniaze.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include "editor/KonstantneSymboly.h"
 #include "editor/Splatnost.h"
-#include "editor/TCalendarFrm.h"
+#include "widgets/TCalendarFrm.h"
 #include "editor/TNastavSplatnostForm.h"
 #include "editor/TextyTab.h"
 #include "editor/VstupPoli.h"
 #include "editor/VyplatenieTab.h"
-#include "orders/PoleTextovehoZoznamu.h"
+#include "widgets/PoleTextovehoZoznamu.h"
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
 #include "settings/TextyZnalca.h"
@@ -15,7 +15,6 @@
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
-#include "store/Udaje.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -76,17 +75,17 @@ QStringList vstavaneTypyPosudku()
 int skupinaPlatby(int druh) { return druh == 1 ? 6 : druh == 2 ? 7 : 0; }
 }  // namespace
 
-TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje& udaje, QWidget* rodic)
-    : QDialog(rodic), m_uprava(uprava), m_udaje(udaje)
+TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const ZdrojeEditora& zdroje, QWidget* rodic)
+    : QDialog(rodic), m_uprava(uprava), m_zdroje(zdroje)
 {
     setWindowTitle(QStringLiteral("Editovanie znaleckého kevrota"));
-    const TNastavenia& nast = udaje.nastavenia.Nastavenie;
+    const TNastavenia& nast = zdroje.nastavenia.Nastavenie;
     m_druh = nast.Druh == 1 || nast.Druh == 2 ? nast.Druh : 0;
     m_volby = m_druh == 0
-                  ? VolbyOdborov(udaje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
-                  : VolbyJazykov(udaje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
+                  ? VolbyOdborov(zdroje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
+                  : VolbyJazykov(zdroje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
     if (m_volby.isEmpty())
-        m_volby = m_druh == 0 ? VsetkyOdbory(udaje.odbory) : VsetkyJazyky(udaje.jazyky);
+        m_volby = m_druh == 0 ? VsetkyOdbory(zdroje.odbory) : VsetkyJazyky(zdroje.jazyky);
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
 
     Zalozky = new QTabWidget(this);
@@ -127,7 +126,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje&
         pole->nacitaj();
     tabTexty->nastav(m_druh, nast.BasicFontName, nast.BasicFontSize, [this] {
         return HodnotyTextov{Edit4->text(), Edit16->text(), cmbDruhUkonu->text(), cmbPredmet->text(),
-                             Edit5->text(), Edit20->text(), BankoveSpojenie(m_udaje.nastavenia.Nastavenie)};
+                             Edit5->text(), Edit20->text(), BankoveSpojenie(m_zdroje.nastavenia.Nastavenie)};
     });
     tabTexty->NaplnSablony();
     for (auto* e : {Edit4, Edit16, Edit5})
@@ -602,8 +601,8 @@ void TZnalecKevrotEditForm::ZmenSplatnost(int splatnost, bool trvalo)
     const double splatnostDatum = DatumSplatnosti(m_datumVykonania, splatnost);
     Edit18->setText(splatnostDatum == 0 ? QString() : DatumText(splatnostDatum));
     if (trvalo) {
-        m_udaje.nastavenia.Nastavenie.Splatnost = splatnost;
-        m_udaje.nastavenia.UlozNastavenia();
+        m_zdroje.nastavenia.Nastavenie.Splatnost = splatnost;
+        m_zdroje.nastavenia.UlozNastavenia();
     }
 }
 
@@ -619,13 +618,13 @@ void TZnalecKevrotEditForm::OpustilDPH()
 
 void TZnalecKevrotEditForm::ImplicitnaDPH()
 {
-    m_sadzbaDPH = m_udaje.nastavenia.Nastavenie.SadzbaDPH;
+    m_sadzbaDPH = m_zdroje.nastavenia.Nastavenie.SadzbaDPH;
     DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
 }
 
 void TZnalecKevrotEditForm::VyberZoZoznamu()
 {
-    const auto klient = VyberKlienta(this, m_udaje.objednavky);
+    const auto klient = VyberKlienta(this, m_zdroje.objednavky);
     if (!klient)
         return;
     Edit2->setText(klient->Meno);
@@ -654,7 +653,7 @@ void TZnalecKevrotEditForm::Potvrd()
         spravy().chyba(chyby);
         return;
     }
-    if (!CisloVolne(m_udaje.zurnal.ZaznamyKevrota, m_uprava.zaznam, m_uprava.novy, CisloZPola(p.Cislo),
+    if (!CisloVolne(m_zdroje.zaznamy, m_uprava.zaznam, m_uprava.novy, CisloZPola(p.Cislo),
                     CisloZPola(p.Rok)) ||
         !CisloVolneNaDisku(m_uprava.zaznam, m_uprava.novy, CisloZPola(p.Cislo), CisloZPola(p.Rok))) {
         spravy().chyba(QString::fromUtf8(ZaznamExistuje));
@@ -675,9 +674,9 @@ void TZnalecKevrotEditForm::reject()
     QDialog::reject();
 }
 
-bool UpravZaznam(QWidget* rodic, UpravaZaznamu& uprava, Udaje& udaje)
+bool UpravZaznam(QWidget* rodic, UpravaZaznamu& uprava, const ZdrojeEditora& zdroje)
 {
-    TZnalecKevrotEditForm okno(uprava, udaje, rodic);
+    TZnalecKevrotEditForm okno(uprava, zdroje, rodic);
     if (okno.exec() != QDialog::Accepted)
         return false;
     uprava = okno.uprava();

@@ -6,7 +6,8 @@
 
 #include "editor/PoliaZaznamu.h"
 #include "editor/VolbaOdboru.h"
-#include "journal/UpravaZaznamu.h"
+#include "editor/UpravaZaznamu.h"
+#include "editor/ZdrojeEditora.h"
 
 class PoleTextovehoZoznamu;
 class QCheckBox;
@@ -18,13 +19,12 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class TextyTab;
-class Udaje;
 class VyplatenieTab;
 
 class TZnalecKevrotEditForm : public QDialog {
     Q_OBJECT
 public:
-    TZnalecKevrotEditForm(const UpravaZaznamu& uprava, Udaje& udaje, QWidget* rodic = nullptr);
+    TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const ZdrojeEditora& zdroje, QWidget* rodic = nullptr);
 
     // The edited copies, valid after "OK".
     const UpravaZaznamu& uprava() const { return m_uprava; }
@@ -126,7 +126,7 @@ private:
     void vytvorTexty();
 
     UpravaZaznamu m_uprava;
-    Udaje& m_udaje;
+    ZdrojeEditora m_zdroje;
     int m_druh = 0;  // 0 expert, 1 interpreter, 2 translator
     QList<PolozkaVolby> m_volby;
     double m_datumVykonania = 0;
@@ -136,4 +136,4 @@ private:
 };
 
 // Opens the entry editor on `uprava`; true on OK with the edited copies in it.
-bool UpravZaznam(QWidget* rodic, UpravaZaznamu& uprava, Udaje& udaje);
+bool UpravZaznam(QWidget* rodic, UpravaZaznamu& uprava, const ZdrojeEditora& zdroje);

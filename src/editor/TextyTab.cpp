@@ -1,7 +1,7 @@
 #include "TextyTab.h"
 
-#include "editor/word/RtfQt.h"
-#include "orders/RichEditForm.h"
+#include "word/RtfQt.h"
+#include "widgets/RichEditForm.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
 

@@ -1,6 +1,7 @@
 #include "TextyVyuctovania.h"
 
-#include "editor/word/RtfZapisovac.h"
+#include "settings/SablonyDruhu.h"
+#include "word/RtfZapisovac.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
 
@@ -21,36 +22,15 @@ QList<Zastupca> HodnotyTextov::zastupcovia() const
 
 namespace TextyVyuctovania {
 
-QString priponaDruhu(int druhZnalca)
-{
-    switch (druhZnalca) {
-    case 1: return QStringLiteral(" (tlmocnik)\\");
-    case 2: return QStringLiteral(" (prekladatel)\\");
-    default: return QStringLiteral("\\");
-    }
-}
-
 QString adresarSablon(DruhTextu text, int druhZnalca)
 {
     const QString zaklad = text == DruhTextu::Vyuctovanie
         ? QStringLiteral("\\ZnaleckyKevrot texty\\Text vyuctovania")
         : QStringLiteral("\\ZnaleckyKevrot texty\\Text vyuctovania - financna ciastka");
-    return Cesty::cesta(zaklad + priponaDruhu(druhZnalca));
+    return Cesty::cesta(zaklad + SablonyDruhu::priponaDruhu(druhZnalca));
 }
 
-QStringList zoznamSuborovRtf(const QString& adresar)
-{
-    QStringList mena{QString()};
-    // Only names that folder + name + ".rtf" finds again: the suffix is matched exactly.
-    const auto subory = QDir(adresar).entryList({QStringLiteral("*.rtf")},
-                                                QDir::Files | QDir::CaseSensitive, QDir::Name);
-    for (const auto& s : subory)
-        if (s.size() > 4)
-            mena << s.left(s.size() - 4);
-    return mena;
-}
-
-QStringList zoznamSablon(DruhTextu text, int druhZnalca) { return zoznamSuborovRtf(adresarSablon(text, druhZnalca)); }
+QStringList zoznamSablon(DruhTextu text, int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(text, druhZnalca)); }
 
 QString pracovnySubor(DruhTextu text)
 {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/word/RtfZastupcovia.h"
+#include "word/RtfZastupcovia.h"
 
 enum class DruhTextu { Vyuctovanie, Vyplatenie };
 
@@ -27,17 +27,11 @@ struct HodnotyTextov {
 
 namespace TextyVyuctovania {
 
-// The folder suffix of a kind of practitioner: "\", " (tlmocnik)\", " (prekladatel)\"
-// (an unknown kind is taken as an expert).
-QString priponaDruhu(int druhZnalca);
-
 // Folder of the templates, with a trailing separator. `druhZnalca`: 0 expert,
 // 1 interpreter, 2 translator.
 QString adresarSablon(DruhTextu text, int druhZnalca);
 
-// An empty first item, then the names (without ".rtf") of the folder's "*.rtf" files, by
-// name. A missing folder gives the empty item alone.
-QStringList zoznamSuborovRtf(const QString& adresar);
+// The template names of the folder (see SablonyDruhu::zoznamSuborovRtf).
 QStringList zoznamSablon(DruhTextu text, int druhZnalca);
 
 // "text_vyuctovania.rtf" or "text_financna_ciastka.rtf" in the working directory.

@@ -1,6 +1,6 @@
 #include "VyplatenieTab.h"
 
-#include "editor/TCalendarFrm.h"
+#include "widgets/TCalendarFrm.h"
 #include "editor/TVyplateneZnalecneForm.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"

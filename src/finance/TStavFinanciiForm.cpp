@@ -1,6 +1,6 @@
 #include "TStavFinanciiForm.h"
 
-#include "editor/TCalendarFrm.h"
+#include "widgets/TCalendarFrm.h"
 #include "editor/VstupPoli.h"
 #include "store/Datum.h"
 #include "store/Zurnal.h"

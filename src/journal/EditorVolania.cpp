@@ -2,11 +2,12 @@
 
 #include "editor/TZnalecKevrotEditForm.h"
 #include "orders/TZnalecKevrotObjednavkaEditForm.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 bool UpravZaznamVEditore(QWidget* rodic, Udaje& udaje, UpravaZaznamu& uprava, int)
 {
-    return UpravZaznam(rodic, uprava, udaje);
+    return UpravZaznam(rodic, uprava,
+                       {udaje.odbory, udaje.jazyky, udaje.nastavenia, udaje.objednavky, udaje.zurnal.ZaznamyKevrota});
 }
 
 bool UpravObjednavkuVEditore(QWidget* rodic, Udaje& udaje, TObjednavka& objednavka, bool)

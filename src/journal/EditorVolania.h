@@ -1,15 +1,9 @@
 #pragma once
 // Where the registers open the editors of other windows. Both are modal and work on
 // copies: true when the user confirmed with OK (the copy then holds the edited values).
-//
-// For the developer of the entry editor and the order editor: the registers call exactly
-// these two functions. Please give TZnalecKevrotEditForm and
-// TZnalecKevrotObjednavkaEditForm constructors (or static helpers) that take these copies
-// and return whether OK was pressed; EditorVolania.cpp is then the only place to wire.
-// The entry editor also needs Udaje for the settings, code lists, clients, orders and the
-// numbering check (KevrotPrikazy::CisloObsadene with the entry's position, -1 for new).
+// The entry editor gets only its part of the data set (ZdrojeEditora).
 
-#include "UpravaZaznamu.h"
+#include "editor/UpravaZaznamu.h"
 
 class QWidget;
 class Udaje;

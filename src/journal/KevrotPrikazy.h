@@ -6,7 +6,7 @@
 
 #include <QList>
 
-#include "UpravaZaznamu.h"
+#include "editor/UpravaZaznamu.h"
 
 class Zurnal;
 class RezimKopirovania;

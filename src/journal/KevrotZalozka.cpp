@@ -11,7 +11,7 @@
 #include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
 #include "settings/StavStlpcov.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

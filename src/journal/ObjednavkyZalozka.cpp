@@ -7,7 +7,7 @@
 #include "SirkyStlpcov.h"
 #include "TVyhladavanieObjednavkyForm.h"
 #include "settings/StavStlpcov.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "TVyhladavanieKevrotForm.h"
 
 #include "PanelRegistra.h"
-#include "PoleDatumu.h"
-#include "PoleVyhladavania.h"
+#include "widgets/PoleDatumu.h"
+#include "widgets/PoleVyhladavania.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "TVyhladavanieObjednavkyForm.h"
 
 #include "PanelRegistra.h"
-#include "PoleDatumu.h"
+#include "widgets/PoleDatumu.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 class KevrotZalozka;
 class ObjednavkyZalozka;

@@ -1,8 +1,8 @@
 #include "KorespondenciaObjednavky.h"
 
-#include "editor/TextyVyuctovania.h"
-#include "editor/word/Dokument.h"
-#include "editor/word/RtfCitac.h"
+#include "word/Dokument.h"
+#include "word/RtfCitac.h"
+#include "settings/SablonyDruhu.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
@@ -49,10 +49,10 @@ void doZakladnehoPisma(RtfDokument& d, const QString& pismo, double velkost)
 
 QString adresarSablon(int druhZnalca)
 {
-    return Cesty::cesta(Priecinok + TextyVyuctovania::priponaDruhu(druhZnalca));
+    return Cesty::cesta(Priecinok + SablonyDruhu::priponaDruhu(druhZnalca));
 }
 
-QStringList zoznamSablon(int druhZnalca) { return TextyVyuctovania::zoznamSuborovRtf(adresarSablon(druhZnalca)); }
+QStringList zoznamSablon(int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(druhZnalca)); }
 
 QString pracovnySubor() { return Cesty::tmpDoc() + QStringLiteral("/korespondencia_obj.rtf"); }
 

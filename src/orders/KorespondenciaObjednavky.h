@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/word/RtfZastupcovia.h"
+#include "word/RtfZastupcovia.h"
 
 struct HodnotyListu {
     QString den, mesiac, rok;    // the three date edits, as typed

@@ -1,9 +1,9 @@
 #include "TZnalecKevrotObjednavkaEditForm.h"
 
-#include "editor/TCalendarFrm.h"
-#include "editor/word/RtfQt.h"
-#include "orders/PoleTextovehoZoznamu.h"
-#include "orders/RichEditForm.h"
+#include "widgets/TCalendarFrm.h"
+#include "word/RtfQt.h"
+#include "widgets/PoleTextovehoZoznamu.h"
+#include "widgets/RichEditForm.h"
 #include "orders/VyberKlienta.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"

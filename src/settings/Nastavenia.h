@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "NastaveniaZaznamy.h"
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 
 class Nastavenia {
 public:

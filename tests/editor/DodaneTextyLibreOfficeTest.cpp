@@ -3,8 +3,8 @@
 // billing and payment texts and footer are converted to PDF; every text must be there,
 // in order, with its Slovak letters, and no RTF source may show.
 
-#include "editor/word/Dokument.h"
-#include "editor/word/RtfZastupcovia.h"
+#include "word/Dokument.h"
+#include "word/RtfZastupcovia.h"
 #include "common/TestAppDir.h"
 
 #include <QDir>

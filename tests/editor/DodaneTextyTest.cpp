@@ -2,10 +2,10 @@
 // practitioner, well-formed 7-bit RTF, Slovak text, placeholders that the generators can
 // replace, and a billing header whose source can be pasted into a letter.
 
-#include "editor/word/Dokument.h"
-#include "editor/word/RtfCitac.h"
-#include "editor/word/RtfQt.h"
-#include "editor/word/RtfZastupcovia.h"
+#include "word/Dokument.h"
+#include "word/RtfCitac.h"
+#include "word/RtfQt.h"
+#include "word/RtfZastupcovia.h"
 #include "store/Win1250.h"
 
 #include <QDir>

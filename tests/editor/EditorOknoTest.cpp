@@ -4,14 +4,14 @@
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
-#include "editor/TCalendarFrm.h"
+#include "widgets/TCalendarFrm.h"
 #include "editor/TNastavSplatnostForm.h"
 #include "editor/TVyplateneZnalecneForm.h"
 #include "editor/TZnalecKevrotEditForm.h"
 #include "editor/VyplatenieTab.h"
-#include "orders/PoleTextovehoZoznamu.h"
+#include "widgets/PoleTextovehoZoznamu.h"
 #include "store/Datum.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(EditorOkno, NewEntryStartsWithDefaultsAndConfirmsWithAllValues)
 {
-    TZnalecKevrotEditForm okno(novy(), m_udaje);
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Editovanie znaleckého kevrota"));
     EXPECT_EQ(okno.cmbOdborJazyk->currentText(), QStringLiteral("370000 Strojárstvo"));
     EXPECT_EQ(okno.cmbOdvetvie->count(), 1);
@@ -94,7 +94,7 @@ TEST_F(EditorOkno, NewEntryStartsWithDefaultsAndConfirmsWithAllValues)
 TEST_F(EditorOkno, OkCollectsTheChecksAndRefusesATakenNumber)
 {
     UpravaZaznamu u = novy();
-    TZnalecKevrotEditForm okno(u, m_udaje);
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     okno.Edit4->clear();
     okno.Potvrd();
     ASSERT_EQ(m_spravy.spravy.size(), 1);
@@ -124,7 +124,7 @@ TEST_F(EditorOkno, InvalidDatesAndRatesNeverReachTheEntry)
     u.zaznam.Odvetvie = QStringLiteral("370900");
     u.zaznam.DatumVykonania = d(2024, 1, 10);
     u.zaznam.Splatnost = 10;
-    TZnalecKevrotEditForm okno(u, m_udaje);
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     EXPECT_EQ(okno.cmbOdvetvie->currentText(), QStringLiteral("370900 Cestná doprava"));
     okno.show();
     okno.Edit17->setText(QStringLiteral("31.2.2024"));
@@ -154,7 +154,7 @@ TEST_F(EditorOkno, InvalidDatesAndRatesNeverReachTheEntry)
 
 TEST_F(EditorOkno, PermanentTermChangesAndSavesTheSettings)
 {
-    TZnalecKevrotEditForm okno(novy(), m_udaje);
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     okno.ZmenSplatnost(30, false);
     EXPECT_EQ(okno.splatnost(), 30);
     EXPECT_TRUE(okno.Edit18->text().isEmpty());  // no date of performance yet
@@ -170,7 +170,7 @@ TEST_F(EditorOkno, PermanentTermChangesAndSavesTheSettings)
 
 TEST_F(EditorOkno, OrderFillsTheEntryAndFileMarkChecksStateBody)
 {
-    TZnalecKevrotEditForm okno(novy(), m_udaje);
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     okno.Edit8->setText(QStringLiteral("12345678"));
     TObjednavka o;
     o.Meno = QStringLiteral("Polícia");
@@ -195,7 +195,7 @@ TEST_F(EditorOkno, OrderFillsTheEntryAndFileMarkChecksStateBody)
 
 TEST_F(EditorOkno, StornoAsksAndNoKeepsTheWindowOpen)
 {
-    TZnalecKevrotEditForm okno(novy(), m_udaje);
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     okno.show();
     m_spravy.odpovede = {false};
     okno.btnStorno->click();
@@ -221,7 +221,7 @@ TEST_F(EditorOkno, PaymentsInPartsThroughTheDialogAwardTheBilledAmounts)
     u.zaznam.Odbor = QStringLiteral("370000");
     u.zaznam.Odvetvie = QStringLiteral("370900");
     u.zaznam.DatumVykonania = d(2024, 2, 1);
-    TZnalecKevrotEditForm okno(u, m_udaje);
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     okno.show();
     VyplatenieTab* tab = okno.tabVyplatenie;
     EXPECT_TRUE(tab->chkPoCastiach->isChecked());
@@ -253,7 +253,7 @@ TEST_F(EditorOkno, WholePaymentStoresOnePaymentOnItsDate)
 {
     UpravaZaznamu u = novy();
     u.zaznam.UctovanaOdmena = 80;
-    TZnalecKevrotEditForm okno(u, m_udaje);
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     VyplatenieTab* tab = okno.tabVyplatenie;
     EXPECT_TRUE(tab->panelCela->isHidden());
     tab->chkCelaCast->setChecked(true);

@@ -7,10 +7,10 @@
 
 #include "editor/TZnalecKevrotEditForm.h"
 #include "editor/TextyTab.h"
-#include "editor/word/RtfCitac.h"
-#include "orders/PoleTextovehoZoznamu.h"
-#include "orders/RichEditForm.h"
-#include "store/Udaje.h"
+#include "word/RtfCitac.h"
+#include "widgets/PoleTextovehoZoznamu.h"
+#include "widgets/RichEditForm.h"
+#include "kevrot/Udaje.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -68,7 +68,7 @@ protected:
 TEST_F(TextyTabTest, TabSitsAfterVecWithTheTemplatesOfTheKind)
 {
     zapis(QStringLiteral("ZnaleckyKevrot texty/Text vyuctovania (tlmocnik)/Tlmocenie.rtf"), Hlava + "}");
-    TZnalecKevrotEditForm okno(zaznam(true), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(true), Zdroje(m_udaje));
     QStringList zalozky;
     for (int i = 0; i < okno.Zalozky->count(); ++i)
         zalozky << okno.Zalozky->tabText(i);
@@ -85,7 +85,7 @@ TEST_F(TextyTabTest, TabSitsAfterVecWithTheTemplatesOfTheKind)
     EXPECT_TRUE(t->TextVyuctovanie->toPlainText().isEmpty());
 
     m_udaje.nastavenia.Nastavenie.Druh = Tlmocnik;
-    TZnalecKevrotEditForm tlmocnik(zaznam(true), m_udaje);
+    TZnalecKevrotEditForm tlmocnik(zaznam(true), Zdroje(m_udaje));
     EXPECT_EQ(tlmocnik.tabTexty->TextVyuctovaniaComboBox->count(), 2);
     EXPECT_EQ(tlmocnik.tabTexty->TextVyuctovaniaComboBox->itemText(1), QStringLiteral("Tlmocenie"));
     EXPECT_EQ(tlmocnik.tabTexty->TextVyplateniaComboBox->count(), 1);
@@ -93,7 +93,7 @@ TEST_F(TextyTabTest, TabSitsAfterVecWithTheTemplatesOfTheKind)
 
 TEST_F(TextyTabTest, ChoosingATemplateFillsItFromTheControls)
 {
-    TZnalecKevrotEditForm okno(zaznam(true), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(true), Zdroje(m_udaje));
     TextyTab* t = okno.tabTexty;
     okno.cmbDruhUkonu->nastavText(QStringLiteral("posudok"));
     okno.Edit20->setText(QStringLiteral("99"));
@@ -113,7 +113,7 @@ TEST_F(TextyTabTest, ChoosingATemplateFillsItFromTheControls)
 
 TEST_F(TextyTabTest, LeavingTheNumberRegeneratesTheVariableSymbolDoesNot)
 {
-    TZnalecKevrotEditForm okno(zaznam(true), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(true), Zdroje(m_udaje));
     TextyTab* t = okno.tabTexty;
     t->TextVyuctovaniaComboBox->setCurrentIndex(1);
     t->TextVyplateniaComboBox->setCurrentIndex(1);
@@ -141,7 +141,7 @@ TEST_F(TextyTabTest, LeavingTheNumberRegeneratesTheVariableSymbolDoesNot)
 
 TEST_F(TextyTabTest, ClickOnThePaymentLabelRegeneratesThePaymentTextAlone)
 {
-    TZnalecKevrotEditForm okno(zaznam(true), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(true), Zdroje(m_udaje));
     TextyTab* t = okno.tabTexty;
     t->TextVyuctovaniaComboBox->setCurrentIndex(1);
     t->TextVyplateniaComboBox->setCurrentIndex(1);
@@ -158,7 +158,7 @@ TEST_F(TextyTabTest, ExistingEntryShowsItsWorkingFileOrItsLegacyText)
     UpravaZaznamu u = zaznam(false);
     u.zaznam.TextVyuctovania = QStringLiteral("Starý text {7}");
     u.zaznam.TextFinancnaCiastka = QStringLiteral("nepoužije sa");
-    TZnalecKevrotEditForm okno(u, m_udaje);
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     EXPECT_EQ(okno.tabTexty->TextVyuctovanie->toPlainText(), QStringLiteral("Starý text {7}"));
     EXPECT_EQ(okno.tabTexty->TextFinancnaCiastka->toPlainText().trimmed(), QStringLiteral("uložený text"));
     EXPECT_EQ(text(vyuctovanie()), QStringLiteral("Starý text {7}"));
@@ -174,7 +174,7 @@ TEST_F(TextyTabTest, ExistingEntryShowsItsWorkingFileOrItsLegacyText)
 
 TEST_F(TextyTabTest, EditujOpensTheTemplateEditorOnTheWorkingFile)
 {
-    TZnalecKevrotEditForm okno(zaznam(true), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(true), Zdroje(m_udaje));
     TextyTab* t = okno.tabTexty;
     QString titulok;
     QString pismo;

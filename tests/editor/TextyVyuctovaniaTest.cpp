@@ -4,7 +4,7 @@
 #include "common/TestAppDir.h"
 
 #include "editor/TextyVyuctovania.h"
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "store/Cesty.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "common/TestAppDir.h"
 
-#include "editor/KalendarVolba.h"
+#include "widgets/KalendarVolba.h"
 #include "editor/Splatnost.h"
 #include "editor/VstupPoli.h"
 #include "store/Datum.h"

@@ -4,7 +4,8 @@
 
 #include "settings/Odbor.h"
 #include "settings/Odvetvie.h"
-#include "store/Udaje.h"
+#include "editor/ZdrojeEditora.h"
+#include "kevrot/Udaje.h"
 
 inline void NastavZnalcaOdboru(Udaje& u)
 {
@@ -20,4 +21,10 @@ inline void NastavZnalcaOdboru(Udaje& u)
     n.Odbory = QStringLiteral("370000|");
     n.Odvetvia = QStringLiteral("370900|");
     n.NajpouzivanejsiOdbor = QStringLiteral("370000");
+}
+
+// The editor's part of the data set.
+inline ZdrojeEditora Zdroje(Udaje& u)
+{
+    return {u.odbory, u.jazyky, u.nastavenia, u.objednavky, u.zurnal.ZaznamyKevrota};
 }

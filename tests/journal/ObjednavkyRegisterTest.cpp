@@ -3,7 +3,7 @@
 
 #include "journal/FarbyRegistra.h"
 #include "journal/ObjednavkyTabulka.h"
-#include "journal/PoleVyhladavania.h"
+#include "widgets/PoleVyhladavania.h"
 #include "store/Datum.h"
 #include "store/Objednavka.h"
 

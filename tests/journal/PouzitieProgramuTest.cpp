@@ -15,7 +15,7 @@
 #include "journal/TStartForm.h"
 #include "journal/TVyhladavanieKevrotForm.h"
 #include "journal/TZnalecKevrotForm.h"
-#include "orders/PoleTextovehoZoznamu.h"
+#include "widgets/PoleTextovehoZoznamu.h"
 #include "orders/TObjednavatelEditForm.h"
 #include "orders/TObjednavatelZoznamForm.h"
 #include "orders/TObjednavkyForm.h"

@@ -4,9 +4,9 @@
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "orders/KorespondenciaObjednavky.h"
-#include "orders/RichEditForm.h"
+#include "widgets/RichEditForm.h"
 #include "orders/TZnalecKevrotObjednavkaEditForm.h"
 #include "store/Datum.h"
 #include "store/Objednavky.h"

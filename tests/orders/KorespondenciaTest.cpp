@@ -3,7 +3,7 @@
 
 #include "common/TestAppDir.h"
 
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "orders/KorespondenciaObjednavky.h"
 
 #include <QFile>

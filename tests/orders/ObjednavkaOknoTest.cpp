@@ -3,7 +3,7 @@
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
-#include "orders/PoleTextovehoZoznamu.h"
+#include "widgets/PoleTextovehoZoznamu.h"
 #include "orders/PoliaObjednavky.h"
 #include "orders/TObjednavkyForm.h"
 #include "orders/TZnalecKevrotObjednavkaEditForm.h"

@@ -5,8 +5,8 @@
 
 #include "orders/TObjednavatelEditForm.h"
 #include "orders/TObjednavatelZoznamForm.h"
-#include "orders/TZoznamTextAddForm.h"
-#include "orders/TZoznamTextForm.h"
+#include "widgets/TZoznamTextAddForm.h"
+#include "widgets/TZoznamTextForm.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "editor/word/RtfCitac.h"
-#include "editor/word/RtfQt.h"
-#include "editor/word/RtfZapisovac.h"
+#include "word/RtfCitac.h"
+#include "word/RtfQt.h"
+#include "word/RtfZapisovac.h"
 #include "RtfVzorky.h"
 
 #include <QGuiApplication>

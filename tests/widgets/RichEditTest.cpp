@@ -1,6 +1,6 @@
-#include "orders/RichEditForm.h"
-#include "orders/RichEditLogika.h"
-#include "editor/word/RtfCitac.h"
+#include "widgets/RichEditForm.h"
+#include "widgets/RichEditLogika.h"
+#include "word/RtfCitac.h"
 #include "common/TestAppDir.h"
 
 #include <QApplication>

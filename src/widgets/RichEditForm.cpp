@@ -25,7 +25,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "editor/word/RtfQt.h"
+#include "word/RtfQt.h"
 #include "store/Spravy.h"
 
 TRichEditForm::TRichEditForm(QWidget* parent) : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "TZoznamTextForm.h"
 
-#include "orders/TZoznamTextAddForm.h"
+#include "widgets/TZoznamTextAddForm.h"
 #include "store/Spravy.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // The user text lists: reading, adding without duplicates, Slovak order, writing.
 
-#include "orders/TextovyZoznam.h"
+#include "widgets/TextovyZoznam.h"
 
 #include "common/TestAppDir.h"
 

@@ -1,5 +1,5 @@
-#include "editor/word/Dokument.h"
-#include "editor/word/RtfCitac.h"
+#include "word/Dokument.h"
+#include "word/RtfCitac.h"
 #include "RtfVzorky.h"
 #include "common/TestAppDir.h"
 

@@ -1,6 +1,6 @@
 // The vehicle record and the vehicle file: layout, round trip, bad files, failed saves.
 
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 #include "store/Subory.h"
 
 #include "common/TestAppDir.h"

@@ -1,6 +1,6 @@
-#include "editor/word/RtfCitac.h"
-#include "editor/word/RtfText.h"
-#include "editor/word/RtfZapisovac.h"
+#include "word/RtfCitac.h"
+#include "word/RtfText.h"
+#include "word/RtfZapisovac.h"
 #include "RtfVzorky.h"
 
 #include <gtest/gtest.h>

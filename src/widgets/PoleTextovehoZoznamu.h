@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "orders/TextovyZoznam.h"
+#include "widgets/TextovyZoznam.h"
 
 class QComboBox;
 class QToolButton;

@@ -1,6 +1,6 @@
 #include "PoleTextovehoZoznamu.h"
 
-#include "orders/TZoznamTextForm.h"
+#include "widgets/TZoznamTextForm.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "editor/KalendarVolba.h"
+#include "widgets/KalendarVolba.h"
 
 class QCalendarWidget;
 class QLineEdit;

@@ -1,7 +1,7 @@
 #include "PoleDatumu.h"
 
 #include "PoleVyhladavania.h"
-#include "editor/TCalendarFrm.h"
+#include "widgets/TCalendarFrm.h"
 #include "store/Datum.h"
 
 #include <QHBoxLayout>

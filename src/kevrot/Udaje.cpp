@@ -1,4 +1,4 @@
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 #include "store/Peniaze.h"
 

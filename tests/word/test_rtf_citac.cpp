@@ -1,4 +1,4 @@
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "RtfVzorky.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "RichEditLogika.h"
 
-#include "editor/word/RtfQt.h"
+#include "word/RtfQt.h"
 #include "store/Spravy.h"
 
 #include <QFile>

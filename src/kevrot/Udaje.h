@@ -7,7 +7,7 @@
 
 #include "remuneration/CiselnikPoloziek.h"
 #include "remuneration/PreddefinovaneTexty.h"
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 #include "settings/Jazyky.h"
 #include "settings/Nastavenia.h"
 #include "settings/OdboryOdvetvia.h"

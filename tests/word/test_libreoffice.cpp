@@ -1,7 +1,7 @@
 // Documents of the word-processor layer opened by a real word processor: each is converted
 // to PDF by LibreOffice and every text must be there, in order.
 
-#include "editor/word/Dokument.h"
+#include "word/Dokument.h"
 #include "common/TestAppDir.h"
 #include "RtfVzorky.h"
 

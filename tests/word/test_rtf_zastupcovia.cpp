@@ -1,5 +1,5 @@
-#include "editor/word/RtfCitac.h"
-#include "editor/word/RtfZastupcovia.h"
+#include "word/RtfCitac.h"
+#include "word/RtfZastupcovia.h"
 #include "common/TestAppDir.h"
 
 #include <gtest/gtest.h>
