@@ -1,0 +1,24 @@
+#include "VstupVydavkov.h"
+
+#include "store/Cisla.h"
+#include "store/Spravy.h"
+
+namespace VstupVydavkov {
+
+std::optional<double> KladneCislo(const QString& text, const char* nieKladne)
+{
+    if (text.trimmed().isEmpty())
+        return 0.0;
+    const auto c = TextNaCislo(text.trimmed());
+    if (!c) {
+        spravy().upozornenie(QStringLiteral("Neplatná hodnota"));
+        return std::nullopt;
+    }
+    if (*c <= 0) {
+        spravy().upozornenie(QString::fromUtf8(nieKladne));
+        return std::nullopt;
+    }
+    return c;
+}
+
+}  // namespace VstupVydavkov
