@@ -45,6 +45,7 @@ public:
     const TVydavok& polozka() const { return m_v; }
     const QList<TPolozkaCiselnika>& ponuka() const { return m_ponuka; }
     qint32 rezim() const { return m_rezim; }
+    qint32 skupina() const { return m_skupina; }
 
 private:
     void nastavOvladania();
