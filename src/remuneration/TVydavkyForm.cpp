@@ -85,7 +85,7 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
     hlavny->addLayout(dole);
     resize(1000, 720);
 
-    naplnVsetko();
+    NaplnVsetko();
     m_u.novaCesta = m_u.cesta.SpoluNaklady == 0;
     if (m_u.novaCesta)
         PredvolbyCesty(m_u.cesta, m_z.nastavenia.Nastavenie, Dnes());
@@ -184,7 +184,7 @@ QWidget* TVydavkyForm::vytvorSucty()
     return w;
 }
 
-void TVydavkyForm::naplnVsetko()
+void TVydavkyForm::NaplnVsetko()
 {
     for (int i = 0; i < PocetZaloziekVydavkov; ++i)
         naplnZalozku(ZalozkaVydavkov(i));
@@ -333,7 +333,7 @@ void TVydavkyForm::Pridaj(ZalozkaVydavkov z)
         break;
     }
     }
-    naplnVsetko();
+    NaplnVsetko();
 }
 
 void TVydavkyForm::Oprav(ZalozkaVydavkov z)
@@ -372,7 +372,7 @@ void TVydavkyForm::Oprav(ZalozkaVydavkov z)
         break;
     }
     }
-    naplnVsetko();
+    NaplnVsetko();
 }
 
 void TVydavkyForm::Zmaz(ZalozkaVydavkov z)
@@ -381,7 +381,7 @@ void TVydavkyForm::Zmaz(ZalozkaVydavkov z)
     if (i < 0)
         return;
     m_u.Zmaz(i);
-    naplnVsetko();
+    NaplnVsetko();
 }
 
 void TVydavkyForm::DvojklikRiadku(ZalozkaVydavkov z)
@@ -391,7 +391,7 @@ void TVydavkyForm::DvojklikRiadku(ZalozkaVydavkov z)
         return;
     if (z == ZalozkaVydavkov::Pausalna || z == ZalozkaVydavkov::PausalneVydavky) {
         upravPausalne(z == ZalozkaVydavkov::Pausalna ? 2 : 3, i);
-        naplnVsetko();
+        NaplnVsetko();
     } else {
         Oprav(z);
     }
@@ -405,7 +405,7 @@ void TVydavkyForm::ZoznamUlozenych()
     if (!spravy().otazka(QStringLiteral("Chcete vytvoriť nové znalečné podľa zvoleného vzoru?")))
         return;
     m_u.NacitajVzor(d.vyuctovania()[d.zvolene()]);
-    naplnVsetko();
+    NaplnVsetko();
     tabCestovne->zobraz();
 }
 

@@ -44,6 +44,8 @@ public:
     void DvojklikRiadku(ZalozkaVydavkov z);
     void ZoznamUlozenych();
     void Potvrd();
+    // Refills every item tab and the totals (after every change).
+    void NaplnVsetko();
 
     QTableWidget* grid(ZalozkaVydavkov z) const { return m_gridy[int(z)]; }
     QPushButton* tlacidlo(ZalozkaVydavkov z, int k) const { return m_tlacidla[int(z)][k]; }
@@ -63,7 +65,6 @@ public slots:
 private:
     QWidget* vytvorZalozku(ZalozkaVydavkov z);
     QWidget* vytvorSucty();
-    void naplnVsetko();
     void naplnZalozku(ZalozkaVydavkov z);
     void ukazSucty();
     void zmenenaBunka(ZalozkaVydavkov z, QTableWidgetItem* i);
