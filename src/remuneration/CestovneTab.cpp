@@ -2,6 +2,7 @@
 
 #include "CestovneVypocty.h"
 #include "TStravneForm.h"
+#include "VstupVydavkov.h"
 #include "editor/TCalendarFrm.h"
 #include "remuneration/Vozidla.h"
 #include "store/Cisla.h"
@@ -308,7 +309,7 @@ void CestovneTab::OpustilCislo(QLineEdit* pole)
 {
     int desatinne = 2;
     double* hodnota = poleCisla(pole, desatinne);
-    const auto c = TextNaCislo(pole->text().trimmed());
+    const auto c = VstupVydavkov::Cislo(pole->text());
     if (!c) {
         spravy().chyba(kNeplatnaHodnota);
         pole->setText(CisloCesty(*hodnota, desatinne));
@@ -328,7 +329,7 @@ void CestovneTab::zmenenaBunka(QTableWidgetItem* i)
     double& pole = i->tableWidget() == gridStravne ? StravneDna(m_c, den)
                    : i->column() == 0            ? NoclazneDna(m_c, den)
                                                  : VedlajsieDna(m_c, den);
-    const auto c = TextNaCislo(i->text().trimmed());
+    const auto c = VstupVydavkov::Cislo(i->text());
     m_plnenie = true;
     if (c)
         pole = *c;

@@ -1,5 +1,6 @@
 #include "UpravaVydavkov.h"
 
+#include "VstupVydavkov.h"
 #include "store/Cisla.h"
 #include "store/DPH.h"
 #include "store/Peniaze.h"
@@ -99,7 +100,7 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
     case StlpecVydavku::Cena: {
         if (!cenaUpravitelna(z, v.Druh))
             return VysledokBunky::StaryText;
-        const auto c = TextNaCislo(text);
+        const auto c = VstupVydavkov::Cislo(text);
         if (!c)
             return VysledokBunky::Ponechat;
         v.Cena = *c;
@@ -110,7 +111,7 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         if (!jedenRozpis || !pocetUpravitelny(z))
             return VysledokBunky::StaryText;
         // A count is never negative.
-        const auto p = TextNaCislo(text);
+        const auto p = VstupVydavkov::Cislo(text);
         if (!p || *p < 0)
             return VysledokBunky::Vyprazdnit;
         v.Rozpis[0].Pocet = *p;

@@ -168,6 +168,7 @@ TEST(UpravaVydavkovTest, CellEditsFollowTheTabsRules)
         {Z::Podielova, polozka(PodielovaOdmena, 10, {1}), S::MJ, "ks", R::StaryText, 0},
         {Z::Podielova, polozka(PodielovaOdmena, 10, {1}), S::Popis, "dom", R::Prevzate, 0},
         {Z::Hotove, polozka(HotoveVydavky, 10, {2}), S::Polozka, "iné", R::StaryText, 20},
+        {Z::Hotove, polozka(HotoveVydavky, 10, {2}), S::Pocet, "1e300", R::Vyprazdnit, 20},
     };
     for (const Pripad& p : pripady) {
         UpravaVydavkov u;
