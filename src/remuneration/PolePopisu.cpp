@@ -1,5 +1,6 @@
 #include "PolePopisu.h"
 
+#include "VstupVydavkov.h"
 #include "ZoznamPopisov.h"
 #include "orders/TZoznamTextForm.h"
 
@@ -80,4 +81,15 @@ QHBoxLayout* riadokTlacidiel(QDialog* d, QPushButton*& ok, QPushButton*& storno,
     l->addWidget(ok);
     l->addWidget(storno);
     return l;
+}
+
+bool OpustilKladne(QLineEdit* pole, double& hodnota, const char* nieKladne)
+{
+    if (const auto c = VstupVydavkov::KladneCislo(pole->text(), nieKladne)) {
+        hodnota = *c;
+        return true;
+    }
+    pole->clear();
+    pole->setFocus();
+    return false;
 }

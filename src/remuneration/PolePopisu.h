@@ -31,6 +31,11 @@ private:
     QStringList m_popisy;
 };
 
+// Leaving a box of a positive number (empty = 0): the value taken and true, or, after the
+// warning, the box emptied and focused, the value kept and false.
+class QLineEdit;
+bool OpustilKladne(QLineEdit* pole, double& hodnota, const char* nieKladne);
+
 // The OK / second-button row of a dialog; the second button cancels.
 class QDialog;
 class QPushButton;

@@ -33,10 +33,5 @@ TNastavSadzbuPozemkyPodielovaOdmena::TNastavSadzbuPozemkyPodielovaOdmena(double 
 
 void TNastavSadzbuPozemkyPodielovaOdmena::OpustilSadzbu()
 {
-    if (const auto s = VstupVydavkov::KladneCislo(SadzbaEdit->text(), VstupVydavkov::HodnotaKladna)) {
-        m_sadzba = *s;
-        return;
-    }
-    SadzbaEdit->clear();
-    SadzbaEdit->setFocus();
+    OpustilKladne(SadzbaEdit, m_sadzba, VstupVydavkov::HodnotaKladna);
 }

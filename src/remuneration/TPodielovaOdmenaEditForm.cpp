@@ -90,13 +90,8 @@ void TPodielovaOdmenaEditForm::prepocitaj()
 
 void TPodielovaOdmenaEditForm::OpustilHodnotu()
 {
-    if (const auto h = VstupVydavkov::KladneCislo(HodnotaEdit->text(), VstupVydavkov::CenaKladna)) {
-        m_hodnota = *h;
+    if (OpustilKladne(HodnotaEdit, m_hodnota, VstupVydavkov::CenaKladna))
         prepocitaj();
-        return;
-    }
-    HodnotaEdit->clear();
-    HodnotaEdit->setFocus();
 }
 
 void TPodielovaOdmenaEditForm::ZmenSadzbu()

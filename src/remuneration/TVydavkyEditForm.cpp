@@ -99,13 +99,8 @@ void TVydavkyEditForm::OpustilCenu()
 {
     if (CenaEdit->isReadOnly())
         return;
-    if (const auto c = VstupVydavkov::KladneCislo(CenaEdit->text(), VstupVydavkov::CenaKladna)) {
-        m_cena = *c;
+    if (OpustilKladne(CenaEdit, m_cena, VstupVydavkov::CenaKladna))
         ukaz(StringGrid1->vybrany());
-        return;
-    }
-    CenaEdit->clear();
-    CenaEdit->setFocus();
 }
 
 void TVydavkyEditForm::Pridaj()

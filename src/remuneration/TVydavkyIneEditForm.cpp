@@ -53,11 +53,6 @@ void TVydavkyIneEditForm::ukazSpolu() { lblCelkovaCena->setText(SumaTextSk(Symbo
 
 void TVydavkyIneEditForm::OpustilCenu()
 {
-    if (const auto c = VstupVydavkov::KladneCislo(CenaEdit->text(), VstupVydavkov::CenaKladna)) {
-        m_cena = *c;
+    if (OpustilKladne(CenaEdit, m_cena, VstupVydavkov::CenaKladna))
         ukazSpolu();
-        return;
-    }
-    CenaEdit->clear();
-    CenaEdit->setFocus();
 }

@@ -56,12 +56,7 @@ void TVydavkyPopisEditForm::ukazPocet() { PocetEdit->setText(QString::number(m_r
 
 void TVydavkyPopisEditForm::OpustilPocet()
 {
-    if (const auto p = VstupVydavkov::KladneCislo(PocetEdit->text(), VstupVydavkov::PocetKladny)) {
-        m_rozpis.Pocet = *p;
-        return;
-    }
-    PocetEdit->clear();
-    PocetEdit->setFocus();
+    OpustilKladne(PocetEdit, m_rozpis.Pocet, VstupVydavkov::PocetKladny);
 }
 
 void TVydavkyPopisEditForm::Krok(int hodnota)

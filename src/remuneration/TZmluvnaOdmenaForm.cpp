@@ -48,11 +48,6 @@ void TZmluvnaOdmenaForm::ukazSpolu() { lblCelkovaOdmena->setText(SumaTextSk(Symb
 
 void TZmluvnaOdmenaForm::OpustilCenu()
 {
-    if (const auto c = VstupVydavkov::KladneCislo(CenaEdit->text(), VstupVydavkov::CenaKladna)) {
-        m_cena = *c;
+    if (OpustilKladne(CenaEdit, m_cena, VstupVydavkov::CenaKladna))
         ukazSpolu();
-        return;
-    }
-    CenaEdit->clear();
-    CenaEdit->setFocus();
 }

@@ -11,14 +11,6 @@ using namespace DruhVydavku;
 
 QString popisRiadku(const TVydavok& v) { return v.Rozpis.size() == 1 ? v.Rozpis[0].Popis : QStringLiteral("---"); }
 
-// The shortest decimal text of a number, with a decimal comma.
-QString kratko(double x)
-{
-    QString t = QString::number(x, 'g', 15);
-    t.replace(u'.', u',');
-    return t;
-}
-
 bool pocetUpravitelny(ZalozkaVydavkov z)
 {
     return z == ZalozkaVydavkov::Pausalna || z == ZalozkaVydavkov::PausalneVydavky || z == ZalozkaVydavkov::Hotove;
@@ -238,7 +230,7 @@ QList<RiadokVzoru> RiadkyVzoru(const TCiselnikVydavok& v)
         if (!p.Rozbalene)
             continue;
         for (const TRozpisPolozky& r : p.Rozpis)
-            riadky.append({i, false, r.Popis, QStringLiteral("Počet: ") + kratko(r.Pocet)});
+            riadky.append({i, false, r.Popis, QStringLiteral("Počet: ") + KratkeCislo(r.Pocet)});
     }
     return riadky;
 }

@@ -1,18 +1,13 @@
 #include "TlacCestovnehoPrikazu.h"
 
 #include "store/CestovneNahrady.h"
+#include "store/Cisla.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 
 namespace TlacCestovnehoPrikazu {
 
 namespace {
-QString kratko(double x)
-{
-    QString t = QString::number(x, 'g', 15);
-    t.replace(u'.', u',');
-    return t;
-}
 QString suma(double x) { return SumaText(SymbolEuro, x); }
 }  // namespace
 
@@ -26,8 +21,8 @@ NazvaneHodnoty Hodnoty(const TCestovneNahrady& c)
     pridaj(QStringLiteral("PocetNajazdenychKM"), QString::number(c.PocetNajazdenychKM));
     pridaj(QStringLiteral("Vozidlo"), c.Vozidlo);
     pridaj(QStringLiteral("VozidloEC"), c.VozidloEC);
-    pridaj(QStringLiteral("Spotreba"), kratko(c.Spotreba));
-    pridaj(QStringLiteral("PriemernaSpotrebaPodlaTP"), kratko(c.Spotreba));
+    pridaj(QStringLiteral("Spotreba"), KratkeCislo(c.Spotreba));
+    pridaj(QStringLiteral("PriemernaSpotrebaPodlaTP"), KratkeCislo(c.Spotreba));
     pridaj(QStringLiteral("CenaPHM"), suma(c.CenaPHM));
     pridaj(QStringLiteral("CenaLiterPHM"), suma(c.CenaPHM));
     pridaj(QStringLiteral("Opotrebenie"), suma(c.Opotrebenie));
