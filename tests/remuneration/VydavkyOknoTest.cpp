@@ -6,6 +6,7 @@
 #include "remuneration/CestovneTab.h"
 #include "remuneration/CiselnikPoloziek.h"
 #include "remuneration/PolePopisu.h"
+#include "remuneration/TNastavSadzbuPozemkyPodielovaOdmena.h"
 #include "remuneration/TPodielovaOdmenaEditForm.h"
 #include "remuneration/TStravneForm.h"
 #include "remuneration/TVsetkyPolozkyForm.h"
@@ -287,4 +288,21 @@ TEST_F(VydavkyOkno, InterpreterCaptionsAndNoProportionalTab)
     EXPECT_EQ(o.windowTitle(), QStringLiteral("Tlmočné výdavky"));
     EXPECT_EQ(o.chkZaradit->text(), QStringLiteral("vložiť tlmočné do zoznamu uložených vyúčtovaní"));
     EXPECT_FALSE(o.Zalozky->isTabVisible(int(Z::Podielova)));
+}
+
+TEST_F(VydavkyOkno, LandRateSetForGoodIsStoredAndUsed)
+{
+    TPodielovaOdmenaEditForm d({}, 500, 3, 0, m_nastavenia);
+    EXPECT_EQ(d.odmena(), 35);
+    ked_sa_otvori<TNastavSadzbuPozemkyPodielovaOdmena>([](TNastavSadzbuPozemkyPodielovaOdmena* s) {
+        s->SadzbaEdit->setText(QStringLiteral("20"));
+        s->OpustilSadzbu();
+        s->btnNastavTrvalo->click();
+    });
+    d.btnZmenitSadzbu->click();
+    EXPECT_EQ(d.odmena(), 39);  // V = 10 000
+    EXPECT_EQ(m_nastavenia.PodielOdmena.SadzbaPozemky, 20);
+    Nastavenia znova;
+    znova.NacitajPodielOdmena();
+    EXPECT_EQ(znova.PodielOdmena.SadzbaPozemky, 20);
 }

@@ -281,3 +281,19 @@ TEST_F(VydavkyTest, MealAndWearRatesOfTheDayFromTheDataFiles)
     EXPECT_FALSE(s.NacitajStravne("2009-01-01;3.30;x;7.70\n"));
     EXPECT_EQ(s.stravne.size(), 3);
 }
+
+TEST(UpravaVydavkovTest, FlatExpenseEditKeepsItsKindAndCashCountsAreWhole)
+{
+    UpravaVydavkov u;
+    u.skupina = 3;
+    u.polozky = {polozka(StrataCasu, 3.32, {1}, QStringLiteral("Strata času"))};
+    u.UlozPausalne(0, QStringLiteral("Čakanie"), QStringLiteral("hod"), 4, {TRozpisPolozky{}, TRozpisPolozky{}});
+    u.UlozPausalne(-1, QStringLiteral("Nový"), QStringLiteral("ks"), 2, {TRozpisPolozky{}});
+    EXPECT_EQ(u.polozky[0].Druh, StrataCasu);
+    EXPECT_EQ(u.polozky[0].Skupina, 3);
+    EXPECT_EQ(u.polozky[0].PocetRozpisov, 2);
+    EXPECT_EQ(u.polozky[0].ZakladnaCena, 4);
+    EXPECT_EQ(u.polozky[1].Druh, PausalneVydavky);
+    for (auto [pocet, cely] : {std::pair{2.5, 2}, {3.5, 4}, {-1.0, 0}, {1e9, 100}, {2.4, 2}})
+        EXPECT_EQ(CelyPocet(pocet), cely) << pocet;
+}
