@@ -60,5 +60,9 @@ TVyvojStravnehoForm::TVyvojStravnehoForm(const QList<SadzbaStravneho>& obdobia, 
     StringGrid1->resizeColumnsToContents();
     auto* l = new QVBoxLayout(this);
     l->addWidget(StringGrid1);
-    resize(620, 460);
+    int sirka = 2 * StringGrid1->frameWidth() + 24;
+    for (int s = 0; s < 4; ++s)
+        sirka += StringGrid1->columnWidth(s);
+    const int vyska = 2 * StringGrid1->frameWidth() + StringGrid1->rowCount() * StringGrid1->rowHeight(0);
+    resize(sirka, std::min(vyska, 600) + 24);
 }
