@@ -7,6 +7,8 @@
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 
+#include <QFile>
+
 namespace {
 
 using namespace DruhVydavku;
@@ -296,4 +298,22 @@ TEST(UpravaVydavkovTest, FlatExpenseEditKeepsItsKindAndCashCountsAreWhole)
     EXPECT_EQ(u.polozky[1].Druh, PausalneVydavky);
     for (auto [pocet, cely] : {std::pair{2.5, 2}, {3.5, 4}, {-1.0, 0}, {1e9, 100}, {2.4, 2}})
         EXPECT_EQ(CelyPocet(pocet), cely) << pocet;
+}
+
+TEST(SadzbyNahradTest, ShippedRateFilesReadWhole)
+{
+    auto citaj = [](const char* nazov) {
+        QFile f(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Data/") + QString::fromLatin1(nazov));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nazov;
+        return f.readAll();
+    };
+    SadzbyNahrad s;
+    ASSERT_TRUE(s.NacitajStravne(citaj("stravne.csv")));
+    ASSERT_TRUE(s.NacitajOpotrebenie(citaj("opotrebenie.csv")));
+    // The spec's period of 2012 is there, and later ones pay more.
+    const double v2013 = QDateNaDatum(QDate(2013, 1, 1));
+    EXPECT_EQ(s.StravneKDatumu(v2013).nad18h, 9.3);
+    EXPECT_EQ(s.OpotrebenieKDatumu(v2013), 0.183);
+    EXPECT_GT(s.stravne.last().nad18h, 9.3);
+    EXPECT_GT(s.opotrebenie.last().sadzba, 0.183);
 }
