@@ -4,7 +4,7 @@
 #include "remuneration/CiselnikPoloziek.h"
 #include "remuneration/TVsetkyPolozkyForm.h"
 #include "remuneration/TVydavkyForm.h"
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 #include "settings/Nastavenia.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "CestovneVypocty.h"
 
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 #include "store/Cisla.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"

@@ -2,7 +2,7 @@
 
 #include "VstupVydavkov.h"
 #include "ZoznamPopisov.h"
-#include "orders/TZoznamTextForm.h"
+#include "widgets/TZoznamTextForm.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -16,7 +16,7 @@
 #include "remuneration/TVydavkyPopisEditForm.h"
 #include "remuneration/TVydavkyTarifEditForm.h"
 #include "remuneration/TZmluvnaOdmenaForm.h"
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 #include "settings/Nastavenia.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"

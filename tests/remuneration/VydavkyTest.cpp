@@ -3,7 +3,7 @@
 #include "remuneration/CestovneVypocty.h"
 #include "remuneration/UpravaTarifu.h"
 #include "remuneration/UpravaVydavkov.h"
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 
