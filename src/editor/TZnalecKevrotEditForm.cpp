@@ -7,6 +7,10 @@
 #include "editor/TextyTab.h"
 #include "editor/VstupPoli.h"
 #include "editor/VyplatenieTab.h"
+#include "editor/ZnalecneZaznamu.h"
+#include "remuneration/TVydavkyForm.h"
+#include "reports/TlacCestovnehoPrikazu.h"
+#include "reports/TlacKevrotaOkna.h"
 #include "widgets/PoleTextovehoZoznamu.h"
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
@@ -377,8 +381,8 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     CheckBoxVlozeneDoZoznamuVyuctovani =
         new QCheckBox(QStringLiteral("vložiť znalečné do zoznamu uložených vyúčtovaní"), w);
     btnZnalecne = new QPushButton(QStringLiteral("Znalečné"), w);
-    btnZnalecne->setEnabled(false);
-    btnZnalecne->setToolTip(kNedostupne);
+    btnZnalecne->setAutoDefault(false);
+    connect(btnZnalecne, &QPushButton::clicked, this, &TZnalecKevrotEditForm::Znalecne);
     btnPodlaCisla->setAutoDefault(false);
 
     auto* g = new QGridLayout(w);
@@ -644,6 +648,29 @@ void TZnalecKevrotEditForm::VytvorZObjednavky(const TObjednavka& o)
 }
 
 void TZnalecKevrotEditForm::PodlaCisla() { Edit20->setText(VariabilnySymbolPodlaCisla(Edit4->text(), Edit16->text())); }
+
+void TZnalecKevrotEditForm::Znalecne()
+{
+    const PoliaZaznamu p = polia();
+    if (const QString chyba = ChybaPredZnalecnym(m_druh, p, m_datumVykonania); !chyba.isEmpty()) {
+        spravy().chyba(chyba);
+        return;
+    }
+    Nastavenia& nast = m_zdroje.nastavenia;
+    UpravaVydavkov u = PripravVydavky(m_uprava.zaznam, m_uprava.vydavky, m_druh, p, m_datumVykonania, m_sadzbaDPH,
+                                      nast.Nastavenie.PlatcaDPH, m_zdroje.polozky);
+    const auto tlac = [this](const TCestovneNahrady& c) {
+        TlacKevrota::OtvorNahlad(TlacCestovnehoPrikazu::Zostava, TlacCestovnehoPrikazu::Hodnoty(c), this);
+    };
+    if (!UpravVydavky(this, u,
+                      {m_zdroje.polozky, nast, m_zdroje.vozidla, m_zdroje.ulozene, tlac}))
+        return;
+    const UctovaneSumy s = PrevezmiVydavky(u, m_uprava.zaznam, m_uprava.vydavky);
+    lblUctavanaOdmena->setText(s.odmenaText);
+    lblUctovaneVydavky->setText(s.vydavkyText);
+    CheckBoxVlozeneDoZoznamuVyuctovani->setChecked(u.doZoznamu);
+    tabVyplatenie->logika().NastavUctovane(s.odmena, s.vydavky);
+}
 
 void TZnalecKevrotEditForm::Potvrd()
 {

@@ -49,6 +49,7 @@ public:
     void VyberZoZoznamu();
     void VytvorZObjednavky(const TObjednavka& o);
     void PodlaCisla();
+    void Znalecne();
 
     // Header.
     QLineEdit* Edit4 = nullptr;

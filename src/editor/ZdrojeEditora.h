@@ -1,14 +1,18 @@
 #pragma once
 // What the entry editor reads and changes beyond the entry: the code lists it offers, the
 // settings (due days are saved from it), the clients of the picker, and the year's entries
-// the number is checked against.
+// the number is checked against; for the remuneration window the item code list, the
+// vehicles and the year's stored billings.
 
 #include <QList>
 
+#include "remuneration/CiselnikPoloziek.h"
 #include "settings/Jazyky.h"
 #include "settings/Nastavenia.h"
 #include "settings/OdboryOdvetvia.h"
+#include "settings/Vozidla.h"
 #include "store/Objednavky.h"
+#include "store/UlozeneVyuctovanie.h"
 #include "store/ZnalKevrotZaznam.h"
 
 struct ZdrojeEditora {
@@ -17,4 +21,7 @@ struct ZdrojeEditora {
     Nastavenia& nastavenia;
     Objednavky& objednavky;
     const QList<TZnalKevrotZaznam>& zaznamy;
+    const CiselnikPoloziek& polozky;
+    const QList<TVozidlo>& vozidla;
+    const QList<TCiselnikVydavok>& ulozene;
 };

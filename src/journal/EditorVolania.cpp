@@ -7,7 +7,8 @@
 bool UpravZaznamVEditore(QWidget* rodic, Udaje& udaje, UpravaZaznamu& uprava, int)
 {
     return UpravZaznam(rodic, uprava,
-                       {udaje.odbory, udaje.jazyky, udaje.nastavenia, udaje.objednavky, udaje.zurnal.ZaznamyKevrota});
+                       {udaje.odbory, udaje.jazyky, udaje.nastavenia, udaje.objednavky, udaje.zurnal.ZaznamyKevrota,
+                        udaje.polozky, udaje.vozidla.ZoznamVozidiel, udaje.zurnal.UlozeneVyuctovania});
 }
 
 bool UpravObjednavkuVEditore(QWidget* rodic, Udaje& udaje, TObjednavka& objednavka, bool)

@@ -37,6 +37,16 @@ QList<TVydavok> CiselnikPoloziek::PredvyplnPolozky(qint32 skupina) const
     return polozky;
 }
 
+QList<TVydavok> CiselnikPoloziek::PredvyplnPolozky(qint32 skupina, double datumVykonania, double sadzbaDPH) const
+{
+    QList<TVydavok> polozky = PredvyplnPolozky(skupina);
+    const double koeficient = datumVykonania >= DatumPrechoduDPH() ? sadzbaDPH / 100 + 1 : 1.0;
+    for (TVydavok& v : polozky)
+        if (v.Druh == DruhVydavku::PausalnaOdmena)
+            v.ZakladnaCena = v.Cena = v.Cena * koeficient;
+    return polozky;
+}
+
 QList<TPolozkaCiselnika> CiselnikPoloziek::PonukaPoloziek(qint32 skupina, qint32 rezim,
                                                           double datumVykonania,
                                                           double sadzbaDPH) const

@@ -22,6 +22,9 @@ public:
     // Items for an empty item list: every record of the group whose kind is above 1 (the
     // tariff is chosen in its dialog), at the code-list price, with one empty sub-item.
     QList<TVydavok> PredvyplnPolozky(qint32 skupina) const;
+    // The same for an entry: a flat remuneration item (kind 2) takes the price the tariff
+    // dialog offers for the entry's date of performance and VAT rate.
+    QList<TVydavok> PredvyplnPolozky(qint32 skupina, double datumVykonania, double sadzbaDPH) const;
 
     // Records the tariff dialog offers for a group and mode (1 tariff, 2 flat), with
     // `Cena` set to the offered price: in mode 2, for a date of performance from

@@ -5,9 +5,7 @@
 #include "settings/Nastavenia.h"
 
 namespace TlacKevrota {
-namespace {
-
-TfrmPreview* otvor(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic)
+TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic)
 {
     auto strany = priprav(subor, hodnoty);
     if (!strany)
@@ -19,15 +17,13 @@ TfrmPreview* otvor(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget*
     return okno;
 }
 
-}  // namespace
-
 QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
                                  const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic)
 {
     QList<TfrmPreview*> okna;
-    if (auto* o = otvor(ZostavaZoznamu, HodnotyZoznamu(zaznamy, nastavenia.Nastavenie, rok), rodic))
+    if (auto* o = OtvorNahlad(ZostavaZoznamu, HodnotyZoznamu(zaznamy, nastavenia.Nastavenie, rok), rodic))
         okna.append(o);
-    if (auto* o = otvor(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik), rodic))
+    if (auto* o = OtvorNahlad(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik), rodic))
         okna.append(o);
     return okna;
 }

@@ -3,6 +3,7 @@
 
 #include <QList>
 
+#include "TlacKevrota.h"
 #include "store/ZnalKevrotZaznam.h"
 
 class QWidget;
@@ -11,6 +12,10 @@ class OdboryOdvetvia;
 class TfrmPreview;
 
 namespace TlacKevrota {
+
+// Lays out a layout of "\Zostavy" with the values and shows it maximized in a preview of its
+// own; nothing (after its message) when the layout cannot be loaded.
+TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic = nullptr);
 
 // `zaznamy` in the register's order (sorted by number by the caller). Opens the listing's
 // preview, then the cover page's; a layout that cannot be loaded is reported and its

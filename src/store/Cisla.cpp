@@ -119,3 +119,10 @@ QString CisloText(double cislo, int desatinne)
         t += u'.' + d.desatinne;
     return t.rightJustified(5, u' ');
 }
+
+QString KratkeCislo(double cislo)
+{
+    QString t = QString::number(cislo, 'g', 15);
+    t.replace(u'.', u',');
+    return t;
+}

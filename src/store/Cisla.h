@@ -17,6 +17,9 @@ std::optional<qint32> TextNaCeleCislo(const QString& text);
 // (" 1.50", "20.00", "1234.50"): the form of amounts and rates put into edit fields.
 QString CisloText(double cislo, int desatinne = 2);
 
+// The shortest decimal text of a number with a decimal comma ("6,5", "2", "0,183").
+QString KratkeCislo(double cislo);
+
 // An amount rounded to `desatinne` decimals, as digits.
 //
 // Rounding is half away from zero on the decimal value the user sees: the double is first

@@ -194,3 +194,13 @@ TEST(SkupinaZaznamuTest, GroupOfAnEntryForEveryKindOfPractitioner)
     EXPECT_EQ(NadpisUkonu(7), QStringLiteral("Editovanie prekladateľského úkonu"));
     EXPECT_EQ(NadpisUkonu(4), QStringLiteral("Editovanie znaleckého úkonu"));
 }
+
+TEST_F(CiselnikPoloziekTest, PrefillOfAnEntryRaisesOnlyFlatRemunerationLikeTheOffer)
+{
+    const auto polozky = m_ciselnik.PredvyplnPolozky(1, QDateNaDatum(QDate(2012, 3, 1)), 20);
+    ASSERT_EQ(nazvy(polozky), QStringList({"Spis", "Strata času", "Km", "Kópia", "Register"}));
+    EXPECT_DOUBLE_EQ(polozky[0].Cena, 19.92 * 1.2);
+    EXPECT_DOUBLE_EQ(polozky[0].ZakladnaCena, 19.92 * 1.2);
+    EXPECT_EQ(polozky[1].Cena, 3.32);  // expenses keep the code-list price
+    EXPECT_EQ(m_ciselnik.PredvyplnPolozky(1, QDateNaDatum(QDate(2010, 3, 1)), 20)[0].Cena, 19.92);
+}

@@ -5,6 +5,8 @@
 
 #include "reports/TAlZostava.h"
 #include "reports/TlacKevrota.h"
+#include "reports/TlacCestovnehoPrikazu.h"
+#include "store/CestovneNahrady.h"
 #include "settings/Nastavenia.h"
 #include "settings/OdboryOdvetvia.h"
 #include "store/Cesty.h"
@@ -247,4 +249,26 @@ TEST_F(TlacKevrotaTest, ChybajucaHlavickaNezastaviZoznam)
     EXPECT_FALSE(TlacKevrota::VytlacKevrotDoPdf(z, m_nastavenia, m_ciselnik, 2024, cesta("nic.pdf")));
     EXPECT_EQ(m_spravy.spravy.size(), 2);
     EXPECT_FALSE(QFile::exists(cesta("nic.pdf")));
+}
+
+TEST_F(TlacKevrotaTest, CestovnyPrikazZBlokuCestovnychNahrad)
+{
+    TCestovneNahrady c;
+    c.Meno = QStringLiteral("Ing. Peter Novák");
+    c.PocetNajazdenychKM = 250;
+    c.Spotreba = 6.5;
+    c.CenaPHM = 1.45;
+    c.SpoluNaklady = 127.8125;
+    c.VyuctovaneDna = QDateNaDatum(QDate(2024, 3, 14));
+    c.nastavTextCesty(4, 3, QStringLiteral("Nitra 18:00"));
+    const auto s = TlacKevrota::priprav(TlacCestovnehoPrikazu::Zostava, TlacCestovnehoPrikazu::Hodnoty(c));
+    ASSERT_TRUE(s);
+    const TDrawMetaFile& st = s->strany.at(0);
+    EXPECT_EQ(st.texty("Meno"), QStringList({"Ing. Peter Novák"}));
+    EXPECT_EQ(st.texty("DlzkaTrasy"), QStringList({"250"}));
+    EXPECT_EQ(st.texty("Spotreba"), QStringList({"6,5"}));
+    EXPECT_EQ(st.texty("CenaLiterPHM"), QStringList({QStringLiteral("1,45\u00a0€")}));
+    EXPECT_EQ(st.texty("Koniec4"), QStringList({"Nitra 18:00"}));
+    EXPECT_EQ(st.texty("SpoluNaklady"), QStringList({QStringLiteral(" 127,81\u00a0€ ")}));
+    EXPECT_EQ(st.texty("VyuctovaneDna"), QStringList({"14.3.2024"}));
 }

@@ -1,0 +1,93 @@
+#include "CestovneVypocty.h"
+
+#include "settings/Vozidla.h"
+#include "store/Cisla.h"
+#include "store/Datum.h"
+#include "store/Peniaze.h"
+
+namespace {
+template <class T>
+T& den(T& d1, T& d2, T& d3, T& d4, int i)
+{
+    return i == 2 ? d2 : i == 3 ? d3 : i == 4 ? d4 : d1;
+}
+}  // namespace
+
+double& StravneDna(TCestovneNahrady& c, int d) { return den(c.Stravne1, c.Stravne2, c.Stravne3, c.Stravne4, d); }
+double& NoclazneDna(TCestovneNahrady& c, int d) { return den(c.Noclazne1, c.Noclazne2, c.Noclazne3, c.Noclazne4, d); }
+double& VedlajsieDna(TCestovneNahrady& c, int d)
+{
+    return den(c.Vedlajsie1, c.Vedlajsie2, c.Vedlajsie3, c.Vedlajsie4, d);
+}
+QString& DatumDna(TCestovneNahrady& c, int d) { return den(c.Datum1, c.Datum2, c.Datum3, c.Datum4, d); }
+
+void PrepocitajCestovne(TCestovneNahrady& c)
+{
+    c.PHM_celkom = c.PocetNajazdenychKM * c.Spotreba / 100 * c.CenaPHM;
+    c.Cestovne = c.PocetNajazdenychKM * c.Opotrebenie;
+    c.Stravne = c.Stravne1 + c.Stravne2 + c.Stravne3 + c.Stravne4;
+    c.OstatneNaklady =
+        c.Noclazne1 + c.Noclazne2 + c.Noclazne3 + c.Noclazne4 + c.Vedlajsie1 + c.Vedlajsie2 + c.Vedlajsie3 + c.Vedlajsie4;
+    c.SpoluNaklady = c.PHM_celkom + c.Cestovne + c.Stravne + c.OstatneNaklady;
+}
+
+void PredvolbyCesty(TCestovneNahrady& c, const TNastavenia& n, double dnes)
+{
+    QString meno = n.TitulPred + u' ' + n.Meno + u' ' + n.Priezvisko;
+    if (!n.TitulZa.isEmpty())
+        meno += QStringLiteral(", ") + n.TitulZa;
+    c.Meno = meno.left(100);
+    c.Bydlisko = (n.Adresa + QStringLiteral(", ") + n.PSC + u' ' + n.Mesto).left(100);
+    c.VyuctovaneDna = dnes;
+    c.SDPH = n.CestakBezDPH == 0;
+}
+
+void ZvolVozidlo(TCestovneNahrady& c, const TVozidlo& v)
+{
+    c.Vozidlo = v.Nazov.left(100);
+    c.VozidloEC = v.EvidencneCislo.left(20);
+    c.Spotreba = v.Spotreba;
+    c.Opotrebenie = v.Opotrebenie;
+    PrepocitajCestovne(c);
+}
+
+double DatumStravneho(const QString& datumDna, double vyuctovaneDna, double dnes)
+{
+    if (const double d = TextNaDatum(datumDna.trimmed()); d != 0)
+        return d;
+    return vyuctovaneDna != 0 ? vyuctovaneDna : dnes;
+}
+
+QList<TlacidloStravneho> TlacidlaStravneho(const SadzbaStravneho& s)
+{
+    auto t = [](const char* pasmo, double suma) {
+        return TlacidloStravneho{QString::fromUtf8(pasmo) + QStringLiteral(" - ") + SumaText(SymbolEuro, suma), suma};
+    };
+    return {t("5 - 12 hodín", s.do12h), t("12 - 18 hodín", s.do18h), t("nad 18 hodín", s.nad18h)};
+}
+
+QList<QStringList> VyvojStravneho(const QList<SadzbaStravneho>& obdobia)
+{
+    QList<QStringList> riadky;
+    for (int i = obdobia.size() - 1; i >= 0; --i) {
+        const SadzbaStravneho& s = obdobia[i];
+        QString platnost = QStringLiteral("od ") + DatumText(s.od);
+        if (i + 1 < obdobia.size())
+            platnost += QStringLiteral(" do ") + DatumText(obdobia[i + 1].od - 1);
+        riadky.append({platnost, SumaText(SymbolEuro, s.do12h), SumaText(SymbolEuro, s.do18h),
+                       SumaText(SymbolEuro, s.nad18h)});
+    }
+    return riadky;
+}
+
+double OpotrebenieKDnu(const SadzbyNahrad& s, double vyuctovaneDna, double dnes)
+{
+    return s.OpotrebenieKDatumu(vyuctovaneDna != 0 ? vyuctovaneDna : dnes);
+}
+
+QString TextAktualnehoOpotrebenia(double sadzba)
+{
+    return QStringLiteral("Aktuálna hodnota ") + QString::number(sadzba, 'f', 3);
+}
+
+QString CisloCesty(double x, int desatinne) { return CisloText(x, desatinne); }

@@ -1,0 +1,50 @@
+#pragma once
+// The travel tab's logic: the five totals of the travel block, the defaults of a new
+// block, a vehicle's values, and the meal allowance and wear rates offered for a date.
+
+#include <QList>
+#include <QString>
+
+#include "settings/NastaveniaZaznamy.h"
+#include "store/CestovneNahrady.h"
+#include "store/SadzbyNahrad.h"
+
+struct TVozidlo;
+
+// Fuel, wear, meal allowance, lodging and incidental, and their sum; nothing rounded.
+void PrepocitajCestovne(TCestovneNahrady& c);
+
+// Name, residence, billing date `dnes` and the VAT choice of a new block, from the settings.
+void PredvolbyCesty(TCestovneNahrady& c, const TNastavenia& n, double dnes);
+
+// Registration number, consumption and wear of the chosen vehicle; then the totals.
+void ZvolVozidlo(TCestovneNahrady& c, const TVozidlo& v);
+
+// Day fields 1..4 of the block.
+double& StravneDna(TCestovneNahrady& c, int den);
+double& NoclazneDna(TCestovneNahrady& c, int den);
+double& VedlajsieDna(TCestovneNahrady& c, int den);
+QString& DatumDna(TCestovneNahrady& c, int den);
+
+// The date whose meal allowance the picker of a day offers: the day's "Dátum" when it reads
+// as a date, else the billing date, else `dnes`.
+double DatumStravneho(const QString& datumDna, double vyuctovaneDna, double dnes);
+
+// The three buttons of the meal allowance picker for the rates in force then.
+struct TlacidloStravneho {
+    QString text;
+    double suma;
+};
+QList<TlacidloStravneho> TlacidlaStravneho(const SadzbaStravneho& s);
+
+// "vývoj cien stravného": every period, newest first: "od 1.9.2012" for the newest, else
+// "od <first day> do <day before the next period>", and the three amounts as money.
+QList<QStringList> VyvojStravneho(const QList<SadzbaStravneho>& obdobia);
+
+// The wear button: its caption "Aktuálna hodnota 0.313" and its rate for the billing date
+// (today when none).
+double OpotrebenieKDnu(const SadzbyNahrad& s, double vyuctovaneDna, double dnes);
+QString TextAktualnehoOpotrebenia(double sadzba);
+
+// Numbers of the travel tab as shown: right-aligned in five characters, a decimal point.
+QString CisloCesty(double x, int desatinne);

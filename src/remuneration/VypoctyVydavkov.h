@@ -1,0 +1,55 @@
+#pragma once
+// Amounts of items and the totals of an entry's remuneration and expenses.
+
+#include <QList>
+
+#include "store/Vydavok.h"
+
+// `Suma` = `Cena` × the sum of the sub-items' quantities; kind 8 keeps its `Suma`.
+void PrepocitajSumu(TVydavok& v);
+
+// The base price with both surcharges added side by side, not compounded.
+double CenaSPriplatkami(double zakladnaCena, double priplatok1, double priplatok2);
+
+struct SuctyVydavkov {
+    double tarifna = 0;      // kind 1
+    double pausalna = 0;     // kind 2
+    double zmluvna = 0;      // kind 7
+    double vydavky = 0;      // kind 4
+    double cestovne = 0;     // the travel block's total
+    double strataCasu = 0;   // kind 5
+    double odmena = 0;       // kinds 1, 2, 7, 8
+    double vydavkyCelkom = 0;  // kinds 3 to 6 and the travel total
+};
+
+// Over the whole list, without rounding; `Suma` is taken as it stands.
+SuctyVydavkov SpocitajSucty(const QList<TVydavok>& polozky, double spoluNaklady);
+
+// Proportional remuneration by the property type (1 building, 2 accessories, 3 land; any
+// other: none chosen).
+namespace Podielova {
+inline constexpr double Minimum = 27;  // 26.56 rounded up
+QString TextTypu(int typ);             // "" for no type
+QString JednotkaTypu(int typ);         // "€" or "m2"
+
+struct Vysledok {
+    double zaokruhlenaHodnota = 0;  // V
+    double odmena = 0;              // O
+};
+// `hodnota` is euro for types 1 and 2, square metres for type 3 (times `sadzbaPozemku`).
+// Without a type V is 0 and O is `predoslaOdmena`.
+Vysledok Vypocitaj(int typ, double hodnota, double sadzbaPozemku, double predoslaOdmena);
+}  // namespace Podielova
+
+// Items as the windows make them from their dialogs.
+TVydavok ZmluvnaPolozka(const QString& popis, double cena, int pocet);
+TVydavok HotovaPolozka(const QString& popis, const QString& mj, double cena, int pocet);
+TVydavok PodielovaPolozka(int typ, double hodnota, const QString& popis, double odmena);
+
+// The sub-item list of a dialog: removes the sub-item at `i`, or clears it when it is the
+// only one. Nothing for an index outside the list.
+void ZmazRozpis(QList<TRozpisPolozky>& rozpis, int i);
+
+// A whole count of a dialog's spin box from a stored quantity: halves to even, kept within
+// 0..100.
+int CelyPocet(double pocet);
