@@ -79,7 +79,7 @@ protected:
 
 TEST_F(ZnalecneOkno, ExpertEntryTakesItemsTravelAndBilledAmountsWithVat)
 {
-    TZnalecKevrotEditForm okno(zaznam(), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
     okno.btnZnalecne->click();
     okno.cmbOdvetvie->setCurrentIndex(0);
     okno.btnZnalecne->click();
@@ -132,7 +132,7 @@ TEST_F(ZnalecneOkno, InterpreterEntryNeedsALanguageAndShowsTlmocne)
     j.Kod = QStringLiteral("deu");
     j.Nazov = QStringLiteral("nemecký");
     m_udaje.jazyky.ZoznamJazykov = {j};
-    TZnalecKevrotEditForm okno(zaznam(), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
     EXPECT_EQ(okno.btnZnalecne->text(), QStringLiteral("Tlmočné"));
     okno.NastavVykonanie(QDateNaDatum(QDate(2024, 3, 5)));
     okno.cmbOdborJazyk->setCurrentIndex(-1);
