@@ -5,89 +5,69 @@
 #include "ZoradenieKevrota.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
-#include "store/ZnalKevrotZaznam.h"
 
 #include <QBrush>
 
-KevrotTabulka::KevrotTabulka(QList<TZnalKevrotZaznam>& zaznamy, const RezimKopirovania* kopirovanie, QObject* rodic)
-    : QAbstractTableModel(rodic), m_zaznamy(zaznamy), m_kopirovanie(kopirovanie)
-{
-}
-
-QStringList KevrotTabulka::Hlavicky()
-{
-    return {QStringLiteral("Por.číslo"),       QStringLiteral("Zadávateľ"),       QStringLiteral("Spisová značka"),
-            QStringLiteral("Dátum vyžiadania"), QStringLiteral("Dátum vykonania"), QStringLiteral("Predmet"),
-            QStringLiteral("Odmena"),           QStringLiteral("Výdavky"),         QStringLiteral("Dátum vyplatenia"),
-            QString()};
-}
-
-QList<int> KevrotTabulka::PredvoleneSirky() { return {58, 112, 82, 97, 90, 92, 77, 93, 92, 0}; }
-
-int KevrotTabulka::rowCount(const QModelIndex& rodic) const { return rodic.isValid() ? 0 : int(m_riadky.size()); }
-
-int KevrotTabulka::columnCount(const QModelIndex& rodic) const { return rodic.isValid() ? 0 : PocetStlpcov; }
-
 namespace {
+
+using Z = TZnalKevrotZaznam;
+
 QString datumAleboNic(double d) { return d != 0.0 ? DatumText(d) : QString(); }
+
+const QList<KevrotTabulka::Stlpec>& stlpceKevrota()
+{
+    static const QList<KevrotTabulka::Stlpec> s{
+        {{QStringLiteral("Por.číslo"), 58},
+         [](const Z& z) { return QString::number(z.PoradoveCislo) + QLatin1Char('/') + QString::number(z.Rok); }},
+        {{QStringLiteral("Zadávateľ"), 112}, [](const Z& z) { return z.Meno + QLatin1Char(' ') + z.Adresa; }},
+        {{QStringLiteral("Spisová značka"), 82}, [](const Z& z) { return z.CisloObjednavky; }},
+        {{QStringLiteral("Dátum vyžiadania"), 97}, [](const Z& z) { return datumAleboNic(z.DatumVyziadania); }},
+        {{QStringLiteral("Dátum vykonania"), 90}, [](const Z& z) { return datumAleboNic(z.DatumVykonania); }},
+        {{QStringLiteral("Predmet"), 92}, [](const Z& z) { return z.Predmet; }},
+        {{QStringLiteral("Odmena"), 77, true}, [](const Z& z) { return SumaText(SymbolEuro, z.UctovanaOdmena); }},
+        {{QStringLiteral("Výdavky"), 93, true}, [](const Z& z) { return SumaText(SymbolEuro, z.UctovaneVydavky); }},
+        {{QStringLiteral("Dátum vyplatenia"), 92},
+         [](const Z& z) {
+             QString t = z.DatumyVyplatenia;
+             return t.replace(QLatin1Char('\r'), QLatin1Char(','));
+         }},
+        {{QString(), 0}, nullptr},
+    };
+    return s;
+}
+
+void zoradKevrot(QList<Z>& zoznam, int stlpec, SmerZoradenia smer)
+{
+    ZoradKevrot(zoznam, stlpec, smer == SmerZoradenia::Zostupne);
+}
+
 }  // namespace
 
-QString KevrotTabulka::Text(int riadok, int stlpec) const
+KevrotTabulka::KevrotTabulka(QList<TZnalKevrotZaznam>& zaznamy, const RezimKopirovania* kopirovanie, QObject* rodic)
+    : TabulkaZoznamu(zaznamy, stlpceKevrota(), 12, &zoradKevrot, rodic), m_kopirovanie(kopirovanie)
 {
-    const int p = Pozicia(riadok);
-    if (p < 0)
-        return {};
-    const TZnalKevrotZaznam& z = m_zaznamy[p];
-    switch (stlpec) {
-    case 0: return QString::number(z.PoradoveCislo) + QLatin1Char('/') + QString::number(z.Rok);
-    case 1: return z.Meno + QLatin1Char(' ') + z.Adresa;
-    case 2: return z.CisloObjednavky;
-    case 3: return datumAleboNic(z.DatumVyziadania);
-    case 4: return datumAleboNic(z.DatumVykonania);
-    case 5: return z.Predmet;
-    case 6: return SumaText(SymbolEuro, z.UctovanaOdmena);
-    case 7: return SumaText(SymbolEuro, z.UctovaneVydavky);
-    case 8: {
-        QString t = z.DatumyVyplatenia;
-        t.replace(QLatin1Char('\r'), QLatin1Char(','));
-        return t;
-    }
-    case StlpecPozicie: return QString::number(p);
-    default: return {};
-    }
 }
 
-QVariant KevrotTabulka::data(const QModelIndex& index, int rola) const
+bool KevrotTabulka::zobrazuje(int pozicia) const
 {
-    if (!index.isValid())
+    const TZnalKevrotZaznam& z = zoznam()[pozicia];
+    if ((m_stav == Nevyplatene && z.Vyplatene) || (m_stav == Vyplatene && !z.Vyplatene))
+        return false;
+    return z.Rok == m_rok && TabulkaZoznamu::zobrazuje(pozicia);
+}
+
+QVariant KevrotTabulka::farbaBunky(int riadok, int stlpec, int rola) const
+{
+    if (!m_kopirovanie || !m_kopirovanie->zapnuty())
         return {};
-    const int r = index.row();
-    const int s = index.column();
-    const bool kopirovanie = m_kopirovanie && m_kopirovanie->zapnuty();
-    switch (rola) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-    case Qt::ToolTipRole:
-        return Text(r, s);
-    case Qt::TextAlignmentRole:
-        if (s == 6 || s == 7)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    case Qt::BackgroundRole:
-        if (kopirovanie && m_kopirovanie->jeKopirovanaBunka(r, s))
-            return QBrush(FarbaZCisla(FarbyRegistra::KopirovanaBunka));
-        if (kopirovanie && s >= 1 && s <= 5)
-            return QBrush(FarbaZCisla(FarbyRegistra::KopirovanieStlpce));
-        if (m_filter.TestujeStlpec(s))
-            return QBrush(FarbaZCisla(FarbyRegistra::StlpecFiltra));
-        return {};
-    case Qt::ForegroundRole:
-        if (kopirovanie && m_kopirovanie->jeKopirovanaBunka(r, s))
-            return QBrush(FarbaZCisla(FarbyRegistra::KopirovanaBunkaText));
-        return QBrush(Qt::black);
-    default:
-        return {};
-    }
+    const bool kopirovana = m_kopirovanie->jeKopirovanaBunka(riadok, stlpec);
+    if (rola == Qt::ForegroundRole)
+        return kopirovana ? QVariant(QBrush(FarbaZCisla(FarbyRegistra::KopirovanaBunkaText))) : QVariant();
+    if (kopirovana)
+        return QBrush(FarbaZCisla(FarbyRegistra::KopirovanaBunka));
+    if (stlpec >= 1 && stlpec <= 5)
+        return QBrush(FarbaZCisla(FarbyRegistra::KopirovanieStlpce));
+    return {};
 }
 
 Qt::ItemFlags KevrotTabulka::flags(const QModelIndex& index) const
@@ -96,44 +76,6 @@ Qt::ItemFlags KevrotTabulka::flags(const QModelIndex& index) const
     if (index.isValid() && m_kopirovanie && m_kopirovanie->zapnuty())
         f |= Qt::ItemIsEditable;
     return f;
-}
-
-QVariant KevrotTabulka::headerData(int sekcia, Qt::Orientation orientacia, int rola) const
-{
-    if (orientacia != Qt::Horizontal)
-        return {};
-    if (rola == Qt::DisplayRole)
-        return Hlavicky().value(sekcia);
-    if (rola == Qt::ForegroundRole)
-        return QBrush(m_zoradenie.farbaHlavicky(sekcia));
-    return {};
-}
-
-void KevrotTabulka::Obnov()
-{
-    beginResetModel();
-    m_riadky.clear();
-    m_riadky.reserve(m_zaznamy.size());
-    for (int i = 0; i < m_zaznamy.size(); ++i) {
-        const TZnalKevrotZaznam& z = m_zaznamy[i];
-        if (m_stav == Nevyplatene && z.Vyplatene)
-            continue;
-        if (m_stav == Vyplatene && !z.Vyplatene)
-            continue;
-        if (z.Rok != m_rok)
-            continue;
-        if (!m_filter.Vyhovuje(z))
-            continue;
-        m_riadky.append(i);
-    }
-    endResetModel();
-}
-
-void KevrotTabulka::Prekresli()
-{
-    if (!m_riadky.isEmpty())
-        emit dataChanged(index(0, 0), index(int(m_riadky.size()) - 1, PocetStlpcov - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, PocetStlpcov - 1);
 }
 
 void KevrotTabulka::NastavStav(Stav stav)
@@ -148,39 +90,9 @@ void KevrotTabulka::NastavRok(int rok)
     Obnov();
 }
 
-int KevrotTabulka::Pozicia(int riadok) const
-{
-    if (riadok < 0 || riadok >= m_riadky.size())
-        return -1;
-    const int p = m_riadky[riadok];
-    return p < m_zaznamy.size() ? p : -1;
-}
-
-int KevrotTabulka::RiadokPozicie(int pozicia) const { return int(m_riadky.indexOf(pozicia)); }
-
-void KevrotTabulka::KlikNaHlavicku(int stlpec)
-{
-    const SmerZoradenia smer = m_zoradenie.klik(stlpec);
-    ZoradKevrot(m_zaznamy, stlpec, smer == SmerZoradenia::Zostupne);
-    Obnov();
-    emit headerDataChanged(Qt::Horizontal, 0, PocetStlpcov - 1);
-}
-
 void KevrotTabulka::ZoradPreTlac()
 {
-    m_zoradenie.vynuluj();
-    m_zoradenie.nastav(0, int(SmerZoradenia::Vzostupne));
-    ZoradKevrot(m_zaznamy, 0, false);
-    Obnov();
-    emit headerDataChanged(Qt::Horizontal, 0, PocetStlpcov - 1);
-}
-
-void KevrotTabulka::ObnovZoradenie(const QList<int>& stavy)
-{
-    m_zoradenie.vynuluj();
-    for (int i = 0; i < stavy.size(); ++i)
-        m_zoradenie.nastav(i, stavy[i]);
-    ObnovZoradenieKevrota(m_zaznamy, stavy);
-    Obnov();
-    emit headerDataChanged(Qt::Horizontal, 0, PocetStlpcov - 1);
+    zoradenie().vynuluj();
+    zoradenie().nastav(0, int(SmerZoradenia::Vzostupne));
+    ZoradPodlaHlavicky();
 }

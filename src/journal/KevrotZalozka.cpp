@@ -3,118 +3,50 @@
 #include "DetailZaznamu.h"
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
-#include "PanelRegistra.h"
 #include "KevrotPrikazy.h"
 #include "NedostupnaFunkcia.h"
-#include "SirkyStlpcov.h"
 #include "finance/TStavFinanciiForm.h"
 #include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
-#include "settings/StavStlpcov.h"
 #include "kevrot/Udaje.h"
 
-#include <QButtonGroup>
 #include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTableView>
-#include <QVBoxLayout>
 
 KevrotZalozka::KevrotZalozka(Udaje& udaje, const bool& nacitavanie, QWidget* rodic)
-    : QWidget(rodic), m_udaje(udaje), m_nacitavanie(nacitavanie)
+    : ZalozkaRegistra(new KevrotTabulka(udaje.zurnal.ZaznamyKevrota, &m_kopirovanie),
+                      {QStringLiteral(" Stav kevrota "),
+                       {QStringLiteral("nevyplatené"), QStringLiteral("vyplatené"), QStringLiteral("všetky")},
+                       {QStringLiteral("Vytvor kópiu"), QStringLiteral("Vytlač obrazovka"), QStringLiteral("Vytlač Excel"),
+                        QStringLiteral("Výpis z kevrota"), QStringLiteral("Stav financií")}},
+                      nacitavanie, rodic),
+      m_udaje(udaje), m_tabulka(static_cast<KevrotTabulka*>(StringGrid1->model()))
 {
-    m_tabulka = new KevrotTabulka(m_udaje.zurnal.ZaznamyKevrota, &m_kopirovanie, this);
-
-    StringGrid1 = new QTableView(this);
-    StringGrid1->setModel(m_tabulka);
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setDefaultSectionSize(20);
-    StringGrid1->horizontalHeader()->setSectionsClickable(false);
-    StringGrid1->horizontalHeader()->setHighlightSections(false);
-    StringGrid1->setWordWrap(false);
-    QFont pismo = StringGrid1->font();
-    pismo.setPointSize(8);
-    StringGrid1->setFont(pismo);
-    StringGrid1->horizontalHeader()->setFont(pismo);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    NastavPredvoleneSirky(StringGrid1, KevrotTabulka::PredvoleneSirky(), KevrotTabulka::StlpecPozicie);
-    QPalette pal = StringGrid1->palette();
-    pal.setColor(QPalette::Highlight, FarbaZCisla(FarbyRegistra::VybranyRiadok));
-    pal.setColor(QPalette::HighlightedText, Qt::black);
-    StringGrid1->setPalette(pal);
-    nastavVyberMriezky();
-    StringGrid1->viewport()->installEventFilter(this);
-    StringGrid1->horizontalHeader()->viewport()->installEventFilter(this);
-    connect(StringGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { Uprav(i.row()); });
-
-    PopupMenu = new QMenu(this);
-    connect(PopupMenu->addAction(QStringLiteral("Kopiruj")), &QAction::triggered, this, &KevrotZalozka::Kopiruj);
-    connect(PopupMenu->addAction(QStringLiteral("Vloz")), &QAction::triggered, this, &KevrotZalozka::Vloz);
-
-    auto* l = new QHBoxLayout(this);
-    l->addWidget(StringGrid1, 1);
-    l->addWidget(vytvorBocnyPanel());
-    vytvorDetailPanel();
-}
-
-QWidget* KevrotZalozka::vytvorBocnyPanel()
-{
-    auto* panel = new QWidget(this);
-    panel->setFixedWidth(190);
-    auto* l = new QVBoxLayout(panel);
-    l->setContentsMargins(0, 0, 0, 0);
-    auto* skupina = new QGroupBox(QStringLiteral(" Stav kevrota "), panel);
-    auto* sl = new QVBoxLayout(skupina);
-    rbNevyplatene = new QRadioButton(QStringLiteral("nevyplatené"), skupina);
-    rbVyplatene = new QRadioButton(QStringLiteral("vyplatené"), skupina);
-    rbVsetky = new QRadioButton(QStringLiteral("všetky"), skupina);
-    rbVsetky->setChecked(true);
-    for (auto* rb : {rbNevyplatene, rbVyplatene, rbVsetky}) {
-        sl->addWidget(rb);
-        connect(rb, &QRadioButton::toggled, this, [this](bool zapnute) {
-            if (zapnute)
-                ZmenaStavu();
-        });
-    }
-    l->addWidget(skupina);
-
-    auto tlacidlo = [&](const QString& text) {
-        auto* b = new QPushButton(text, panel);
-        l->addWidget(b);
-        return b;
-    };
-    btnPridaj = tlacidlo(QStringLiteral("Pridaj"));
-    btnZmaz = tlacidlo(QStringLiteral("Zmaž"));
-    btnVytvorKopiu = tlacidlo(QStringLiteral("Vytvor kópiu"));
-    btnVytlacObrazovka = tlacidlo(QStringLiteral("Vytlač obrazovka"));
-    btnVytlacExcel = tlacidlo(QStringLiteral("Vytlač Excel"));
-    btnVypis = tlacidlo(QStringLiteral("Výpis z kevrota"));
-    btnStavFinancii = tlacidlo(QStringLiteral("Stav financií"));
-    btnVyhladaj = tlacidlo(QStringLiteral("Vyhľadaj"));
+    rbNevyplatene = rbStavy[0];
+    rbVyplatene = rbStavy[1];
+    rbVsetky = rbStavy[2];
+    btnVytvorKopiu = dalsieTlacidla[0];
+    btnVytlacObrazovka = dalsieTlacidla[1];
+    btnVytlacExcel = dalsieTlacidla[2];
+    btnVypis = dalsieTlacidla[3];
+    btnStavFinancii = dalsieTlacidla[4];
     OznacNedostupne(btnVypis);
-    FilterMemo = PridajFilterVyhladavania(l, panel);
-    btnVycistiFilter = tlacidlo(QStringLiteral("Vyčisti filter"));
-    RokEdit = PridajRok(l, panel);
-
-    connect(btnPridaj, &QPushButton::clicked, this, &KevrotZalozka::Pridaj);
-    connect(btnZmaz, &QPushButton::clicked, this, &KevrotZalozka::Zmaz);
     connect(btnVytvorKopiu, &QPushButton::clicked, this, &KevrotZalozka::VytvorKopiu);
-    connect(btnVyhladaj, &QPushButton::clicked, this, &KevrotZalozka::Vyhladaj);
     connect(btnVytlacObrazovka, &QPushButton::clicked, this, &KevrotZalozka::VytlacObrazovka);
     connect(btnVytlacExcel, &QPushButton::clicked, this, &KevrotZalozka::VytlacExcel);
     connect(btnStavFinancii, &QPushButton::clicked, this, &KevrotZalozka::StavFinancii);
-    connect(btnVycistiFilter, &QPushButton::clicked, this, &KevrotZalozka::VycistiFilter);
-    connect(RokEdit, &QSpinBox::valueChanged, this, &KevrotZalozka::ZmenaRoka);
-    return panel;
+
+    nastavVyberMriezky();
+    StringGrid1->viewport()->installEventFilter(this);
+    PopupMenu = new QMenu(this);
+    connect(PopupMenu->addAction(QStringLiteral("Kopiruj")), &QAction::triggered, this, &KevrotZalozka::Kopiruj);
+    connect(PopupMenu->addAction(QStringLiteral("Vloz")), &QAction::triggered, this, &KevrotZalozka::Vloz);
+    vytvorDetailPanel();
 }
 
 void KevrotZalozka::vytvorDetailPanel()
@@ -135,18 +67,6 @@ void KevrotZalozka::vytvorDetailPanel()
     DetailPanel->hide();
 }
 
-int KevrotZalozka::rok() const { return RokEdit->value(); }
-
-void KevrotZalozka::NastavRok(int rok) { RokEdit->setValue(rok); }
-
-int KevrotZalozka::VybranaPozicia() const { return m_tabulka->Pozicia(StringGrid1->currentIndex().row()); }
-
-void KevrotZalozka::VyberRiadok(int riadok, int stlpec)
-{
-    if (riadok >= 0 && riadok < m_tabulka->rowCount())
-        StringGrid1->setCurrentIndex(m_tabulka->index(riadok, stlpec));
-}
-
 void KevrotZalozka::nastavVyberMriezky()
 {
     const bool kop = m_kopirovanie.zapnuty();
@@ -157,19 +77,12 @@ void KevrotZalozka::nastavVyberMriezky()
                                      : QAbstractItemView::NoEditTriggers);
 }
 
-void KevrotZalozka::ZmenaStavu()
-{
-    m_tabulka->NastavStav(rbNevyplatene->isChecked() ? KevrotTabulka::Nevyplatene
-                          : rbVyplatene->isChecked() ? KevrotTabulka::Vyplatene
-                                                     : KevrotTabulka::Vsetky);
-}
+void KevrotZalozka::nastavStav(int stav) { m_tabulka->NastavStav(KevrotTabulka::Stav(stav)); }
 
-void KevrotZalozka::ZmenaRoka()
+void KevrotZalozka::nacitajRok(int rok)
 {
-    if (m_nacitavanie)
-        return;
-    m_udaje.zurnal.NacitajKevrot(rok());
-    m_tabulka->NastavRok(rok());
+    m_udaje.zurnal.NacitajKevrot(rok);
+    m_tabulka->NastavRok(rok);
 }
 
 void KevrotZalozka::Pridaj()
@@ -227,22 +140,9 @@ void KevrotZalozka::VytvorKopiu()
     }
 }
 
-void KevrotZalozka::Vyhladaj()
-{
-    TVyhladavanieKevrotForm f(m_tabulka->filter(), this);
-    if (f.exec() != QDialog::Accepted)
-        return;
-    m_tabulka->filter() = f.filter();
-    FilterMemo->setPlainText(m_tabulka->filter().ObnovTextAStlpce());
-    m_tabulka->Obnov();
-}
+void KevrotZalozka::Vyhladaj() { vyhladaj<TVyhladavanieKevrotForm>(m_tabulka->filter()); }
 
-void KevrotZalozka::VycistiFilter()
-{
-    m_tabulka->filter().Vycisti();
-    FilterMemo->setPlainText(m_tabulka->filter().ObnovTextAStlpce());
-    m_tabulka->Obnov();
-}
+void KevrotZalozka::VycistiFilter() { nastavFilter(m_tabulka->filter(), {}); }
 
 void KevrotZalozka::PrepniKopirovanie()
 {
@@ -324,30 +224,9 @@ void KevrotZalozka::StavFinancii()
     f.exec();
 }
 
-QString KevrotZalozka::StavStlpcovText() const
-{
-    QList<StavStlpca> s;
-    for (int c = 0; c < KevrotTabulka::PocetStlpcov; ++c)
-        s.append({m_tabulka->zoradenie().stav(c),
-                  c == KevrotTabulka::StlpecPozicie ? 0 : StringGrid1->columnWidth(c)});
-    return ZakodujStavStlpcov(s);
-}
-
-void KevrotZalozka::ObnovStavStlpcov(const QString& text)
-{
-    if (const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, KevrotTabulka::PocetStlpcov,
-                                             KevrotTabulka::StlpecPozicie))
-        m_tabulka->ObnovZoradenie(*stavy);
-}
-
 bool KevrotZalozka::eventFilter(QObject* o, QEvent* e)
 {
-    if (o == StringGrid1->horizontalHeader()->viewport() && e->type() == QEvent::MouseButtonRelease) {
-        const auto* m = static_cast<QMouseEvent*>(e);
-        const int c = StringGrid1->horizontalHeader()->logicalIndexAt(m->position().toPoint());
-        if (c >= 0)
-            m_tabulka->KlikNaHlavicku(c);
-    } else if (o == StringGrid1->viewport() && e->type() == QEvent::MouseButtonPress) {
+    if (o == StringGrid1->viewport() && e->type() == QEvent::MouseButtonPress) {
         const auto* m = static_cast<QMouseEvent*>(e);
         const QPoint p = m->position().toPoint();
         const QModelIndex i = StringGrid1->indexAt(p);
@@ -367,5 +246,5 @@ bool KevrotZalozka::eventFilter(QObject* o, QEvent* e)
         SkryDetail();
         return true;
     }
-    return QWidget::eventFilter(o, e);
+    return ZalozkaRegistra::eventFilter(o, e);
 }

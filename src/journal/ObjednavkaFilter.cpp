@@ -3,33 +3,23 @@
 #include "store/Datum.h"
 #include "store/Objednavka.h"
 
-#include "TextFiltra.h"
-
 QString TObjednavkaFilter::ObnovTextAStlpce()
 {
     TextFiltra t;
-    const auto pridaj = [&](const QString& riadok, int bit) { t.pridaj(riadok, bit); };
     if (DatumVyziadania != 0.0)
-        pridaj(QStringLiteral("Dátum vyžiadania: ") + DatumText(DatumVyziadania), 1);
+        t.pridaj(QStringLiteral("Dátum vyžiadania: ") + DatumText(DatumVyziadania), 1);
     if (!Zadavatel.isEmpty())
-        pridaj(QStringLiteral("Zadávateľ: ") + Zadavatel, 2);
+        t.pridaj(QStringLiteral("Zadávateľ: ") + Zadavatel, 2);
     if (!SpisovaZnacka.isEmpty())
-        pridaj(QStringLiteral("Spisová značka: ") + SpisovaZnacka, 3);
+        t.pridaj(QStringLiteral("Spisová značka: ") + SpisovaZnacka, 3);
     if (!Predmet.isEmpty())
-        pridaj(QStringLiteral("Predmet: ") + Predmet, 6);
+        t.pridaj(QStringLiteral("Predmet: ") + Predmet, 6);
     if (!Ucel.isEmpty())
-        pridaj(QStringLiteral("Účel: ") + Ucel, 7);
-    Aktivny = t.aktivny();
-    Stlpce = t.stlpce();
-    return t.text();
+        t.pridaj(QStringLiteral("Účel: ") + Ucel, 7);
+    return prevezmi(t);
 }
 
 void TObjednavkaFilter::Vycisti() { *this = TObjednavkaFilter{}; }
-
-bool TObjednavkaFilter::TestujeStlpec(int stlpec) const
-{
-    return Aktivny && stlpec >= 0 && stlpec < 7 && (Stlpce & (1u << (stlpec + 1)));
-}
 
 bool TObjednavkaFilter::Vyhovuje(const TObjednavka& o) const
 {

@@ -1,58 +1,34 @@
 #pragma once
-// The tab "Objednávky": the orders grid with its side panel.
-
-#include <QWidget>
+// The tab "Objednávky": the orders register.
 
 #include "ObjednavkyTabulka.h"
+#include "ZalozkaRegistra.h"
 
 class Udaje;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QTableView;
 
-class ObjednavkyZalozka : public QWidget {
+class ObjednavkyZalozka : public ZalozkaRegistra {
     Q_OBJECT
 public:
     ObjednavkyZalozka(Udaje& udaje, const bool& nacitavanie, QWidget* rodic = nullptr);
 
     ObjednavkyTabulka& tabulka() { return *m_tabulka; }
-    int rok() const;
-    void NastavRok(int rok);
-    int VybranaPozicia() const;
-    void VyberRiadok(int riadok);
 
-    void Pridaj();
-    void Zmaz();
-    void Uprav(int riadok);
-    void Vyhladaj();
-    void VycistiFilter();
-    void ZmenaRoka();
-    void ZmenaStavu();
+    void Pridaj() override;
+    void Zmaz() override;
+    void Uprav(int riadok) override;
+    void Vyhladaj() override;
+    void VycistiFilter() override;
 
-    QString StavStlpcovText() const;
-    void ObnovStavStlpcov(const QString& text);
-
-    QTableView* StringGrid1 = nullptr;
     QRadioButton* rbNerozpracovane = nullptr;
     QRadioButton* rbRozpracovane = nullptr;
     QRadioButton* rbVypracovane = nullptr;
     QRadioButton* rbVsetky = nullptr;
-    QPushButton* btnPridaj = nullptr;
-    QPushButton* btnZmaz = nullptr;
-    QPushButton* btnVyhladaj = nullptr;
-    QPlainTextEdit* FilterMemo = nullptr;
-    QPushButton* btnVycistiFilter = nullptr;
-    QSpinBox* RokEdit = nullptr;
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
+    void nacitajRok(int rok) override;
+    void nastavStav(int stav) override;
 
 private:
-    QWidget* vytvorBocnyPanel();
-
     Udaje& m_udaje;
-    const bool& m_nacitavanie;
-    ObjednavkyTabulka* m_tabulka = nullptr;
+    ObjednavkyTabulka* m_tabulka;
 };

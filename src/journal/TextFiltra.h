@@ -27,3 +27,24 @@ private:
     QStringList m_riadky;
     quint8 m_stlpce = 0;
 };
+
+// What both filters hold beside their conditions: whether one is set, and which grid
+// columns they test (bit c + 1 for column c).
+struct FilterRegistra {
+    bool Aktivny = false;
+    quint8 Stlpce = 0;
+
+    bool TestujeStlpec(int stlpec) const
+    {
+        return Aktivny && stlpec >= 0 && stlpec < 7 && (Stlpce & (1u << (stlpec + 1)));
+    }
+
+protected:
+    // Takes the state of the collected lines and returns the box text.
+    QString prevezmi(const TextFiltra& t)
+    {
+        Aktivny = t.aktivny();
+        Stlpce = t.stlpce();
+        return t.text();
+    }
+};
