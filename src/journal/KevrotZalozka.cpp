@@ -83,6 +83,7 @@ void KevrotZalozka::nacitajRok(int rok)
 {
     m_udaje.zurnal.NacitajKevrot(rok);
     m_tabulka->NastavRok(rok);
+    m_tabulka->ZoradPodlaHlavicky();
 }
 
 void KevrotZalozka::Pridaj()
@@ -91,9 +92,8 @@ void KevrotZalozka::Pridaj()
     Zurnal::PripravPracovnyAdresar();
     if (!UpravZaznamVEditore(this, m_udaje, u, -1))
         return;
-    const int p = KevrotPrikazy::PridajZaznam(m_udaje.zurnal, u, rok());
-    m_tabulka->Obnov();
-    VyberRiadok(m_tabulka->RiadokPozicie(p));
+    KevrotPrikazy::PridajZaznam(m_udaje.zurnal, u, rok());
+    zoradAVyber(u.zaznam.Rok, u.zaznam.PoradoveCislo, -1);
 }
 
 void KevrotZalozka::Uprav(int riadok)
@@ -111,9 +111,10 @@ void KevrotZalozka::Uprav(int riadok)
     Zurnal::NacitajDokumenty(u.zaznam.PoradoveCislo, u.zaznam.Rok);
     if (UpravZaznamVEditore(this, m_udaje, u, p)) {
         KevrotPrikazy::UlozUpravu(zurnal, p, u, rok());
-        m_tabulka->Obnov();
+        zoradAVyber(u.zaznam.Rok, u.zaznam.PoradoveCislo, riadok);
+    } else {
+        VyberRiadok(riadok);
     }
-    VyberRiadok(riadok);
 }
 
 void KevrotZalozka::Zmaz()
@@ -122,10 +123,10 @@ void KevrotZalozka::Zmaz()
     if (p < 0)
         return;
     const int riadok = StringGrid1->currentIndex().row();
+    const TZnalKevrotZaznam z = m_udaje.zurnal.ZaznamyKevrota[p];
     KevrotPrikazy::Zmaz(m_udaje.zurnal, p, rok());
-    m_tabulka->Obnov();
-    // The same row stays selected (after "No"), or the one that took the deleted one's place.
-    VyberRiadok(qMin(riadok, m_tabulka->rowCount() - 1));
+    // The same entry stays selected (after "No"), or the one that took the deleted one's place.
+    zoradAVyber(z.Rok, z.PoradoveCislo, qMin(riadok, m_tabulka->rowCount() - 2));
 }
 
 void KevrotZalozka::VytvorKopiu()
@@ -133,11 +134,23 @@ void KevrotZalozka::VytvorKopiu()
     const int p = VybranaPozicia();
     if (p < 0)
         return;
-    const int riadok = StringGrid1->currentIndex().row();
-    if (KevrotPrikazy::VytvorKopiu(m_udaje.zurnal, p)) {
-        m_tabulka->Obnov();
-        VyberRiadok(riadok);
+    const TZnalKevrotZaznam z = m_udaje.zurnal.ZaznamyKevrota[p];
+    if (KevrotPrikazy::VytvorKopiu(m_udaje.zurnal, p))
+        zoradAVyber(z.Rok, z.PoradoveCislo, -1);
+}
+
+void KevrotZalozka::zoradAVyber(int rok, int cislo, int nahradnyRiadok)
+{
+    m_tabulka->ZoradPodlaHlavicky();
+    const auto& zaznamy = m_udaje.zurnal.ZaznamyKevrota;
+    for (int r = 0; r < m_tabulka->rowCount(); ++r) {
+        const TZnalKevrotZaznam& z = zaznamy[m_tabulka->Pozicia(r)];
+        if (z.Rok == rok && z.PoradoveCislo == cislo) {
+            VyberRiadok(r);
+            return;
+        }
     }
+    VyberRiadok(nahradnyRiadok);
 }
 
 void KevrotZalozka::Vyhladaj() { vyhladaj<TVyhladavanieKevrotForm>(m_tabulka->filter()); }

@@ -55,6 +55,9 @@ private:
     struct PismoTabulky pismoTabulky();
     void vytvorDetailPanel();
     void nastavVyberMriezky();
+    // After the list changed or was reloaded: sorted as the header shows, the entry of that
+    // year and number selected, or the row `nahradnyRiadok` when it is gone.
+    void zoradAVyber(int rok, int cislo, int nahradnyRiadok);
 
     Udaje& m_udaje;
     RezimKopirovania m_kopirovanie;

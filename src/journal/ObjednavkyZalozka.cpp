@@ -27,7 +27,7 @@ void ObjednavkyZalozka::nastavStav(int stav) { m_tabulka->NastavStav(ObjednavkyT
 void ObjednavkyZalozka::nacitajRok(int rok)
 {
     m_udaje.objednavky.NacitajObjednavky(rok);
-    m_tabulka->Obnov();
+    m_tabulka->ZoradPodlaHlavicky();
 }
 
 void ObjednavkyZalozka::Pridaj()

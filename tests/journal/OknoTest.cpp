@@ -13,6 +13,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <QDate>
 #include <QHeaderView>
 #include <QPlainTextEdit>
@@ -97,6 +99,47 @@ TEST_F(OknoTest, DeleteAndCopyFromTheSelectedRow)
     k->VyberRiadok(0);
     k->Zmaz();
     EXPECT_EQ(k->StringGrid1->model()->rowCount(), 2);
+}
+
+// The register's numbers top to bottom, and the number of the selected row.
+QStringList cislaRiadkov(KevrotZalozka* k)
+{
+    QStringList r;
+    for (int i = 0; i < k->tabulka().rowCount(); ++i)
+        r << k->tabulka().Text(i, 0).section(QLatin1Char('/'), 0, 0);
+    return r;
+}
+QString vybraneCislo(KevrotZalozka* k)
+{
+    return k->tabulka().Text(k->StringGrid1->currentIndex().row(), 0).section(QLatin1Char('/'), 0, 0);
+}
+
+TEST_F(OknoTest, CopyDeleteAndYearChangeKeepTheHeadersSortAndTheSelectedEntry)
+{
+    for (int c : {1, 2, 3})
+        zaznam(c, QStringLiteral("Meno %1").arg(c));
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    auto* k = f.kevrot();
+    k->tabulka().KlikNaHlavicku(0);  // descending
+    ASSERT_EQ(cislaRiadkov(k), (QStringList{"3", "2", "1"}));
+    k->VyberRiadok(1);
+    k->VytvorKopiu();
+    EXPECT_EQ(cislaRiadkov(k), (QStringList{"4", "3", "2", "1"}));
+    EXPECT_EQ(vybraneCislo(k), QStringLiteral("2"));
+    const auto& zz = f.udaje().zurnal.ZaznamyKevrota;
+    const auto kopia = std::find_if(zz.begin(), zz.end(), [](const auto& z) { return z.PoradoveCislo == 4; });
+    ASSERT_NE(kopia, zz.end());
+    EXPECT_EQ(kopia->Meno, QStringLiteral("Meno 2"));
+
+    m_spravy.odpovede = {true};
+    k->Zmaz();
+    EXPECT_EQ(cislaRiadkov(k), (QStringList{"4", "3", "1"}));
+    EXPECT_EQ(vybraneCislo(k), QStringLiteral("1"));
+
+    k->NastavRok(2001);
+    k->NastavRok(QDate::currentDate().year());
+    EXPECT_EQ(cislaRiadkov(k), (QStringList{"4", "3", "1"}));
 }
 
 TEST_F(OknoTest, SearchBoxAndClearFilter)
