@@ -168,9 +168,10 @@ std::unique_ptr<TAlZostava> NahrajZostavu(const QString& cesta)
     }
     if (!zostava->report())
         return nullptr;
+    // A form-name field shows the report's title: a file name is no text for a printed page.
     for (auto* f : zostava->vsetky<TAlSysField>())
         if (f->DataType == tAlSysDataType::alr_Formname)
-            f->Caption = info.fileName();
+            f->Caption = zostava->report()->ReportTitle;
     return zostava;
 }
 

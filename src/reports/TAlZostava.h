@@ -51,7 +51,7 @@ private:
 
 // Reads a layout file (binary with or without a resource header, or text). Missing file:
 // null without a message. A file that cannot be read: its own message in an error box,
-// then null. A file without a report: null. Formname fields get the file name.
+// then null. A file without a report: null. Formname fields get the report's title.
 std::unique_ptr<TAlZostava> NahrajZostavu(const QString& cesta);
 
 // "Nedá sa nahrať zostava " + path.

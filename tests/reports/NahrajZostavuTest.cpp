@@ -122,10 +122,11 @@ TEST_F(NahrajZostavuTest, VlastnostiKomponentov)
     EXPECT_EQ(maly->pismo().Name, QString("MS Sans Serif"));
     EXPECT_EQ(maly->Alignment, TAlignment::taCenter);
 
-    // The second "Meno" got an underscore; the file name went into the form-name field.
+    // The second "Meno" got an underscore; the form-name field shows the report's title,
+    // never the layout's file name.
     auto* sys = dynamic_cast<TAlSysField*>(z->najdi("Meno"));
     ASSERT_NE(sys, nullptr);
-    EXPECT_EQ(sys->Caption, QString("a.dfm"));
+    EXPECT_EQ(sys->Caption, QString("Kevrot"));
     auto* pole = z->najdiPole("meno_");
     ASSERT_NE(pole, nullptr);
     EXPECT_EQ(z->najdiPole("Meno"), nullptr);
