@@ -1,10 +1,14 @@
 #include "store/SpravyQt.h"
 
+#include "store/OtvorenieSuboru.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 QWidget* SpravyQt::rodic() const { return m_rodic ? m_rodic.data() : QApplication::activeWindow(); }
@@ -33,9 +37,34 @@ bool SpravyQt::otazka(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+namespace {
+// The desktop's default application for a MIME type, as xdg-mime names it; empty for none.
+QString predvolenaAplikacia(const QString& typ)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), typ});
+    if (!p.waitForFinished(3000)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return {};
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+}  // namespace
+
 bool SpravyQt::otvorSubor(const QString& cesta)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(cesta));
+    const SposobOtvorenia s = UrciOtvorenie(
+        cesta, [](const QString& meno) { return QStandardPaths::findExecutable(meno); }, predvolenaAplikacia);
+    if (!s.chyba.isEmpty()) {
+        chyba(s.chyba);
+        return false;
+    }
+    const bool spustene = s.program.isEmpty() ? QDesktopServices::openUrl(QUrl::fromLocalFile(cesta))
+                                              : QProcess::startDetached(s.program, s.argumenty);
+    if (!spustene)
+        chyba(TextNeotvorenehoSuboru(cesta, s.program));
+    return spustene;
 }
 
 QString SpravyQt::vyberSuborNaOtvorenie(const QString& titulok, const QString& adresar, const QString& filter)
