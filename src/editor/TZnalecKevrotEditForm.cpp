@@ -63,19 +63,6 @@ QComboBox* volnyCombo(QWidget* rodic, const QStringList& polozky, int maxDlzka)
     return c;
 }
 
-QStringList vstavaneDruhyUkonu()
-{
-    return {QStringLiteral("znalecký posudok"), QStringLiteral("odborné vyjadrenie"), QStringLiteral("potvrdenie"),
-            QStringLiteral("podanie vysvetlenia"), QStringLiteral("doplnenie znaleckého posudku"),
-            QStringLiteral("kópia znaleckého posudku")};
-}
-
-QStringList vstavaneTypyPosudku()
-{
-    return {QStringLiteral("výpočet hodnoty vozidla"), QStringLiteral("výpočet výšky škody na vozidle"),
-            QStringLiteral("posúdenie technického stavu"), QStringLiteral("analýza dopravnej nehody")};
-}
-
 int skupinaPlatby(int druh) { return druh == 1 ? 6 : druh == 2 ? 7 : 0; }
 }  // namespace
 
@@ -318,9 +305,11 @@ QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
 QWidget* TZnalecKevrotEditForm::vytvorVec()
 {
     auto* w = new QWidget(this);
-    cmbDruhUkonu = new PoleTextovehoZoznamu(TextoveZoznamy::DruhUkonu, vstavaneDruhyUkonu(), DlzkyPoli::DruhUkonu, w);
+    cmbDruhUkonu = new PoleTextovehoZoznamu(TextoveZoznamy::DruhUkonu, TextoveZoznamy::Vstavane(TextoveZoznamy::DruhUkonu),
+                                            DlzkyPoli::DruhUkonu, w);
     cmbTypPosudku =
-        new PoleTextovehoZoznamu(TextoveZoznamy::TypPosudku, vstavaneTypyPosudku(), DlzkyPoli::TypPosudku, w);
+        new PoleTextovehoZoznamu(TextoveZoznamy::TypPosudku, TextoveZoznamy::Vstavane(TextoveZoznamy::TypPosudku),
+                                 DlzkyPoli::TypPosudku, w);
     cmbPredmet = new PoleTextovehoZoznamu(TextoveZoznamy::Predmet, {}, DlzkyPoli::Predmet, w);
     cmbUcel = new PoleTextovehoZoznamu(TextoveZoznamy::Ucel, {}, DlzkyPoli::Ucel, w);
     Edit6 = edit(w, DlzkyPoli::Poznamka);

@@ -12,6 +12,26 @@
 
 #include <algorithm>
 
+namespace {
+QStringList bezPrazdnych(QStringList texty)
+{
+    texty.removeIf([](const QString& t) { return t.trimmed().isEmpty(); });
+    return texty;
+}
+}  // namespace
+
+QStringList TextoveZoznamy::Vstavane(const QString& nazovSuboru)
+{
+    if (nazovSuboru == DruhUkonu)
+        return {QStringLiteral("znalecký posudok"), QStringLiteral("odborné vyjadrenie"), QStringLiteral("potvrdenie"),
+                QStringLiteral("podanie vysvetlenia"), QStringLiteral("doplnenie znaleckého posudku"),
+                QStringLiteral("kópia znaleckého posudku")};
+    if (nazovSuboru == TypPosudku)
+        return {QStringLiteral("výpočet hodnoty vozidla"), QStringLiteral("výpočet výšky škody na vozidle"),
+                QStringLiteral("posúdenie technického stavu"), QStringLiteral("analýza dopravnej nehody")};
+    return {};
+}
+
 TextovyZoznam::TextovyZoznam(const QString& nazovSuboru, const QStringList& vstavanePolozky)
     : Polozky(vstavanePolozky), m_nazovSuboru(nazovSuboru)
 {
@@ -32,7 +52,8 @@ bool TextovyZoznam::NacitajZoznam()
         spravy().chyba(textProblemSoSuborom(cesta));
         return false;
     }
-    Polozky = RiadkyTextu(*obsah);
+    Polozky = bezPrazdnych(RiadkyTextu(*obsah));
+    m_zoSuboru = true;
     return true;
 }
 
@@ -40,7 +61,7 @@ bool TextovyZoznam::UlozZoznam() const
 {
     const QString cesta = Subor();
     QString chyba;
-    if (Subory::ulozAtomicky(cesta, TextZRiadkov(Polozky), &chyba))
+    if (Subory::ulozAtomicky(cesta, TextZRiadkov(bezPrazdnych(Polozky)), &chyba))
         return true;
     Subory::ohlasChybuZapisu(cesta, chyba);
     return false;
@@ -50,8 +71,17 @@ bool TextovyZoznam::PridajText(const QString& text)
 {
     // The item as the file will give it back, so that the list in memory and the file agree.
     const QString polozka = Win1250::dekoduj(Win1250::koduj(text));
-    if (polozka.isEmpty() || ObsahujeText(Polozky, polozka))
+    if (polozka.trimmed().isEmpty() || ObsahujeText(Polozky, polozka))
         return false;
+    // The first file of a list starts from the list's built-in entries, whichever editor
+    // writes it, so that no editor loses them once the file exists.
+    if (!m_zoSuboru) {
+        for (const QString& v : TextoveZoznamy::Vstavane(m_nazovSuboru))
+            if (!ObsahujeText(Polozky, v))
+                Polozky.append(v);
+        Polozky = bezPrazdnych(Polozky);
+        m_zoSuboru = true;
+    }
     Polozky.append(polozka);
     ZoradTexty(Polozky);
     UlozZoznam();
@@ -60,8 +90,9 @@ bool TextovyZoznam::PridajText(const QString& text)
 
 bool TextovyZoznam::NahradPolozky(const QStringList& riadky)
 {
-    QStringList nove = riadky;
+    QStringList nove = bezPrazdnych(riadky);
     ZoradTexty(nove);
+    m_zoSuboru = true;
     Polozky = nove;
     return UlozZoznam();
 }

@@ -12,6 +12,8 @@ inline const QString TypPosudku = QStringLiteral("kevrot_typ_posudku.kvz");
 inline const QString Predmet = QStringLiteral("kevrot_predmet.kvz");
 inline const QString Ucel = QStringLiteral("kevrot_ucel.kvz");
 inline const QString UdajeOdmena = QStringLiteral("kevrot_udaje_odmena.kvz");
+// The entries a list offers before its file exists (the entry editor's drop-downs).
+QStringList Vstavane(const QString& nazovSuboru);
 }  // namespace TextoveZoznamy
 
 class TextovyZoznam {
@@ -24,12 +26,13 @@ public:
     QString NazovSuboru() const { return m_nazovSuboru; }
     QString Subor() const;
 
-    // An existing file replaces the items by its lines; without a file the items stay.
+    // An existing file replaces the items by its non-blank lines; without a file the items stay.
     // An unreadable file is reported and the items stay. True when the file was read.
     bool NacitajZoznam();
 
-    // The "+" button: a text that is not empty and not yet an item (without regard to
-    // case) is added, the items are sorted and the file is written. True when added;
+    // The "+" button: a text that is not blank and not yet an item (without regard to
+    // case) is added, the items are sorted and the file is written; a list without a file
+    // keeps the list's built-in entries in it. True when added;
     // a failed write is reported and the new item stays.
     bool PridajText(const QString& text);
 
@@ -49,4 +52,5 @@ public:
 
 private:
     QString m_nazovSuboru;
+    bool m_zoSuboru = false;  // the items are the file's (read or written), not the built-in ones
 };

@@ -5,6 +5,7 @@
 #include "common/TestAppDir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 
 namespace {
@@ -29,7 +30,7 @@ TEST_F(TextovyZoznamTest, AFileReplacesTheItemsWhateverItsLineEnds)
     TextovyZoznam z(TextoveZoznamy::DruhUkonu, Vstavane);
     EXPECT_TRUE(z.NacitajZoznam());
     EXPECT_EQ(z.Polozky,
-              QStringList({"posudok", "vyjadrenie", "kópia", "doplnenie", "", "posledný"}));
+              QStringList({"posudok", "vyjadrenie", "kópia", "doplnenie", "posledný"}));
 
     zapis(Subor, "");
     EXPECT_TRUE(z.NacitajZoznam());
@@ -120,10 +121,39 @@ TEST_F(TextovyZoznamTest, FailedWriteIsReportedAndTheNewItemStays)
 {
     ASSERT_TRUE(QDir(cesta("Data")).removeRecursively());
     zapis("Data", "x");
-    TextovyZoznam z(TextoveZoznamy::TypPosudku);
+    TextovyZoznam z(TextoveZoznamy::Predmet);
     EXPECT_TRUE(z.PridajText("analýza"));
     EXPECT_EQ(z.Polozky, QStringList{"analýza"});
     ASSERT_EQ(m_spravy.spravy.size(), 1);
     EXPECT_EQ(m_spravy.spravy[0].druh, Spravy::Druh::Chyba);
     EXPECT_FALSE(z.NahradPolozky({"a"}));
+}
+
+TEST_F(TextovyZoznamTest, BlankTextsNeverBecomeItemsAndTheFirstFileKeepsTheBuiltInKinds)
+{
+    // The order editor's kind of act: one empty built-in item, no file yet.
+    TextovyZoznam objednavka(TextoveZoznamy::DruhUkonu, {QString()});
+    for (const QString& prazdny : {QString(), QStringLiteral("   "), QStringLiteral("\t")})
+        EXPECT_FALSE(objednavka.PridajText(prazdny)) << prazdny.toStdString();
+    EXPECT_FALSE(QFile::exists(cesta(Subor)));
+    EXPECT_TRUE(objednavka.PridajText("obhliadka"));
+    EXPECT_FALSE(obsah(Subor).contains("\r\n\r\n"));
+    EXPECT_FALSE(obsah(Subor).startsWith("\r\n"));
+
+    // The entry editor reads that file and still offers its built-in kinds.
+    const QStringList vstavane = TextoveZoznamy::Vstavane(TextoveZoznamy::DruhUkonu);
+    ASSERT_FALSE(vstavane.isEmpty());
+    TextovyZoznam zaznam(TextoveZoznamy::DruhUkonu, vstavane);
+    ASSERT_TRUE(zaznam.NacitajZoznam());
+    for (const QString& v : vstavane)
+        EXPECT_TRUE(zaznam.Polozky.contains(v)) << v.toStdString();
+    EXPECT_TRUE(zaznam.Polozky.contains("obhliadka"));
+    EXPECT_FALSE(zaznam.Polozky.contains(QString()));
+
+    // Blank lines of a file and blank rows of the list window are dropped.
+    zapis(Subor, "a\r\n\r\n  \r\nb\r\n");
+    ASSERT_TRUE(zaznam.NacitajZoznam());
+    EXPECT_EQ(zaznam.Polozky, QStringList({"a", "b"}));
+    EXPECT_TRUE(zaznam.NahradPolozky({"c", " ", ""}));
+    EXPECT_EQ(obsah(Subor), "c\r\n");
 }
