@@ -52,20 +52,7 @@ bool VytvorText(DruhTextu text, int druhZnalca, const QString& sablona, const Ho
 
 QByteArray rtfJednehoRiadku(const QString& text, const QString& pismo, double velkost)
 {
-    RtfDokument d;
-    if (!pismo.isEmpty())
-        d.predvolenePismo = pismo;
-    if (velkost > 0)
-        d.predvolenaVelkost = velkost;
-    RtfOdsek o;
-    RtfBeh b;
-    // One paragraph: line ends of the old text become line breaks within it.
-    b.text = text;
-    b.text.replace(QStringLiteral("\r\n"), ZalomenieRiadku);
-    b.text.replace(QLatin1Char('\r'), ZalomenieRiadku).replace(QLatin1Char('\n'), ZalomenieRiadku);
-    o.behy << b;
-    d.telo << RtfBlok::zOdseku(o);
-    return RtfZapisovac::zapis(d);
+    return RtfZapisovac::jedenOdsek(text, pismo, velkost);
 }
 
 bool pripravPracovnySubor(DruhTextu text, const QString& starsiText, const QString& pismo, double velkost)
