@@ -15,6 +15,7 @@
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
 #include "settings/TextyZnalca.h"
+#include "settings_window/TNastavenieForm.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
@@ -23,6 +24,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,7 +90,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     m_volby = m_druh == 0
                   ? VolbyOdborov(zdroje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
                   : VolbyJazykov(zdroje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
-    if (m_volby.isEmpty())
+    // Until the settings are first saved, everything is offered; then the registered ones.
+    if (m_volby.isEmpty() && !QFileInfo::exists(Nastavenia::SuborNastavenia()))
         m_volby = m_druh == 0 ? VsetkyOdbory(zdroje.odbory) : VsetkyJazyky(zdroje.jazyky);
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
 
@@ -104,7 +107,10 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     btnStorno = new QPushButton(QStringLiteral("Storno"), this);
     btnOK->setAutoDefault(false);
     btnStorno->setAutoDefault(false);
+    btnNastavenie = new QPushButton(QStringLiteral("Nastavenie programu"), this);
+    btnNastavenie->setAutoDefault(false);
     auto* dole = new QHBoxLayout;
+    dole->addWidget(btnNastavenie);
     dole->addStretch();
     dole->addWidget(btnOK);
     dole->addWidget(btnStorno);
@@ -115,6 +121,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
 
     connect(btnOK, &QPushButton::clicked, this, &TZnalecKevrotEditForm::Potvrd);
     connect(btnStorno, &QPushButton::clicked, this, &TZnalecKevrotEditForm::reject);
+    connect(btnNastavenie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::NastavenieProgramu);
     connect(tabVyplatenie, &VyplatenieTab::priznaneZmenene, this, &TZnalecKevrotEditForm::ukazPriznane);
 
     // Captions for the practitioner's kind.
@@ -567,6 +574,16 @@ void TZnalecKevrotEditForm::napisanySymbol(const QString& text)
 void TZnalecKevrotEditForm::vytvorTexty()
 {
     if (m_zobrazuje)
+        return;
+    tabTexty->VytvorTextVyuctovania();
+    tabTexty->VytvorTextVyplatenia();
+}
+
+void TZnalecKevrotEditForm::NastavenieProgramu()
+{
+    // The settings window's rate slot holds the entry's rate; the entry keeps its own.
+    if (!SpustiNastavenie(this, m_udaje.nastavenia, m_udaje.vozidla,
+                          {m_udaje.odbory, m_udaje.jazyky, m_udaje.preddefTexty}, m_sadzbaDPH))
         return;
     tabTexty->VytvorTextVyuctovania();
     tabTexty->VytvorTextVyplatenia();

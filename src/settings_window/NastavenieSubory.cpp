@@ -5,6 +5,7 @@
 #include "editor/word/RtfZapisovac.h"
 #include "settings/HodnotyNastavenia.h"
 #include "settings/SablonyTextov.h"
+#include "store/Cesty.h"
 #include "store/Subory.h"
 
 namespace NastavenieSubory {
@@ -40,6 +41,7 @@ bool PrevedStareTexty(const HodnotyNastavenia& h)
 
 bool VytvorHlavickuZAdresy(const TNastavenia& n)
 {
+    Cesty::vytvorJednuUroven(SablonyTextov::koren());
     return zapisOdsek(SablonyTextov::suborHlavicky(), HlavickaZAdresy(n), n);
 }
 

@@ -402,6 +402,8 @@ QWidget* TNastavenieForm::vytvorZoznam(SadaSablon sada, const QString& nadpis, Q
 
 TNastavenieForm::ZoznamSablon& TNastavenieForm::sablony(SadaSablon sada) { return m_zoznamy[indexSady(sada)]; }
 
+bool TNastavenieForm::cezWord() const { return chkWord->isChecked() && !chkWord->isHidden(); }
+
 bool TNastavenieForm::cezTextovyProcesor() const
 {
     return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()
@@ -574,7 +576,7 @@ void TNastavenieForm::editujSubor(const QString& subor, const QString& titulok, 
 {
     prevezmiPolia();
     const TNastavenia& n = m_h.nastavenie;
-    if (chkWord->isChecked() && chkWord->isVisible()) {
+    if (cezWord()) {
         // The word processor opens a file: a new one starts as an empty text in the basic font.
         if (!QFileInfo::exists(subor)) {
             QString chyba;
@@ -594,7 +596,7 @@ void TNastavenieForm::editujSubor(const QString& subor, const QString& titulok, 
 void TNastavenieForm::EditujHlavicku(bool pata)
 {
     const QString subor = pata ? SablonyTextov::suborPaty() : SablonyTextov::suborHlavicky();
-    const bool word = chkWord->isChecked() && chkWord->isVisible();
+    const bool word = cezWord();
     editujSubor(subor, pata ? QStringLiteral("[Päta vyúčtovania]") : QStringLiteral("[Hlavička vyúčtovania]"),
                 int(RichEdit::Panel::Ziadny));
     if (!word)
@@ -633,7 +635,7 @@ void TNastavenieForm::NovyText(SadaSablon sada, const QString& nazov)
         return;
     Cesty::vytvorJednuUroven(SablonyTextov::koren());
     Cesty::vytvorJednuUroven(adresar);
-    const bool word = chkWord->isChecked() && chkWord->isVisible() && sada != SadaSablon::Korespondencia;
+    const bool word = cezWord() && sada != SadaSablon::Korespondencia;
     const auto panel = sada == SadaSablon::Korespondencia ? RichEdit::Panel::Korespondencia : RichEdit::Panel::Vyuctovanie;
     if (word) {
         editujSubor(subor, {}, int(panel));

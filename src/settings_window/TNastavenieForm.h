@@ -148,6 +148,8 @@ private:
     void prevezmiPolia();
     void editujSubor(const QString& subor, const QString& titulok, int panel);
     bool cezTextovyProcesor() const;
+    // "používať Word na editáciu textov" is offered and checked.
+    bool cezWord() const;
 
     HodnotyNastavenia m_h;
     CiselnikyNastavenia m_ciselniky;
