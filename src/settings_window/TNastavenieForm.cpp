@@ -130,6 +130,7 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     NastavDruh(druh);
     ObnovHlavicku(false);
     ObnovHlavicku(true);
+    resize(1020, 720);
 }
 
 QWidget* TNastavenieForm::vytvorUdaje()
