@@ -2,47 +2,14 @@
 
 #include "TJazykForm.h"
 #include "TNajpouzivanejsiForm.h"
-#include "TlacidlaDialogu.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 TZapisaneJazykyForm::TZapisaneJazykyForm(Jazyky& ciselnik, const TZapisaneJazykyText& texty, QWidget* rodic)
-    : QDialog(rodic), m_ciselnik(ciselnik), m_zoznam(ciselnik.ZapisaneJazyky(texty.Jazyky, texty.Najpouzivanejsi))
+    : ZoznamZapisanychForm(QStringLiteral("Zapísané jazyky"), {QStringLiteral("KÓD"), QStringLiteral("Názov")}, 3,
+                           QStringLiteral("Urči najviac používaný jazyk"), rodic),
+      m_ciselnik(ciselnik), m_zoznam(ciselnik.ZapisaneJazyky(texty.Jazyky, texty.Najpouzivanejsi))
 {
-    setWindowTitle(QStringLiteral("Zapísané jazyky"));
-    Grid = new QTableWidget(0, 3, this);
-    Grid->setHorizontalHeaderLabels({QStringLiteral("KÓD"), QStringLiteral("Názov")});
-    Grid->setColumnHidden(2, true);
-    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->verticalHeader()->hide();
-    Grid->horizontalHeader()->setStretchLastSection(true);
-    Grid->setMinimumSize(480, 280);
-    btnPridaj = new QPushButton(QStringLiteral("Pridaj"), this);
-    btnOprav = new QPushButton(QStringLiteral("Oprav"), this);
-    btnZmaz = new QPushButton(QStringLiteral("Zmaž"), this);
-    btnNajpouzivanejsi = new QPushButton(QStringLiteral("Urči najviac používaný jazyk"), this);
-    auto* prikazy = new QHBoxLayout;
-    for (auto* b : {btnPridaj, btnOprav, btnZmaz, btnNajpouzivanejsi}) {
-        b->setAutoDefault(false);
-        prikazy->addWidget(b);
-    }
-    prikazy->addStretch();
-    auto* l = new QVBoxLayout(this);
-    l->addWidget(Grid, 1);
-    l->addLayout(prikazy);
-    const auto t = PridajTlacidla(this, l);
-    btnOK = t.ok;
-    btnStorno = t.storno;
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnPridaj, &QPushButton::clicked, this, &TZapisaneJazykyForm::Pridaj);
-    connect(btnOprav, &QPushButton::clicked, this, &TZapisaneJazykyForm::Oprav);
-    connect(btnZmaz, &QPushButton::clicked, this, &TZapisaneJazykyForm::Zmaz);
-    connect(btnNajpouzivanejsi, &QPushButton::clicked, this, &TZapisaneJazykyForm::UrciNajpouzivanejsi);
     connect(Grid, &QTableWidget::cellDoubleClicked, this, [this] { Oprav(); });
     obnov();
 }

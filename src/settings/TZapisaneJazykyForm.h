@@ -1,14 +1,11 @@
 #pragma once
 // "Zapísané jazyky": the languages an interpreter or translator is registered for.
 
-#include <QDialog>
-
 #include "Jazyky.h"
+#include "ZoznamZapisanychForm.h"
 
-class QPushButton;
-class QTableWidget;
 
-class TZapisaneJazykyForm : public QDialog {
+class TZapisaneJazykyForm : public ZoznamZapisanychForm {
     Q_OBJECT
 public:
     TZapisaneJazykyForm(Jazyky& ciselnik, const TZapisaneJazykyText& texty, QWidget* rodic = nullptr);
@@ -17,18 +14,10 @@ public:
     TZapisaneJazykyText texty() const { return Jazyky::ZapisaneJazykyText(m_zoznam); }
     const QList<TZapisanyJazyk>& zoznam() const { return m_zoznam; }
 
-    void Pridaj();
-    void Oprav();
-    void Zmaz();
-    void UrciNajpouzivanejsi();
-
-    QTableWidget* Grid = nullptr;
-    QPushButton* btnPridaj = nullptr;
-    QPushButton* btnOprav = nullptr;
-    QPushButton* btnZmaz = nullptr;
-    QPushButton* btnNajpouzivanejsi = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnStorno = nullptr;
+    void Pridaj() override;
+    void Oprav() override;
+    void Zmaz() override;
+    void UrciNajpouzivanejsi() override;
 
 private:
     void obnov();

@@ -3,50 +3,15 @@
 #include "OdboryOdvetvia.h"
 #include "TNajpouzivanejsiForm.h"
 #include "TOdborOdvetvieForm.h"
-#include "TlacidlaDialogu.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 TZapisaneOdboryForm::TZapisaneOdboryForm(OdboryOdvetvia& ciselnik, const TZapisaneKody& kody, QWidget* rodic)
-    : QDialog(rodic), m_ciselnik(ciselnik),
-      m_zoznam(ciselnik.ZapisaneOdbory(kody.Odbory, kody.Odvetvia, kody.Najpouzivanejsi))
+    : ZoznamZapisanychForm(QStringLiteral("Zapísané odbory a odvetvia"),
+                           {QStringLiteral("Odbor/odvetvie"), QStringLiteral("Názov")}, 5,
+                           QStringLiteral("Urči najviac používaný odbor"), rodic),
+      m_ciselnik(ciselnik), m_zoznam(ciselnik.ZapisaneOdbory(kody.Odbory, kody.Odvetvia, kody.Najpouzivanejsi))
 {
-    setWindowTitle(QStringLiteral("Zapísané odbory a odvetvia"));
-    Grid = new QTableWidget(0, 5, this);
-    Grid->setHorizontalHeaderLabels({QStringLiteral("Odbor/odvetvie"), QStringLiteral("Názov")});
-    for (int s : {Druh, IndexOdboru, IndexOdvetvia})
-        Grid->setColumnHidden(s, true);
-    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->verticalHeader()->hide();
-    Grid->horizontalHeader()->setStretchLastSection(true);
-    Grid->setColumnWidth(Kod, 120);
-    Grid->setMinimumSize(640, 320);
-    btnPridaj = new QPushButton(QStringLiteral("Pridaj"), this);
-    btnOprav = new QPushButton(QStringLiteral("Oprav"), this);
-    btnZmaz = new QPushButton(QStringLiteral("Zmaž"), this);
-    btnNajpouzivanejsi = new QPushButton(QStringLiteral("Urči najviac používaný odbor"), this);
-    auto* prikazy = new QHBoxLayout;
-    for (auto* b : {btnPridaj, btnOprav, btnZmaz, btnNajpouzivanejsi}) {
-        b->setAutoDefault(false);
-        prikazy->addWidget(b);
-    }
-    prikazy->addStretch();
-    auto* l = new QVBoxLayout(this);
-    l->addWidget(Grid, 1);
-    l->addLayout(prikazy);
-    const auto t = PridajTlacidla(this, l);
-    btnOK = t.ok;
-    btnStorno = t.storno;
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnPridaj, &QPushButton::clicked, this, &TZapisaneOdboryForm::Pridaj);
-    connect(btnOprav, &QPushButton::clicked, this, &TZapisaneOdboryForm::Oprav);
-    connect(btnZmaz, &QPushButton::clicked, this, &TZapisaneOdboryForm::Zmaz);
-    connect(btnNajpouzivanejsi, &QPushButton::clicked, this, &TZapisaneOdboryForm::UrciNajpouzivanejsi);
     connect(Grid, &QTableWidget::cellDoubleClicked, this, [this](int r, int) { DvojklikRiadka(r); });
     obnov();
 }

@@ -1,15 +1,12 @@
 #pragma once
 // "Zapísané odbory a odvetvia": the expert's registered fields with their branches.
 
-#include <QDialog>
-
 #include "OdborOdvetvie.h"
+#include "ZoznamZapisanychForm.h"
 
 class OdboryOdvetvia;
-class QPushButton;
-class QTableWidget;
 
-class TZapisaneOdboryForm : public QDialog {
+class TZapisaneOdboryForm : public ZoznamZapisanychForm {
     Q_OBJECT
 public:
     TZapisaneOdboryForm(OdboryOdvetvia& ciselnik, const TZapisaneKody& kody, QWidget* rodic = nullptr);
@@ -18,19 +15,11 @@ public:
     TZapisaneKody kody() const { return ZapisaneOdboryText(m_zoznam); }
     const QList<TOdborOdvetvie>& zoznam() const { return m_zoznam; }
 
-    void Pridaj();
-    void Oprav();
-    void Zmaz();
-    void UrciNajpouzivanejsi();
+    void Pridaj() override;
+    void Oprav() override;
+    void Zmaz() override;
+    void UrciNajpouzivanejsi() override;
     void DvojklikRiadka(int riadok);
-
-    QTableWidget* Grid = nullptr;
-    QPushButton* btnPridaj = nullptr;
-    QPushButton* btnOprav = nullptr;
-    QPushButton* btnZmaz = nullptr;
-    QPushButton* btnNajpouzivanejsi = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnStorno = nullptr;
 
     // Hidden columns: row kind ("1" field, "0" branch), field index, branch index.
     enum Stlpec { Kod, Nazov, Druh, IndexOdboru, IndexOdvetvia };
