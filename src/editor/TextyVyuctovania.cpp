@@ -1,6 +1,7 @@
 #include "TextyVyuctovania.h"
 
 #include "settings/SablonyDruhu.h"
+#include "settings/SablonyTextov.h"
 #include "word/RtfZapisovac.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
@@ -24,10 +25,8 @@ namespace TextyVyuctovania {
 
 QString adresarSablon(DruhTextu text, int druhZnalca)
 {
-    const QString zaklad = text == DruhTextu::Vyuctovanie
-        ? QStringLiteral("\\ZnaleckyKevrot texty\\Text vyuctovania")
-        : QStringLiteral("\\ZnaleckyKevrot texty\\Text vyuctovania - financna ciastka");
-    return Cesty::cesta(zaklad + SablonyDruhu::priponaDruhu(druhZnalca));
+    return SablonyTextov::adresar(text == DruhTextu::Vyuctovanie ? SadaSablon::Vyuctovanie : SadaSablon::FinancnaCiastka,
+                                  druhZnalca);
 }
 
 QStringList zoznamSablon(DruhTextu text, int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(text, druhZnalca)); }

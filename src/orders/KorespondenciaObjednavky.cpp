@@ -3,6 +3,7 @@
 #include "word/Dokument.h"
 #include "word/RtfCitac.h"
 #include "settings/SablonyDruhu.h"
+#include "settings/SablonyTextov.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
@@ -12,8 +13,6 @@
 
 namespace KorespondenciaObjednavky {
 namespace {
-
-const QString Priecinok = QStringLiteral("\\ZnaleckyKevrot texty\\Korespondencia - objednavky");
 
 void doZakladnehoPisma(RtfFormat& f, const QString& pismo, double velkost)
 {
@@ -47,18 +46,15 @@ void doZakladnehoPisma(RtfDokument& d, const QString& pismo, double velkost)
 
 }  // namespace
 
-QString adresarSablon(int druhZnalca)
-{
-    return Cesty::cesta(Priecinok + SablonyDruhu::priponaDruhu(druhZnalca));
-}
+QString adresarSablon(int druhZnalca) { return SablonyTextov::adresar(SadaSablon::Korespondencia, druhZnalca); }
 
 QStringList zoznamSablon(int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(druhZnalca)); }
 
 QString pracovnySubor() { return Cesty::tmpDoc() + QStringLiteral("/korespondencia_obj.rtf"); }
 
-QString suborHlavicky() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\hlavicka_vyuctovania.rtf")); }
+QString suborHlavicky() { return SablonyTextov::suborHlavicky(); }
 
-QString suborPaty() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\pata_vyuctovania.rtf")); }
+QString suborPaty() { return SablonyTextov::suborPaty(); }
 
 QList<Zastupca> zastupcovia(const HodnotyListu& h)
 {
