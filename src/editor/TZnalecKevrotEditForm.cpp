@@ -582,8 +582,8 @@ void TZnalecKevrotEditForm::vytvorTexty()
 void TZnalecKevrotEditForm::NastavenieProgramu()
 {
     // The settings window's rate slot holds the entry's rate; the entry keeps its own.
-    if (!SpustiNastavenie(this, m_udaje.nastavenia, m_udaje.vozidla,
-                          {m_udaje.odbory, m_udaje.jazyky, m_udaje.preddefTexty}, m_sadzbaDPH))
+    if (!SpustiNastavenie(this, m_zdroje.nastavenia, m_zdroje.vozidla,
+                          {m_zdroje.odbory, m_zdroje.jazyky, m_zdroje.preddefTexty}, m_sadzbaDPH))
         return;
     tabTexty->VytvorTextVyuctovania();
     tabTexty->VytvorTextVyplatenia();
@@ -680,7 +680,7 @@ void TZnalecKevrotEditForm::Znalecne()
         TlacKevrota::OtvorNahlad(TlacCestovnehoPrikazu::Zostava, TlacCestovnehoPrikazu::Hodnoty(c), this);
     };
     if (!UpravVydavky(this, u,
-                      {m_zdroje.polozky, nast, m_zdroje.vozidla, m_zdroje.ulozene, tlac}))
+                      {m_zdroje.polozky, nast, m_zdroje.vozidla.ZoznamVozidiel, m_zdroje.ulozene, tlac}))
         return;
     const UctovaneSumy s = PrevezmiVydavky(u, m_uprava.zaznam, m_uprava.vydavky);
     lblUctavanaOdmena->setText(s.odmenaText);

@@ -1,7 +1,6 @@
 #include "TextyVyuctovania.h"
 
 #include "settings/SablonyDruhu.h"
-#include "settings/SablonyTextov.h"
 #include "word/RtfZapisovac.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
@@ -25,7 +24,7 @@ namespace TextyVyuctovania {
 
 QString adresarSablon(DruhTextu text, int druhZnalca)
 {
-    return SablonyTextov::adresar(text == DruhTextu::Vyuctovanie ? SadaSablon::Vyuctovanie : SadaSablon::FinancnaCiastka,
+    return SablonyDruhu::adresar(text == DruhTextu::Vyuctovanie ? SadaSablon::Vyuctovanie : SadaSablon::FinancnaCiastka,
                                   druhZnalca);
 }
 

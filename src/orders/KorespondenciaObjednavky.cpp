@@ -3,7 +3,6 @@
 #include "word/Dokument.h"
 #include "word/RtfCitac.h"
 #include "settings/SablonyDruhu.h"
-#include "settings/SablonyTextov.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
@@ -46,15 +45,15 @@ void doZakladnehoPisma(RtfDokument& d, const QString& pismo, double velkost)
 
 }  // namespace
 
-QString adresarSablon(int druhZnalca) { return SablonyTextov::adresar(SadaSablon::Korespondencia, druhZnalca); }
+QString adresarSablon(int druhZnalca) { return SablonyDruhu::adresar(SadaSablon::Korespondencia, druhZnalca); }
 
 QStringList zoznamSablon(int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(druhZnalca)); }
 
 QString pracovnySubor() { return Cesty::tmpDoc() + QStringLiteral("/korespondencia_obj.rtf"); }
 
-QString suborHlavicky() { return SablonyTextov::suborHlavicky(); }
+QString suborHlavicky() { return SablonyDruhu::suborHlavicky(); }
 
-QString suborPaty() { return SablonyTextov::suborPaty(); }
+QString suborPaty() { return SablonyDruhu::suborPaty(); }
 
 QList<Zastupca> zastupcovia(const HodnotyListu& h)
 {

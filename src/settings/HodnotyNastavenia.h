@@ -11,7 +11,7 @@
 #include "Jazyky.h"
 #include "Nastavenia.h"
 #include "OdborOdvetvie.h"
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 
 struct HodnotyNastavenia {
     // Identity, bank, VAT, fonts, travel-order choice, legacy texts and the kind: the

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "remuneration/Vozidla.h"
+#include "settings/Vozidla.h"
 
 class QLineEdit;
 class QPushButton;

@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 
-#include "editor/word/RtfZapisovac.h"
+#include "word/RtfZapisovac.h"
 #include "settings/HodnotyNastavenia.h"
-#include "settings/SablonyTextov.h"
+#include "settings/SablonyDruhu.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
 
@@ -25,15 +25,15 @@ bool zapisOdsek(const QString& cesta, const QString& text, const TNastavenia& n)
 bool PrevedStareTexty(const HodnotyNastavenia& h)
 {
     const TNastavenia& n = h.nastavenie;
-    SablonyTextov::vytvorPriecinky(Znalec);
+    SablonyDruhu::vytvorPriecinky(Znalec);
     bool ok = true;
-    if (!QFileInfo::exists(SablonyTextov::suborHlavicky()))
-        ok = zapisOdsek(SablonyTextov::suborHlavicky(), h.hlavickaText, n) && ok;
+    if (!QFileInfo::exists(SablonyDruhu::suborHlavicky()))
+        ok = zapisOdsek(SablonyDruhu::suborHlavicky(), h.hlavickaText, n) && ok;
     const QString subor = QStringLiteral("default.rtf");
     if (!n.TextVyuctovania.isEmpty())
-        ok = zapisOdsek(SablonyTextov::adresar(SadaSablon::Vyuctovanie, Znalec) + subor, n.TextVyuctovania, n) && ok;
+        ok = zapisOdsek(SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + subor, n.TextVyuctovania, n) && ok;
     if (!n.TextVyuctovaniaCiastka.isEmpty())
-        ok = zapisOdsek(SablonyTextov::adresar(SadaSablon::FinancnaCiastka, Znalec) + subor,
+        ok = zapisOdsek(SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + subor,
                         n.TextVyuctovaniaCiastka, n)
             && ok;
     return ok;
@@ -41,13 +41,13 @@ bool PrevedStareTexty(const HodnotyNastavenia& h)
 
 bool VytvorHlavickuZAdresy(const TNastavenia& n)
 {
-    Cesty::vytvorJednuUroven(SablonyTextov::koren());
-    return zapisOdsek(SablonyTextov::suborHlavicky(), HlavickaZAdresy(n), n);
+    Cesty::vytvorJednuUroven(SablonyDruhu::koren());
+    return zapisOdsek(SablonyDruhu::suborHlavicky(), HlavickaZAdresy(n), n);
 }
 
 QString suborSablony(const QString& adresar, const QString& nazov)
 {
-    if (!SablonyTextov::platnyNazov(nazov))
+    if (!SablonyDruhu::platnyNazov(nazov))
         return {};
     return adresar + nazov + QStringLiteral(".rtf");
 }

@@ -1,9 +1,9 @@
 #include "TNastavenieForm.h"
 
 #include "NastavenieSubory.h"
-#include "editor/word/RtfQt.h"
-#include "editor/word/RtfZapisovac.h"
-#include "orders/RichEditForm.h"
+#include "word/RtfQt.h"
+#include "word/RtfZapisovac.h"
+#include "widgets/RichEditForm.h"
 #include "remuneration/PreddefinovaneTexty.h"
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/Banky.h"
@@ -415,7 +415,7 @@ void TNastavenieForm::NastavDruh(int druh)
 {
     m_h.nastavenie.Druh = druh;
     nastavPopisy();
-    SablonyTextov::vytvorPriecinky(druh);
+    SablonyDruhu::vytvorPriecinky(druh);
     for (auto sada : {SadaSablon::Vyuctovanie, SadaSablon::FinancnaCiastka, SadaSablon::Korespondencia})
         ObnovZoznam(sada);
 }
@@ -596,7 +596,7 @@ void TNastavenieForm::editujSubor(const QString& subor, const QString& titulok, 
 
 void TNastavenieForm::EditujHlavicku(bool pata)
 {
-    const QString subor = pata ? SablonyTextov::suborPaty() : SablonyTextov::suborHlavicky();
+    const QString subor = pata ? SablonyDruhu::suborPaty() : SablonyDruhu::suborHlavicky();
     const bool word = cezWord();
     editujSubor(subor, pata ? QStringLiteral("[Päta vyúčtovania]") : QStringLiteral("[Hlavička vyúčtovania]"),
                 int(RichEdit::Panel::Ziadny));
@@ -606,7 +606,7 @@ void TNastavenieForm::EditujHlavicku(bool pata)
 
 void TNastavenieForm::ObnovHlavicku(bool pata)
 {
-    const QString subor = pata ? SablonyTextov::suborPaty() : SablonyTextov::suborHlavicky();
+    const QString subor = pata ? SablonyDruhu::suborPaty() : SablonyDruhu::suborHlavicky();
     QTextEdit* view = pata ? viewPata : viewHlavicka;
     if (QFileInfo::exists(subor))
         RtfQt::nacitajSubor(subor, *view->document());
@@ -625,16 +625,16 @@ void TNastavenieForm::ObnovZoznam(SadaSablon sada)
 {
     QListWidget* z = sablony(sada).zoznam;
     z->clear();
-    z->addItems(SablonyTextov::zoznam(SablonyTextov::adresar(sada, m_h.nastavenie.Druh)));
+    z->addItems(SablonyDruhu::zoznamSuborovRtf(SablonyDruhu::adresar(sada, m_h.nastavenie.Druh)).mid(1));
 }
 
 void TNastavenieForm::NovyText(SadaSablon sada, const QString& nazov)
 {
-    const QString adresar = SablonyTextov::adresar(sada, m_h.nastavenie.Druh);
+    const QString adresar = SablonyDruhu::adresar(sada, m_h.nastavenie.Druh);
     const QString subor = NastavenieSubory::suborSablony(adresar, nazov);
     if (subor.isEmpty())
         return;
-    Cesty::vytvorJednuUroven(SablonyTextov::koren());
+    Cesty::vytvorJednuUroven(SablonyDruhu::koren());
     Cesty::vytvorJednuUroven(adresar);
     const bool word = cezWord() && sada != SadaSablon::Korespondencia;
     const auto panel = sada == SadaSablon::Korespondencia ? RichEdit::Panel::Korespondencia : RichEdit::Panel::Vyuctovanie;
@@ -657,7 +657,7 @@ void TNastavenieForm::OtvorText(SadaSablon sada)
     if (!p)
         return;
     const QString subor =
-        NastavenieSubory::suborSablony(SablonyTextov::adresar(sada, m_h.nastavenie.Druh), p->text());
+        NastavenieSubory::suborSablony(SablonyDruhu::adresar(sada, m_h.nastavenie.Druh), p->text());
     if (subor.isEmpty() || !QFileInfo(subor).isFile())
         return;
     NovyText(sada, p->text());
@@ -669,7 +669,7 @@ void TNastavenieForm::VymazText(SadaSablon sada)
     if (!p)
         return;
     const QString subor =
-        NastavenieSubory::suborSablony(SablonyTextov::adresar(sada, m_h.nastavenie.Druh), p->text());
+        NastavenieSubory::suborSablony(SablonyDruhu::adresar(sada, m_h.nastavenie.Druh), p->text());
     if (!subor.isEmpty())
         QFile::remove(subor);
     ObnovZoznam(sada);

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "settings/HodnotyNastavenia.h"
-#include "settings/SablonyTextov.h"
+#include "settings/SablonyDruhu.h"
 
 class Jazyky;
 class OdboryOdvetvia;

@@ -6,9 +6,9 @@
 
 #include "editor/TZnalecKevrotEditForm.h"
 #include "editor/TextyTab.h"
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "settings_window/TNastavenieForm.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -48,7 +48,7 @@ TEST_F(NastavenieZEditora, EntrysRateFillsTheSlotAndTheTextsAreMadeAgainAfterOk)
 {
     zapis(QStringLiteral("ZnaleckyKevrot texty/Text vyuctovania - financna ciastka/Ucet.rtf"),
           "{\\rtf1\\ansi\\pard Na $CISLO_UCTU$\\par}");
-    TZnalecKevrotEditForm okno(novy(), m_udaje);
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     TextyTab* t = okno.tabTexty;
     t->TextVyplateniaComboBox->setCurrentIndex(1);
     emit t->TextVyplateniaComboBox->activated(1);
@@ -81,10 +81,10 @@ TEST_F(NastavenieZEditora, EverythingIsOfferedOnlyUntilSettingsAreSaved)
     m_udaje.nastavenia.Nastavenie.Odbory.clear();
     m_udaje.nastavenia.Nastavenie.Odvetvia.clear();
     {
-        TZnalecKevrotEditForm okno(novy(), m_udaje);
+        TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
         EXPECT_EQ(okno.cmbOdborJazyk->count(), 1);  // the whole code list
     }
     ASSERT_TRUE(m_udaje.nastavenia.UlozNastavenia());
-    TZnalecKevrotEditForm okno(novy(), m_udaje);
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     EXPECT_EQ(okno.cmbOdborJazyk->count(), 0);
 }

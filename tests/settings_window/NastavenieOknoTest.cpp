@@ -4,8 +4,8 @@
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
-#include "editor/word/RtfCitac.h"
-#include "orders/RichEditForm.h"
+#include "word/RtfCitac.h"
+#include "widgets/RichEditForm.h"
 #include "remuneration/PreddefinovaneTexty.h"
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/Banky.h"
@@ -221,7 +221,7 @@ TEST_F(NastavenieOkno, HeaderFromTheAddressAndTheFooterInTheEditor)
     f->editMesto->setText(QStringLiteral("Košice"));
     f->btnHlavickaZAdresy->click();
     const QString hlavicka = QStringLiteral("Ing. Ján Novák, Hlavná 1, 040 01 Košice");
-    EXPECT_EQ(text(SablonyTextov::suborHlavicky()), hlavicka);
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), hlavicka);
     EXPECT_EQ(f->viewHlavicka->toPlainText().trimmed(), hlavicka);
 
     ked_sa_otvori<TRichEditForm>([](TRichEditForm* e) {
@@ -230,14 +230,14 @@ TEST_F(NastavenieOkno, HeaderFromTheAddressAndTheFooterInTheEditor)
         e->btnVlozClick();
     });
     f->btnEditujPatu->click();
-    EXPECT_EQ(text(SablonyTextov::suborPaty()), QStringLiteral("Ďakujem"));
+    EXPECT_EQ(text(SablonyDruhu::suborPaty()), QStringLiteral("Ďakujem"));
     EXPECT_EQ(f->viewPata->toPlainText().trimmed(), QStringLiteral("Ďakujem"));
 
     // With the word processor the file opens on the desktop.
     if (!f->chkWord->isHidden()) {
         f->chkWord->setChecked(true);
         f->btnEditujHlavicku->click();
-        EXPECT_EQ(m_spravy.otvoreneSubory, QStringList{SablonyTextov::suborHlavicky()});
+        EXPECT_EQ(m_spravy.otvoreneSubory, QStringList{SablonyDruhu::suborHlavicky()});
     }
 }
 
@@ -252,7 +252,7 @@ TEST_F(NastavenieOkno, TemplateListsMakeOpenAndDeleteTextsOfTheChosenKind)
         e->btnVlozClick();
     });
     f->NovyText(SadaSablon::Vyuctovanie, QStringLiteral("Preklad"));
-    const QString adresar = SablonyTextov::adresar(SadaSablon::Vyuctovanie, Prekladatel);
+    const QString adresar = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Prekladatel);
     EXPECT_EQ(text(adresar + "Preklad.rtf"), QStringLiteral("Prekladám"));
     ASSERT_EQ(zoznam.zoznam->count(), 1);
     EXPECT_EQ(zoznam.zoznam->item(0)->text(), QStringLiteral("Preklad"));
@@ -286,7 +286,7 @@ TEST_F(NastavenieOkno, TemplateListsMakeOpenAndDeleteTextsOfTheChosenKind)
 TEST_F(NastavenieOkno, LegacyTextBecomesDefaultRtfAndHeadingsAreSavedAtOnce)
 {
     m_nastavenia.Nastavenie.TextVyuctovania = QStringLiteral("Starý text");
-    const QString predvoleny = SablonyTextov::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
+    const QString predvoleny = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
     ASSERT_TRUE(spusti([this](TNastavenieForm* f) {
         ASSERT_EQ(f->sablony(SadaSablon::Vyuctovanie).zoznam->count(), 1);
         ked_sa_otvori<TOdmenyVydavkyPreddefTexty>([](TOdmenyVydavkyPreddefTexty* d) {

@@ -3,9 +3,9 @@
 
 #include "common/TestAppDir.h"
 
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "settings/HodnotyNastavenia.h"
-#include "settings/SablonyTextov.h"
+#include "settings/SablonyDruhu.h"
 #include "settings_window/NastavenieSubory.h"
 
 #include <QDir>
@@ -27,12 +27,12 @@ TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIs
     n.DoplnPredvoleneFonty();
     HodnotyNastavenia h = HodnotyZNastaveni(n, {});
     ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(h));
-    const QString vyuctovanie = SablonyTextov::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
-    const QString ciastka = SablonyTextov::adresar(SadaSablon::FinancnaCiastka, Znalec) + "default.rtf";
+    const QString vyuctovanie = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
+    const QString ciastka = SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + "default.rtf";
     EXPECT_EQ(text(vyuctovanie), QStringLiteral("Účtujem úkon"));
     EXPECT_EQ(text(ciastka), QStringLiteral("Suma {na} účet"));
-    EXPECT_EQ(text(SablonyTextov::suborHlavicky()), QStringLiteral("Ing. Ján Novák"));
-    EXPECT_TRUE(QDir(SablonyTextov::adresar(SadaSablon::Korespondencia, Znalec)).exists());
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), QStringLiteral("Ing. Ján Novák"));
+    EXPECT_TRUE(QDir(SablonyDruhu::adresar(SadaSablon::Korespondencia, Znalec)).exists());
 
     // After OK the legacy texts are empty: the next opening makes nothing, and an existing
     // header is not replaced.
@@ -42,7 +42,7 @@ TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIs
     zapis(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"), "{\\rtf1 Moja\\par}");
     ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(HodnotyZNastaveni(n, {})));
     EXPECT_FALSE(QFile::exists(vyuctovanie));
-    EXPECT_EQ(text(SablonyTextov::suborHlavicky()), QStringLiteral("Moja"));
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), QStringLiteral("Moja"));
 }
 
 TEST_F(NastavenieSuboryTest, HeaderFromTheAddressKeepsRichTextCharactersAsText)
@@ -57,12 +57,12 @@ TEST_F(NastavenieSuboryTest, HeaderFromTheAddressKeepsRichTextCharactersAsText)
     n.BasicFontName = QStringLiteral("Arial");
     n.BasicFontSize = 11;
     ASSERT_TRUE(NastavenieSubory::VytvorHlavickuZAdresy(n));
-    EXPECT_EQ(text(SablonyTextov::suborHlavicky()), HlavickaZAdresy(n));
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), HlavickaZAdresy(n));
 }
 
 TEST_F(NastavenieSuboryTest, TemplateNamesAreFilesOfTheirFolder)
 {
-    const QString a = SablonyTextov::adresar(SadaSablon::Korespondencia, Tlmocnik);
+    const QString a = SablonyDruhu::adresar(SadaSablon::Korespondencia, Tlmocnik);
     EXPECT_TRUE(a.endsWith(QStringLiteral("Korespondencia - objednavky (tlmocnik)/")));
     EXPECT_EQ(NastavenieSubory::suborSablony(a, QStringLiteral("List")), a + "List.rtf");
     for (const QString& zly : {QString(), QStringLiteral(" "), QStringLiteral("../x"), QStringLiteral("a\\b"),
