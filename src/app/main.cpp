@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
     TZnalecKevrotForm okno(argumenty);
     sluzba.nastavRodica(&okno);
     okno.showMaximized();
+    QTimer::singleShot(0, &okno, &TZnalecKevrotForm::PrvySpustenie);
     const int vysledok = app.exec();
     // The day's changes are backed up while this copy still holds the lock.
     if (Zaloha::JePotrebna())

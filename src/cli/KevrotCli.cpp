@@ -11,6 +11,7 @@
 #include "finance/ExportExcel.h"
 #include "finance/StavFinancii.h"
 #include "reports/TlacKevrota.h"
+#include "settings/Banky.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
@@ -100,6 +101,7 @@ QJsonObject ciselniky()
         {QStringLiteral("PolozkyCiselnika"), zoznamJson(u.polozky.PolozkyCiselnika)},
         {QStringLiteral("PreddefinovaneTexty"), zoznamJson(u.preddefTexty.Texty)},
         {QStringLiteral("Vozidla"), zoznamJson(u.vozidla.ZoznamVozidiel)},
+        {QStringLiteral("Banky"), QJsonArray::fromStringList(NacitajBanky().value_or(QStringList()))},
     };
 }
 

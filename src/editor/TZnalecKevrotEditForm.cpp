@@ -15,6 +15,7 @@
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
 #include "settings/TextyZnalca.h"
+#include "settings_window/TNastavenieForm.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
@@ -23,6 +24,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -75,7 +77,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     m_volby = m_druh == 0
                   ? VolbyOdborov(zdroje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
                   : VolbyJazykov(zdroje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
-    if (m_volby.isEmpty())
+    // Until the settings are first saved, everything is offered; then the registered ones.
+    if (m_volby.isEmpty() && !QFileInfo::exists(Nastavenia::SuborNastavenia()))
         m_volby = m_druh == 0 ? VsetkyOdbory(zdroje.odbory) : VsetkyJazyky(zdroje.jazyky);
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
 
@@ -91,7 +94,10 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     btnStorno = new QPushButton(QStringLiteral("Storno"), this);
     btnOK->setAutoDefault(false);
     btnStorno->setAutoDefault(false);
+    btnNastavenie = new QPushButton(QStringLiteral("Nastavenie programu"), this);
+    btnNastavenie->setAutoDefault(false);
     auto* dole = new QHBoxLayout;
+    dole->addWidget(btnNastavenie);
     dole->addStretch();
     dole->addWidget(btnOK);
     dole->addWidget(btnStorno);
@@ -102,6 +108,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
 
     connect(btnOK, &QPushButton::clicked, this, &TZnalecKevrotEditForm::Potvrd);
     connect(btnStorno, &QPushButton::clicked, this, &TZnalecKevrotEditForm::reject);
+    connect(btnNastavenie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::NastavenieProgramu);
     connect(tabVyplatenie, &VyplatenieTab::priznaneZmenene, this, &TZnalecKevrotEditForm::ukazPriznane);
 
     // Captions for the practitioner's kind.
@@ -561,6 +568,16 @@ void TZnalecKevrotEditForm::vytvorTexty()
     tabTexty->VytvorTextVyplatenia();
 }
 
+void TZnalecKevrotEditForm::NastavenieProgramu()
+{
+    // The settings window's rate slot holds the entry's rate; the entry keeps its own.
+    if (!SpustiNastavenie(this, m_zdroje.nastavenia, m_zdroje.vozidla,
+                          {m_zdroje.odbory, m_zdroje.jazyky, m_zdroje.preddefTexty}, m_sadzbaDPH))
+        return;
+    tabTexty->VytvorTextVyuctovania();
+    tabTexty->VytvorTextVyplatenia();
+}
+
 void TZnalecKevrotEditForm::DnesVyziadanie() { Edit1->setText(DnesText()); }
 
 void TZnalecKevrotEditForm::DnesVykonanie() { NastavVykonanie(Dnes()); }
@@ -652,7 +669,7 @@ void TZnalecKevrotEditForm::Znalecne()
         TlacKevrota::OtvorNahlad(TlacCestovnehoPrikazu::Zostava, TlacCestovnehoPrikazu::Hodnoty(c), this);
     };
     if (!UpravVydavky(this, u,
-                      {m_zdroje.polozky, nast, m_zdroje.vozidla, m_zdroje.ulozene, tlac}))
+                      {m_zdroje.polozky, nast, m_zdroje.vozidla.ZoznamVozidiel, m_zdroje.ulozene, tlac}))
         return;
     const UctovaneSumy s = PrevezmiVydavky(u, m_uprava.zaznam, m_uprava.vydavky);
     lblUctavanaOdmena->setText(s.odmenaText);

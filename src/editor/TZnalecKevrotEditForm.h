@@ -50,6 +50,9 @@ public:
     void VytvorZObjednavky(const TObjednavka& o);
     void PodlaCisla();
     void Znalecne();
+    // "Nastavenie programu": the settings window with the entry's VAT rate in the default
+    // rate's slot; after OK both billing texts are made again.
+    void NastavenieProgramu();
 
     // Header.
     QLineEdit* Edit4 = nullptr;
@@ -110,6 +113,7 @@ public:
     VyplatenieTab* tabVyplatenie = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnStorno = nullptr;
+    QPushButton* btnNastavenie = nullptr;
 
 public slots:
     void reject() override;

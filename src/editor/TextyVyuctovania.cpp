@@ -24,10 +24,8 @@ namespace TextyVyuctovania {
 
 QString adresarSablon(DruhTextu text, int druhZnalca)
 {
-    const QString zaklad = text == DruhTextu::Vyuctovanie
-        ? QStringLiteral("\\ZnaleckyKevrot texty\\Text vyuctovania")
-        : QStringLiteral("\\ZnaleckyKevrot texty\\Text vyuctovania - financna ciastka");
-    return Cesty::cesta(zaklad + SablonyDruhu::priponaDruhu(druhZnalca));
+    return SablonyDruhu::adresar(text == DruhTextu::Vyuctovanie ? SadaSablon::Vyuctovanie : SadaSablon::FinancnaCiastka,
+                                  druhZnalca);
 }
 
 QStringList zoznamSablon(DruhTextu text, int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(text, druhZnalca)); }
@@ -52,20 +50,7 @@ bool VytvorText(DruhTextu text, int druhZnalca, const QString& sablona, const Ho
 
 QByteArray rtfJednehoRiadku(const QString& text, const QString& pismo, double velkost)
 {
-    RtfDokument d;
-    if (!pismo.isEmpty())
-        d.predvolenePismo = pismo;
-    if (velkost > 0)
-        d.predvolenaVelkost = velkost;
-    RtfOdsek o;
-    RtfBeh b;
-    // One paragraph: line ends of the old text become line breaks within it.
-    b.text = text;
-    b.text.replace(QStringLiteral("\r\n"), ZalomenieRiadku);
-    b.text.replace(QLatin1Char('\r'), ZalomenieRiadku).replace(QLatin1Char('\n'), ZalomenieRiadku);
-    o.behy << b;
-    d.telo << RtfBlok::zOdseku(o);
-    return RtfZapisovac::zapis(d);
+    return RtfZapisovac::jedenOdsek(text, pismo, velkost);
 }
 
 bool pripravPracovnySubor(DruhTextu text, const QString& starsiText, const QString& pismo, double velkost)

@@ -2,13 +2,15 @@
 // What the entry editor reads and changes beyond the entry: the code lists it offers, the
 // settings (due days are saved from it), the clients of the picker, and the year's entries
 // the number is checked against; for the remuneration window the item code list, the
-// vehicles and the year's stored billings.
+// vehicles and the year's stored billings; for the settings window the vehicles and the
+// headings, which it edits.
 
 #include <QList>
 
 #include "remuneration/CiselnikPoloziek.h"
 #include "settings/Jazyky.h"
 #include "settings/Nastavenia.h"
+#include "remuneration/PreddefinovaneTexty.h"
 #include "settings/OdboryOdvetvia.h"
 #include "settings/Vozidla.h"
 #include "store/Objednavky.h"
@@ -16,12 +18,13 @@
 #include "store/ZnalKevrotZaznam.h"
 
 struct ZdrojeEditora {
-    const OdboryOdvetvia& odbory;
-    const Jazyky& jazyky;
+    OdboryOdvetvia& odbory;
+    Jazyky& jazyky;
     Nastavenia& nastavenia;
     Objednavky& objednavky;
     const QList<TZnalKevrotZaznam>& zaznamy;
     const CiselnikPoloziek& polozky;
-    const QList<TVozidlo>& vozidla;
+    Vozidla& vozidla;
     const QList<TCiselnikVydavok>& ulozene;
+    PreddefinovaneTexty& preddefTexty;
 };

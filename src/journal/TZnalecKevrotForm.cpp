@@ -10,9 +10,11 @@
 #include "ObjednavkyZalozka.h"
 #include "PrikazovyRiadok.h"
 #include "TStartForm.h"
+#include "settings_window/TNastavenieForm.h"
 
 #include <QDate>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -72,13 +74,13 @@ QWidget* TZnalecKevrotForm::vytvorHornyPanel()
     btnNastavenie = new QPushButton(QStringLiteral("Nastavenie kevrota"), panel);
     btnKopirovanie = new QPushButton(QStringLiteral("Kopírovanie"), panel);
     btnKopirovanie->setCheckable(true);
-    OznacNedostupne(btnNastavenie);
     l->addWidget(btnZavriet);
     l->addWidget(btnNastavenie);
     l->addWidget(btnKopirovanie);
     l->addStretch();
     connect(btnZavriet, &QPushButton::clicked, this, &TZnalecKevrotForm::ZavrietProgram);
     connect(btnKopirovanie, &QPushButton::clicked, this, &TZnalecKevrotForm::prepniKopirovanie);
+    connect(btnNastavenie, &QPushButton::clicked, this, &TZnalecKevrotForm::Nastavenie);
     return panel;
 }
 
@@ -132,6 +134,21 @@ void TZnalecKevrotForm::PrvaAktivacia()
     m_objednavky->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceObjednavok);
     setWindowTitle(QStringLiteral("Znalecký kevrot"));
     UvitanieUpgrade(this);
+}
+
+void TZnalecKevrotForm::Nastavenie()
+{
+    if (!SpustiNastavenie(this, m_udaje.nastavenia, m_udaje.vozidla,
+                          {m_udaje.odbory, m_udaje.jazyky, m_udaje.preddefTexty}))
+        return;
+    // Amounts follow the dual display switch.
+    m_kevrot->tabulka().Obnov();
+}
+
+void TZnalecKevrotForm::PrvySpustenie()
+{
+    if (!QFileInfo::exists(Nastavenia::SuborNastavenia()))
+        Nastavenie();
 }
 
 bool TZnalecKevrotForm::UlozStavStlpcov()

@@ -29,6 +29,11 @@ public:
     // Runs once, when the window first becomes active: the current year's journal, the
     // registers filled, the saved layouts restored.
     void PrvaAktivacia();
+    // "Nastavenie kevrota": the settings window; on OK the settings are stored and saved.
+    void Nastavenie();
+    // A start without settings (a new installation): the settings window first, so that
+    // the expert's fields or the languages are registered before the first entry.
+    void PrvySpustenie();
     // "Zavrieť program": saves both registers' layouts, then closes.
     void ZavrietProgram();
     // The layouts into the settings record and its file; false when the save failed.

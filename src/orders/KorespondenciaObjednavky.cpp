@@ -13,8 +13,6 @@
 namespace KorespondenciaObjednavky {
 namespace {
 
-const QString Priecinok = QStringLiteral("\\ZnaleckyKevrot texty\\Korespondencia - objednavky");
-
 void doZakladnehoPisma(RtfFormat& f, const QString& pismo, double velkost)
 {
     if (!pismo.isEmpty())
@@ -47,18 +45,15 @@ void doZakladnehoPisma(RtfDokument& d, const QString& pismo, double velkost)
 
 }  // namespace
 
-QString adresarSablon(int druhZnalca)
-{
-    return Cesty::cesta(Priecinok + SablonyDruhu::priponaDruhu(druhZnalca));
-}
+QString adresarSablon(int druhZnalca) { return SablonyDruhu::adresar(SadaSablon::Korespondencia, druhZnalca); }
 
 QStringList zoznamSablon(int druhZnalca) { return SablonyDruhu::zoznamSuborovRtf(adresarSablon(druhZnalca)); }
 
 QString pracovnySubor() { return Cesty::tmpDoc() + QStringLiteral("/korespondencia_obj.rtf"); }
 
-QString suborHlavicky() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\hlavicka_vyuctovania.rtf")); }
+QString suborHlavicky() { return SablonyDruhu::suborHlavicky(); }
 
-QString suborPaty() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\pata_vyuctovania.rtf")); }
+QString suborPaty() { return SablonyDruhu::suborPaty(); }
 
 QList<Zastupca> zastupcovia(const HodnotyListu& h)
 {

@@ -2,7 +2,11 @@
 
 #include <QDir>
 
+#include "store/Cesty.h"
+
 namespace SablonyDruhu {
+
+QString koren() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty")); }
 
 QString priponaDruhu(int druhZnalca)
 {
@@ -23,6 +27,34 @@ QStringList zoznamSuborovRtf(const QString& adresar)
         if (s.size() > 4)
             mena << s.left(s.size() - 4);
     return mena;
+}
+
+QString adresar(SadaSablon sada, int druhZnalca)
+{
+    QString zaklad = QStringLiteral("\\ZnaleckyKevrot texty\\");
+    switch (sada) {
+    case SadaSablon::Vyuctovanie: zaklad += QStringLiteral("Text vyuctovania"); break;
+    case SadaSablon::FinancnaCiastka: zaklad += QStringLiteral("Text vyuctovania - financna ciastka"); break;
+    case SadaSablon::Korespondencia: zaklad += QStringLiteral("Korespondencia - objednavky"); break;
+    }
+    return Cesty::cesta(zaklad + priponaDruhu(druhZnalca));
+}
+
+QString suborHlavicky() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\hlavicka_vyuctovania.rtf")); }
+
+QString suborPaty() { return Cesty::cesta(QStringLiteral("\\ZnaleckyKevrot texty\\pata_vyuctovania.rtf")); }
+
+void vytvorPriecinky(int druhZnalca)
+{
+    Cesty::vytvorJednuUroven(koren());
+    for (auto sada : {SadaSablon::Vyuctovanie, SadaSablon::FinancnaCiastka, SadaSablon::Korespondencia})
+        Cesty::vytvorJednuUroven(adresar(sada, druhZnalca));
+}
+
+bool platnyNazov(const QString& nazov)
+{
+    return !nazov.trimmed().isEmpty() && !nazov.contains(u'/') && !nazov.contains(u'\\') && nazov != u"."
+        && nazov != u"..";
 }
 
 }  // namespace SablonyDruhu

@@ -263,4 +263,21 @@ namespace RtfZapisovac {
 
 QByteArray zapis(const RtfDokument& dokument) { return Zapisovac(dokument).zapis(); }
 
+QByteArray jedenOdsek(const QString& text, const QString& pismo, double velkost)
+{
+    RtfDokument d;
+    if (!pismo.isEmpty())
+        d.predvolenePismo = pismo;
+    if (velkost > 0)
+        d.predvolenaVelkost = velkost;
+    RtfOdsek o;
+    RtfBeh b;
+    b.text = text;
+    b.text.replace(QStringLiteral("\r\n"), ZalomenieRiadku);
+    b.text.replace(QLatin1Char('\r'), ZalomenieRiadku).replace(QLatin1Char('\n'), ZalomenieRiadku);
+    o.behy << b;
+    d.telo << RtfBlok::zOdseku(o);
+    return zapis(d);
+}
+
 }  // namespace RtfZapisovac

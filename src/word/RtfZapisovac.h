@@ -9,4 +9,9 @@ namespace RtfZapisovac {
 
 QByteArray zapis(const RtfDokument& dokument);
 
+// A document of one paragraph holding `text` in the given font (regular style); its line
+// ends become line breaks within the paragraph. An empty font or a size of 0 keeps the
+// defaults.
+QByteArray jedenOdsek(const QString& text, const QString& pismo, double velkost);
+
 }  // namespace RtfZapisovac

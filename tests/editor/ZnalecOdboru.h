@@ -26,6 +26,6 @@ inline void NastavZnalcaOdboru(Udaje& u)
 // The editor's part of the data set.
 inline ZdrojeEditora Zdroje(Udaje& u)
 {
-    return {u.odbory,   u.jazyky,  u.nastavenia, u.objednavky, u.zurnal.ZaznamyKevrota,
-            u.polozky, u.vozidla.ZoznamVozidiel, u.zurnal.UlozeneVyuctovania};
+    return {u.odbory,  u.jazyky,  u.nastavenia,                 u.objednavky, u.zurnal.ZaznamyKevrota,
+            u.polozky, u.vozidla, u.zurnal.UlozeneVyuctovania, u.preddefTexty};
 }

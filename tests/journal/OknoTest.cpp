@@ -7,11 +7,16 @@
 #include "journal/TStartForm.h"
 #include "journal/TZnalecKevrotForm.h"
 #include "journal/KevrotPrikazy.h"
+#include "settings_window/TNastavenieForm.h"
 #include "store/Zurnal.h"
 
 #include "common/TestAppDir.h"
+#include "editor/UiPomoc.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -53,10 +58,37 @@ TEST_F(OknoTest, StartOnAnEmptyInstallationShowsEmptyRegistersOnTheJournalTab)
     EXPECT_EQ(f.PageControl1->tabText(2), QStringLiteral("Dokumenty"));
     EXPECT_TRUE(f.kevrot()->btnVytlacExcel->isEnabled());
     EXPECT_TRUE(f.kevrot()->btnStavFinancii->isEnabled());
-    EXPECT_FALSE(f.btnNastavenie->isEnabled());
+    EXPECT_TRUE(f.btnNastavenie->isEnabled());
     // the shipped code lists are not in a bare test directory: only their messages
     for (const auto& t : m_spravy.texty())
         EXPECT_TRUE(t.startsWith(QStringLiteral("Problém s otvorením súboru: "))) << t.toStdString();
+}
+
+TEST_F(OknoTest, StartWithoutSettingsOpensTheSettingsOnTheIdentityTabOnce)
+{
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    int otvorene = 0;
+    auto vypln = [&](TNastavenieForm* n) {
+        ++otvorene;
+        EXPECT_EQ(n->Zalozky->currentIndex(), 0);
+        EXPECT_FALSE(n->lblPrvySpustenie->isHidden());
+        n->rbTlmocnik->click();
+        n->editKrstneMeno->setText(QStringLiteral("Eva"));
+        n->editPriezvisko->setText(QStringLiteral("Malá"));
+        n->btnOK->click();
+    };
+    ked_sa_otvori<TNastavenieForm>(vypln);
+    f.PrvySpustenie();
+    ked_sa_otvori<TNastavenieForm>(vypln);
+    f.PrvySpustenie();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(otvorene, 1);
+    Nastavenia ulozene;
+    ASSERT_TRUE(ulozene.NacitajNastavenia());
+    EXPECT_EQ(ulozene.Nastavenie.Meno, QStringLiteral("Eva"));
+    EXPECT_EQ(ulozene.Nastavenie.Druh, Tlmocnik);
+    EXPECT_EQ(f.udaje().nastavenia.Nastavenie.Priezvisko, QStringLiteral("Malá"));
 }
 
 TEST_F(OknoTest, DashObjOpensOnTheOrdersTab)

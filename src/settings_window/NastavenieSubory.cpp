@@ -1,0 +1,55 @@
+#include "NastavenieSubory.h"
+
+#include <QFileInfo>
+
+#include "word/RtfZapisovac.h"
+#include "settings/HodnotyNastavenia.h"
+#include "settings/SablonyDruhu.h"
+#include "store/Cesty.h"
+#include "store/Subory.h"
+
+namespace NastavenieSubory {
+namespace {
+
+bool zapisOdsek(const QString& cesta, const QString& text, const TNastavenia& n)
+{
+    QString chyba;
+    if (Subory::ulozAtomicky(cesta, RtfZapisovac::jedenOdsek(text, n.BasicFontName, n.BasicFontSize), &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(cesta, chyba);
+    return false;
+}
+
+}  // namespace
+
+bool PrevedStareTexty(const HodnotyNastavenia& h)
+{
+    const TNastavenia& n = h.nastavenie;
+    SablonyDruhu::vytvorPriecinky(Znalec);
+    bool ok = true;
+    if (!QFileInfo::exists(SablonyDruhu::suborHlavicky()))
+        ok = zapisOdsek(SablonyDruhu::suborHlavicky(), h.hlavickaText, n) && ok;
+    const QString subor = QStringLiteral("default.rtf");
+    if (!n.TextVyuctovania.isEmpty())
+        ok = zapisOdsek(SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + subor, n.TextVyuctovania, n) && ok;
+    if (!n.TextVyuctovaniaCiastka.isEmpty())
+        ok = zapisOdsek(SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + subor,
+                        n.TextVyuctovaniaCiastka, n)
+            && ok;
+    return ok;
+}
+
+bool VytvorHlavickuZAdresy(const TNastavenia& n)
+{
+    Cesty::vytvorJednuUroven(SablonyDruhu::koren());
+    return zapisOdsek(SablonyDruhu::suborHlavicky(), HlavickaZAdresy(n), n);
+}
+
+QString suborSablony(const QString& adresar, const QString& nazov)
+{
+    if (!SablonyDruhu::platnyNazov(nazov))
+        return {};
+    return adresar + nazov + QStringLiteral(".rtf");
+}
+
+}  // namespace NastavenieSubory

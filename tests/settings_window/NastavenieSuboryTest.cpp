@@ -1,0 +1,71 @@
+// Files the settings window writes by itself: legacy texts turned into templates once, the
+// header made from the address.
+
+#include "common/TestAppDir.h"
+
+#include "word/RtfCitac.h"
+#include "settings/HodnotyNastavenia.h"
+#include "settings/SablonyDruhu.h"
+#include "settings_window/NastavenieSubory.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+class NastavenieSuboryTest : public TestAppDir {
+protected:
+    static QString text(const QString& cesta) { return RtfCitac::citajSubor(cesta).dokument.text().trimmed(); }
+};
+}  // namespace
+
+TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIsMade)
+{
+    Nastavenia n;
+    n.Nastavenie.TextVyuctovania = QStringLiteral("Účtujem úkon");
+    n.Nastavenie.TextVyuctovaniaCiastka = QStringLiteral("Suma {na} účet");
+    n.NastavenieHlavicka.HlavickaText = QStringLiteral("Ing. Ján Novák");
+    n.DoplnPredvoleneFonty();
+    HodnotyNastavenia h = HodnotyZNastaveni(n, {});
+    ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(h));
+    const QString vyuctovanie = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
+    const QString ciastka = SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + "default.rtf";
+    EXPECT_EQ(text(vyuctovanie), QStringLiteral("Účtujem úkon"));
+    EXPECT_EQ(text(ciastka), QStringLiteral("Suma {na} účet"));
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), QStringLiteral("Ing. Ján Novák"));
+    EXPECT_TRUE(QDir(SablonyDruhu::adresar(SadaSablon::Korespondencia, Znalec)).exists());
+
+    // After OK the legacy texts are empty: the next opening makes nothing, and an existing
+    // header is not replaced.
+    QList<TVozidlo> vozidla;
+    PrevezmiHodnoty(h, n, vozidla);
+    QFile::remove(vyuctovanie);
+    zapis(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"), "{\\rtf1 Moja\\par}");
+    ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(HodnotyZNastaveni(n, {})));
+    EXPECT_FALSE(QFile::exists(vyuctovanie));
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), QStringLiteral("Moja"));
+}
+
+TEST_F(NastavenieSuboryTest, HeaderFromTheAddressKeepsRichTextCharactersAsText)
+{
+    TNastavenia n;
+    n.TitulPred = QStringLiteral("{\\b Ing.}");
+    n.Meno = QStringLiteral("Ján");
+    n.Priezvisko = QStringLiteral("Novák\\par");
+    n.Adresa = QStringLiteral("Hlavná 1");
+    n.PSC = QStringLiteral("040 01");
+    n.Mesto = QStringLiteral("Košice");
+    n.BasicFontName = QStringLiteral("Arial");
+    n.BasicFontSize = 11;
+    ASSERT_TRUE(NastavenieSubory::VytvorHlavickuZAdresy(n));
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), HlavickaZAdresy(n));
+}
+
+TEST_F(NastavenieSuboryTest, TemplateNamesAreFilesOfTheirFolder)
+{
+    const QString a = SablonyDruhu::adresar(SadaSablon::Korespondencia, Tlmocnik);
+    EXPECT_TRUE(a.endsWith(QStringLiteral("Korespondencia - objednavky (tlmocnik)/")));
+    EXPECT_EQ(NastavenieSubory::suborSablony(a, QStringLiteral("List")), a + "List.rtf");
+    for (const QString& zly : {QString(), QStringLiteral(" "), QStringLiteral("../x"), QStringLiteral("a\\b"),
+                               QStringLiteral("..")})
+        EXPECT_TRUE(NastavenieSubory::suborSablony(a, zly).isEmpty()) << zly.toStdString();
+}
