@@ -2,6 +2,7 @@
 
 #include "common/TestAppDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -75,13 +76,20 @@ TEST_F(SuboryTest, MissingFileIsSilentOnlyWhenOptional)
 
 TEST_F(SuboryTest, FailedSaveLeavesTheOldFileAndSaysWhy)
 {
-    // A file standing where the directory should be: no user, root included, can write.
-    zapis("Data/blok", "stary");
-    QList<TMaly> t{TMaly{}};
-    EXPECT_FALSE(ulozPocitanySubor(cesta("Data/blok/a.dat"), t));
-    EXPECT_EQ(obsah("Data/blok"), QByteArray("stary"));
-    ASSERT_EQ(m_spravy.spravy.size(), 1);
-    EXPECT_TRUE(m_spravy.spravy[0].text.startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+    zapis("Data/a.dat", pocitany(1, {7}));
+    const QList<TMaly> t{TMaly{}, TMaly{}, TMaly{}};
+    const Subory::PoruchaZapisu poruchy[] = {{0, false}, {5, false}, {15, false}, {0, true}};
+    for (const auto& p : poruchy) {
+        m_spravy.vymaz();
+        Subory::nastavPoruchuZapisu(p);
+        const bool ulozene = ulozPocitanySubor(cesta("Data/a.dat"), t);
+        Subory::nastavPoruchuZapisu(std::nullopt);
+        EXPECT_FALSE(ulozene) << p.poBajtoch;
+        EXPECT_EQ(obsah("Data/a.dat"), pocitany(1, {7})) << p.poBajtoch;
+        EXPECT_EQ(QDir(cesta("Data")).entryList(QDir::Files), QStringList{"a.dat"});
+        ASSERT_EQ(m_spravy.spravy.size(), 1);
+        EXPECT_TRUE(m_spravy.spravy[0].text.startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+    }
 }
 
 TEST_F(SuboryTest, ReadingGivesTheWholeFileAndItsStateOrNothing)
