@@ -53,7 +53,9 @@ std::optional<StavSuboru> stav(const QString& cesta)
 
 std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
 {
-    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a named pipe at the path does not wait for a writer; regular files
+    // read the same.
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
 struct TMaly : Zaznam<TMaly, 4> {
     qint32 X = 0;
@@ -109,4 +111,16 @@ TEST_F(SuboryTest, ReadingGivesTheWholeFileAndItsStateOrNothing)
     EXPECT_FALSE(Subory::stav(cesta("Data")));
     EXPECT_FALSE(Subory::citaj(cesta("Data/nie.dat")));
     EXPECT_FALSE(Subory::stav(cesta("Data/nie.dat")));
+}
+
+TEST_F(SuboryTest, APipeOrFolderAtADataPathIsReportedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cesta("Data/rura.dat")).constData(), 0600), 0);
+    QDir(cesta("Data")).mkdir("adresar.dat");
+    for (const char* nazov : {"Data/rura.dat", "Data/adresar.dat"}) {
+        m_spravy.vymaz();
+        QList<TMaly> t;
+        EXPECT_FALSE(nacitajPocitanySubor(cesta(nazov), t, true)) << nazov;
+        EXPECT_EQ(m_spravy.texty(), QStringList{textProblemSoSuborom(cesta(nazov))});
+    }
 }
