@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -52,7 +53,9 @@ std::optional<StavSuboru> stav(const QString& cesta)
 
 std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
 {
-    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a named pipe at the path does not wait for a writer; regular files
+    // read the same.
+    const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st;
@@ -66,25 +69,50 @@ std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
     return b;
 }
 
+namespace {
+std::optional<PoruchaZapisu> g_porucha;
+
+// Writes in pieces so that a short write is seen where it happens.
+bool zapisVsetko(QSaveFile& f, const QByteArray& obsah)
+{
+    constexpr qint64 Kus = 64 * 1024;
+    qint64 koniec = obsah.size();
+    const bool skrat = g_porucha && !g_porucha->priPotvrdeni;
+    if (skrat)
+        koniec = std::min(koniec, g_porucha->poBajtoch);
+    for (qint64 n = 0; n < koniec;) {
+        const qint64 w = f.write(obsah.constData() + n, std::min(Kus, koniec - n));
+        if (w <= 0)
+            return false;
+        n += w;
+    }
+    return f.flush() && !skrat;
+}
+}  // namespace
+
+void nastavPoruchuZapisu(std::optional<PoruchaZapisu> porucha)
+{
+    g_porucha = porucha;
+}
+
 bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba)
 {
     QSaveFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly)) {
+    auto zlyhanie = [&](const QString& dovod) {
         if (chyba)
-            *chyba = f.errorString();
-        return false;
-    }
-    if (f.write(obsah) != obsah.size()) {
-        if (chyba)
-            *chyba = f.errorString();
+            *chyba = dovod;
         f.cancelWriting();
         return false;
-    }
-    if (!f.commit()) {
-        if (chyba)
-            *chyba = f.errorString();
-        return false;
-    }
+    };
+    if (!f.open(QIODevice::WriteOnly))
+        return zlyhanie(f.errorString());
+    if (!zapisVsetko(f, obsah))
+        return zlyhanie(g_porucha || f.errorString().isEmpty() ? QStringLiteral("Súbor sa nezapísal celý.")
+                                                               : f.errorString());
+    if (g_porucha && g_porucha->priPotvrdeni)
+        return zlyhanie(QStringLiteral("Súbor sa nepodarilo premenovať."));
+    if (!f.commit())
+        return zlyhanie(f.errorString());
     return true;
 }
 

@@ -35,7 +35,16 @@ std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav = nullptr
 
 // Writes through a temporary file renamed over the old one: a failed save leaves the old
 // file as it was. On failure returns false and the system's text in *chyba.
+// Every write and the flush before the rename are checked: a short write is a failed save.
 bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba = nullptr);
+
+// For tests: makes every save fail, either in the write after `poBajtoch` bytes or, with
+// `priPotvrdeni`, at the rename after the whole file was written. Nothing switches it off.
+struct PoruchaZapisu {
+    qint64 poBajtoch = 0;
+    bool priPotvrdeni = false;
+};
+void nastavPoruchuZapisu(std::optional<PoruchaZapisu> porucha);
 
 // "Nepodarilo sa uložiť súbor: " + path + the system's reason.
 QString textChybaZapisu(const QString& cesta, const QString& dovod);

@@ -5,6 +5,7 @@
 #include "common/TestAppDir.h"
 #include "store/Cesty.h"
 #include "store/Peniaze.h"
+#include "store/Subory.h"
 
 #include <QDir>
 #include <QFile>
@@ -306,15 +307,24 @@ TEST_F(NastaveniaTest, LongCodeListIsCutToItsCapacity)
     EXPECT_EQ(m.Nastavenie.Meno, QStringLiteral("Ľubomír"));
 }
 
-TEST_F(NastaveniaTest, FailedSaveIsReportedAndLeavesNoFile)
+TEST_F(NastaveniaTest, FailedSaveIsReportedAndKeepsTheOldFiles)
 {
-    QDir(cesta("Data")).removeRecursively();
-    zapis("Data", "subor namiesto adresara");
     Nastavenia n;
+    ASSERT_TRUE(n.UlozNastavenieTlac());
+    ASSERT_TRUE(n.UlozNastavenieManazer());
+    const auto subory = QDir(cesta("Data")).entryList(QDir::Files);
+    QList<QByteArray> stare;
+    for (const auto& s : subory)
+        stare.append(obsah("Data/" + s));
+    Subory::nastavPoruchuZapisu(Subory::PoruchaZapisu{10});
     EXPECT_FALSE(n.UlozNastavenieTlac());
     EXPECT_FALSE(n.UlozNastavenieManazer());
+    Subory::nastavPoruchuZapisu(std::nullopt);
     EXPECT_EQ(m_spravy.spravy.size(), 2);
     EXPECT_EQ(m_spravy.spravy[0].druh, Spravy::Druh::Chyba);
+    ASSERT_EQ(QDir(cesta("Data")).entryList(QDir::Files), subory);
+    for (int i = 0; i < subory.size(); ++i)
+        EXPECT_EQ(obsah("Data/" + subory[i]), stare[i]) << subory[i].toStdString();
 }
 
 TEST(StaryCestak, TakesTheLastVehicleAndWritesNumbersInFiveCharacters)

@@ -2,8 +2,11 @@
 
 #include "common/TestAppDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 struct TMaly : Zaznam<TMaly, 4> {
@@ -75,13 +78,20 @@ TEST_F(SuboryTest, MissingFileIsSilentOnlyWhenOptional)
 
 TEST_F(SuboryTest, FailedSaveLeavesTheOldFileAndSaysWhy)
 {
-    // A file standing where the directory should be: no user, root included, can write.
-    zapis("Data/blok", "stary");
-    QList<TMaly> t{TMaly{}};
-    EXPECT_FALSE(ulozPocitanySubor(cesta("Data/blok/a.dat"), t));
-    EXPECT_EQ(obsah("Data/blok"), QByteArray("stary"));
-    ASSERT_EQ(m_spravy.spravy.size(), 1);
-    EXPECT_TRUE(m_spravy.spravy[0].text.startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+    zapis("Data/a.dat", pocitany(1, {7}));
+    const QList<TMaly> t{TMaly{}, TMaly{}, TMaly{}};
+    const Subory::PoruchaZapisu poruchy[] = {{0, false}, {5, false}, {15, false}, {0, true}};
+    for (const auto& p : poruchy) {
+        m_spravy.vymaz();
+        Subory::nastavPoruchuZapisu(p);
+        const bool ulozene = ulozPocitanySubor(cesta("Data/a.dat"), t);
+        Subory::nastavPoruchuZapisu(std::nullopt);
+        EXPECT_FALSE(ulozene) << p.poBajtoch;
+        EXPECT_EQ(obsah("Data/a.dat"), pocitany(1, {7})) << p.poBajtoch;
+        EXPECT_EQ(QDir(cesta("Data")).entryList(QDir::Files), QStringList{"a.dat"});
+        ASSERT_EQ(m_spravy.spravy.size(), 1);
+        EXPECT_TRUE(m_spravy.spravy[0].text.startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+    }
 }
 
 TEST_F(SuboryTest, ReadingGivesTheWholeFileAndItsStateOrNothing)
@@ -101,4 +111,16 @@ TEST_F(SuboryTest, ReadingGivesTheWholeFileAndItsStateOrNothing)
     EXPECT_FALSE(Subory::stav(cesta("Data")));
     EXPECT_FALSE(Subory::citaj(cesta("Data/nie.dat")));
     EXPECT_FALSE(Subory::stav(cesta("Data/nie.dat")));
+}
+
+TEST_F(SuboryTest, APipeOrFolderAtADataPathIsReportedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cesta("Data/rura.dat")).constData(), 0600), 0);
+    QDir(cesta("Data")).mkdir("adresar.dat");
+    for (const char* nazov : {"Data/rura.dat", "Data/adresar.dat"}) {
+        m_spravy.vymaz();
+        QList<TMaly> t;
+        EXPECT_FALSE(nacitajPocitanySubor(cesta(nazov), t, true)) << nazov;
+        EXPECT_EQ(m_spravy.texty(), QStringList{textProblemSoSuborom(cesta(nazov))});
+    }
 }
