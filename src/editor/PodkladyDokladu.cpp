@@ -1,5 +1,10 @@
 #include "PodkladyDokladu.h"
 
+#include <QDate>
+
+#include "editor/TextyVyuctovania.h"
+#include "store/Datum.h"
+
 QString TextTypuCisla(int typCisla)
 {
     return typCisla == 1 ? QStringLiteral("Spisová značka") : QStringLiteral("Číslo objednávky");
@@ -16,5 +21,8 @@ PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydav
     p.sadzbaDPH = z.SadzbaDPH;
     p.nastavenie = nastavenie;
     p.sadzbaPozemky = sadzbaPozemky;
+    p.textVyuctovania = TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie);
+    p.textFinancnaCiastka = TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie);
+    p.dnes = QDateNaDatum(QDate::currentDate());
     return p;
 }

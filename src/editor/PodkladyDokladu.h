@@ -2,6 +2,7 @@
 // What the billing documents are built from: the entry editor's field texts, the entry
 // copy with its items and travel block, and the practitioner's settings.
 
+#include <QHash>
 #include <QList>
 
 #include "editor/PoliaZaznamu.h"
@@ -18,11 +19,16 @@ struct PodkladyDokladu {
     TNastavenia nastavenie;
     double sadzbaPozemky = TNastaveniePodielOdmena::PredvolenaSadzbaPozemky;
     QString hlavickaText;         // HlavickaText of the settings
+    QHash<qint32, QString> hlavickyDruhov;  // HlavickaDruhu by item kind, 100 travel costs
+    QString textVyuctovania;      // the billing text file (may be missing)
+    QString textFinancnaCiastka;  // the payment text file (may be missing)
+    double dnes = 0;              // today's date
 };
 
 // The caption of the number type (cmbObjednavkaTyp): "Číslo objednávky" or "Spisová značka".
 QString TextTypuCisla(int typCisla);
 
-// The documents of a stored entry, as the editor would build them right after opening it.
+// The documents of a stored entry, as the editor would build them right after opening it;
+// the billing texts are the working files, today is today.
 PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky,
                                   const TNastavenia& nastavenie, double sadzbaPozemky);
