@@ -5,44 +5,11 @@
 
 #include "../common/TestAppDir.h"
 
+#include "PodkladyPomoc.h"
+
+using namespace pomoc;
+
 namespace {
-double d(int r, int m, int den) { return QDateNaDatum(QDate(r, m, den)); }
-
-TVydavok polozka(qint32 druh, const QString& nazov, double cena, QList<double> pocty, double suma = -1)
-{
-    TVydavok v;
-    v.Druh = druh;
-    v.Nazov = nazov;
-    v.MJ = QStringLiteral("hod");
-    v.Cena = cena;
-    double s = 0;
-    for (double p : pocty) {
-        TRozpisPolozky r;
-        r.Pocet = p;
-        v.Rozpis.append(r);
-        s += p * cena;
-    }
-    v.PocetRozpisov = v.Rozpis.size();
-    v.Suma = suma < 0 ? s : suma;
-    return v;
-}
-
-PodkladyDokladu podklady(bool platca, double vykonanie, double sadzba)
-{
-    PodkladyDokladu p;
-    p.nastavenie.PlatcaDPH = platca;
-    p.nastavenie.Meno = QStringLiteral("Ján");
-    p.nastavenie.Priezvisko = QStringLiteral("Kováč");
-    p.nastavenie.Mesto = QStringLiteral("Nitra");
-    p.polia.Cislo = QStringLiteral("7");
-    p.polia.Rok = QStringLiteral("2024");
-    p.polia.DatumVykonania = DatumText(vykonanie);
-    p.polia.DatumSplatnosti = QStringLiteral("20.3.2024");
-    p.datumVykonania = vykonanie;
-    p.sadzbaDPH = sadzba;
-    return p;
-}
-
 QStringList stlpce(const QList<RiadokPolozky>& riadky)
 {
     QStringList s;
