@@ -2,7 +2,7 @@
 // The billing document ("Tlač vyúčtovania"), composed from scratch.
 
 #include "editor/PodkladyDokladu.h"
-#include "editor/word/Dokument.h"
+#include "word/Dokument.h"
 
 // The whole document with its page footer. `hlavicka` and `pata`: the header and footer
 // files (used when they exist).

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "editor/PodkladyDokladu.h"
-#include "editor/word/Dokument.h"
+#include "word/Dokument.h"
 
 // "\Zostavy\FakturaRozpisDPH_tlmocnik.dot" and the like, by kind and VAT status.
 QString SablonaFaktury(qint32 druh, bool platca);

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "editor/PodkladyDokladu.h"
-#include "editor/word/Dokument.h"
+#include "word/Dokument.h"
 
 enum class DruhDokladu { Vyuctovanie, Faktura, PrijmovyDoklad, CestovnyPrikaz };
 

@@ -28,6 +28,15 @@ struct PodkladyDokladu {
 // The caption of the number type (cmbObjednavkaTyp): "Číslo objednávky" or "Spisová značka".
 QString TextTypuCisla(int typCisla);
 
+class Nastavenia;
+class PreddefinovaneTexty;
+
+// Everything the commands take: the field texts, the entry copy (its date of performance
+// and VAT rate as the editor holds them), the settings with empty document fonts filled in
+// (DoplnPredvoleneFonty), the headings of the kinds, the working billing texts, today.
+PodkladyDokladu PodkladyDokladov(const PoliaZaznamu& polia, const TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky,
+                                 Nastavenia& nastavenia, const PreddefinovaneTexty& hlavicky);
+
 // The documents of a stored entry, as the editor would build them right after opening it;
 // the billing texts are the working files, today is today.
 PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky,

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "editor/RiadkyPoloziek.h"
-#include "editor/word/Dokument.h"
+#include "word/Dokument.h"
 #include "settings/NastaveniaZaznamy.h"
 
 enum class DruhTabulky { Vyuctovanie, VyuctovaniePodiel, VyuctovanieCestovne, Faktura };

@@ -2,7 +2,7 @@
 // Entries with items written directly, for the document tests.
 
 #include "editor/PodkladyDokladu.h"
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "store/Datum.h"
 
 #include <QDate>
