@@ -418,7 +418,8 @@ bool Dokument::chodNaZalozku(const QString& meno)
                 while (k < behy.size() && !(behy[k].druh == RtfBeh::Druh::ZalozkaKoniec && behy[k].text == meno))
                     ++k;
                 const RtfFormat f = j + 1 < behy.size() && behy[j + 1].jeText() ? behy[j + 1].format
-                                                                                 : odseky[i]->znacka;
+                                    : behy[j].format != RtfFormat{}                 ? behy[j].format
+                                                                                    : odseky[i]->znacka;
                 if (k < behy.size())
                     behy.remove(j + 1, k - j - 1);
                 m_kurzor = zaklad;

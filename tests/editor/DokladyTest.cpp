@@ -153,13 +153,23 @@ TEST_F(Doklady, InvoiceFillsEveryBookmarkOfItsTemplate)
     p.nastavenie.ICO = QStringLiteral("12345678");
     p.nastavenie.CisloUctu = QStringLiteral("2612345678");
     p.nastavenie.Banka = QStringLiteral("1100");
-    const QString vsetko = cely(zostav(DruhDokladu::Faktura, p));
+    const RtfDokument dok = zostav(DruhDokladu::Faktura, p);
+    const QString vsetko = cely(dok);
     for (const QString& s : {QStringLiteral("7/2024\nČíslo objednávky: OBJ-5"), QStringLiteral("Ing. Ján Kováč"),
                              QStringLiteral("949 01 Nitra"), QStringLiteral("IČO: 12345678"),
                              QStringLiteral("2612345678/1100"), QStringLiteral("prevodný príkaz"),
                              QStringLiteral("72024"), QStringLiteral("20.3.2024"), QStringLiteral("5.3.2024"),
                              QStringLiteral("Znalec je platca DPH."), eur("120,00"), eur("20,00")})
         EXPECT_TRUE(vsetko.contains(s)) << s.toStdString();
+    // A value takes the format of its bookmark: the number is bold as in the template.
+    bool tucne = false;
+    for (const RtfBlok& b : dok.telo)
+        for (const RtfRiadok& r : b.tabulka.riadky)
+            for (const RtfBunka& c : r.bunky)
+                for (const RtfOdsek& o : c.odseky)
+                    for (const RtfBeh& beh : o.behy)
+                        tucne = tucne || (beh.text == QStringLiteral("7/2024") && beh.format.tucne);
+    EXPECT_TRUE(tucne);
 }
 
 TEST_F(Doklady, ReceiptTakesTheBilledAmountAsIncludingVat)
