@@ -6,7 +6,11 @@
 
 QString CisloRiadku(double cislo) { return CisloText(cislo, 2); }
 
-QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
+namespace {
+
+// One row per sub-item with a quantity above 0 of an item whose Suma is above 0.
+template <class F>
+QList<RiadokPolozky> riadkyPodpoloziek(const TVydavok& v, F riadok)
 {
     QList<RiadokPolozky> riadky;
     if (!(v.Suma > 0))
@@ -14,6 +18,18 @@ QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
     for (const TRozpisPolozky& r : v.Rozpis) {
         if (!(r.Pocet > 0))
             continue;
+        RiadokPolozky p = riadok(r);
+        p.Druh = v.Druh;
+        riadky.append(p);
+    }
+    return riadky;
+}
+
+}  // namespace
+
+QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
+{
+    return riadkyPodpoloziek(v, [&](const TRozpisPolozky& r) {
         RiadokPolozky p;
         p.Polozka = r.Popis.isEmpty() ? v.Nazov : r.Popis;
         p.MJ = v.MJ;
@@ -22,20 +38,13 @@ QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
         p.CenaMJ = CisloRiadku(v.Cena);
         p.Pocet = CisloRiadku(r.Pocet);
         p.Suma = v.Cena * r.Pocet;
-        p.Druh = v.Druh;
-        riadky.append(p);
-    }
-    return riadky;
+        return p;
+    });
 }
 
 QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky)
 {
-    QList<RiadokPolozky> riadky;
-    if (!(v.Suma > 0))
-        return riadky;
-    for (const TRozpisPolozky& r : v.Rozpis) {
-        if (!(r.Pocet > 0))
-            continue;
+    return riadkyPodpoloziek(v, [&](const TRozpisPolozky& r) {
         RiadokPolozky p;
         p.Polozka = r.Popis.isEmpty() ? v.Nazov : v.Nazov + QStringLiteral(", ") + r.Popis;
         p.Mnozstvo = std::ceil(v.Cena);
@@ -48,10 +57,8 @@ QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky)
             p.MJ = QStringLiteral("€");
         }
         p.Suma = v.Suma;
-        p.Druh = v.Druh;
-        riadky.append(p);
-    }
-    return riadky;
+        return p;
+    });
 }
 
 QList<RiadokPolozky> RiadokCelejPolozky(const TVydavok& v)
