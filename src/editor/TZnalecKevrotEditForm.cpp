@@ -342,7 +342,7 @@ PodkladyDokladu TZnalecKevrotEditForm::podkladyDokladov()
     TZnalKevrotZaznam z = m_uprava.zaznam;
     z.DatumVykonania = m_datumVykonania;
     z.SadzbaDPH = m_sadzbaDPH;
-    return PodkladyDokladov(polia(), z, m_uprava.vydavky, m_udaje.nastavenia, m_udaje.preddefTexty);
+    return PodkladyDokladov(polia(), z, m_uprava.vydavky, m_zdroje.nastavenia, m_zdroje.preddefTexty);
 }
 
 QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()

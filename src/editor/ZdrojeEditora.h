@@ -8,6 +8,7 @@
 #include <QList>
 
 #include "remuneration/CiselnikPoloziek.h"
+#include "remuneration/PreddefinovaneTexty.h"
 #include "settings/Jazyky.h"
 #include "settings/Nastavenia.h"
 #include "remuneration/PreddefinovaneTexty.h"

@@ -1,7 +1,7 @@
 #include "cli/KevrotCli.h"
 
 #include "common/TestAppDir.h"
-#include "editor/word/RtfCitac.h"
+#include "word/RtfCitac.h"
 #include "store/Objednavky.h"
 #include "store/Subory.h"
 #include "store/Zurnal.h"

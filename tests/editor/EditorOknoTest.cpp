@@ -337,7 +337,7 @@ TEST_F(EditorOkno, DocumentButtonsBuildFromTheFieldsAskWhenTheFileExistsAndMarkI
     v.Rozpis.append(TRozpisPolozky{});
     v.Rozpis[0].Pocet = 1;
     u.vydavky = {v};
-    TZnalecKevrotEditForm okno(u, m_udaje);
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     okno.NastavVykonanie(d(2024, 3, 5));
     okno.Edit2->setText(QStringLiteral("Mestský úrad"));
     DokladyPanel& panel = *okno.panelDokladov;
