@@ -74,6 +74,11 @@ std::optional<Dokument> ZostavDoklad(DruhDokladu druh, const PodkladyDokladu& p)
 
 bool UlozDoklad(const Dokument& d, const QString& cesta)
 {
+    // The program's own PDF printing is not in this build yet: never an RTF under a PDF name.
+    if (cesta.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        spravy().chyba(QStringLiteral("Dokument sa nedá uložiť ako PDF: ") + cesta);
+        return false;
+    }
     return d.ulozAko(cesta);
 }
 
