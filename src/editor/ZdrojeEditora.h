@@ -11,7 +11,6 @@
 #include "remuneration/PreddefinovaneTexty.h"
 #include "settings/Jazyky.h"
 #include "settings/Nastavenia.h"
-#include "remuneration/PreddefinovaneTexty.h"
 #include "settings/OdboryOdvetvia.h"
 #include "settings/Vozidla.h"
 #include "store/Objednavky.h"
