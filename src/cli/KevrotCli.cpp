@@ -1,5 +1,6 @@
 #include "cli/KevrotCli.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
@@ -10,6 +11,8 @@
 #include "migration/Zaloha.h"
 #include "finance/ExportExcel.h"
 #include "finance/StavFinancii.h"
+#include "editor/DokladyZaznamu.h"
+#include "editor/TextyVyuctovania.h"
 #include "reports/TlacKevrota.h"
 #include "settings/Banky.h"
 #include "settings/TextyZnalca.h"
@@ -178,6 +181,40 @@ QJsonObject zosit(VariantExportu variant, int rok, const QString& subor)
     if (!ok)
         Subory::ohlasChybuZapisu(subor, chyba);
     return {{QStringLiteral("xlsx"), ok ? subor : QString()}, {QStringLiteral("zaznamy"), int(zaznamy.size())}};
+}
+
+const std::pair<const char*, DruhDokladu> kDoklady[] = {
+    {"billing", DruhDokladu::Vyuctovanie},
+    {"invoice", DruhDokladu::Faktura},
+    {"receipt", DruhDokladu::PrijmovyDoklad},
+    {"travel", DruhDokladu::CestovnyPrikaz},
+};
+
+// A document of a stored entry as the entry editor builds it right after opening the entry,
+// with the entry's stored billing texts.
+QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
+{
+    Udaje u;
+    u.nastavenia.NacitajVsetko();
+    nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
+    u.preddefTexty.NacitajPreddefTexty();
+    u.zurnal.NacitajRok(rok);
+    const TZnalKevrotZaznam* z = nullptr;
+    for (const auto& zaznam : std::as_const(u.zurnal.ZaznamyKevrota))
+        if (zaznam.PoradoveCislo == cislo)
+            z = &zaznam;
+    bool ok = false;
+    if (!z)
+        spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
+    else if (u.zurnal.NacitajZaznam(cislo, rok)) {
+        PodkladyDokladu p = PodkladyDokladov(ZobrazZaznam(*z), *z, u.zurnal.VydavkyZaznamu, u.nastavenia, u.preddefTexty);
+        const QDir dokumenty(Zurnal::AdresarDokumentov(cislo, rok));
+        p.textVyuctovania = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie)).fileName());
+        p.textFinancnaCiastka = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie)).fileName());
+        const auto d = ZostavDoklad(druh, p);
+        ok = d && UlozDoklad(*d, subor);
+    }
+    return {{QStringLiteral("document"), ok ? subor : QString()}};
 }
 
 struct Prikaz {
@@ -352,7 +389,7 @@ QString PouzitieKevrotCli()
         "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
         "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR,\n"
         "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
-        "         xlsx register|finance ROK SÚBOR");
+        "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -408,5 +445,19 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         return financieCli(a.mid(1), appDir);
     if (a.first() == QLatin1String("xlsx"))
         return zositCli(a.mid(1), appDir);
+    if (a.first() == QLatin1String("document")) {
+        bool okRok = false, okCislo = false;
+        const int rok = a.size() == 5 ? a.at(2).toInt(&okRok) : 0;
+        const int cislo = a.size() == 5 ? a.at(3).toInt(&okCislo) : 0;
+        const auto druh = std::find_if(std::begin(kDoklady), std::end(kDoklady),
+                                       [&](const auto& d) { return a.size() > 1 && a.at(1) == QLatin1String(d.first); });
+        if (druh == std::end(kDoklady) || !okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+            return chybaPouzitia(QStringLiteral("Príkaz document potrebuje druh (billing, invoice, receipt, travel), rok, číslo a súbor."));
+        const QString subor = QFileInfo(a.at(4)).absoluteFilePath();
+        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+        ZaznamnikSprav zaznamnik;
+        PouziSpravy pouzi(&zaznamnik);
+        return hotovo(dokument(druh->second, rok, cislo, subor), zaznamnik);
+    }
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }

@@ -1,5 +1,6 @@
 #include "TZnalecKevrotEditForm.h"
 
+#include "editor/DokladyPanel.h"
 #include "editor/KonstantneSymboly.h"
 #include "editor/Splatnost.h"
 #include "widgets/TCalendarFrm.h"
@@ -336,6 +337,14 @@ QWidget* TZnalecKevrotEditForm::vytvorVec()
     return w;
 }
 
+PodkladyDokladu TZnalecKevrotEditForm::podkladyDokladov()
+{
+    TZnalKevrotZaznam z = m_uprava.zaznam;
+    z.DatumVykonania = m_datumVykonania;
+    z.SadzbaDPH = m_sadzbaDPH;
+    return PodkladyDokladov(polia(), z, m_uprava.vydavky, m_zdroje.nastavenia, m_zdroje.preddefTexty);
+}
+
 QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
 {
     auto* w = new QWidget(this);
@@ -406,16 +415,8 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     g->addWidget(new QLabel(QStringLiteral("Spôsob platby:"), w), 8, 0);
     g->addWidget(cmbSposobPlatby, 8, 1, 1, 2);
     g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 9, 0, 1, 4);
-    auto* dokumenty = new QHBoxLayout;
-    for (const QString& nazov : {QStringLiteral("Tlač vyúčtovania"), QStringLiteral("Príjmový doklad"),
-                                 QStringLiteral("Faktúra"), QStringLiteral("Cestovný príkaz")}) {
-        auto* b = new QPushButton(nazov, w);
-        b->setEnabled(false);
-        b->setToolTip(kNedostupne);
-        dokumenty->addWidget(b);
-    }
-    dokumenty->addStretch();
-    g->addLayout(dokumenty, 10, 0, 1, 4);
+    panelDokladov = new DokladyPanel([this] { return podkladyDokladov(); }, w);
+    g->addWidget(panelDokladov, 10, 0, 1, 4);
     g->setRowStretch(11, 1);
     g->setColumnStretch(3, 1);
 

@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
+#include "editor/PodkladyDokladu.h"
 #include "editor/PoliaZaznamu.h"
 #include "editor/VolbaOdboru.h"
 #include "editor/UpravaZaznamu.h"
 #include "editor/ZdrojeEditora.h"
 
+class DokladyPanel;
 class PoleTextovehoZoznamu;
 class QCheckBox;
 class QComboBox;
@@ -109,6 +111,7 @@ public:
     QComboBox* cmbSposobPlatby = nullptr;
     QCheckBox* CheckBoxVlozeneDoZoznamuVyuctovani = nullptr;
     QPushButton* btnZnalecne = nullptr;
+    DokladyPanel* panelDokladov = nullptr;
     // "Vyplatenie".
     VyplatenieTab* tabVyplatenie = nullptr;
     QPushButton* btnOK = nullptr;
@@ -129,6 +132,8 @@ private:
     void zvolenyTypCisla(int index);
     void napisanySymbol(const QString& text);
     void vytvorTexty();
+    // The sources of the documents from the current field texts and the entry copy.
+    PodkladyDokladu podkladyDokladov();
 
     UpravaZaznamu m_uprava;
     ZdrojeEditora m_zdroje;

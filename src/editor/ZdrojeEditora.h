@@ -8,9 +8,9 @@
 #include <QList>
 
 #include "remuneration/CiselnikPoloziek.h"
+#include "remuneration/PreddefinovaneTexty.h"
 #include "settings/Jazyky.h"
 #include "settings/Nastavenia.h"
-#include "remuneration/PreddefinovaneTexty.h"
 #include "settings/OdboryOdvetvia.h"
 #include "settings/Vozidla.h"
 #include "store/Objednavky.h"

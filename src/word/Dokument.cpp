@@ -42,8 +42,8 @@ void prejdiOdseky(QList<RtfBlok>& bloky, F f)
     }
 }
 
-// One paragraph split at ';' into cell paragraphs that keep its properties and formats.
-QList<RtfOdsek> rozdelNaBunky(const RtfOdsek& o)
+// One paragraph split at the separator into cell paragraphs that keep its properties and formats.
+QList<RtfOdsek> rozdelNaBunky(const RtfOdsek& o, QChar oddelovac)
 {
     QList<RtfOdsek> bunky;
     RtfOdsek bunka;
@@ -54,7 +54,7 @@ QList<RtfOdsek> rozdelNaBunky(const RtfOdsek& o)
             bunka.behy.append(b);
             continue;
         }
-        const QStringList casti = b.text.split(QLatin1Char(';'));
+        const QStringList casti = b.text.split(oddelovac);
         for (int i = 0; i < casti.size(); ++i) {
             if (i > 0) {
                 bunky.append(bunka);
@@ -244,7 +244,7 @@ int Dokument::textNaTabulku(const Pozicia& od, const TabulkaVolby& volby)
     QList<QList<RtfOdsek>> riadky;
     int stlpcov = 0;
     for (int i = prvy; i <= posledny; ++i) {
-        riadky.append(rozdelNaBunky(m_d.telo[i].odsek));
+        riadky.append(rozdelNaBunky(m_d.telo[i].odsek, volby.oddelovac));
         stlpcov = std::max(stlpcov, int(riadky.last().size()));
     }
 
@@ -418,7 +418,8 @@ bool Dokument::chodNaZalozku(const QString& meno)
                 while (k < behy.size() && !(behy[k].druh == RtfBeh::Druh::ZalozkaKoniec && behy[k].text == meno))
                     ++k;
                 const RtfFormat f = j + 1 < behy.size() && behy[j + 1].jeText() ? behy[j + 1].format
-                                                                                 : odseky[i]->znacka;
+                                    : behy[j].format != RtfFormat{}                 ? behy[j].format
+                                                                                    : odseky[i]->znacka;
                 if (k < behy.size())
                     behy.remove(j + 1, k - j - 1);
                 m_kurzor = zaklad;

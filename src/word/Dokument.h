@@ -21,6 +21,7 @@ struct TabulkaVolby {
     QList<int> tienovaneRiadky;         // row numbers from 0; negative from the end (-1 = last)
     int tienovanie = 1000;              // hundredths of a percent (light shading)
     QList<std::optional<Zarovnanie>> zarovnanieStlpcov;  // column alignment, when set
+    QChar oddelovac = QLatin1Char(';');  // separates cells in a paragraph
 };
 
 class Dokument {
@@ -64,7 +65,7 @@ public:
     Pozicia pozicia() const { return m_kurzor; }
 
     // The paragraphs from `od` up to the cursor become a table: paragraphs are rows, ';'
-    // separates cells; a paragraph that the cursor has just begun (empty before the cursor)
+    // (or the options' separator) separates cells; a paragraph that the cursor has just begun (empty before the cursor)
     // is not part of it. The cursor goes to the paragraph after the table. Returns the
     // table's block number, or -1 when there was nothing to convert.
     int textNaTabulku(const Pozicia& od, const TabulkaVolby& volby);

@@ -405,6 +405,8 @@ private:
                 RtfBeh b;
                 b.druh = c == Ciel::ZalozkaZaciatok ? RtfBeh::Druh::ZalozkaZaciatok : RtfBeh::Druh::ZalozkaKoniec;
                 b.text = meno;
+                // Text put into the bookmark later takes the format it stands in.
+                b.format = aktualnyFormat();
                 kont().odsek.behy.append(b);
             }
             break;

@@ -1,6 +1,7 @@
 #include "cli/KevrotCli.h"
 
 #include "common/TestAppDir.h"
+#include "word/RtfCitac.h"
 #include "store/Objednavky.h"
 #include "store/Subory.h"
 #include "store/Zurnal.h"
@@ -233,5 +234,41 @@ TEST_F(KevrotCliTest, JournalPdfHoldsTheListingAndTheCoverPage)
     EXPECT_TRUE(text.contains(QStringLiteral("Ohodnotenie nehnuteľnosti")));
 
     spusti({"journal-pdf", "2024"}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 2);
+}
+
+TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplateOrEntry)
+{
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), vydavky(), {}));
+    zapis(QFileInfo(Zurnal::AdresarDokumentov(1, 2024)).fileName().prepend("ZnalKevrot2024/") + "/text_vyuctovania.rtf",
+          "{\\rtf1\\ansi Text vyuctovania zaznamu.\\par}");
+    int kod = -1;
+    QJsonObject j = spusti({"document", "billing", "2024", "1", cesta("v.rtf")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(j["document"].toString(), cesta("v.rtf"));
+    const RtfDokument d = RtfCitac::citaj(obsah("v.rtf")).dokument;
+    EXPECT_TRUE(d.text().contains(QStringLiteral("Text vyuctovania zaznamu.")));
+    QStringList riadky;
+    for (const RtfBlok& b : d.telo)
+        for (const RtfRiadok& r : b.tabulka.riadky)
+            riadky << r.bunky.value(0).text() + u'|' + r.bunky.value(3).text() + u'|' + r.bunky.value(4).text();
+    EXPECT_TRUE(riadky.contains(QStringLiteral("práca| 2.50|25,00\u00a0€ (753,15\u00a0Sk)"))) << riadky.join("\n").toStdString();
+
+    struct Pripad {
+        QStringList argumenty;
+        QString sprava;
+    };
+    const Pripad pripady[] = {
+        {{"document", "invoice", "2024", "1", cesta("f.rtf")}, QStringLiteral("Nedá sa nahrať šablóna ") + cesta("Zostavy/Faktura.dot")},
+        {{"document", "receipt", "2024", "9", cesta("f.rtf")}, QStringLiteral("Záznam 9/2024 neexistuje.")},
+    };
+    for (const Pripad& c : pripady) {
+        j = spusti(c.argumenty, m_adresar.path(), &kod);
+        EXPECT_EQ(kod, 0);
+        EXPECT_TRUE(j["document"].toString().isEmpty());
+        EXPECT_TRUE(j["messages"].toVariant().toStringList().contains(c.sprava)) << j["messages"].toVariant().toStringList().join("\n").toStdString();
+        EXPECT_FALSE(QFileInfo::exists(cesta("f.rtf")));
+    }
+    spusti({"document", "letter", "2024", "1", cesta("f.rtf")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
 }

@@ -4,7 +4,10 @@
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
+#include "editor/DokladyPanel.h"
+#include "editor/TKontrolaForm.h"
 #include "widgets/TCalendarFrm.h"
+#include "word/RtfCitac.h"
 #include "editor/TNastavSplatnostForm.h"
 #include "editor/TVyplateneZnalecneForm.h"
 #include "editor/TZnalecKevrotEditForm.h"
@@ -14,6 +17,9 @@
 #include "kevrot/Udaje.h"
 
 #include <QCalendarWidget>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -317,4 +323,51 @@ TEST_F(EditorOkno, PaymentDialogWholeAmountAndBadAmount)
     emit dlg.DatumEdit->editingFinished();
     EXPECT_EQ(dlg.datum(), 0);
     EXPECT_EQ(m_spravy.texty(), (QStringList{QStringLiteral("Neplatná hodnota"), QStringLiteral("Neplatná hodnota.")}));
+}
+
+TEST_F(EditorOkno, DocumentButtonsBuildFromTheFieldsAskWhenTheFileExistsAndMarkIt)
+{
+    QDir().mkpath(cesta(QStringLiteral("Tmp_doc")));
+    UpravaZaznamu u = novy();
+    TVydavok v;
+    v.Druh = DruhVydavku::PausalnaOdmena;
+    v.Nazov = QStringLiteral("Posudok");
+    v.Cena = 100;
+    v.Suma = 100;
+    v.Rozpis.append(TRozpisPolozky{});
+    v.Rozpis[0].Pocet = 1;
+    u.vydavky = {v};
+    TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
+    okno.NastavVykonanie(d(2024, 3, 5));
+    okno.Edit2->setText(QStringLiteral("Mestský úrad"));
+    DokladyPanel& panel = *okno.panelDokladov;
+    ASSERT_EQ(panel.tlacidla.size(), 4);
+    EXPECT_EQ(panel.tlacidla[0]->text(), QStringLiteral("Tlač vyúčtovania"));
+    EXPECT_TRUE(panel.znacky[0]->text().isEmpty());
+
+    panel.tlacidla[0]->click();
+    const QString subor = cesta(QStringLiteral("Tmp_doc/vyuctovanie.doc"));
+    ASSERT_TRUE(QFile::exists(subor));
+    EXPECT_FALSE(panel.znacky[0]->text().isEmpty());
+    EXPECT_TRUE(panel.znacky[1]->text().isEmpty());
+    QFile f(subor);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = RtfCitac::citaj(f.readAll()).dokument.text();
+    EXPECT_TRUE(text.contains(QStringLiteral("Vec: Vyúčtovanie znaleckého úkonu: 5/2024"))) << text.toStdString();
+    f.close();
+
+    // The second time the question window asks; "Otvoriť dokument" leaves the file.
+    QFile::resize(subor, 10);
+    QString nazov;
+    ked_sa_otvori<TKontrolaForm>([&](TKontrolaForm* k) {
+        nazov = k->findChildren<QLabel*>().value(0)->text();
+        k->btnOtvorit->click();
+    });
+    panel.tlacidla[0]->click();
+    EXPECT_EQ(nazov, QStringLiteral("Vyúčtovanie"));
+    EXPECT_EQ(QFileInfo(subor).size(), 10);
+    EXPECT_EQ(m_spravy.otvoreneSubory, QStringList(2, subor));
+    ked_sa_otvori<TKontrolaForm>([](TKontrolaForm* k) { k->btnVytvorit->click(); });
+    panel.tlacidla[0]->click();
+    EXPECT_GT(QFileInfo(subor).size(), 1000);
 }

@@ -1,0 +1,209 @@
+#include "DokladVyuctovanie.h"
+
+#include <QFileInfo>
+
+#include "editor/RiadkyPoloziek.h"
+#include "editor/TabulkaPoloziek.h"
+#include "settings/TextyZnalca.h"
+#include "store/DPH.h"
+#include "store/Datum.h"
+
+namespace {
+
+// Inserts a rich-text file when it exists, in the basic font when the settings ask for it.
+void vlozSuborAkJe(Dokument& d, const TNastavenia& n, const QString& cesta)
+{
+    if (!cesta.isEmpty() && QFileInfo::exists(cesta))
+        d.vlozSubor(cesta, n.PataZakladnymPismom == 1);
+}
+
+QString vecVyuctovania(qint32 druh)
+{
+    switch (druh) {
+    case Tlmocnik: return QStringLiteral("Vec: Vyúčtovanie tlmočníckeho úkonu: ");
+    case Prekladatel: return QStringLiteral("Vec: Vyúčtovanie prekladateľského úkonu: ");
+    default: return QStringLiteral("Vec: Vyúčtovanie znaleckého úkonu: ");
+    }
+}
+
+void hlavicka(Dokument& d, const PodkladyDokladu& p, const QString& subor)
+{
+    const TNastavenia& n = p.nastavenie;
+    const Dokument::Pozicia od = d.pozicia();
+    if (QFileInfo::exists(subor)) {
+        vlozSuborAkJe(d, n, subor);
+    } else if (!p.hlavickaText.isEmpty()) {
+        ZakladnePismo(d, n);
+        d.nastavTucne(true);
+        d.zarovnaj(Zarovnanie::Stred);
+        d.vloz(Bunka(p.hlavickaText) + u'\r');
+        d.nastavTucne(false);
+    } else {
+        return;
+    }
+    TabulkaVolby v;
+    v.okrajSpodny = true;
+    d.textNaTabulku(od, v);
+}
+
+void zadavatel(Dokument& d, const PodkladyDokladu& p)
+{
+    const TNastavenia& n = p.nastavenie;
+    const PoliaZaznamu& f = p.polia;
+    const Dokument::Pozicia od = d.pozicia();
+    ZakladnePismo(d, n);
+    d.vloz(QStringLiteral("Zadávateľ: ") + OddelovacBuniek);
+    d.nastavTucne(true);
+    d.vloz(Bunka(f.Meno) + u'\r');
+    d.vloz(QString(u' ') + OddelovacBuniek + Bunka(f.Adresa) + u'\r');
+    d.nastavTucne(false);
+    d.nastavPismo(n.BasicFontName, n.BasicFontSize - 2);
+    const std::pair<const char*, QString> cisla[] = {{" IČO: ", f.ICO}, {" DIČ: ", f.DIC}, {" IČ DPH: ", f.ICDPH}};
+    for (const auto& [nazov, hodnota] : cisla)
+        if (!hodnota.isEmpty())
+            d.vloz(QString(u' ') + OddelovacBuniek + QString::fromUtf8(nazov) + Bunka(hodnota) + u'\r');
+    TabulkaVolby v;
+    v.oddelovac = OddelovacBuniek;
+    v.sirkyStlpcov = {230, 230};
+    v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vpravo};
+    d.textNaTabulku(od, v);
+    ZakladnePismo(d, n);
+    d.vloz(QStringLiteral("\r\r\r"));
+}
+
+// A heading of several lines keeps its lines, whatever ends them.
+QString HlavickaDruhu(const PodkladyDokladu& p, qint32 druh)
+{
+    return p.hlavickyDruhov.value(druh).replace(QLatin1String("\r\n"), QLatin1String("\r"));
+}
+
+void skupiny(Dokument& d, const PodkladyDokladu& p, double& spolu)
+{
+    const TNastavenia& n = p.nastavenie;
+    const SposobSum s{n.PlatcaDPH, p.datumVykonania, p.sadzbaDPH};
+    using namespace DruhVydavku;
+    for (qint32 druh : {PausalnaOdmena, ZmluvnaOdmena, TarifnaOdmena, PodielovaOdmena, PausalneVydavky, HotoveVydavky}) {
+        const double sucet = SucetDruhu(p.vydavky, druh);
+        if (!(sucet > 0))
+            continue;
+        ZakladnePismo(d, n);
+        d.nastavTucne(false);
+        d.vloz(HlavickaDruhu(p, druh) + u'\r');
+        VlozTabulkuPoloziek(d, n, druh == PodielovaOdmena ? DruhTabulky::VyuctovaniePodiel : DruhTabulky::Vyuctovanie,
+                            RiadkyDruhu(p.vydavky, druh, p.sadzbaPozemky), sucet, s, false);
+        spolu += sucet;
+    }
+    const double cestovne = p.zaznam.CestovneNahrady.SpoluNaklady;
+    if (cestovne > 0) {
+        ZakladnePismo(d, n);
+        d.nastavTucne(false);
+        d.vloz(HlavickaDruhu(p, CestovneNahrady) + u'\r');
+        VlozTabulkuPoloziek(d, n, DruhTabulky::VyuctovanieCestovne, {RiadokCestovneho(cestovne)}, cestovne, s, false);
+        spolu += cestovne;
+    }
+}
+
+void celkom(Dokument& d, const PodkladyDokladu& p, double spolu)
+{
+    const TNastavenia& n = p.nastavenie;
+    const QString w = SlovoOdmeny(n.Druh);
+    const TDPH r = RozpisDPH(p.datumVykonania, p.sadzbaDPH, spolu);
+    const QChar o = OddelovacBuniek;
+    const Dokument::Pozicia od = d.pozicia();
+    ZakladnePismo(d, n);
+    d.nastavTucne(true);
+    if (n.PlatcaDPH)
+        d.vloz(w + QStringLiteral(" celkom bez DPH: ") + o + u' ' + r.ZakladText + u'\r' + QStringLiteral("DPH: ")
+               + r.SadzbaText + u' ' + o + u' ' + r.DPHText + u'\r' + w + QStringLiteral(" celkom s DPH: ") + o + u' '
+               + r.SpoluText + u'\r');
+    else
+        d.vloz(w + QStringLiteral(" celkom: ") + o + u' ' + r.VstupText + u'\r');
+    TabulkaVolby v;
+    v.oddelovac = o;
+    v.sirkyStlpcov = {200, 255};
+    v.okrajeVonku = true;
+    v.tienovaneRiadky = {-1};
+    v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vpravo};
+    d.textNaTabulku(od, v);
+    d.nastavTucne(false);
+    ZakladnePismo(d, n);
+}
+
+}  // namespace
+
+QString SlovoOdmeny(qint32 druh) { return druh == Znalec ? QStringLiteral("Znalečné") : QStringLiteral("Tlmočné"); }
+
+QString RiadokPrevzatia(qint32 druh)
+{
+    const QString bodky = QStringLiteral(" prevzal dňa:........................  Podpis:..............................\r");
+    switch (druh) {
+    case Tlmocnik: return QStringLiteral("Tlmočnícky  úkon") + bodky;
+    case Prekladatel: return QStringLiteral("Prekladateľský úkon") + bodky;
+    default: return QStringLiteral("Znalecký úkon") + bodky;
+    }
+}
+
+Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavicky, const QString& suborPaty)
+{
+    const TNastavenia& n = p.nastavenie;
+    const PoliaZaznamu& f = p.polia;
+    Dokument d;
+    d.nastavZakladnePismo(n.BasicFontName, n.BasicFontSize);
+    hlavicka(d, p, suborHlavicky);
+
+    d.zarovnaj(Zarovnanie::Vlavo);
+    d.nastavTucne(false);
+    d.nastavKurzivu(false);
+    d.vloz(QStringLiteral("\r\r"));
+    zadavatel(d, p);
+
+    if (!f.CisloObjednavky.isEmpty()) {
+        d.nastavTucne(true);
+        d.vloz(TextTypuCisla(f.TypCisla) + QStringLiteral(": ") + f.CisloObjednavky + u'\r');
+        d.nastavTucne(false);
+        d.novyOdsek();
+    }
+
+    d.novyOdsek();
+    d.nastavPismo(n.TitleFontName, n.TitleFontSize);
+    d.nastavTucne(n.TitleFontStyleBold);
+    d.nastavKurzivu(n.TitleFontStyleItalic);
+    d.zarovnaj(Zarovnanie::Stred);
+    d.vloz(vecVyuctovania(n.Druh) + f.Cislo + u'/' + f.Rok + u'\r');
+
+    d.nastavTucne(false);
+    d.nastavKurzivu(false);
+    d.zarovnaj(Zarovnanie::Vlavo);
+    d.novyOdsek();
+    d.zarovnaj(Zarovnanie::Dorovnat);
+    ZakladnePismo(d, n);
+    vlozSuborAkJe(d, n, p.textVyuctovania);
+
+    d.novyOdsek();
+    d.zarovnaj(Zarovnanie::Vlavo);
+    d.vloz(QStringLiteral("\r\r"));
+
+    double spolu = 0;
+    skupiny(d, p, spolu);
+    celkom(d, p, spolu);
+
+    d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r\r"));
+    if (!p.textFinancnaCiastka.isEmpty() && QFileInfo::exists(p.textFinancnaCiastka)) {
+        d.novyOdsek();
+        vlozSuborAkJe(d, n, p.textFinancnaCiastka);
+    }
+
+    d.vloz(QStringLiteral("\r\r\r"));
+    d.zarovnaj(Zarovnanie::Vlavo);
+    ZakladnePismo(d, n);
+    d.vloz(n.Mesto + QStringLiteral(", dňa ") + DatumText(p.dnes) + u'\r');
+    d.zarovnaj(Zarovnanie::Vpravo);
+    d.vloz(MenoZnalca(n) + u'\r');
+    d.zarovnaj(Zarovnanie::Vlavo);
+    d.novyOdsek();
+    d.vloz(RiadokPrevzatia(n.Druh));
+
+    if (QFileInfo::exists(suborPaty))
+        d.nastavPatu(suborPaty, n.PataZakladnymPismom == 1);
+    return d;
+}

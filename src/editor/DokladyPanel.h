@@ -1,0 +1,33 @@
+#pragma once
+// The document buttons of the entry editor's tab "Vyúčtovanie": "Tlač vyúčtovania",
+// "Príjmový doklad", "Faktúra", "Cestovný príkaz", each with its mark (the working file
+// exists) and a "PDF" button that saves the same document as PDF.
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+#include "editor/DokladyZaznamu.h"
+
+class QLabel;
+class QPushButton;
+
+class DokladyPanel : public QWidget {
+    Q_OBJECT
+public:
+    using Zdroj = std::function<PodkladyDokladu()>;
+    DokladyPanel(Zdroj zdroj, QWidget* rodic = nullptr);
+
+    // In the order of VsetkyDoklady.
+    QList<QPushButton*> tlacidla;
+    QList<QPushButton*> tlacidlaPdf;
+    QList<QLabel*> znacky;
+
+    void Vytvor(DruhDokladu druh);
+    void VytvorPdf(DruhDokladu druh);
+    void ObnovZnacky();
+
+private:
+    Zdroj m_zdroj;
+};

@@ -1,0 +1,112 @@
+#include "DokladyZaznamu.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "editor/DokladVyuctovanie.h"
+#include "editor/DokladySablon.h"
+#include "orders/KorespondenciaObjednavky.h"
+#include "store/Cesty.h"
+#include "store/Spravy.h"
+
+const QList<DruhDokladu>& VsetkyDoklady()
+{
+    static const QList<DruhDokladu> v{DruhDokladu::Vyuctovanie, DruhDokladu::PrijmovyDoklad, DruhDokladu::Faktura,
+                                      DruhDokladu::CestovnyPrikaz};
+    return v;
+}
+
+QString SuborDokladu(DruhDokladu druh)
+{
+    switch (druh) {
+    case DruhDokladu::Vyuctovanie: return QStringLiteral("vyuctovanie.doc");
+    case DruhDokladu::Faktura: return QStringLiteral("faktura.doc");
+    case DruhDokladu::PrijmovyDoklad: return QStringLiteral("prijmovy_doklad.doc");
+    case DruhDokladu::CestovnyPrikaz: return QStringLiteral("cestovny_prikaz.doc");
+    }
+    return {};
+}
+
+QString PracovnySuborDokladu(DruhDokladu druh) { return QDir(Cesty::tmpDoc()).filePath(SuborDokladu(druh)); }
+
+QString NazovDokladu(DruhDokladu druh)
+{
+    switch (druh) {
+    case DruhDokladu::Vyuctovanie: return QStringLiteral("Vyúčtovanie");
+    case DruhDokladu::Faktura: return QStringLiteral("Faktúra");
+    case DruhDokladu::PrijmovyDoklad: return QStringLiteral("Príjmov doklad");
+    case DruhDokladu::CestovnyPrikaz: return QStringLiteral("Cestovný príkaz");
+    }
+    return {};
+}
+
+QString SablonaDokladu(DruhDokladu druh, const TNastavenia& n)
+{
+    switch (druh) {
+    case DruhDokladu::Vyuctovanie: return {};
+    case DruhDokladu::Faktura: return SablonaFaktury(n.Druh, n.PlatcaDPH);
+    case DruhDokladu::PrijmovyDoklad: return SablonaPrijmovehoDokladu();
+    case DruhDokladu::CestovnyPrikaz: return SablonaCestovnehoPrikazu();
+    }
+    return {};
+}
+
+QString TextChybajucaSablona(const QString& cesta) { return QStringLiteral("Nedá sa nahrať šablóna ") + cesta; }
+
+std::optional<Dokument> ZostavDoklad(DruhDokladu druh, const PodkladyDokladu& p)
+{
+    if (druh == DruhDokladu::Vyuctovanie)
+        return ZostavVyuctovanie(p, KorespondenciaObjednavky::suborHlavicky(), KorespondenciaObjednavky::suborPaty());
+    const QString sablona = SablonaDokladu(druh, p.nastavenie);
+    std::optional<Dokument> d = QFileInfo::exists(sablona) ? Dokument::zoSablony(sablona) : std::nullopt;
+    if (!d) {
+        spravy().chyba(TextChybajucaSablona(sablona));
+        return std::nullopt;
+    }
+    switch (druh) {
+    case DruhDokladu::Faktura: VyplnFakturu(*d, p); break;
+    case DruhDokladu::PrijmovyDoklad: VyplnPrijmovyDoklad(*d, p); break;
+    case DruhDokladu::CestovnyPrikaz: VyplnCestovnyPrikaz(*d, p); break;
+    case DruhDokladu::Vyuctovanie: break;
+    }
+    return d;
+}
+
+bool UlozDoklad(const Dokument& d, const QString& cesta)
+{
+    // The program's own PDF printing is not in this build yet: never an RTF under a PDF name.
+    if (cesta.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        spravy().chyba(QStringLiteral("Dokument sa nedá uložiť ako PDF: ") + cesta);
+        return false;
+    }
+    return d.ulozAko(cesta);
+}
+
+bool VytvorDoklad(DruhDokladu druh, const PodkladyDokladu& p, const OtazkaDokladu& otazka)
+{
+    const QString subor = PracovnySuborDokladu(druh);
+    if (QFileInfo::exists(subor)) {
+        switch (otazka(NazovDokladu(druh))) {
+        case VolbaDokladu::Storno: return false;
+        case VolbaDokladu::Otvorit: return Dokument::zobraz(subor);
+        case VolbaDokladu::Vytvorit: break;
+        }
+    }
+    return VytvorDokladDo(druh, p, subor);
+}
+
+bool VytvorDokladDo(DruhDokladu druh, const PodkladyDokladu& p, const QString& cesta)
+{
+    const std::optional<Dokument> d = ZostavDoklad(druh, p);
+    if (!d || !UlozDoklad(*d, cesta))
+        return false;
+    return Dokument::zobraz(cesta);
+}
+
+QList<bool> ZnackyDokladov()
+{
+    QList<bool> z;
+    for (DruhDokladu d : VsetkyDoklady())
+        z << QFileInfo::exists(PracovnySuborDokladu(d));
+    return z;
+}

@@ -1,0 +1,45 @@
+#include "PodkladyDokladu.h"
+
+#include <QDate>
+
+#include "editor/TextyVyuctovania.h"
+#include "remuneration/PreddefinovaneTexty.h"
+#include "settings/Nastavenia.h"
+#include "store/Datum.h"
+
+QString TextTypuCisla(int typCisla)
+{
+    return typCisla == 1 ? QStringLiteral("Spisová značka") : QStringLiteral("Číslo objednávky");
+}
+
+PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky,
+                                  const TNastavenia& nastavenie, double sadzbaPozemky)
+{
+    PodkladyDokladu p;
+    p.polia = ZobrazZaznam(z);
+    p.zaznam = z;
+    p.vydavky = vydavky;
+    p.datumVykonania = z.DatumVykonania;
+    p.sadzbaDPH = z.SadzbaDPH;
+    p.nastavenie = nastavenie;
+    p.sadzbaPozemky = sadzbaPozemky;
+    p.textVyuctovania = TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie);
+    p.textFinancnaCiastka = TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie);
+    p.dnes = QDateNaDatum(QDate::currentDate());
+    return p;
+}
+
+PodkladyDokladu PodkladyDokladov(const PoliaZaznamu& polia, const TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky,
+                                 Nastavenia& nastavenia, const PreddefinovaneTexty& hlavicky)
+{
+    nastavenia.DoplnPredvoleneFonty();
+    PodkladyDokladu p =
+        PodkladyZoZaznamu(z, vydavky, nastavenia.Nastavenie, nastavenia.PodielOdmena.SadzbaPozemky);
+    p.polia = polia;
+    p.hlavickaText = nastavenia.NastavenieHlavicka.HlavickaText;
+    using namespace DruhVydavku;
+    for (qint32 druh : {TarifnaOdmena, PausalnaOdmena, PausalneVydavky, HotoveVydavky, ZmluvnaOdmena, PodielovaOdmena,
+                        CestovneNahrady})
+        p.hlavickyDruhov.insert(druh, hlavicky.HlavickaDruhu(druh));
+    return p;
+}

@@ -1,0 +1,104 @@
+#include "TabulkaPoloziek.h"
+
+#include "store/DPH.h"
+#include "store/Peniaze.h"
+
+namespace {
+
+QString riadok(const QStringList& bunky) { return bunky.join(OddelovacBuniek) + u'\r'; }
+
+// The header texts as written, ";" turned into the cell separator.
+QString zoStrednikov(const char* text) { return QString::fromUtf8(text).replace(u';', OddelovacBuniek) + u'\r'; }
+
+}  // namespace
+
+QString Bunka(const QString& text)
+{
+    QString t = text;
+    t.remove(OddelovacBuniek);
+    t.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    t.replace(u'\r', u' ');
+    t.replace(u'\n', u' ');
+    return t;
+}
+
+QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
+{
+    switch (druh) {
+    case DruhTabulky::Vyuctovanie:
+        if (!platca)
+            return {170, 30, 70, 50, 130};
+        return dualne ? QList<double>{145, 25, 45, 35, 50, 50, 40, 65} : QList<double>{145, 25, 45, 35, 50, 50, 50, 55};
+    case DruhTabulky::VyuctovaniePodiel:
+        if (!platca)
+            return {170, 30, 70, 70, 110};
+        return dualne ? QList<double>{130, 25, 35, 60, 50, 50, 40, 65} : QList<double>{130, 25, 35, 60, 50, 50, 50, 55};
+    case DruhTabulky::VyuctovanieCestovne:
+        if (!platca)
+            return {170, 30, 70, 50, 130};
+        return dualne ? QList<double>{155, 25, 45, 35, 50, 40, 40, 65} : QList<double>{155, 25, 45, 35, 50, 40, 50, 55};
+    case DruhTabulky::Faktura:
+        if (!platca)
+            return {180, 30, 80, 50, 125};
+        return dualne ? QList<double>{155, 25, 45, 35, 50, 40, 40, 75} : QList<double>{155, 25, 45, 35, 50, 40, 50, 65};
+    }
+    return {};
+}
+
+QString HlavickaTabulky(bool platca, bool podiel)
+{
+    if (podiel)
+        return platca ? zoStrednikov("Položka ; MJ ; Cena MJ € ; Východisk. hodnota ; Základ dane ; Sadzba DPH ;  DPH ; Cena spolu")
+                      : zoStrednikov("Položka ; MJ ; Cena MJ € ; Východisk. hodnota ; Cena spolu");
+    return platca ? zoStrednikov("Položka ; MJ ; Cena MJ € ; Počet ; Základ dane ; Sadzba DPH ;  DPH ; Cena spolu")
+                  : zoStrednikov("Položka ; MJ ; Cena MJ € ; Počet ; Cena spolu");
+}
+
+QString RiadokTabulky(const RiadokPolozky& r, const SposobSum& s)
+{
+    QStringList bunky{Bunka(r.Polozka), Bunka(r.MJ), r.CenaMJ, r.Pocet};
+    const TDPH d = RozpisDPH(s.datum, s.sadzba, r.Suma);
+    if (s.platca)
+        bunky << d.ZakladText << d.SadzbaText << d.DPHText << d.SpoluText;
+    else
+        bunky << d.VstupText;
+    return riadok(bunky);
+}
+
+QString RiadokSuctu(double sucet, const SposobSum& s)
+{
+    const TDPH d = RozpisDPH(s.datum, s.sadzba, sucet);
+    if (s.platca)
+        return riadok({QStringLiteral("Spolu"), {}, {}, {}, d.ZakladText, {}, d.DPHText, d.SpoluText});
+    return riadok({QStringLiteral("Spolu"), QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "), d.VstupText});
+}
+
+void ZakladnePismo(Dokument& d, const TNastavenia& n) { d.nastavPismo(n.BasicFontName, n.BasicFontSize); }
+
+void VlozTabulkuPoloziek(Dokument& d, const TNastavenia& n, DruhTabulky druh, const QList<RiadokPolozky>& riadky,
+                         double sucet, const SposobSum& s, bool tucnaHlavicka)
+{
+    const Dokument::Pozicia od = d.pozicia();
+    d.nastavPismo(n.TableFontName, n.TableFontSize);
+    d.nastavTucne(tucnaHlavicka);
+    d.vloz(HlavickaTabulky(s.platca, druh == DruhTabulky::VyuctovaniePodiel));
+    d.nastavTucne(false);
+    QString text;
+    for (const RiadokPolozky& r : riadky)
+        text += RiadokTabulky(r, s);
+    text += RiadokSuctu(sucet, s);
+    d.vloz(text);
+
+    TabulkaVolby v;
+    v.oddelovac = OddelovacBuniek;
+    v.sirkyStlpcov = SirkyStlpcov(druh, s.platca, DualneZobrazovanie());
+    v.okrajeVnutri = v.okrajeVonku = true;
+    v.tienovaneRiadky = {0, -1};
+    v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vlavo};
+    for (int c = 2; c < v.sirkyStlpcov.size(); ++c)
+        v.zarovnanieStlpcov << Zarovnanie::Vpravo;
+    d.textNaTabulku(od, v);
+    ZakladnePismo(d, n);
+    d.zarovnaj(Zarovnanie::Vlavo);
+    d.novyOdsek();
+}
