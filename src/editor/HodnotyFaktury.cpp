@@ -1,0 +1,97 @@
+#include "HodnotyFaktury.h"
+
+#include "settings/Banky.h"
+#include "settings/TextyZnalca.h"
+#include "store/Datum.h"
+
+SumyDPH VypocitajDPH(double datumVykonania, double sadzba, double suma)
+{
+    SumyDPH s;
+    if (datumVykonania >= DatumPrechoduDPH()) {
+        s.Zaklad = suma;
+        s.Spolu = suma * (sadzba / 100 + 1);
+    } else {
+        s.Zaklad = ZakladZCelkovej(sadzba, suma);
+        s.Spolu = suma;
+    }
+    s.DPH = s.Spolu - s.Zaklad;
+    return s;
+}
+
+QList<RiadokPolozky> RiadkyFaktury(const PodkladyDokladu& p)
+{
+    using namespace DruhVydavku;
+    QList<RiadokPolozky> riadky;
+    for (const TVydavok& v : p.vydavky) {
+        if (v.Druh == TarifnaOdmena || v.Druh == PausalnaOdmena || v.Druh == ZmluvnaOdmena)
+            riadky += RiadkyRozpisu(v);
+        else if (v.Druh == PodielovaOdmena)
+            riadky += RiadkyPodielovej(v, p.sadzbaPozemky);
+    }
+    for (const TVydavok& v : p.vydavky)
+        if (jeVydavok(v.Druh))
+            riadky += RiadokCelejPolozky(v);
+    const double cestovne = p.zaznam.CestovneNahrady.SpoluNaklady;
+    if (cestovne > 0)
+        riadky.append(RiadokCestovneho(cestovne));
+    return riadky;
+}
+
+namespace {
+
+double sucetFaktury(const PodkladyDokladu& p)
+{
+    double g = 0;
+    for (const TVydavok& v : p.vydavky)
+        if (v.Druh >= DruhVydavku::TarifnaOdmena && v.Druh <= DruhVydavku::PodielovaOdmena && v.Suma > 0)
+            g += v.Suma;
+    if (p.zaznam.CestovneNahrady.SpoluNaklady > 0)
+        g += p.zaznam.CestovneNahrady.SpoluNaklady;
+    return g;
+}
+
+}  // namespace
+
+HodnotyFaktury VypocitajHodnotyFaktury(const PodkladyDokladu& p)
+{
+    const TNastavenia& n = p.nastavenie;
+    const PoliaZaznamu& f = p.polia;
+    HodnotyFaktury h;
+    h.CisloZaznamu = f.Cislo;
+    h.Rok = f.Rok;
+    h.Cislo = f.Cislo + u'/' + f.Rok;
+    h.TypCisla = TextTypuCisla(f.TypCisla);
+    h.CisloObjednavky = f.CisloObjednavky;
+    h.DatumVystavenia = f.DatumVykonania;
+    h.DatumDodania = f.DatumVykonania;
+    h.DatumSplatnosti = f.DatumSplatnosti;
+    h.Vykonanie = p.datumVykonania;
+    h.Splatnost = TextNaDatum(f.DatumSplatnosti);
+    h.KonstantnySymbol = f.KonstantnySymbol;
+    h.VariabilnySymbol = f.VariabilnySymbol;
+    h.SposobPlatby = f.SposobPlatby;
+
+    h.Druh = n.Druh;
+    h.PlatcaDPH = n.PlatcaDPH;
+    h.SadzbaDPH = p.sadzbaDPH;
+
+    h.Dodavatel = {MenoZnalca(n), n.Adresa, n.PSC, n.Mesto, n.ICO, n.DIC, n.ICDPH};
+    h.AdresaZnalca = AdresaZnalca(n);
+    h.KodBanky = n.Banka;
+    h.NazovBanky = NazovBanky(n.Banka);
+    h.CisloUctu = n.CisloUctu;
+    h.BankoveSpojenie = BankoveSpojenie(n);
+    h.Vystavil = h.Dodavatel.Meno;
+    h.TextPlatcuDPH = TextPlatcuDPH(n.Druh, n.PlatcaDPH);
+
+    h.Odberatel = {f.Meno, f.Adresa, QString(), QString(), f.ICO, f.DIC, f.ICDPH};
+
+    h.Riadky = RiadkyFaktury(p);
+    h.Spolu = sucetFaktury(p);
+    if (h.PlatcaDPH)
+        h.Dph = VypocitajDPH(h.Vykonanie, h.SadzbaDPH, h.Spolu);
+    else
+        h.Dph = {h.Spolu, 0, h.Spolu};
+    h.RozpisSpolu = RozpisDPH(h.Vykonanie, h.SadzbaDPH, h.Spolu);
+    return h;
+}

@@ -1,0 +1,100 @@
+#include "RiadkyPoloziek.h"
+
+#include <cmath>
+
+#include "store/Cisla.h"
+
+QString CisloRiadku(double cislo) { return CisloText(cislo, 2); }
+
+QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
+{
+    QList<RiadokPolozky> riadky;
+    if (!(v.Suma > 0))
+        return riadky;
+    for (const TRozpisPolozky& r : v.Rozpis) {
+        if (!(r.Pocet > 0))
+            continue;
+        RiadokPolozky p;
+        p.Polozka = r.Popis.isEmpty() ? v.Nazov : r.Popis;
+        p.MJ = v.MJ;
+        p.Cena = v.Cena;
+        p.Mnozstvo = r.Pocet;
+        p.CenaMJ = CisloRiadku(v.Cena);
+        p.Pocet = CisloRiadku(r.Pocet);
+        p.Suma = v.Cena * r.Pocet;
+        p.Druh = v.Druh;
+        riadky.append(p);
+    }
+    return riadky;
+}
+
+QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky)
+{
+    QList<RiadokPolozky> riadky;
+    if (!(v.Suma > 0))
+        return riadky;
+    for (const TRozpisPolozky& r : v.Rozpis) {
+        if (!(r.Pocet > 0))
+            continue;
+        RiadokPolozky p;
+        p.Polozka = r.Popis.isEmpty() ? v.Nazov : v.Nazov + QStringLiteral(", ") + r.Popis;
+        p.Mnozstvo = std::ceil(v.Cena);
+        p.Pocet = CisloRiadku(p.Mnozstvo);
+        if (r.Pocet == 3) {
+            p.MJ = QStringLiteral("m2");
+            p.Cena = sadzbaPozemky;
+            p.CenaMJ = CisloRiadku(sadzbaPozemky);
+        } else {
+            p.MJ = QStringLiteral("€");
+        }
+        p.Suma = v.Suma;
+        p.Druh = v.Druh;
+        riadky.append(p);
+    }
+    return riadky;
+}
+
+QList<RiadokPolozky> RiadokCelejPolozky(const TVydavok& v)
+{
+    if (!(v.Suma > 0))
+        return {};
+    RiadokPolozky p;
+    p.Polozka = v.Nazov;
+    p.MJ = v.MJ;
+    p.Cena = v.Cena;
+    p.Mnozstvo = v.SucetPoctov();
+    p.CenaMJ = CisloRiadku(v.Cena);
+    p.Pocet = CisloRiadku(p.Mnozstvo);
+    p.Suma = v.Suma;
+    p.Druh = v.Druh;
+    return {p};
+}
+
+RiadokPolozky RiadokCestovneho(double spoluNaklady)
+{
+    RiadokPolozky p;
+    p.Polozka = QStringLiteral("Cestovné náklady");
+    p.MJ = p.CenaMJ = p.Pocet = QStringLiteral(" ");
+    p.Suma = spoluNaklady;
+    return p;
+}
+
+QList<RiadokPolozky> RiadkyDruhu(const QList<TVydavok>& vydavky, qint32 druh, double sadzbaPozemky)
+{
+    QList<RiadokPolozky> riadky;
+    for (const TVydavok& v : vydavky) {
+        if (v.Druh != druh)
+            continue;
+        riadky += druh == DruhVydavku::PodielovaOdmena ? RiadkyPodielovej(v, sadzbaPozemky) : RiadkyRozpisu(v);
+    }
+    return riadky;
+}
+
+double SucetDruhu(const QList<TVydavok>& vydavky, qint32 druh)
+{
+    double s = 0;
+    for (const TVydavok& v : vydavky)
+        if (v.Druh == druh && v.Suma > 0)
+            s += v.Suma;
+    return s;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The rows of the item tables of the billing document and the invoice, made from the
+// entry's stored items and travel block.
+
+#include <QList>
+#include <QString>
+
+#include "store/Vydavok.h"
+
+struct RiadokPolozky {
+    // The texts of the columns Položka, MJ, Cena MJ and Počet as the tables show them.
+    QString Polozka, MJ, CenaMJ, Pocet;
+    // The numbers behind Cena MJ and Počet (0 where the column is empty or a blank).
+    double Cena = 0, Mnozstvo = 0;
+    // The row's amount A, before VAT is applied to it.
+    double Suma = 0;
+    // The item kind; 0 for the travel row.
+    qint32 Druh = 0;
+};
+
+// "12.50": two decimals, "." as the decimal point, at least five characters.
+QString CisloRiadku(double cislo);
+
+// One row per sub-item with a quantity above 0 of an item whose Suma is above 0.
+QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v);
+
+// Proportional remuneration: one row per sub-item with a quantity above 0; the quantity
+// 3 marks land, priced per square metre at `sadzbaPozemky`.
+QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky);
+
+// One row for the whole item (kinds 3 to 6 in the invoice); none when Suma is not above 0.
+QList<RiadokPolozky> RiadokCelejPolozky(const TVydavok& v);
+
+// "Cestovné náklady" with blanks in the middle columns.
+RiadokPolozky RiadokCestovneho(double spoluNaklady);
+
+// The rows of one kind in the billing document: per sub-item, or per proportional row for
+// kind 8; items with Suma not above 0 give none.
+QList<RiadokPolozky> RiadkyDruhu(const QList<TVydavok>& vydavky, qint32 druh, double sadzbaPozemky);
+
+// The sum of Suma of the kind's items whose Suma is above 0.
+double SucetDruhu(const QList<TVydavok>& vydavky, qint32 druh);
