@@ -1,5 +1,6 @@
 #include "TZnalecKevrotEditForm.h"
 
+#include "editor/EFakturaPrikaz.h"
 #include "editor/KonstantneSymboly.h"
 #include "editor/Splatnost.h"
 #include "widgets/TCalendarFrm.h"
@@ -407,6 +408,12 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
         b->setToolTip(kNedostupne);
         dokumenty->addWidget(b);
     }
+    btnEFaktura = new QPushButton(QStringLiteral("e-Faktúra (XML)"), w);
+    btnDobropis = new QPushButton(QStringLiteral("Dobropis (XML)"), w);
+    dokumenty->addWidget(btnEFaktura);
+    dokumenty->addWidget(btnDobropis);
+    connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podklady(), false, this); });
+    connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podklady(), true, this); });
     dokumenty->addStretch();
     g->addLayout(dokumenty, 10, 0, 1, 4);
     g->setRowStretch(11, 1);
@@ -429,6 +436,19 @@ void TZnalecKevrotEditForm::naplnOdvetvia(int odbor)
     for (const auto& v : m_volby[odbor].Odvetvia)
         cmbOdvetvie->addItem(v.Text, v.Kod);
     cmbOdvetvie->setCurrentIndex(-1);
+}
+
+PodkladyDokladu TZnalecKevrotEditForm::podklady() const
+{
+    PodkladyDokladu p;
+    p.polia = polia();
+    p.zaznam = m_uprava.zaznam;
+    p.vydavky = m_uprava.vydavky;
+    p.datumVykonania = m_datumVykonania;
+    p.sadzbaDPH = m_sadzbaDPH;
+    p.nastavenie = m_udaje.nastavenia.Nastavenie;
+    p.sadzbaPozemky = m_udaje.nastavenia.PodielOdmena.SadzbaPozemky;
+    return p;
 }
 
 PoliaZaznamu TZnalecKevrotEditForm::polia() const

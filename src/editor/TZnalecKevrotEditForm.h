@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "editor/PodkladyDokladu.h"
 #include "editor/PoliaZaznamu.h"
 #include "editor/VolbaOdboru.h"
 #include "editor/UpravaZaznamu.h"
@@ -30,6 +31,8 @@ public:
     const UpravaZaznamu& uprava() const { return m_uprava; }
 
     PoliaZaznamu polia() const;
+    // What the billing documents of the entry are made from, as the window holds it now.
+    PodkladyDokladu podklady() const;
     void zobrazPolia(const PoliaZaznamu& p);
 
     // What the commands hold between them.
@@ -106,6 +109,8 @@ public:
     QComboBox* cmbSposobPlatby = nullptr;
     QCheckBox* CheckBoxVlozeneDoZoznamuVyuctovani = nullptr;
     QPushButton* btnZnalecne = nullptr;
+    QPushButton* btnEFaktura = nullptr;
+    QPushButton* btnDobropis = nullptr;
     // "Vyplatenie".
     VyplatenieTab* tabVyplatenie = nullptr;
     QPushButton* btnOK = nullptr;
