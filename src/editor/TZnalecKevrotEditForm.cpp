@@ -446,8 +446,8 @@ PodkladyDokladu TZnalecKevrotEditForm::podklady() const
     p.vydavky = m_uprava.vydavky;
     p.datumVykonania = m_datumVykonania;
     p.sadzbaDPH = m_sadzbaDPH;
-    p.nastavenie = m_udaje.nastavenia.Nastavenie;
-    p.sadzbaPozemky = m_udaje.nastavenia.PodielOdmena.SadzbaPozemky;
+    p.nastavenie = m_zdroje.nastavenia.Nastavenie;
+    p.sadzbaPozemky = m_zdroje.nastavenia.PodielOdmena.SadzbaPozemky;
     return p;
 }
 

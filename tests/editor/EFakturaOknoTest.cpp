@@ -7,7 +7,7 @@
 #include "editor/TZnalecKevrotEditForm.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
-#include "store/Udaje.h"
+#include "kevrot/Udaje.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -65,7 +65,7 @@ protected:
 
 TEST_F(EFakturaOkno, EFakturaSaZapiseDoPracovnehoAdresaraRaz)
 {
-    TZnalecKevrotEditForm okno(zaznam(), m_udaje);
+    TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
     // A payer without IČ DPH: named, the e-invoice settings not offered, nothing written.
     okno.btnEFaktura->click();
     ASSERT_EQ(m_spravy.spravy.size(), 1);
@@ -73,7 +73,7 @@ TEST_F(EFakturaOkno, EFakturaSaZapiseDoPracovnehoAdresaraRaz)
     EXPECT_FALSE(QFile::exists(cesta("Tmp_doc/efaktura.xml")));
 
     m_udaje.nastavenia.Nastavenie.ICDPH = QStringLiteral("SK1020304050");
-    TZnalecKevrotEditForm okno2(zaznam(), m_udaje);
+    TZnalecKevrotEditForm okno2(zaznam(), Zdroje(m_udaje));
     m_spravy.vymaz();
     m_spravy.vybery << cesta("kopia.xml");
     okno2.btnEFaktura->click();
