@@ -1,5 +1,6 @@
 // The entry editor's e-invoice commands.
 
+#include "EFakturaVzorky.h"
 #include "ZnalecOdboru.h"
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
@@ -21,19 +22,10 @@ protected:
     {
         TestAppDir::SetUp();
         zaistiAplikaciu();
+        m_udaje.nastavenia.Nastavenie = VzorovePodklady(true, QDate(2027, 1, 11), 23).nastavenie;
+        m_udaje.nastavenia.Nastavenie.ICDPH.clear();
+        m_udaje.nastavenia.Nastavenie.SadzbaDPH = 23;
         NastavZnalcaOdboru(m_udaje);
-        TNastavenia& n = m_udaje.nastavenia.Nastavenie;
-        n.Meno = QStringLiteral("Ján");
-        n.Priezvisko = QStringLiteral("Nový");
-        n.Adresa = QStringLiteral("Hlavná 5");
-        n.Mesto = QStringLiteral("Nitra");
-        n.PSC = QStringLiteral("94901");
-        n.ICO = QStringLiteral("12345678");
-        n.DIC = QStringLiteral("1020304050");
-        n.Banka = QStringLiteral("1200");
-        n.CisloUctu = QStringLiteral("19-8742637541");
-        n.SadzbaDPH = 23;
-        n.PlatcaDPH = true;
     }
 
     UpravaZaznamu zaznam()
