@@ -13,6 +13,8 @@
 #include "finance/StavFinancii.h"
 #include "editor/DokladyZaznamu.h"
 #include "editor/TextyVyuctovania.h"
+#include "editor/EFakturaZaznamu.h"
+#include "editor/UlozenieEFaktury.h"
 #include "reports/TlacKevrota.h"
 #include "settings/Banky.h"
 #include "settings/TextyZnalca.h"
@@ -215,6 +217,37 @@ QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
         ok = d && UlozDoklad(*d, subor);
     }
     return {{QStringLiteral("document"), ok ? subor : QString()}};
+// The entry's e-invoice: stored in its document folder once, then copied to `subor`.
+QJsonObject eFaktura(int rok, int cislo, const QString& subor)
+{
+    Udaje u;
+    u.nastavenia.NacitajVsetko();
+    int index = -1;
+    u.zurnal.NacitajRok(rok);
+    for (int i = 0; i < u.zurnal.ZaznamyKevrota.size(); ++i)
+        if (u.zurnal.ZaznamyKevrota.at(i).PoradoveCislo == cislo)
+            index = i;
+    if (index < 0 || !u.zurnal.NacitajZaznam(cislo, rok)) {
+        spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
+        return {{QStringLiteral("file"), QString()}};
+    }
+    const PodkladyDokladu p = PodkladyZoZaznamu(u.zurnal.ZaznamyKevrota.at(index), u.zurnal.VydavkyZaznamu,
+                                                u.nastavenia.Nastavenie, u.nastavenia.PodielOdmena.SadzbaPozemky);
+    const QString adresar = Zurnal::AdresarDokumentov(cislo, rok);
+    Cesty::vytvorJednuUroven(Cesty::adresarRoka(rok));
+    Cesty::vytvorJednuUroven(adresar);
+    const auto v = UlozenieEFaktury::Uloz(EFakturaZaznamu(p, NacitajNastaveniaEFaktury()), adresar);
+    const QString text = UlozenieEFaktury::Sprava(v, false);
+    if (!v.chyby.isEmpty()) {
+        spravy().chyba(text);
+        return {{QStringLiteral("file"), QString()}, {QStringLiteral("stored"), QString()}};
+    }
+    spravy().informacia(text);
+    const bool ok = Subory::kopirujPrepis(v.subor, subor);
+    if (!ok)
+        spravy().chyba(Subory::textChybaZapisu(subor, QString()));
+    return {{QStringLiteral("file"), ok ? subor : QString()}, {QStringLiteral("stored"), v.subor},
+            {QStringLiteral("new"), v.novy}};
 }
 
 struct Prikaz {
@@ -389,7 +422,8 @@ QString PouzitieKevrotCli()
         "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
         "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR,\n"
         "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
-        "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR");
+        "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR,\n"
+        "         einvoice ROK ČÍSLO SÚBOR");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -458,6 +492,17 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         ZaznamnikSprav zaznamnik;
         PouziSpravy pouzi(&zaznamnik);
         return hotovo(dokument(druh->second, rok, cislo, subor), zaznamnik);
+    if (a.first() == QLatin1String("einvoice")) {
+        bool ok = false, okCislo = false;
+        const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
+        const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
+        if (!ok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+            return chybaPouzitia(QStringLiteral("Príkaz einvoice potrebuje rok, číslo záznamu a súbor."));
+        const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
+        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+        ZaznamnikSprav zaznamnik;
+        PouziSpravy pouzi(&zaznamnik);
+        return hotovo(eFaktura(rok, cislo, subor), zaznamnik);
     }
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }

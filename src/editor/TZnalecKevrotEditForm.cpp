@@ -1,6 +1,7 @@
 #include "TZnalecKevrotEditForm.h"
 
 #include "editor/DokladyPanel.h"
+#include "editor/EFakturaPrikaz.h"
 #include "editor/KonstantneSymboly.h"
 #include "editor/Splatnost.h"
 #include "widgets/TCalendarFrm.h"
@@ -417,7 +418,16 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 9, 0, 1, 4);
     panelDokladov = new DokladyPanel([this] { return podkladyDokladov(); }, w);
     g->addWidget(panelDokladov, 10, 0, 1, 4);
-    g->setRowStretch(11, 1);
+    auto* eFaktury = new QHBoxLayout;
+    btnEFaktura = new QPushButton(QStringLiteral("e-Faktúra (XML)"), w);
+    btnDobropis = new QPushButton(QStringLiteral("Dobropis (XML)"), w);
+    eFaktury->addWidget(btnEFaktura);
+    eFaktury->addWidget(btnDobropis);
+    eFaktury->addStretch();
+    connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podklady(), false, this); });
+    connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podklady(), true, this); });
+    g->addLayout(eFaktury, 11, 0, 1, 4);
+    g->setRowStretch(12, 1);
     g->setColumnStretch(3, 1);
 
     connect(ComboBox5, &QComboBox::activated, this,
@@ -437,6 +447,19 @@ void TZnalecKevrotEditForm::naplnOdvetvia(int odbor)
     for (const auto& v : m_volby[odbor].Odvetvia)
         cmbOdvetvie->addItem(v.Text, v.Kod);
     cmbOdvetvie->setCurrentIndex(-1);
+}
+
+PodkladyDokladu TZnalecKevrotEditForm::podklady() const
+{
+    PodkladyDokladu p;
+    p.polia = polia();
+    p.zaznam = m_uprava.zaznam;
+    p.vydavky = m_uprava.vydavky;
+    p.datumVykonania = m_datumVykonania;
+    p.sadzbaDPH = m_sadzbaDPH;
+    p.nastavenie = m_zdroje.nastavenia.Nastavenie;
+    p.sadzbaPozemky = m_zdroje.nastavenia.PodielOdmena.SadzbaPozemky;
+    return p;
 }
 
 PoliaZaznamu TZnalecKevrotEditForm::polia() const

@@ -32,6 +32,8 @@ public:
     const UpravaZaznamu& uprava() const { return m_uprava; }
 
     PoliaZaznamu polia() const;
+    // What the billing documents of the entry are made from, as the window holds it now.
+    PodkladyDokladu podklady() const;
     void zobrazPolia(const PoliaZaznamu& p);
 
     // What the commands hold between them.
@@ -112,6 +114,8 @@ public:
     QCheckBox* CheckBoxVlozeneDoZoznamuVyuctovani = nullptr;
     QPushButton* btnZnalecne = nullptr;
     DokladyPanel* panelDokladov = nullptr;
+    QPushButton* btnEFaktura = nullptr;
+    QPushButton* btnDobropis = nullptr;
     // "Vyplatenie".
     VyplatenieTab* tabVyplatenie = nullptr;
     QPushButton* btnOK = nullptr;

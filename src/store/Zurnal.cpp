@@ -38,7 +38,8 @@ const QStringList& Zurnal::DokumentyZaznamu()
     static const QStringList d = {
         QStringLiteral("faktura.doc"),          QStringLiteral("prijmovy_doklad.doc"),
         QStringLiteral("vyuctovanie.doc"),      QStringLiteral("text_vyuctovania.rtf"),
-        QStringLiteral("text_financna_ciastka.rtf"),
+        QStringLiteral("text_financna_ciastka.rtf"), QStringLiteral("efaktura.xml"),
+        QStringLiteral("dobropis.xml"),
     };
     return d;
 }

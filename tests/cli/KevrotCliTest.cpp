@@ -2,6 +2,8 @@
 
 #include "common/TestAppDir.h"
 #include "word/RtfCitac.h"
+#include "settings/Nastavenia.h"
+#include "store/Datum.h"
 #include "store/Objednavky.h"
 #include "store/Subory.h"
 #include "store/Zurnal.h"
@@ -270,5 +272,47 @@ TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplate
         EXPECT_FALSE(QFileInfo::exists(cesta("f.rtf")));
     }
     spusti({"document", "letter", "2024", "1", cesta("f.rtf")}, m_adresar.path(), &kod);
+class KevrotCliEFaktura : public TestAppDir {};
+
+TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
+{
+    TZnalKevrotZaznam z = zaznam(1, 2024, 2);
+    z.DatumVykonania = QDateNaDatum(QDate(2024, 5, 2));
+    z.DatumSplatnosti = QDateNaDatum(QDate(2024, 5, 16));
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(z, vydavky(), {}));
+    int kod = -1;
+    QJsonObject j = spusti({"einvoice", "2024", "1", cesta("f.xml")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(j["file"].toString(), QString());
+    const QString spravy = j["messages"].toVariant().toStringList().join("\n");
+    EXPECT_TRUE(spravy.contains(QStringLiteral("IČO znalca"))) << spravy.toStdString();
+    EXPECT_TRUE(spravy.contains(QStringLiteral("Chýba DIČ objednávateľa"))) << spravy.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(cesta("f.xml")));
+
+    Nastavenia n;
+    n.Nastavenie.Meno = QStringLiteral("Ján");
+    n.Nastavenie.Priezvisko = QStringLiteral("Nový");
+    n.Nastavenie.Adresa = QStringLiteral("Hlavná 5");
+    n.Nastavenie.Mesto = QStringLiteral("Nitra");
+    n.Nastavenie.PSC = QStringLiteral("94901");
+    n.Nastavenie.ICO = QStringLiteral("12345678");
+    n.Nastavenie.DIC = QStringLiteral("1020304050");
+    n.Nastavenie.Banka = QStringLiteral("1200");
+    n.Nastavenie.CisloUctu = QStringLiteral("19-8742637541");
+    ASSERT_TRUE(n.UlozNastavenia());
+    z.Adresa = QStringLiteral("Hurbanova 27, 010 01 Žilina");
+    z.DIC = QStringLiteral("2021000000");
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(z, vydavky(), {}));
+    j = spusti({"einvoice", "2024", "1", cesta("f.xml")}, m_adresar.path(), &kod);
+    EXPECT_EQ(j["file"].toString(), cesta("f.xml")) << j["messages"].toVariant().toStringList().join("\n").toStdString();
+    EXPECT_TRUE(j["new"].toBool());
+    const QByteArray xml = obsah("f.xml");
+    EXPECT_EQ(obsah("ZnalKevrot2024/1-2024/efaktura.xml"), xml);
+    EXPECT_TRUE(xml.contains("<cbc:PayableAmount currencyID=\"EUR\">35.00</cbc:PayableAmount>"));
+
+    j = spusti({"einvoice", "2024", "1", cesta("g.xml")}, m_adresar.path(), &kod);
+    EXPECT_FALSE(j["new"].toBool());
+    EXPECT_EQ(obsah("g.xml"), xml);
+    spusti({"einvoice", "2024", "1"}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
 }

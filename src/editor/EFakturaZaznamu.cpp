@@ -1,0 +1,157 @@
+#include "EFakturaZaznamu.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+#include "editor/HodnotyFaktury.h"
+#include "editor/RiadkyPoloziek.h"
+#include "settings/TextyZnalca.h"
+#include "store/Datum.h"
+
+AdresaStrany RozdelAdresu(const QString& adresa)
+{
+    static const QRegularExpression oddelovac(QStringLiteral("[,;\\r\\n]+"));
+    static const QRegularExpression psc(QStringLiteral("\\b(\\d{3}) ?(\\d{2})\\b"));
+    QStringList casti;
+    for (const QString& c : adresa.split(oddelovac))
+        if (!c.trimmed().isEmpty())
+            casti << c.trimmed();
+    for (qsizetype i = casti.size() - 1; i >= 0; --i) {
+        const auto m = psc.match(casti.at(i));
+        if (!m.hasMatch() || i == 0)
+            continue;
+        QString mesto = casti.at(i);
+        mesto.remove(m.capturedStart(), m.capturedLength());
+        return {casti.mid(0, i).join(QStringLiteral(", ")), m.captured(1) + u' ' + m.captured(2),
+                mesto.simplified()};
+    }
+    return {adresa.simplified(), {}, {}};
+}
+
+QString KodJednotky(const QString& mj)
+{
+    static const QList<std::pair<QString, QString>> kody = {
+        {QStringLiteral("hod"), QStringLiteral("HUR")}, {QStringLiteral("h"), QStringLiteral("HUR")},
+        {QStringLiteral("km"), QStringLiteral("KMT")},  {QStringLiteral("m2"), QStringLiteral("MTK")},
+        {QStringLiteral("deň"), QStringLiteral("DAY")}, {QStringLiteral("ks"), QStringLiteral("H87")},
+        {QStringLiteral("strana"), QStringLiteral("ZP")}, {QStringLiteral("str"), QStringLiteral("ZP")},
+    };
+    const QString t = mj.trimmed().toLower().remove(u'.');
+    for (const auto& [text, kod] : kody)
+        if (t == text)
+            return kod;
+    return QStringLiteral("C62");
+}
+
+namespace {
+
+// The net cents of an amount of the printed invoice: before 2011 amounts include VAT.
+qint64 netto(double suma, const HodnotyFaktury& h)
+{
+    if (h.PlatcaDPH && h.Vykonanie < DatumPrechoduDPH())
+        return NaCenty(suma / (h.SadzbaDPH / 100 + 1));
+    return NaCenty(suma);
+}
+
+ERiadok riadok(const QString& nazov, const QString& mj, double cena, double mnozstvo, qint64 suma,
+               const EKategoriaDPH& k, const HodnotyFaktury& h)
+{
+    ERiadok r;
+    r.Nazov = nazov.simplified().isEmpty() ? QStringLiteral("Položka") : nazov.simplified();
+    r.SumaCenty = suma;
+    r.Dph = k;
+    // Quantity × price, rounded to the cent, must give the line amount; otherwise one unit
+    // at the amount.
+    const qint64 c = netto(cena, h);
+    const double q = std::round(mnozstvo * 10000) / 10000;
+    if (q > 0 && c > 0 && std::llround(double(c) * q) == suma) {
+        r.Jednotka = KodJednotky(mj);
+        r.Mnozstvo = q;
+        r.CenaCenty = c;
+    } else {
+        r.CenaCenty = suma;
+    }
+    return r;
+}
+
+// The item's rows, or one line for the whole item when the rows do not add up to its amount
+// (the printed total counts the item's amount).
+void pridajPolozku(QList<ERiadok>& riadky, const TVydavok& v, const QList<RiadokPolozky>& rows,
+                   const EKategoriaDPH& k, const HodnotyFaktury& h)
+{
+    const qint64 suma = netto(v.Suma, h);
+    QList<ERiadok> r;
+    qint64 s = 0;
+    for (const RiadokPolozky& x : rows) {
+        r << riadok(x.Polozka, x.MJ, x.Cena, x.Mnozstvo, netto(x.Suma, h), k, h);
+        s += r.last().SumaCenty;
+    }
+    if (r.isEmpty() || s != suma)
+        r = {riadok(v.Nazov, v.MJ, 0, 0, suma, k, h)};
+    riadky += r;
+}
+
+}  // namespace
+
+EFaktura EFakturaZaznamu(const PodkladyDokladu& p, const NastaveniaEFaktury& n, bool dobropis,
+                         const QDate& vystavenie)
+{
+    using namespace DruhVydavku;
+    const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
+    EFaktura f;
+    f.Dobropis = dobropis;
+    f.Cislo = dobropis ? QStringLiteral("D-") + h.Cislo : h.Cislo;
+    const QDate vykonanie = h.Vykonanie > 0 ? DatumNaQDate(h.Vykonanie) : QDate();
+    f.Vystavenie = dobropis ? vystavenie : vykonanie;
+    f.Dodanie = vykonanie;
+    if (h.Splatnost > 0)
+        f.Splatnost = DatumNaQDate(h.Splatnost);
+    if (dobropis) {
+        f.FakturaDobropisu = h.Cislo;
+        f.DatumFakturyDobropisu = vykonanie;
+    }
+    f.OdkazKupujuceho = h.CisloObjednavky.trimmed().isEmpty() ? h.Cislo : h.CisloObjednavky.trimmed();
+    if (!h.CisloObjednavky.trimmed().isEmpty())
+        f.Poznamky << h.TypCisla + QStringLiteral(": ") + h.CisloObjednavky.trimmed();
+    if (!h.KonstantnySymbol.trimmed().isEmpty())
+        f.Poznamky << QStringLiteral("Konštantný symbol: ") + h.KonstantnySymbol.trimmed();
+    if (!h.PlatcaDPH && !h.TextPlatcuDPH.isEmpty())
+        f.Poznamky << h.TextPlatcuDPH;
+
+    const StranaFaktury& d = h.Dodavatel;
+    f.Dodavatel = {d.Meno.simplified(), d.Adresa.simplified(), d.Mesto.trimmed(), d.PSC.trimmed(),
+                   QStringLiteral("SK"), d.ICO.trimmed(), d.DIC.trimmed(),
+                   h.PlatcaDPH ? d.ICDPH.trimmed() : QString(), n.EndpointSchema,
+                   n.EndpointId.isEmpty() ? d.DIC.trimmed() : n.EndpointId};
+    const StranaFaktury& o = h.Odberatel;
+    const AdresaStrany a = RozdelAdresu(o.Adresa);
+    f.Odberatel = {o.Meno.simplified(), a.Ulica, a.Mesto, a.PSC, QStringLiteral("SK"), o.ICO.trimmed(),
+                   o.DIC.trimmed(), o.ICDPH.trimmed(), QString::fromLatin1(EFakturaPeppol::SchemaDIC),
+                   o.DIC.trimmed()};
+    f.IBAN = n.IBAN.isEmpty() ? IbanZUctu(h.CisloUctu, h.KodBanky) : n.IBAN;
+    f.BIC = n.BIC;
+    f.VariabilnySymbol = h.VariabilnySymbol.trimmed();
+    f.KonstantnySymbol = h.KonstantnySymbol.trimmed();
+
+    const EKategoriaDPH k = h.PlatcaDPH ? EKategoriaDPH{QStringLiteral("S"), h.SadzbaDPH, {}}
+                                        : EKategoriaDPH{n.KategoriaNeplatcu, 0, n.DovodNeplatcu};
+    // The printed order: rows of remunerations, then expenses, then travel costs.
+    for (const TVydavok& v : p.vydavky) {
+        if (!(v.Suma > 0))
+            continue;
+        if (v.Druh == TarifnaOdmena || v.Druh == PausalnaOdmena || v.Druh == ZmluvnaOdmena)
+            pridajPolozku(f.Riadky, v, RiadkyRozpisu(v), k, h);
+        else if (v.Druh == PodielovaOdmena)
+            pridajPolozku(f.Riadky, v, {}, k, h);
+    }
+    for (const TVydavok& v : p.vydavky)
+        if (v.Suma > 0 && jeVydavok(v.Druh))
+            pridajPolozku(f.Riadky, v, RiadokCelejPolozky(v), k, h);
+    const double cestovne = p.zaznam.CestovneNahrady.SpoluNaklady;
+    if (cestovne > 0) {
+        const RiadokPolozky c = RiadokCestovneho(cestovne);
+        f.Riadky << riadok(c.Polozka, {}, 0, 0, netto(cestovne, h), k, h);
+    }
+    return f;
+}

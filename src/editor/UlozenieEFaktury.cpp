@@ -1,0 +1,72 @@
+#include "UlozenieEFaktury.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "editor/KontrolaEFaktury.h"
+#include "store/Spravy.h"
+#include "store/Subory.h"
+
+namespace UlozenieEFaktury {
+
+QString NazovSuboru(bool dobropis)
+{
+    return dobropis ? QStringLiteral("dobropis.xml") : QStringLiteral("efaktura.xml");
+}
+
+Vysledok Uloz(const EFaktura& f, const QString& adresar)
+{
+    Vysledok v;
+    v.chyby = ChybyEFaktury(f);
+    if (!v.chyby.isEmpty())
+        return v;
+    const QByteArray xml = ZapisUbl(f);
+    v.chyby = ChybyPeppol(xml);
+    if (!v.chyby.isEmpty())
+        return v;
+    const QString cesta = QDir(adresar).filePath(NazovSuboru(f.Dobropis));
+    if (QFileInfo::exists(cesta)) {
+        v.subor = cesta;
+        return v;
+    }
+    QString chyba;
+    if (!Subory::ulozAtomicky(cesta, xml, &chyba)) {
+        v.chyby << Subory::textChybaZapisu(cesta, chyba);
+        return v;
+    }
+    v.subor = cesta;
+    v.novy = true;
+    return v;
+}
+
+QString Sprava(const Vysledok& v, bool dobropis)
+{
+    const QString co = dobropis ? QStringLiteral("Dobropis (XML)") : QStringLiteral("E-faktúra (XML)");
+    if (!v.chyby.isEmpty())
+        return co + QStringLiteral(" nebola vytvorená:\n") + v.chyby.join(u'\n');
+    if (v.novy)
+        return co + QStringLiteral(" bola vytvorená a uloží sa so záznamom: ") + v.subor;
+    return co + QStringLiteral(" tohto záznamu už existuje a zostáva bez zmeny, lebo odoslaná e-faktúra sa "
+                               "archivuje v pôvodnej podobe: ") + v.subor
+        + (dobropis ? QString()
+                    : QStringLiteral("\nAk treba odoslanú faktúru zrušiť, vystavte k nej dobropis."));
+}
+
+Vysledok VytvorAUloz(const EFaktura& f, const QString& adresar)
+{
+    const Vysledok v = Uloz(f, adresar);
+    if (!v.chyby.isEmpty()) {
+        spravy().upozornenie(Sprava(v, f.Dobropis));
+        return v;
+    }
+    spravy().informacia(Sprava(v, f.Dobropis));
+    const QString ciel = spravy().vyberSuborNaUlozenie(
+        f.Dobropis ? QStringLiteral("Uložiť dobropis (XML)") : QStringLiteral("Uložiť e-faktúru (XML)"),
+        QDir::homePath() + u'/' + QString(f.Cislo).replace(u'/', u'-') + QStringLiteral(".xml"),
+        QStringLiteral("E-faktúra (*.xml)"));
+    if (!ciel.isEmpty() && !Subory::kopirujPrepis(v.subor, ciel))
+        Subory::ohlasChybuZapisu(ciel, QString());
+    return v;
+}
+
+}  // namespace UlozenieEFaktury

@@ -1,0 +1,32 @@
+#pragma once
+// Storing an e-invoice with its entry: checked, written once, never replaced (a sent
+// e-invoice is archived as it was sent), and copied where the user wants it.
+
+#include <QString>
+#include <QStringList>
+
+#include "editor/EFaktura.h"
+
+namespace UlozenieEFaktury {
+
+// "efaktura.xml" or "dobropis.xml": the entry's documents.
+QString NazovSuboru(bool dobropis);
+
+struct Vysledok {
+    QString subor;       // the stored file; empty when nothing was written
+    bool novy = false;   // false: the file was there already and was kept
+    QStringList chyby;   // why nothing was written
+};
+
+// Checks the invoice and writes it as `NazovSuboru` into `adresar`, unless the file is there
+// already. Writes nothing and returns the faults when a check fails.
+Vysledok Uloz(const EFaktura& f, const QString& adresar);
+
+// The message for the user after `Uloz` (what was stored or kept, and where).
+QString Sprava(const Vysledok& v, bool dobropis);
+
+// The editor's command: `Uloz` into `adresar`, the message to the user, then a copy of the
+// stored file where the user chooses (nothing when the choice is cancelled).
+Vysledok VytvorAUloz(const EFaktura& f, const QString& adresar);
+
+}  // namespace UlozenieEFaktury
