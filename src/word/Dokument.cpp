@@ -1,6 +1,7 @@
 #include "Dokument.h"
 
 #include "RtfCitac.h"
+#include "RtfPdf.h"
 #include "RtfZapisovac.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
@@ -508,6 +509,8 @@ void Dokument::pismoVsetkeho(const QString& nazov)
 }
 
 QByteArray Dokument::rtf() const { return RtfZapisovac::zapis(m_d); }
+
+bool Dokument::ulozAkoPdf(const QString& cesta) const { return RtfPdf::uloz(m_d, cesta); }
 
 bool Dokument::ulozAko(const QString& cesta) const
 {

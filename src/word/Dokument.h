@@ -92,6 +92,8 @@ public:
     QByteArray rtf() const;
     // Saves atomically; a failure is reported through the message service.
     bool ulozAko(const QString& cesta) const;
+    // The same document printed to PDF by the program (no word processor needed).
+    bool ulozAkoPdf(const QString& cesta) const;
     // Opens a saved document with the desktop's default application.
     static bool zobraz(const QString& cesta);
 
