@@ -12,6 +12,7 @@
 #include "finance/StavFinancii.h"
 #include "reports/TlacKevrota.h"
 #include "settings/Banky.h"
+#include "reports/VypisKevrota.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
@@ -178,6 +179,25 @@ QJsonObject zosit(VariantExportu variant, int rok, const QString& subor)
     if (!ok)
         Subory::ohlasChybuZapisu(subor, chyba);
     return {{QStringLiteral("xlsx"), ok ? subor : QString()}, {QStringLiteral("zaznamy"), int(zaznamy.size())}};
+}
+
+// The half-yearly extract of a year as RTF, or PDF when the file name ends in ".pdf".
+QJsonObject vypis(int rok, int polrok, const QString& subor)
+{
+    Udaje u;
+    u.odbory.NacitajOdboryOdvetvia();
+    u.nastavenia.NacitajNastavenia();
+    u.zurnal.NacitajRok(rok);
+    VypisKevrota v(u.nastavenia.Nastavenie, u.odbory, u.zurnal.ZaznamyKevrota, rok);
+    v.Spocitaj(polrok);
+    const bool ok = v.Uloz(subor);
+    QJsonArray riadky;
+    for (const auto& r : v.Mriezka())
+        riadky.append(QJsonObject{{QStringLiteral("pocet"), r.pocet}, {QStringLiteral("text"), r.text}});
+    return {{QStringLiteral("subor"), ok ? subor : QString()},
+            {QStringLiteral("obdobie"), v.ZaObdobie()},
+            {QStringLiteral("riadky"), riadky},
+            {QStringLiteral("kontrola"), QJsonArray::fromStringList(v.Kontrola())}};
 }
 
 struct Prikaz {
@@ -352,7 +372,7 @@ QString PouzitieKevrotCli()
         "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
         "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR,\n"
         "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
-        "         xlsx register|finance ROK SÚBOR");
+        "         xlsx register|finance ROK SÚBOR, extract ROK 1|2 SÚBOR (.rtf alebo .pdf)");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -408,5 +428,17 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         return financieCli(a.mid(1), appDir);
     if (a.first() == QLatin1String("xlsx"))
         return zositCli(a.mid(1), appDir);
+    if (a.first() == QLatin1String("extract")) {
+        bool ok = false, okPolrok = false;
+        const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
+        const int polrok = a.size() == 4 ? a.at(2).toInt(&okPolrok) : 0;
+        if (!ok || rok < 1 || rok > 9999 || !okPolrok || (polrok != 1 && polrok != 2))
+            return chybaPouzitia(QStringLiteral("Príkaz extract potrebuje rok, polrok 1 alebo 2 a súbor."));
+        const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
+        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+        ZaznamnikSprav zaznamnik;
+        PouziSpravy pouzi(&zaznamnik);
+        return hotovo(vypis(rok, polrok, subor), zaznamnik);
+    }
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }
