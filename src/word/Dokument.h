@@ -61,6 +61,9 @@ public:
     void vloz(const QString& text);
     void novyOdsek() { vloz(QStringLiteral("\r")); }
 
+    // Inserts a picture (a run holding an RTF \\pict group) at the cursor.
+    void vlozObrazok(const RtfBeh& obrazok) { vlozBeh(obrazok); }
+
     Pozicia pozicia() const { return m_kurzor; }
 
     // The paragraphs from `od` up to the cursor become a table: paragraphs are rows, ';'

@@ -11,7 +11,13 @@
 #include <QTextList>
 #include <QTextTable>
 
+#include <QHash>
+#include <QImage>
+#include <QRegularExpression>
+#include <QUrl>
+
 #include <cmath>
+#include <optional>
 
 namespace RtfQt {
 namespace {
@@ -85,6 +91,39 @@ QTextBlockFormat formatOdseku(const RtfOdsek& o)
     return b;
 }
 
+// A PNG or JPEG picture of a "{\\pict ...}" group, as an image of the document; the
+// group is kept with it. Nothing for other groups.
+std::optional<QTextImageFormat> obrazokSkupiny(const QString& skupina, QTextDocument& q)
+{
+    if (!skupina.startsWith(QLatin1String("{\\pict")) || skupina.indexOf(QLatin1Char('{'), 1) >= 0
+        || !(skupina.contains(QLatin1String("\\pngblip")) || skupina.contains(QLatin1String("\\jpegblip"))))
+        return std::nullopt;
+    static const QRegularExpression slovo(QStringLiteral("\\\\([a-z]+)(-?\\d+)? ?"));
+    QString hex;
+    QHash<QString, int> hodnoty;
+    qsizetype i = 1;
+    for (auto it = slovo.globalMatch(skupina); it.hasNext();) {
+        const auto m = it.next();
+        hex += skupina.mid(i, m.capturedStart() - i);
+        hodnoty.insert(m.captured(1), m.captured(2).toInt());
+        i = m.capturedEnd();
+    }
+    hex += skupina.mid(i);
+    hex.remove(QRegularExpression(QStringLiteral("[^0-9A-Fa-f]")));
+    QImage obraz;
+    if (!obraz.loadFromData(QByteArray::fromHex(hex.toLatin1())))
+        return std::nullopt;
+    const QString meno = QStringLiteral("kevrot-obrazok-%1").arg(qHash(hex));
+    q.addResource(QTextDocument::ImageResource, QUrl(meno), obraz);
+    QTextImageFormat f;
+    f.setName(meno);
+    const int sirka = hodnoty.value(QStringLiteral("picwgoal"));
+    const int vyska = hodnoty.value(QStringLiteral("pichgoal"));
+    f.setWidth(sirka > 0 ? naPixely(sirka) : obraz.width());
+    f.setHeight(vyska > 0 ? naPixely(vyska) : obraz.height());
+    return f;
+}
+
 class DoQt {
 public:
     DoQt(const RtfDokument& d, QTextDocument& q) : m_d(d), m_q(q) {}
@@ -109,6 +148,8 @@ private:
     const RtfDokument& m_d;
     QTextDocument& m_q;
     QTextList* m_zoznam = nullptr;
+
+    std::optional<QTextImageFormat> obrazok(const QString& skupina) { return obrazokSkupiny(skupina, m_q); }
 
     void odsek(QTextCursor& c, const RtfOdsek& o, bool prvy, bool vBunke = false)
     {
@@ -140,6 +181,11 @@ private:
             switch (b.druh) {
             case RtfBeh::Druh::Text: c.insertText(b.text, f); break;
             case RtfBeh::Druh::Surove:
+                if (auto obr = obrazok(b.text)) {
+                    obr->setProperty(VlastnostSurove, b.text);
+                    c.insertImage(*obr);
+                    break;
+                }
                 f.setProperty(VlastnostSurove, b.text);
                 c.insertText(QString(ZnakObjektu), f);
                 break;
