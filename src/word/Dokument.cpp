@@ -93,6 +93,9 @@ std::optional<Dokument> Dokument::zoSablony(const QString& cesta)
 
 void Dokument::naKoniec()
 {
+    // Text goes after a closing table into a paragraph of its own.
+    if (m_d.telo.isEmpty() || m_d.telo.last().jeTabulka)
+        m_d.telo << RtfBlok::zOdseku({});
     m_kurzor = Pozicia{};
     m_kurzor.blok = int(m_d.telo.size() - 1);
     const auto& o = m_d.telo.last().odsek;

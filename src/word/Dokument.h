@@ -65,6 +65,8 @@ public:
     void vlozObrazok(const RtfBeh& obrazok) { vlozBeh(obrazok); }
 
     Pozicia pozicia() const { return m_kurzor; }
+    // The cursor to the end of the document's text.
+    void naKoniec();
 
     // The paragraphs from `od` up to the cursor become a table: paragraphs are rows, ';'
     // separates cells; a paragraph that the cursor has just begun (empty before the cursor)
@@ -115,6 +117,5 @@ private:
     void rozdelBeh(Pozicia& p);
     void vlozBeh(const RtfBeh& b);
     void rozdelOdsek();
-    void naKoniec();
     RtfDokument pripravVkladany(const RtfDokument& vkladany, bool zakladnymPismom) const;
 };

@@ -2,6 +2,7 @@
 // decoder (Python's base32hex, LZMA and CRC32) from the QR symbol that zbarimg scans, also
 // from a page of the program's own PDF.
 
+#include "editor/PlatbaFaktury.h"
 #include "word/Dokument.h"
 #include "word/PayBySquare.h"
 #include "settings/Iban.h"
@@ -159,4 +160,39 @@ TEST_F(PayBySquareTest, ObrazokVDokumenteAjVPdf)
                                         QStringLiteral("-singlefile"), cesta(QStringLiteral("qr.pdf")),
                                         cesta(QStringLiteral("strana"))});
     EXPECT_EQ(naskenuj(cesta(QStringLiteral("strana.png"))), kod);
+}
+
+TEST_F(PayBySquareTest, FakturaMaKodLenPriPrevodeAUcte)
+{
+    TNastavenia n;
+    n.Meno = QString::fromUtf8("Ľudovít");
+    n.Priezvisko = QString::fromUtf8("Šťastný");
+    n.CisloUctu = QStringLiteral("19-8742637541");
+    n.Banka = QStringLiteral("1200");
+    UdajePlatby u{QString(), 120.0, QStringLiteral("7"), QStringLiteral("0308"), QDate(2024, 8, 1)};
+    const struct { const char* sposob; const char* ucet; bool kod; } pripady[] = {
+        {"prevodný príkaz", "19-8742637541", true}, {"neurčené", "19-8742637541", true},
+        {"", "19-8742637541", true},                {"hotovosť", "19-8742637541", false},
+        {"dobierka", "19-8742637541", false},       {"prevodný príkaz", "", false},
+        {"prevodný príkaz", "19-8742637542", false},
+    };
+    for (const auto& p : pripady) {
+        n.CisloUctu = QString::fromUtf8(p.ucet);
+        u.sposobPlatby = QString::fromUtf8(p.sposob);
+        Dokument d;
+        d.vloz(QStringLiteral("Faktúra\r"));
+        EXPECT_EQ(DoplnPlatobnyQr(d, n, u), p.kod) << p.sposob << " " << p.ucet;
+        EXPECT_EQ(d.rtf().contains("\\pngblip"), p.kod) << p.sposob << " " << p.ucet;
+    }
+    // The invalid account was reported.
+    EXPECT_EQ(m_spravy.spravy.size(), 1);
+
+    n.CisloUctu = QStringLiteral("19-8742637541");
+    u.sposobPlatby = QStringLiteral("prevodný príkaz");
+    const auto platba = PlatbaFaktury(n, u);
+    ASSERT_TRUE(platba);
+    EXPECT_EQ(platba->iban, QStringLiteral("SK3112000000198742637541"));
+    EXPECT_EQ(platba->prijemca, QString::fromUtf8("Ľudovít Šťastný"));
+    EXPECT_EQ(platba->variabilnySymbol, QStringLiteral("7"));
+    EXPECT_EQ(platba->splatnost, QDate(2024, 8, 1));
 }
