@@ -43,7 +43,7 @@ Cast rozloz(const RtfDokument& zdroj, const QList<RtfBlok>& bloky, double sirka,
     d.pata.clear();
     c.text = std::make_unique<QTextDocument>();
     c.text->documentLayout()->setPaintDevice(zariadenie);
-    RtfQt::doQTextDocument(d, *c.text);
+    RtfQt::doQTextDocumentNaTlac(d, *c.text);
     c.text->setDocumentMargin(0);
     c.text->setTextWidth(sirka);
     c.vyska = c.text->size().height();

@@ -126,7 +126,7 @@ std::optional<QTextImageFormat> obrazokSkupiny(const QString& skupina, QTextDocu
 
 class DoQt {
 public:
-    DoQt(const RtfDokument& d, QTextDocument& q) : m_d(d), m_q(q) {}
+    DoQt(const RtfDokument& d, QTextDocument& q, bool naTlac = false) : m_d(d), m_q(q), m_naTlac(naTlac) {}
 
     void bloky(QTextCursor& c, const QList<RtfBlok>& bloky)
     {
@@ -148,6 +148,7 @@ private:
     const RtfDokument& m_d;
     QTextDocument& m_q;
     QTextList* m_zoznam = nullptr;
+    bool m_naTlac = false;
 
     std::optional<QTextImageFormat> obrazok(const QString& skupina) { return obrazokSkupiny(skupina, m_q); }
 
@@ -205,7 +206,7 @@ private:
         tf.setCellPadding(2);
         tf.setCellSpacing(0);
         tf.setBorder(0);
-        tf.setBorderCollapse(true);
+        tf.setBorderCollapse(!m_naTlac);
         QList<QTextLength> sirky;
         const auto& prvy = t.riadky.first().bunky;
         int predosly = 0;
@@ -222,10 +223,18 @@ private:
                 QTextTableCell bunka = tab->cellAt(r, s);
                 QTextTableCellFormat cf = bunka.format().toTableCellFormat();
                 auto okraj = [](bool je) { return je ? 1.0 : 0.0; };
-                cf.setTopBorder(okraj(b.okraje.horny));
-                cf.setBottomBorder(okraj(b.okraje.dolny));
-                cf.setLeftBorder(okraj(b.okraje.lavy));
-                cf.setRightBorder(okraj(b.okraje.pravy));
+                RtfOkraje o = b.okraje;
+                if (m_naTlac) {
+                    // The neighbour to the left or above already draws the shared line.
+                    const auto& riadok = t.riadky[r].bunky;
+                    o.lavy = o.lavy && !(s > 0 && riadok[s - 1].okraje.pravy);
+                    o.horny = o.horny && !(r > 0 && s < t.riadky[r - 1].bunky.size()
+                                           && t.riadky[r - 1].bunky[s].okraje.dolny);
+                }
+                cf.setTopBorder(okraj(o.horny));
+                cf.setBottomBorder(okraj(o.dolny));
+                cf.setLeftBorder(okraj(o.lavy));
+                cf.setRightBorder(okraj(o.pravy));
                 cf.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
                 cf.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
                 cf.setLeftBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -337,9 +346,7 @@ private:
     const QTextDocument& m_q;
 };
 
-}  // namespace
-
-void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel)
+void doQt(const RtfDokument& dokument, QTextDocument& ciel, bool naTlac)
 {
     ciel.clear();
     QFont f(dokument.predvolenePismo);
@@ -347,7 +354,7 @@ void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel)
     ciel.setDefaultFont(f);
     QTextCursor c(&ciel);
     c.beginEditBlock();
-    DoQt(dokument, ciel).bloky(c, dokument.telo);
+    DoQt(dokument, ciel, naTlac).bloky(c, dokument.telo);
     c.endEditBlock();
     // What the control does not show travels with the document.
     RtfDokument strana;
@@ -359,6 +366,12 @@ void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel)
     ciel.setProperty(VlastnostStrana, RtfZapisovac::zapis(strana));
     ciel.setModified(false);
 }
+
+}  // namespace
+
+void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel) { doQt(dokument, ciel, false); }
+
+void doQTextDocumentNaTlac(const RtfDokument& dokument, QTextDocument& ciel) { doQt(dokument, ciel, true); }
 
 RtfDokument zQTextDocument(const QTextDocument& zdroj)
 {
