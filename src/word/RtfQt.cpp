@@ -135,7 +135,9 @@ public:
             if (b.jeTabulka) {
                 tabulka(c, b.tabulka);
                 c = m_q.rootFrame()->lastCursorPosition();
-                prvy = true;
+                // Qt lays the block that closes a table over its last row: printed, the
+                // paragraph that follows gets a block of its own.
+                prvy = !m_naTlac;
                 m_zoznam = nullptr;
                 continue;
             }
