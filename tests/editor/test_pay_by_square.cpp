@@ -6,6 +6,7 @@
 #include "word/Dokument.h"
 #include "word/PayBySquare.h"
 #include "settings/Iban.h"
+#include "common/Programy.h"
 #include "common/TestAppDir.h"
 
 #include <QGuiApplication>
@@ -17,20 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-int argc = 1;
-char meno[] = "test";
-char* argv[] = {meno, nullptr};
-
-QString spusti(const QString& program, const QStringList& argumenty, const QByteArray& vstup = {})
-{
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(program), argumenty);
-    p.write(vstup);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
 
 // The fields of a code as decoded by Python, or one field "chyba: ..." when it is invalid.
 QStringList dekodujPythonom(const QString& kod)
@@ -100,8 +87,7 @@ class PayBySquareTest : public TestAppDir {
 protected:
     static void SetUpTestSuite()
     {
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
+        ZabezpecGuiAplikaciu();
     }
     void SetUp() override
     {
@@ -113,7 +99,7 @@ protected:
     // What zbarimg reads from a picture.
     QString naskenuj(const QString& obrazok)
     {
-        return spusti(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), obrazok});
+        return VystupProgramu(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), obrazok}).trimmed();
     }
 };
 
@@ -156,7 +142,7 @@ TEST_F(PayBySquareTest, ObrazokVDokumenteAjVPdf)
     d.vlozObrazok(PayBySquare::obrazok(PayBySquare::qr(kod), 1700));
     EXPECT_TRUE(d.rtf().contains("{\\pict\\pngblip"));
     ASSERT_TRUE(d.ulozAkoPdf(cesta(QStringLiteral("qr.pdf"))));
-    spusti(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
+    VystupProgramu(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
                                         QStringLiteral("-singlefile"), cesta(QStringLiteral("qr.pdf")),
                                         cesta(QStringLiteral("strana"))});
     EXPECT_EQ(naskenuj(cesta(QStringLiteral("strana.png"))), kod);

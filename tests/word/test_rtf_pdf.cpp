@@ -2,6 +2,7 @@
 
 #include "word/Dokument.h"
 #include "word/RtfPdf.h"
+#include "common/Programy.h"
 #include "common/TestAppDir.h"
 
 #include <QDir>
@@ -14,24 +15,11 @@
 
 namespace {
 
-int argc = 1;
-char meno[] = "test";
-char* argv[] = {meno, nullptr};
-
-QString spusti(const QString& program, const QStringList& argumenty)
-{
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(program), argumenty);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 class RtfPdfTest : public TestAppDir {
 protected:
     static void SetUpTestSuite()
     {
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
+        ZabezpecGuiAplikaciu();
     }
     void SetUp() override
     {
@@ -47,7 +35,7 @@ protected:
         const QString kopia = QDir::tempPath() + QStringLiteral("/kevrot-rtfpdf.pdf");
         QFile::remove(kopia);
         QFile::copy(pdf, kopia);
-        return spusti(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        return VystupProgramu(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     }
 };
 
@@ -88,7 +76,7 @@ TEST_F(RtfPdfTest, DlhaTabulkaNaViacStranachNestratiRiadok)
     const QString text = textPdf(dokumentSTabulkou(200));
     for (int i : {1, 57, 123, 200})
         EXPECT_TRUE(text.contains(QString::fromUtf8("Úkon č. %1 ").arg(i))) << i;
-    const QString info = spusti(QStringLiteral("pdfinfo"), {cesta(QStringLiteral("d.pdf"))});
+    const QString info = VystupProgramu(QStringLiteral("pdfinfo"), {cesta(QStringLiteral("d.pdf"))});
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
     EXPECT_FALSE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n")))) << info.toStdString();
     // Every page break leaves a form feed; the text goes on after each.
