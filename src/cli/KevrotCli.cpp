@@ -7,23 +7,24 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "migration/PrenosKevrota.h"
-#include "migration/Zaloha.h"
+#include "editor/DokladyZaznamu.h"
+#include "editor/EFakturaZaznamu.h"
+#include "editor/TextyVyuctovania.h"
+#include "editor/UlozenieEFaktury.h"
 #include "finance/ExportExcel.h"
 #include "finance/StavFinancii.h"
-#include "editor/DokladyZaznamu.h"
-#include "editor/TextyVyuctovania.h"
-#include "editor/EFakturaZaznamu.h"
-#include "editor/UlozenieEFaktury.h"
+#include "kevrot/Udaje.h"
+#include "migration/PrenosKevrota.h"
+#include "migration/Zaloha.h"
 #include "reports/TlacKevrota.h"
+#include "reports/VypisKevrota.h"
 #include "settings/Banky.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
+#include "store/Peniaze.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
-#include "store/Peniaze.h"
-#include "kevrot/Udaje.h"
 
 namespace {
 
@@ -217,6 +218,8 @@ QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
         ok = d && UlozDoklad(*d, subor);
     }
     return {{QStringLiteral("document"), ok ? subor : QString()}};
+}
+
 // The entry's e-invoice: stored in its document folder once, then copied to `subor`.
 QJsonObject eFaktura(int rok, int cislo, const QString& subor)
 {
@@ -248,6 +251,25 @@ QJsonObject eFaktura(int rok, int cislo, const QString& subor)
         spravy().chyba(Subory::textChybaZapisu(subor, QString()));
     return {{QStringLiteral("file"), ok ? subor : QString()}, {QStringLiteral("stored"), v.subor},
             {QStringLiteral("new"), v.novy}};
+}
+
+// The half-yearly extract of a year as RTF, or PDF when the file name ends in ".pdf".
+QJsonObject vypis(int rok, int polrok, const QString& subor)
+{
+    Udaje u;
+    u.odbory.NacitajOdboryOdvetvia();
+    u.nastavenia.NacitajNastavenia();
+    u.zurnal.NacitajRok(rok);
+    VypisKevrota v(u.nastavenia.Nastavenie, u.odbory, u.zurnal.ZaznamyKevrota, rok);
+    v.Spocitaj(polrok);
+    const bool ok = v.Uloz(subor);
+    QJsonArray riadky;
+    for (const auto& r : v.Mriezka())
+        riadky.append(QJsonObject{{QStringLiteral("pocet"), r.pocet}, {QStringLiteral("text"), r.text}});
+    return {{QStringLiteral("subor"), ok ? subor : QString()},
+            {QStringLiteral("obdobie"), v.ZaObdobie()},
+            {QStringLiteral("riadky"), riadky},
+            {QStringLiteral("kontrola"), QJsonArray::fromStringList(v.Kontrola())}};
 }
 
 struct Prikaz {
@@ -423,7 +445,7 @@ QString PouzitieKevrotCli()
         "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR,\n"
         "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
         "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR,\n"
-        "         einvoice ROK ČÍSLO SÚBOR");
+        "         einvoice ROK ČÍSLO SÚBOR, extract ROK 1|2 SÚBOR (.rtf alebo .pdf)");
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
@@ -488,10 +510,8 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         if (druh == std::end(kDoklady) || !okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
             return chybaPouzitia(QStringLiteral("Príkaz document potrebuje druh (billing, invoice, receipt, travel), rok, číslo a súbor."));
         const QString subor = QFileInfo(a.at(4)).absoluteFilePath();
-        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
-        ZaznamnikSprav zaznamnik;
-        PouziSpravy pouzi(&zaznamnik);
-        return hotovo(dokument(druh->second, rok, cislo, subor), zaznamnik);
+        return spusti(appDir, [&] { return dokument(druh->second, rok, cislo, subor); });
+    }
     if (a.first() == QLatin1String("einvoice")) {
         bool ok = false, okCislo = false;
         const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
@@ -499,10 +519,16 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         if (!ok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
             return chybaPouzitia(QStringLiteral("Príkaz einvoice potrebuje rok, číslo záznamu a súbor."));
         const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
-        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
-        ZaznamnikSprav zaznamnik;
-        PouziSpravy pouzi(&zaznamnik);
-        return hotovo(eFaktura(rok, cislo, subor), zaznamnik);
+        return spusti(appDir, [&] { return eFaktura(rok, cislo, subor); });
+    }
+    if (a.first() == QLatin1String("extract")) {
+        bool ok = false, okPolrok = false;
+        const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
+        const int polrok = a.size() == 4 ? a.at(2).toInt(&okPolrok) : 0;
+        if (!ok || rok < 1 || rok > 9999 || !okPolrok || (polrok != 1 && polrok != 2))
+            return chybaPouzitia(QStringLiteral("Príkaz extract potrebuje rok, polrok 1 alebo 2 a súbor."));
+        const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
+        return spusti(appDir, [&] { return vypis(rok, polrok, subor); });
     }
     return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
 }

@@ -4,8 +4,9 @@
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
-#include "NedostupnaFunkcia.h"
+#include "SirkyStlpcov.h"
 #include "finance/TStavFinanciiForm.h"
+#include "reports/TVypisKevrotForm.h"
 #include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
 #include "kevrot/Udaje.h"
@@ -35,7 +36,6 @@ KevrotZalozka::KevrotZalozka(Udaje& udaje, const bool& nacitavanie, QWidget* rod
     btnVytlacExcel = dalsieTlacidla[2];
     btnVypis = dalsieTlacidla[3];
     btnStavFinancii = dalsieTlacidla[4];
-    OznacNedostupne(btnVypis);
     connect(btnVytvorKopiu, &QPushButton::clicked, this, &KevrotZalozka::VytvorKopiu);
     connect(btnVytlacObrazovka, &QPushButton::clicked, this, &KevrotZalozka::VytlacObrazovka);
     connect(btnVytlacExcel, &QPushButton::clicked, this, &KevrotZalozka::VytlacExcel);
@@ -47,6 +47,7 @@ KevrotZalozka::KevrotZalozka(Udaje& udaje, const bool& nacitavanie, QWidget* rod
     connect(PopupMenu->addAction(QStringLiteral("Kopiruj")), &QAction::triggered, this, &KevrotZalozka::Kopiruj);
     connect(PopupMenu->addAction(QStringLiteral("Vloz")), &QAction::triggered, this, &KevrotZalozka::Vloz);
     vytvorDetailPanel();
+    connect(btnVypis, &QPushButton::clicked, this, &KevrotZalozka::VypisZKevrota);
 }
 
 void KevrotZalozka::vytvorDetailPanel()
@@ -235,6 +236,32 @@ void KevrotZalozka::StavFinancii()
 {
     TStavFinanciiForm f(m_udaje.zurnal, rok(), pismoTabulky(), this);
     f.exec();
+}
+
+TVypisKevrotForm* KevrotZalozka::VypisZKevrota()
+{
+    auto* f = new TVypisKevrotForm(m_udaje.nastavenia.Nastavenie, m_udaje.odbory, m_udaje.zurnal.ZaznamyKevrota,
+                                   rok(), window());
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    f->setModal(true);
+    f->show();
+    return f;
+}
+
+QString KevrotZalozka::StavStlpcovText() const
+{
+    QList<StavStlpca> s;
+    for (int c = 0; c < KevrotTabulka::PocetStlpcov; ++c)
+        s.append({m_tabulka->zoradenie().stav(c),
+                  c == KevrotTabulka::StlpecPozicie ? 0 : StringGrid1->columnWidth(c)});
+    return ZakodujStavStlpcov(s);
+}
+
+void KevrotZalozka::ObnovStavStlpcov(const QString& text)
+{
+    if (const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, KevrotTabulka::PocetStlpcov,
+                                             KevrotTabulka::StlpecPozicie))
+        m_tabulka->ObnovZoradenie(*stavy);
 }
 
 bool KevrotZalozka::eventFilter(QObject* o, QEvent* e)

@@ -9,6 +9,7 @@ class Udaje;
 class QFrame;
 class QLabel;
 class QMenu;
+class TVypisKevrotForm;
 
 class KevrotZalozka : public ZalozkaRegistra {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     void VytlacObrazovka();
     void VytlacExcel();
     void StavFinancii();
+    // "Výpis z kevrota": the extract window of the year shown, modal; it frees itself.
+    TVypisKevrotForm* VypisZKevrota();
     void VycistiFilter() override;
     void PrepniKopirovanie();
     void Kopiruj();

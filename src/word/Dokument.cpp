@@ -1,6 +1,7 @@
 #include "Dokument.h"
 
 #include "RtfCitac.h"
+#include "RtfPdf.h"
 #include "RtfZapisovac.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
@@ -92,6 +93,9 @@ std::optional<Dokument> Dokument::zoSablony(const QString& cesta)
 
 void Dokument::naKoniec()
 {
+    // Text goes after a closing table into a paragraph of its own.
+    if (m_d.telo.isEmpty() || m_d.telo.last().jeTabulka)
+        m_d.telo << RtfBlok::zOdseku({});
     m_kurzor = Pozicia{};
     m_kurzor.blok = int(m_d.telo.size() - 1);
     const auto& o = m_d.telo.last().odsek;
@@ -509,6 +513,8 @@ void Dokument::pismoVsetkeho(const QString& nazov)
 }
 
 QByteArray Dokument::rtf() const { return RtfZapisovac::zapis(m_d); }
+
+bool Dokument::ulozAkoPdf(const QString& cesta) const { return RtfPdf::uloz(m_d, cesta); }
 
 bool Dokument::ulozAko(const QString& cesta) const
 {

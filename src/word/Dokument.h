@@ -62,7 +62,12 @@ public:
     void vloz(const QString& text);
     void novyOdsek() { vloz(QStringLiteral("\r")); }
 
+    // Inserts a picture (a run holding an RTF \\pict group) at the cursor.
+    void vlozObrazok(const RtfBeh& obrazok) { vlozBeh(obrazok); }
+
     Pozicia pozicia() const { return m_kurzor; }
+    // The cursor to the end of the document's text.
+    void naKoniec();
 
     // The paragraphs from `od` up to the cursor become a table: paragraphs are rows, ';'
     // (or the options' separator) separates cells; a paragraph that the cursor has just begun (empty before the cursor)
@@ -93,6 +98,8 @@ public:
     QByteArray rtf() const;
     // Saves atomically; a failure is reported through the message service.
     bool ulozAko(const QString& cesta) const;
+    // The same document printed to PDF by the program (no word processor needed).
+    bool ulozAkoPdf(const QString& cesta) const;
     // Opens a saved document with the desktop's default application.
     static bool zobraz(const QString& cesta);
 
@@ -111,6 +118,5 @@ private:
     void rozdelBeh(Pozicia& p);
     void vlozBeh(const RtfBeh& b);
     void rozdelOdsek();
-    void naKoniec();
     RtfDokument pripravVkladany(const RtfDokument& vkladany, bool zakladnymPismom) const;
 };

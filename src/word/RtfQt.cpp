@@ -11,7 +11,13 @@
 #include <QTextList>
 #include <QTextTable>
 
+#include <QHash>
+#include <QImage>
+#include <QRegularExpression>
+#include <QUrl>
+
 #include <cmath>
+#include <optional>
 
 namespace RtfQt {
 namespace {
@@ -85,9 +91,42 @@ QTextBlockFormat formatOdseku(const RtfOdsek& o)
     return b;
 }
 
+// A PNG or JPEG picture of a "{\\pict ...}" group, as an image of the document; the
+// group is kept with it. Nothing for other groups.
+std::optional<QTextImageFormat> obrazokSkupiny(const QString& skupina, QTextDocument& q)
+{
+    if (!skupina.startsWith(QLatin1String("{\\pict")) || skupina.indexOf(QLatin1Char('{'), 1) >= 0
+        || !(skupina.contains(QLatin1String("\\pngblip")) || skupina.contains(QLatin1String("\\jpegblip"))))
+        return std::nullopt;
+    static const QRegularExpression slovo(QStringLiteral("\\\\([a-z]+)(-?\\d+)? ?"));
+    QString hex;
+    QHash<QString, int> hodnoty;
+    qsizetype i = 1;
+    for (auto it = slovo.globalMatch(skupina); it.hasNext();) {
+        const auto m = it.next();
+        hex += skupina.mid(i, m.capturedStart() - i);
+        hodnoty.insert(m.captured(1), m.captured(2).toInt());
+        i = m.capturedEnd();
+    }
+    hex += skupina.mid(i);
+    hex.remove(QRegularExpression(QStringLiteral("[^0-9A-Fa-f]")));
+    QImage obraz;
+    if (!obraz.loadFromData(QByteArray::fromHex(hex.toLatin1())))
+        return std::nullopt;
+    const QString meno = QStringLiteral("kevrot-obrazok-%1").arg(qHash(hex));
+    q.addResource(QTextDocument::ImageResource, QUrl(meno), obraz);
+    QTextImageFormat f;
+    f.setName(meno);
+    const int sirka = hodnoty.value(QStringLiteral("picwgoal"));
+    const int vyska = hodnoty.value(QStringLiteral("pichgoal"));
+    f.setWidth(sirka > 0 ? naPixely(sirka) : obraz.width());
+    f.setHeight(vyska > 0 ? naPixely(vyska) : obraz.height());
+    return f;
+}
+
 class DoQt {
 public:
-    DoQt(const RtfDokument& d, QTextDocument& q) : m_d(d), m_q(q) {}
+    DoQt(const RtfDokument& d, QTextDocument& q, bool naTlac = false) : m_d(d), m_q(q), m_naTlac(naTlac) {}
 
     void bloky(QTextCursor& c, const QList<RtfBlok>& bloky)
     {
@@ -96,7 +135,9 @@ public:
             if (b.jeTabulka) {
                 tabulka(c, b.tabulka);
                 c = m_q.rootFrame()->lastCursorPosition();
-                prvy = true;
+                // Qt lays the block that closes a table over its last row: printed, the
+                // paragraph that follows gets a block of its own.
+                prvy = !m_naTlac;
                 m_zoznam = nullptr;
                 continue;
             }
@@ -109,6 +150,9 @@ private:
     const RtfDokument& m_d;
     QTextDocument& m_q;
     QTextList* m_zoznam = nullptr;
+    bool m_naTlac = false;
+
+    std::optional<QTextImageFormat> obrazok(const QString& skupina) { return obrazokSkupiny(skupina, m_q); }
 
     void odsek(QTextCursor& c, const RtfOdsek& o, bool prvy, bool vBunke = false)
     {
@@ -140,6 +184,11 @@ private:
             switch (b.druh) {
             case RtfBeh::Druh::Text: c.insertText(b.text, f); break;
             case RtfBeh::Druh::Surove:
+                if (auto obr = obrazok(b.text)) {
+                    obr->setProperty(VlastnostSurove, b.text);
+                    c.insertImage(*obr);
+                    break;
+                }
                 f.setProperty(VlastnostSurove, b.text);
                 c.insertText(QString(ZnakObjektu), f);
                 break;
@@ -159,7 +208,7 @@ private:
         tf.setCellPadding(2);
         tf.setCellSpacing(0);
         tf.setBorder(0);
-        tf.setBorderCollapse(true);
+        tf.setBorderCollapse(!m_naTlac);
         QList<QTextLength> sirky;
         const auto& prvy = t.riadky.first().bunky;
         int predosly = 0;
@@ -176,10 +225,18 @@ private:
                 QTextTableCell bunka = tab->cellAt(r, s);
                 QTextTableCellFormat cf = bunka.format().toTableCellFormat();
                 auto okraj = [](bool je) { return je ? 1.0 : 0.0; };
-                cf.setTopBorder(okraj(b.okraje.horny));
-                cf.setBottomBorder(okraj(b.okraje.dolny));
-                cf.setLeftBorder(okraj(b.okraje.lavy));
-                cf.setRightBorder(okraj(b.okraje.pravy));
+                RtfOkraje o = b.okraje;
+                if (m_naTlac) {
+                    // The neighbour to the left or above already draws the shared line.
+                    const auto& riadok = t.riadky[r].bunky;
+                    o.lavy = o.lavy && !(s > 0 && riadok[s - 1].okraje.pravy);
+                    o.horny = o.horny && !(r > 0 && s < t.riadky[r - 1].bunky.size()
+                                           && t.riadky[r - 1].bunky[s].okraje.dolny);
+                }
+                cf.setTopBorder(okraj(o.horny));
+                cf.setBottomBorder(okraj(o.dolny));
+                cf.setLeftBorder(okraj(o.lavy));
+                cf.setRightBorder(okraj(o.pravy));
                 cf.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
                 cf.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
                 cf.setLeftBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -291,9 +348,7 @@ private:
     const QTextDocument& m_q;
 };
 
-}  // namespace
-
-void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel)
+void doQt(const RtfDokument& dokument, QTextDocument& ciel, bool naTlac)
 {
     ciel.clear();
     QFont f(dokument.predvolenePismo);
@@ -301,7 +356,7 @@ void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel)
     ciel.setDefaultFont(f);
     QTextCursor c(&ciel);
     c.beginEditBlock();
-    DoQt(dokument, ciel).bloky(c, dokument.telo);
+    DoQt(dokument, ciel, naTlac).bloky(c, dokument.telo);
     c.endEditBlock();
     // What the control does not show travels with the document.
     RtfDokument strana;
@@ -313,6 +368,12 @@ void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel)
     ciel.setProperty(VlastnostStrana, RtfZapisovac::zapis(strana));
     ciel.setModified(false);
 }
+
+}  // namespace
+
+void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel) { doQt(dokument, ciel, false); }
+
+void doQTextDocumentNaTlac(const RtfDokument& dokument, QTextDocument& ciel) { doQt(dokument, ciel, true); }
 
 RtfDokument zQTextDocument(const QTextDocument& zdroj)
 {

@@ -13,6 +13,9 @@ class QTextDocument;
 namespace RtfQt {
 
 void doQTextDocument(const RtfDokument& dokument, QTextDocument& ciel);
+// For printing only: a line between two cells is drawn once by one of them, without
+// Qt's collapsed borders (several times faster on long tables); not read back.
+void doQTextDocumentNaTlac(const RtfDokument& dokument, QTextDocument& ciel);
 RtfDokument zQTextDocument(const QTextDocument& zdroj);
 
 // RTF (or plain text) bytes into the document; false when the bytes are neither.

@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -272,6 +273,9 @@ TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplate
         EXPECT_FALSE(QFileInfo::exists(cesta("f.rtf")));
     }
     spusti({"document", "letter", "2024", "1", cesta("f.rtf")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 2);
+}
+
 class KevrotCliEFaktura : public TestAppDir {};
 
 TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
@@ -315,4 +319,52 @@ TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
     EXPECT_EQ(obsah("g.xml"), xml);
     spusti({"einvoice", "2024", "1"}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
+}
+
+TEST_F(KevrotCliTest, ExtractOfAHalfYearAsPdfAndItsFaults)
+{
+    static int argc = 1;
+    static char nazov[] = "test";
+    static char* argv[] = {nazov, nullptr};
+    if (!QCoreApplication::instance())
+        new QGuiApplication(argc, argv);
+    Nastavenia n;
+    n.Nastavenie.Meno = QStringLiteral("Ján");
+    n.Nastavenie.Priezvisko = QStringLiteral("Kováč");
+    n.Nastavenie.EC = QStringLiteral("912345");
+    n.Nastavenie.Odbory = QStringLiteral("370000|");
+    n.Nastavenie.Odvetvia = QStringLiteral("370100|");
+    ASSERT_TRUE(n.UlozNastavenia());
+    TZnalKevrotZaznam z = zaznam(1, 2024, 2);
+    z.DatumVykonania = QDateNaDatum(QDate(2024, 9, 1));
+    z.Odbor = QStringLiteral("370000");
+    z.StatnyOrgan = 1;
+    z.Odvetvie = QStringLiteral("370100");
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(z, {}, {}));
+
+    int kod = -1;
+    QJsonObject j = spusti({"extract", "2024", "2", cesta("v.pdf")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(j["subor"].toString(), QString());  // no template yet
+    EXPECT_TRUE(j["messages"].toVariant().toStringList().join("\n").contains(QStringLiteral("vypis.dot")));
+    EXPECT_FALSE(QFileInfo::exists(cesta("v.pdf")));
+
+    QDir().mkpath(cesta("Zostavy"));
+    QFile::copy(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy/vypis.dot"), cesta("Zostavy/vypis.dot"));
+    j = spusti({"extract", "2024", "2", cesta("v.pdf")}, m_adresar.path(), &kod);
+    EXPECT_EQ(j["subor"].toString(), cesta("v.pdf"));
+    EXPECT_EQ(j["riadky"].toArray().at(0).toObject()["pocet"].toInt(), 1);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cesta("v.pdf"), QStringLiteral("-")});
+    if (!p.waitForStarted(10000))
+        GTEST_SKIP() << "pdftotext is missing";
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("1.7.2024 až 31.12.2024"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("1 +znaleckých úkonov pre štátne orgány"))));
+
+    for (const QStringList& a : {QStringList{"extract", "2024", "3", "x.rtf"}, QStringList{"extract", "2024", "1"}}) {
+        spusti(a, m_adresar.path(), &kod);
+        EXPECT_EQ(kod, 2) << a.join(' ').toStdString();
+    }
 }

@@ -59,6 +59,7 @@ TEST_F(OknoTest, StartOnAnEmptyInstallationShowsEmptyRegistersOnTheJournalTab)
     EXPECT_TRUE(f.kevrot()->btnVytlacExcel->isEnabled());
     EXPECT_TRUE(f.kevrot()->btnStavFinancii->isEnabled());
     EXPECT_TRUE(f.btnNastavenie->isEnabled());
+    EXPECT_TRUE(f.kevrot()->btnVypis->isEnabled());
     // the shipped code lists are not in a bare test directory: only their messages
     for (const auto& t : m_spravy.texty())
         EXPECT_TRUE(t.startsWith(QStringLiteral("Problém s otvorením súboru: "))) << t.toStdString();

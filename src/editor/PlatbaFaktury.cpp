@@ -1,0 +1,47 @@
+#include "PlatbaFaktury.h"
+
+#include "settings/Iban.h"
+#include "settings/TextyZnalca.h"
+#include "store/Spravy.h"
+
+std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const UdajePlatby& udaje)
+{
+    const QString sposob = udaje.sposobPlatby.trimmed();
+    const bool prevodom = sposob.isEmpty() || sposob.compare(QStringLiteral("neurčené"), Qt::CaseInsensitive) == 0
+                          || sposob.compare(QStringLiteral("prevodný príkaz"), Qt::CaseInsensitive) == 0;
+    if (!prevodom || nastavenie.CisloUctu.trimmed().isEmpty() || !(udaje.suma > 0))
+        return std::nullopt;
+    QString chyba;
+    const QString iban = Iban::preUcet(nastavenie.CisloUctu, nastavenie.Banka, &chyba);
+    if (iban.isEmpty()) {
+        spravy().upozornenie(chyba + QStringLiteral("\nFaktúra bude bez kódu PAY by square."));
+        return std::nullopt;
+    }
+    PlatobnyPrikaz p;
+    p.suma = udaje.suma;
+    p.splatnost = udaje.splatnost;
+    p.variabilnySymbol = udaje.variabilnySymbol.trimmed();
+    p.konstantnySymbol = udaje.konstantnySymbol.trimmed();
+    p.iban = iban;
+    p.prijemca = MenoZnalca(nastavenie).trimmed();
+    return p;
+}
+
+void VlozPlatobnyQr(Dokument& dokument, const PlatobnyPrikaz& platba, int sirka)
+{
+    if (!dokument.chodNaZalozku(QStringLiteral("pay_by_square"))) {
+        dokument.naKoniec();
+        dokument.novyOdsek();
+    }
+    dokument.vlozObrazok(PayBySquare::obrazok(PayBySquare::qr(PayBySquare::kod(platba)), sirka));
+    dokument.vloz(QStringLiteral("\rPAY by square"));
+}
+
+bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const UdajePlatby& udaje)
+{
+    const auto platba = PlatbaFaktury(nastavenie, udaje);
+    if (!platba)
+        return false;
+    VlozPlatobnyQr(dokument, *platba);
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// IBAN of a Slovak account: checked as typed, or made from "prefix-number" and the
+// four-digit bank code.
+
+#include <QString>
+
+namespace Iban {
+
+// The IBAN in its electronic form (no spaces, capitals) when `text` is a valid IBAN of
+// any country, else empty.
+QString over(const QString& text);
+
+// "SK" + check digits + bank code + prefix (6) + number (10), from an account "19-123457"
+// or "123457" and a bank code "0200". Empty with the reason in *chyba when the account or
+// code is not a valid Slovak one (digits, lengths, the weighted check of both parts).
+QString zUctu(const QString& ucet, const QString& kodBanky, QString* chyba = nullptr);
+
+// The stored IBAN when `ucet` is one, else the IBAN made from the account and bank code.
+QString preUcet(const QString& ucet, const QString& kodBanky, QString* chyba = nullptr);
+
+}  // namespace Iban

@@ -1,0 +1,140 @@
+#include "RtfPdf.h"
+
+#include "RtfCitac.h"
+#include "RtfQt.h"
+#include "store/Spravy.h"
+#include "store/Subory.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <memory>
+
+namespace RtfPdf {
+namespace {
+
+// Layouts are made at the pixels of RtfQt (96 per inch), whatever the screen is.
+constexpr int DpiRozlozenia = 96;
+constexpr int DpiPdf = 1200;
+// Distance of the header and footer from the page edge, as word processors default it.
+constexpr int OdstupHlavickyTwip = 720;
+
+double px(int twip) { return twip * RtfQt::PixelovNaTwip; }
+
+struct Cast {
+    std::unique_ptr<QTextDocument> text;
+    double vyska = 0;
+};
+
+// A body, header or footer laid out at the width of the text.
+Cast rozloz(const RtfDokument& zdroj, const QList<RtfBlok>& bloky, double sirka, QPaintDevice* zariadenie)
+{
+    Cast c;
+    if (bloky.isEmpty())
+        return c;
+    RtfDokument d = zdroj;
+    d.telo = bloky;
+    d.hlavicka.clear();
+    d.pata.clear();
+    c.text = std::make_unique<QTextDocument>();
+    c.text->documentLayout()->setPaintDevice(zariadenie);
+    RtfQt::doQTextDocumentNaTlac(d, *c.text);
+    c.text->setDocumentMargin(0);
+    c.text->setTextWidth(sirka);
+    c.vyska = c.text->size().height();
+    return c;
+}
+
+}  // namespace
+
+QByteArray pdf(const RtfDokument& dokument)
+{
+    QImage rozlozenie(1, 1, QImage::Format_RGB32);
+    const int naMeter = int(DpiRozlozenia / 0.0254 + 0.5);
+    rozlozenie.setDotsPerMeterX(naMeter);
+    rozlozenie.setDotsPerMeterY(naMeter);
+
+    const RtfStrana& s = dokument.strana;
+    const double sirkaStrany = px(std::max(s.sirka, 1440));
+    const double vyskaStrany = px(std::max(s.vyska, 1440));
+    const double vlavo = px(std::clamp(s.vlavo, 0, s.sirka / 3));
+    const double vpravo = px(std::clamp(s.vpravo, 0, s.sirka / 3));
+    const double sirkaTextu = std::max(sirkaStrany - vlavo - vpravo, 72.0);
+
+    Cast hlavicka = rozloz(dokument, dokument.hlavicka, sirkaTextu, &rozlozenie);
+    Cast pata = rozloz(dokument, dokument.pata, sirkaTextu, &rozlozenie);
+    Cast telo = rozloz(dokument, dokument.telo, sirkaTextu, &rozlozenie);
+    if (!telo.text)
+        telo = rozloz(dokument, {RtfBlok::zOdseku({})}, sirkaTextu, &rozlozenie);
+
+    // A header or footer taller than its margin pushes the body, as in a word processor.
+    const double hore = std::max(px(std::clamp(s.hore, 0, s.vyska / 3)), px(OdstupHlavickyTwip) + hlavicka.vyska);
+    const double dole = std::max(px(std::clamp(s.dole, 0, s.vyska / 3)), px(OdstupHlavickyTwip) + pata.vyska);
+    const double vyskaTela = std::max(vyskaStrany - hore - dole, 72.0);
+    telo.text->setPageSize(QSizeF(sirkaTextu, vyskaTela));
+    const int stran = std::max(telo.text->pageCount(), 1);
+
+    QByteArray vysledok;
+    QBuffer buffer(&vysledok);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pisar(&buffer);
+        pisar.setResolution(DpiPdf);
+        pisar.setPageSize(QPageSize(QSizeF(s.sirka / 20.0, s.vyska / 20.0), QPageSize::Point));
+        pisar.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pisar.setCreator(QStringLiteral("Znalecký kevrot"));
+        QPainter p;
+        if (!p.begin(&pisar))
+            return {};
+        p.scale(double(DpiPdf) / DpiRozlozenia, double(DpiPdf) / DpiRozlozenia);
+        for (int i = 0; i < stran; ++i) {
+            if (i > 0)
+                pisar.newPage();
+            p.save();
+            p.translate(vlavo, hore - i * vyskaTela);
+            telo.text->drawContents(&p, QRectF(0, i * vyskaTela, sirkaTextu, vyskaTela));
+            p.restore();
+            if (hlavicka.text) {
+                p.save();
+                p.translate(vlavo, px(OdstupHlavickyTwip));
+                hlavicka.text->drawContents(&p);
+                p.restore();
+            }
+            if (pata.text) {
+                p.save();
+                p.translate(vlavo, vyskaStrany - px(OdstupHlavickyTwip) - pata.vyska);
+                pata.text->drawContents(&p);
+                p.restore();
+            }
+        }
+        p.end();
+    }
+    return vysledok;
+}
+
+bool uloz(const RtfDokument& dokument, const QString& cesta)
+{
+    const QByteArray obsah = pdf(dokument);
+    QString chyba;
+    if (!obsah.isEmpty() && Subory::ulozAtomicky(cesta, obsah, &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(cesta, chyba);
+    return false;
+}
+
+bool ulozRtfAkoPdf(const QString& rtfCesta, const QString& pdfCesta)
+{
+    const auto data = Subory::citaj(rtfCesta);
+    if (!data) {
+        spravy().chyba(QStringLiteral("Problém s otvorením súboru: ") + rtfCesta);
+        return false;
+    }
+    return uloz(RtfCitac::citaj(*data).dokument, pdfCesta);
+}
+
+}  // namespace RtfPdf
