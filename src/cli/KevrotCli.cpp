@@ -17,7 +17,6 @@
 #include "settings/Banky.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
-#include "store/Datum.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
 #include "store/Peniaze.h"
