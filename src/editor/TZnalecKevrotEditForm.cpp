@@ -39,7 +39,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kNedostupne = QStringLiteral("Funkcia zatiaľ nie je k dispozícii.");
 
 QToolButton* kalendarTlacidlo(QWidget* rodic)
 {

@@ -4,7 +4,7 @@
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
-#include "NedostupnaFunkcia.h"
+#include "widgets/NedostupnaFunkcia.h"
 #include "finance/TStavFinanciiForm.h"
 #include "reports/TlacKevrotaOkna.h"
 #include "TVyhladavanieKevrotForm.h"
