@@ -40,7 +40,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kNedostupne = QStringLiteral("Funkcia zatiaľ nie je k dispozícii.");
 
 QToolButton* kalendarTlacidlo(QWidget* rodic)
 {

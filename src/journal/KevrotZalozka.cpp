@@ -5,6 +5,7 @@
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
 #include "SirkyStlpcov.h"
+#include "widgets/NedostupnaFunkcia.h"
 #include "finance/TStavFinanciiForm.h"
 #include "reports/TVypisKevrotForm.h"
 #include "reports/TlacKevrotaOkna.h"

@@ -6,7 +6,7 @@
 #include "migration/TTransferKevrotForm.h"
 #include "migration/TTransferTextForm.h"
 #include "migration/UvitanieUpgrade.h"
-#include "NedostupnaFunkcia.h"
+#include "widgets/NedostupnaFunkcia.h"
 #include "ObjednavkyZalozka.h"
 #include "PrikazovyRiadok.h"
 #include "TStartForm.h"

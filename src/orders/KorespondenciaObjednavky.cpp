@@ -3,7 +3,6 @@
 #include "word/Dokument.h"
 #include "word/RtfCitac.h"
 #include "settings/SablonyDruhu.h"
-#include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Subory.h"

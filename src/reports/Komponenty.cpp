@@ -97,6 +97,81 @@ const Znakova kCharset[] = {
     {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
 };
 
+// A property setter table: the lowercase name and what reading its value does.
+template <class T>
+struct Vlastnost {
+    const char16_t* meno;
+    void (*nastav)(T&, const DfmHodnota&);
+};
+
+// Sets `v` when the table holds it; false otherwise.
+template <class T, size_t N>
+bool podlaTabulky(T& objekt, const QString& v, const DfmHodnota& h, const Vlastnost<T> (&tabulka)[N])
+{
+    for (const auto& p : tabulka)
+        if (v == QStringView(p.meno)) {
+            p.nastav(objekt, h);
+            return true;
+        }
+    return false;
+}
+
+// Read and checked, without meaning for print (designer positions and the like).
+template <class T>
+void lenCele(T&, const DfmHodnota& h) { cele(h); }
+template <class T>
+void lenLogicka(T&, const DfmHodnota& h) { logicka(h); }
+
+int vyskaPisma(const DfmHodnota& h)
+{
+    const int vyska = cele(h);
+    if (vyska < -1000 || vyska > 1000)
+        throw ChybaZostavy(QStringLiteral("neplatná výška písma %1").arg(vyska));
+    return vyska;
+}
+
+int velkostPisma(const DfmHodnota& h)
+{
+    const int body = cele(h);
+    if (body < -1000 || body > 1000)
+        throw ChybaZostavy(QStringLiteral("neplatná veľkosť písma %1").arg(body));
+    return -body * 96 / 72;
+}
+
+int znakovaSada(const DfmHodnota& h)
+{
+    if (h.jeCele())
+        return cele(h);
+    if (h.typ == DfmHodnota::Typ::Identifikator)
+        for (const auto& c : kCharset)
+            if (h.text.compare(QLatin1String(c.meno), Qt::CaseInsensitive) == 0)
+                return c.hodnota;
+    throw ChybaZostavy(QStringLiteral("neplatná znaková sada %1").arg(h.text));
+}
+
+void stylPisma(TAlFont& f, const DfmHodnota& h)
+{
+    if (h.typ != DfmHodnota::Typ::Mnozina)
+        zlaHodnota(QStringLiteral("množina"));
+    f.Bold = f.Italic = f.Underline = f.StrikeOut = false;
+    for (const auto& s : h.mnozina) {
+        const QString m = s.toLower();
+        if (m == u"fsbold") f.Bold = true;
+        else if (m == u"fsitalic") f.Italic = true;
+        else if (m == u"fsunderline") f.Underline = true;
+        else if (m == u"fsstrikeout") f.StrikeOut = true;
+        else throw ChybaZostavy(QStringLiteral("neplatný štýl písma %1").arg(s));
+    }
+}
+
+int rozmer(const DfmHodnota& h)
+{
+    const int r = cele(h);
+    if (r < -100000 || r > 100000)
+        throw ChybaZostavy(QStringLiteral("neplatný rozmer %1").arg(r));
+    return r;
+}
+
 // Designer bookkeeping and plain visual-control properties that have no meaning for print.
 bool jeBeznaVlastnost(const QString& v, const DfmHodnota& h)
 {
@@ -138,85 +213,44 @@ QSize rozmerPapieraMM(tPapersize p)
 
 bool TAlFont::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"name") {
-        Name = textHodnoty(h);
-    } else if (v == u"height") {
-        Height = cele(h);
-        if (Height < -1000 || Height > 1000)
-            throw ChybaZostavy(QStringLiteral("neplatná výška písma %1").arg(Height));
-    } else if (v == u"size") {
-        const int body = cele(h);
-        if (body < -1000 || body > 1000)
-            throw ChybaZostavy(QStringLiteral("neplatná veľkosť písma %1").arg(body));
-        Height = -body * 96 / 72;
-    } else if (v == u"color") {
-        Color = farba(h);
-    } else if (v == u"charset") {
-        if (h.jeCele()) {
-            Charset = cele(h);
-        } else {
-            bool najdene = false;
-            for (const auto& c : kCharset)
-                if (h.typ == DfmHodnota::Typ::Identifikator && h.text.compare(QLatin1String(c.meno), Qt::CaseInsensitive) == 0) {
-                    Charset = c.hodnota;
-                    najdene = true;
-                }
-            if (!najdene)
-                throw ChybaZostavy(QStringLiteral("neplatná znaková sada %1").arg(h.text));
-        }
-    } else if (v == u"style") {
-        if (h.typ != DfmHodnota::Typ::Mnozina)
-            zlaHodnota(QStringLiteral("množina"));
-        Bold = Italic = Underline = StrikeOut = false;
-        for (const auto& s : h.mnozina) {
-            const QString m = s.toLower();
-            if (m == u"fsbold") Bold = true;
-            else if (m == u"fsitalic") Italic = true;
-            else if (m == u"fsunderline") Underline = true;
-            else if (m == u"fsstrikeout") StrikeOut = true;
-            else throw ChybaZostavy(QStringLiteral("neplatný štýl písma %1").arg(s));
-        }
-    } else {
-        return false;
-    }
-    return true;
+    using F = TAlFont;
+    static constexpr Vlastnost<F> tabulka[] = {
+        {u"name", [](F& f, const DfmHodnota& h) { f.Name = textHodnoty(h); }},
+        {u"height", [](F& f, const DfmHodnota& h) { f.Height = vyskaPisma(h); }},
+        {u"size", [](F& f, const DfmHodnota& h) { f.Height = velkostPisma(h); }},
+        {u"color", [](F& f, const DfmHodnota& h) { f.Color = farba(h); }},
+        {u"charset", [](F& f, const DfmHodnota& h) { f.Charset = znakovaSada(h); }},
+        {u"style", stylPisma},
+    };
+    return podlaTabulky(*this, v, h, tabulka);
 }
 
 bool TAlPen::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"color")
-        Color = farba(h);
-    else if (v == u"width")
-        Width = qBound(0, cele(h), 1000);
-    else if (v == u"style")
-        Style = vycet<TPenStyle>(h, kPero);
-    else
-        return false;
-    return true;
+    static constexpr Vlastnost<TAlPen> tabulka[] = {
+        {u"color", [](TAlPen& p, const DfmHodnota& h) { p.Color = farba(h); }},
+        {u"width", [](TAlPen& p, const DfmHodnota& h) { p.Width = qBound(0, cele(h), 1000); }},
+        {u"style", [](TAlPen& p, const DfmHodnota& h) { p.Style = vycet<TPenStyle>(h, kPero); }},
+    };
+    return podlaTabulky(*this, v, h, tabulka);
 }
 
 bool TAlBrush::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"color")
-        Color = farba(h);
-    else if (v == u"style")
-        Style = vycet<TBrushStyle>(h, kStetec);
-    else
-        return false;
-    return true;
+    static constexpr Vlastnost<TAlBrush> tabulka[] = {
+        {u"color", [](TAlBrush& b, const DfmHodnota& h) { b.Color = farba(h); }},
+        {u"style", [](TAlBrush& b, const DfmHodnota& h) { b.Style = vycet<TBrushStyle>(h, kStetec); }},
+    };
+    return podlaTabulky(*this, v, h, tabulka);
 }
 
 bool TAlKomponent::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"name") {
-        Name = textHodnoty(h);
-        return true;
-    }
-    if (v == u"tag") {
-        cele(h);
-        return true;
-    }
-    return false;
+    static constexpr Vlastnost<TAlKomponent> tabulka[] = {
+        {u"name", [](TAlKomponent& k, const DfmHodnota& h) { k.Name = textHodnoty(h); }},
+        {u"tag", lenCele<TAlKomponent>},
+    };
+    return podlaTabulky(*this, v, h, tabulka);
 }
 
 const TAlFont& TAlKomponent::pismoPreDeti() const
@@ -230,21 +264,17 @@ const TAlFont& TAlKomponent::pismoPreDeti() const
 
 bool TAlReport::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"orientation")
-        Orientation = vycet<TPrinterOrientation>(h, kOrientacia);
-    else if (v == u"papersize")
-        Papersize = vycet<tPapersize>(h, kPapersize);
-    else if (v == u"leftmarginmm")
-        LeftMarginMM = qBound(0, cele(h), 1000);
-    else if (v == u"rightmarginmm")
-        RightMarginMM = qBound(0, cele(h), 1000);
-    else if (v == u"reporttitle")
-        ReportTitle = textHodnoty(h);
-    else if (v == u"left" || v == u"top")
-        cele(h);   // icon position in the designer
-    else
-        return TAlKomponent::nastav(v, h);
-    return true;
+    using R = TAlReport;
+    static constexpr Vlastnost<R> tabulka[] = {
+        {u"orientation", [](R& r, const DfmHodnota& h) { r.Orientation = vycet<TPrinterOrientation>(h, kOrientacia); }},
+        {u"papersize", [](R& r, const DfmHodnota& h) { r.Papersize = vycet<tPapersize>(h, kPapersize); }},
+        {u"leftmarginmm", [](R& r, const DfmHodnota& h) { r.LeftMarginMM = qBound(0, cele(h), 1000); }},
+        {u"rightmarginmm", [](R& r, const DfmHodnota& h) { r.RightMarginMM = qBound(0, cele(h), 1000); }},
+        {u"reporttitle", [](R& r, const DfmHodnota& h) { r.ReportTitle = textHodnoty(h); }},
+        {u"left", lenCele<R>},  // icon position in the designer
+        {u"top", lenCele<R>},
+    };
+    return podlaTabulky(*this, v, h, tabulka) || TAlKomponent::nastav(v, h);
 }
 
 void TAlReport::AddNamedValue(const QString& meno, const QString& hodnota)
@@ -264,19 +294,16 @@ void TAlReport::AddNamedValue(const QString& meno, const QString& hodnota)
 
 bool TAlDetailLink::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"groupband")
-        menoGroupBand = odkaz(h);
-    else if (v == u"groupheader")
-        menoGroupHeader = odkaz(h);
-    else if (v == u"groupfooter")
-        menoGroupFooter = odkaz(h);
-    else if (v == u"datasource")
-        menoDataSource = odkaz(h);
-    else if (v == u"left" || v == u"top")
-        cele(h);
-    else
-        return TAlKomponent::nastav(v, h);
-    return true;
+    using L = TAlDetailLink;
+    static constexpr Vlastnost<L> tabulka[] = {
+        {u"groupband", [](L& l, const DfmHodnota& h) { l.menoGroupBand = odkaz(h); }},
+        {u"groupheader", [](L& l, const DfmHodnota& h) { l.menoGroupHeader = odkaz(h); }},
+        {u"groupfooter", [](L& l, const DfmHodnota& h) { l.menoGroupFooter = odkaz(h); }},
+        {u"datasource", [](L& l, const DfmHodnota& h) { l.menoDataSource = odkaz(h); }},
+        {u"left", lenCele<L>},
+        {u"top", lenCele<L>},
+    };
+    return podlaTabulky(*this, v, h, tabulka) || TAlKomponent::nastav(v, h);
 }
 
 // --- tAlBand ---------------------------------------------------------------------------
@@ -318,48 +345,41 @@ void tAlBand::nastavNotFirstPageHeader(bool b)
 
 bool tAlBand::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"bandtype") {
-        nastavBandType(vycet<tAlBandType>(h, kBandType));
-    } else if (v == u"top") {
-        Top = cele(h);
-    } else if (v == u"height") {
-        Height = cele(h);
-        if (Height < 0 || Height > 100000)
-            throw ChybaZostavy(QStringLiteral("neplatná výška pásu %1").arg(Height));
-    } else if (v == u"left" || v == u"width" || v == u"clientheight" || v == u"clientwidth") {
-        cele(h);   // bands span the page between the margins
-    } else if (v == u"enabled") {
-        Enabled = logicka(h);
-    } else if (v == u"color") {
-        Color = farba(h);
-    } else if (v == u"altcolor") {
-        AltColor = logicka(h);
-    } else if (v == u"clipmode") {
-        ClipMode = vycet<tClipMode>(h, kClipMode);
-    } else if (v == u"columns") {
-        nastavColumns(cele(h));
-    } else if (v == u"colwidthmm") {
-        nastavColWidthMM(cele(h));
-    } else if (v == u"firstpageheaderonly") {
-        nastavFirstPageHeaderOnly(logicka(h));
-    } else if (v == u"notfirstpageheader") {
-        nastavNotFirstPageHeader(logicka(h));
-    } else if (v == u"tag") {
-        Tag = cele(h);
-    } else if (v.startsWith(u"font.")) {
+    using B = tAlBand;
+    static constexpr Vlastnost<B> tabulka[] = {
+        {u"bandtype", [](B& b, const DfmHodnota& h) { b.nastavBandType(vycet<tAlBandType>(h, kBandType)); }},
+        {u"top", [](B& b, const DfmHodnota& h) { b.Top = cele(h); }},
+        {u"height", [](B& b, const DfmHodnota& h) {
+             b.Height = cele(h);
+             if (b.Height < 0 || b.Height > 100000)
+                 throw ChybaZostavy(QStringLiteral("neplatná výška pásu %1").arg(b.Height));
+         }},
+        // Bands span the page between the margins.
+        {u"left", lenCele<B>},
+        {u"width", lenCele<B>},
+        {u"clientheight", lenCele<B>},
+        {u"clientwidth", lenCele<B>},
+        {u"enabled", [](B& b, const DfmHodnota& h) { b.Enabled = logicka(h); }},
+        {u"color", [](B& b, const DfmHodnota& h) { b.Color = farba(h); }},
+        {u"altcolor", [](B& b, const DfmHodnota& h) { b.AltColor = logicka(h); }},
+        {u"clipmode", [](B& b, const DfmHodnota& h) { b.ClipMode = vycet<tClipMode>(h, kClipMode); }},
+        {u"columns", [](B& b, const DfmHodnota& h) { b.nastavColumns(cele(h)); }},
+        {u"colwidthmm", [](B& b, const DfmHodnota& h) { b.nastavColWidthMM(cele(h)); }},
+        {u"firstpageheaderonly", [](B& b, const DfmHodnota& h) { b.nastavFirstPageHeaderOnly(logicka(h)); }},
+        {u"notfirstpageheader", [](B& b, const DfmHodnota& h) { b.nastavNotFirstPageHeader(logicka(h)); }},
+        {u"tag", [](B& b, const DfmHodnota& h) { b.Tag = cele(h); }},
+        {u"parentfont", [](B& b, const DfmHodnota& h) { b.ParentFont = logicka(h); }},
+        {u"ruler", [](B& b, const DfmHodnota& h) { b.Ruler = vycet<tAlRulerType>(h, kRuler); }},
+    };
+    if (podlaTabulky(*this, v, h, tabulka))
+        return true;
+    if (v.startsWith(u"font.")) {
         if (!Font.nastav(v.mid(5), h))
             return false;
         ParentFont = false;
-    } else if (v == u"parentfont") {
-        ParentFont = logicka(h);
-    } else if (v == u"ruler") {
-        Ruler = vycet<tAlRulerType>(h, kRuler);
-    } else if (jeBeznaVlastnost(v, h)) {
         return true;
-    } else {
-        return TAlKomponent::nastav(v, h);
     }
-    return true;
+    return jeBeznaVlastnost(v, h) || TAlKomponent::nastav(v, h);
 }
 
 const TAlFont& tAlBand::pismo() const
@@ -373,56 +393,44 @@ const TAlFont& tAlBand::pismo() const
 
 bool tAlControl::nastav(const QString& v, const DfmHodnota& h)
 {
-    auto rozmer = [&](int& kam) {
-        kam = cele(h);
-        if (kam < -100000 || kam > 100000)
-            throw ChybaZostavy(QStringLiteral("neplatný rozmer %1").arg(kam));
+    using C = tAlControl;
+    static constexpr Vlastnost<C> tabulka[] = {
+        {u"left", [](C& c, const DfmHodnota& h) { c.Left = rozmer(h); }},
+        {u"top", [](C& c, const DfmHodnota& h) { c.Top = rozmer(h); }},
+        {u"width", [](C& c, const DfmHodnota& h) { c.Width = rozmer(h); }},
+        {u"height", [](C& c, const DfmHodnota& h) { c.Height = rozmer(h); }},
+        {u"visible", [](C& c, const DfmHodnota& h) { c.visible = logicka(h); }},
+        {u"visibleinpreview", [](C& c, const DfmHodnota& h) { c.VisibleInPreview = logicka(h); }},
     };
-    if (v == u"left")
-        rozmer(Left);
-    else if (v == u"top")
-        rozmer(Top);
-    else if (v == u"width")
-        rozmer(Width);
-    else if (v == u"height")
-        rozmer(Height);
-    else if (v == u"visible")
-        visible = logicka(h);
-    else if (v == u"visibleinpreview")
-        VisibleInPreview = logicka(h);
-    else if (jeBeznaVlastnost(v, h) && v != u"caption" && v != u"alignment")
+    if (podlaTabulky(*this, v, h, tabulka))
         return true;
-    else
-        return TAlKomponent::nastav(v, h);
-    return true;
+    if (jeBeznaVlastnost(v, h) && v != u"caption" && v != u"alignment")
+        return true;
+    return TAlKomponent::nastav(v, h);
 }
 
 bool TAlLabel::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"caption") {
-        Caption = textHodnoty(h);
-    } else if (v == u"alignment") {
-        Alignment = vycet<TAlignment>(h, kZarovnanie);
-    } else if (v == u"autosize") {
-        AutoSize = logicka(h);
-    } else if (v == u"wordwrap") {
-        WordWrap = logicka(h);
-    } else if (v == u"transparent") {
-        Transparent = logicka(h);
-    } else if (v == u"color") {
-        Color = farba(h);
-    } else if (v.startsWith(u"font.")) {
+    using L = TAlLabel;
+    static constexpr Vlastnost<L> tabulka[] = {
+        {u"caption", [](L& l, const DfmHodnota& h) { l.Caption = textHodnoty(h); }},
+        {u"alignment", [](L& l, const DfmHodnota& h) { l.Alignment = vycet<TAlignment>(h, kZarovnanie); }},
+        {u"autosize", [](L& l, const DfmHodnota& h) { l.AutoSize = logicka(h); }},
+        {u"wordwrap", [](L& l, const DfmHodnota& h) { l.WordWrap = logicka(h); }},
+        {u"transparent", [](L& l, const DfmHodnota& h) { l.Transparent = logicka(h); }},
+        {u"color", [](L& l, const DfmHodnota& h) { l.Color = farba(h); }},
+        {u"parentfont", [](L& l, const DfmHodnota& h) { l.ParentFont = logicka(h); }},
+        {u"enabled", [](L& l, const DfmHodnota& h) { l.Enabled = logicka(h); }},
+    };
+    if (podlaTabulky(*this, v, h, tabulka))
+        return true;
+    if (v.startsWith(u"font.")) {
         if (!Font.nastav(v.mid(5), h))
             return false;
         ParentFont = false;
-    } else if (v == u"parentfont") {
-        ParentFont = logicka(h);
-    } else if (v == u"enabled") {
-        Enabled = logicka(h);
-    } else {
-        return tAlControl::nastav(v, h);
+        return true;
     }
-    return true;
+    return tAlControl::nastav(v, h);
 }
 
 const TAlFont& TAlLabel::pismo() const
@@ -507,11 +515,10 @@ void TAlSysField::nastavDataType(tAlSysDataType t)
 
 bool TAlSysField::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"datatype") {
-        nastavDataType(vycet<tAlSysDataType>(h, kSysDataType));
-        return true;
-    }
-    return TAlLabel::nastav(v, h);
+    static constexpr Vlastnost<TAlSysField> tabulka[] = {
+        {u"datatype", [](TAlSysField& f, const DfmHodnota& h) { f.nastavDataType(vycet<tAlSysDataType>(h, kSysDataType)); }},
+    };
+    return podlaTabulky(*this, v, h, tabulka) || TAlLabel::nastav(v, h);
 }
 
 QString TAlSysField::text(int strana) const
@@ -531,35 +538,35 @@ QString TAlSysField::text(int strana) const
 
 bool TAlShape::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"shape")
-        Shape = vycet<TShapeType>(h, kTvar);
-    else if (v.startsWith(u"pen."))
+    static constexpr Vlastnost<TAlShape> tabulka[] = {
+        {u"shape", [](TAlShape& s, const DfmHodnota& h) { s.Shape = vycet<TShapeType>(h, kTvar); }},
+    };
+    if (podlaTabulky(*this, v, h, tabulka))
+        return true;
+    if (v.startsWith(u"pen."))
         return Pen.nastav(v.mid(4), h);
-    else if (v.startsWith(u"brush."))
+    if (v.startsWith(u"brush."))
         return Brush.nastav(v.mid(6), h);
-    else
-        return tAlControl::nastav(v, h);
-    return true;
+    return tAlControl::nastav(v, h);
 }
 
 bool tAlImage::nastav(const QString& v, const DfmHodnota& h)
 {
-    if (v == u"picture.data") {
-        if (h.typ != DfmHodnota::Typ::Binarne)
-            zlaHodnota(QStringLiteral("binárne údaje"));
-        Picture = bitmapaZDat(h.binarne);
-    } else if (v == u"center") {
-        Center = logicka(h);
-    } else if (v == u"stretch") {
-        Stretch = logicka(h);
-    } else if (v == u"autosize") {
-        Autosize = logicka(h);
-    } else if (v == u"transparent" || v == u"proportional" || v == u"incrementaldisplay") {
-        logicka(h);
-    } else {
-        return tAlControl::nastav(v, h);
-    }
-    return true;
+    using I = tAlImage;
+    static constexpr Vlastnost<I> tabulka[] = {
+        {u"picture.data", [](I& i, const DfmHodnota& h) {
+             if (h.typ != DfmHodnota::Typ::Binarne)
+                 zlaHodnota(QStringLiteral("binárne údaje"));
+             i.Picture = bitmapaZDat(h.binarne);
+         }},
+        {u"center", [](I& i, const DfmHodnota& h) { i.Center = logicka(h); }},
+        {u"stretch", [](I& i, const DfmHodnota& h) { i.Stretch = logicka(h); }},
+        {u"autosize", [](I& i, const DfmHodnota& h) { i.Autosize = logicka(h); }},
+        {u"transparent", lenLogicka<I>},
+        {u"proportional", lenLogicka<I>},
+        {u"incrementaldisplay", lenLogicka<I>},
+    };
+    return podlaTabulky(*this, v, h, tabulka) || tAlControl::nastav(v, h);
 }
 
 QImage bitmapaZDat(const QByteArray& data)

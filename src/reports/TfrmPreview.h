@@ -51,8 +51,6 @@ public:
 
     QComboBox* cmbZvacsenie() const { return m_zvacsenie; }
     QLabel* lblStrana() const { return m_indikator; }
-    QToolButton* btnTlac() const { return m_tlac; }
-    QToolButton* btnPdf() const { return m_pdf; }
 
     // Saves every page into a PDF chosen through the message service's file dialog.
     bool UlozAkoPdf();

@@ -6,7 +6,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "store/Spravy.h"
 #include "store/Subory.h"
 
 namespace {

@@ -27,14 +27,6 @@ QString OverZnakyKodu(const QString& kod)
     return {};
 }
 
-QString SpojKody(const QStringList& kody)
-{
-    QString text;
-    for (const auto& k : kody)
-        text += k + u'|';
-    return text;
-}
-
 bool PredKodom(const QString& kodA, int indexA, const QString& kodB, int indexB)
 {
     const int c = QString::compare(kodA, kodB, Qt::CaseInsensitive);

@@ -21,9 +21,6 @@ QStringList RozdelKody(const QString& text);
 // else empty.
 QString OverZnakyKodu(const QString& kod);
 
-// Every code followed by "|".
-QString SpojKody(const QStringList& kody);
-
 // Order of two records keyed by code + "|" + position: codes compared without regard to
 // letter case (a code that is the beginning of another comes first); equal codes by the
 // text of their position ("10" before "9").

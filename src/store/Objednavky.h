@@ -53,8 +53,6 @@ public:
     // converted clients. A file already in the current layout is only read.
     bool PrevedObjednavatelov(const QString& cesta);
 
-    // The year whose orders the list holds; 0 before the first load.
-    int RokObjednavok() const { return m_rok; }
     // The year's file could not be taken when last loaded: saving over it is refused.
     bool JeOdmietnuty(int rok) const;
 

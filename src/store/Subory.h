@@ -119,22 +119,6 @@ bool ulozPocitanySubor(const QString& cesta, const QList<T>& tabulka, int hlavic
     return false;
 }
 
-// Loads a single-record file. A missing file keeps `zaznam` as it is (its defaults)
-// silently; a short or unreadable one is reported and `zaznam` keeps its defaults.
-template <class T>
-bool nacitajJedenZaznam(const QString& cesta, T& zaznam)
-{
-    if (!QFileInfo::exists(cesta))
-        return true;
-    const auto obsah = Subory::citaj(cesta);
-    if (!obsah || obsah->size() < T::VELKOST) {
-        spravy().chyba(textProblemSoSuborom(cesta));
-        return false;
-    }
-    zaznam = T::zObrazu(obsah->left(T::VELKOST));
-    return true;
-}
-
 template <class T>
 bool ulozJedenZaznam(const QString& cesta, const T& zaznam)
 {

@@ -53,7 +53,6 @@ public:
     void nastavKurzivu(bool zapni);
     void nastavPodciarknute(bool zapni);
     const RtfFormat& format() const { return m_format; }
-    void nastavFormat(const RtfFormat& f) { m_format = f; }
 
     // Alignment of the current paragraph and of those that follow it.
     void zarovnaj(Zarovnanie z);

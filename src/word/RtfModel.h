@@ -46,7 +46,6 @@ struct RtfOdsek {
 
     // The visible text of the paragraph (without bookmarks and raw groups).
     QString text() const;
-    bool jePrazdny() const { return behy.isEmpty(); }
     // Copies the paragraph properties (not the runs) of another paragraph.
     void prevezmiVlastnosti(const RtfOdsek& iny);
 };
