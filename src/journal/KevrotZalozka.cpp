@@ -4,7 +4,6 @@
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
-#include "SirkyStlpcov.h"
 #include "widgets/NedostupnaFunkcia.h"
 #include "finance/TStavFinanciiForm.h"
 #include "reports/TVypisKevrotForm.h"
@@ -247,22 +246,6 @@ TVypisKevrotForm* KevrotZalozka::VypisZKevrota()
     f->setModal(true);
     f->show();
     return f;
-}
-
-QString KevrotZalozka::StavStlpcovText() const
-{
-    QList<StavStlpca> s;
-    for (int c = 0; c < KevrotTabulka::PocetStlpcov; ++c)
-        s.append({m_tabulka->zoradenie().stav(c),
-                  c == KevrotTabulka::StlpecPozicie ? 0 : StringGrid1->columnWidth(c)});
-    return ZakodujStavStlpcov(s);
-}
-
-void KevrotZalozka::ObnovStavStlpcov(const QString& text)
-{
-    if (const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, KevrotTabulka::PocetStlpcov,
-                                             KevrotTabulka::StlpecPozicie))
-        m_tabulka->ObnovZoradenie(*stavy);
 }
 
 bool KevrotZalozka::eventFilter(QObject* o, QEvent* e)
