@@ -58,7 +58,9 @@ TEST_F(DokladyLibreOffice, TemplatesSavedAgainKeepEveryBookmarkAndAreFilled)
 {
     if (m_lo.isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
-    const QStringList sablony = QDir(Zostavy).entryList({QStringLiteral("*.dot")});
+    // The billing documents' templates; the extract's has a test of its own.
+    QStringList sablony = QDir(Zostavy).entryList({QStringLiteral("*.dot")});
+    sablony.removeAll(QStringLiteral("vypis.dot"));
     ASSERT_EQ(sablony.size(), 8);
     QStringList zdroje;
     QDir().mkpath(cesta(QStringLiteral("povodne")));
