@@ -37,7 +37,6 @@ DokladyPanel::DokladyPanel(Zdroj zdroj, QWidget* rodic) : QWidget(rodic), m_zdro
         b->setAutoDefault(false);
         pdf->setAutoDefault(false);
         pdf->setToolTip(nazovTlacidla(d) + QStringLiteral(" ako PDF"));
-        pdf->setEnabled(false);  // until the program prints PDF itself
         pdf->setMaximumWidth(pdf->fontMetrics().horizontalAdvance(pdf->text()) + 24);
         znacka->setFixedWidth(16);
         g->addWidget(znacka, 0, stlpec);

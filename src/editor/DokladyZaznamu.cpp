@@ -1,5 +1,7 @@
 #include "DokladyZaznamu.h"
 
+#include "editor/PlatbaFaktury.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -64,7 +66,10 @@ std::optional<Dokument> ZostavDoklad(DruhDokladu druh, const PodkladyDokladu& p)
         return std::nullopt;
     }
     switch (druh) {
-    case DruhDokladu::Faktura: VyplnFakturu(*d, p); break;
+    case DruhDokladu::Faktura:
+        VyplnFakturu(*d, p);
+        DoplnPlatobnyQrFaktury(*d, p);
+        break;
     case DruhDokladu::PrijmovyDoklad: VyplnPrijmovyDoklad(*d, p); break;
     case DruhDokladu::CestovnyPrikaz: VyplnCestovnyPrikaz(*d, p); break;
     case DruhDokladu::Vyuctovanie: break;
@@ -74,12 +79,12 @@ std::optional<Dokument> ZostavDoklad(DruhDokladu druh, const PodkladyDokladu& p)
 
 bool UlozDoklad(const Dokument& d, const QString& cesta)
 {
-    // The program's own PDF printing is not in this build yet: never an RTF under a PDF name.
-    if (cesta.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        spravy().chyba(QStringLiteral("Dokument sa nedá uložiť ako PDF: ") + cesta);
-        return false;
-    }
-    return d.ulozAko(cesta);
+    if (!cesta.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return d.ulozAko(cesta);
+    if (d.ulozAkoPdf(cesta))
+        return true;
+    spravy().chyba(QStringLiteral("Dokument sa nedá uložiť ako PDF: ") + cesta);
+    return false;
 }
 
 bool VytvorDoklad(DruhDokladu druh, const PodkladyDokladu& p, const OtazkaDokladu& otazka)

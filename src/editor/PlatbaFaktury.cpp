@@ -1,5 +1,9 @@
 #include "PlatbaFaktury.h"
 
+#include "editor/DokladySablon.h"
+#include "editor/HodnotyFaktury.h"
+#include "store/Datum.h"
+
 #include "settings/Iban.h"
 #include "settings/TextyZnalca.h"
 #include "store/Spravy.h"
@@ -29,7 +33,8 @@ std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const
 
 void VlozPlatobnyQr(Dokument& dokument, const PlatobnyPrikaz& platba, int sirka)
 {
-    if (!dokument.chodNaZalozku(QStringLiteral("pay_by_square"))) {
+    if (!dokument.chodNaZalozku(QString::fromLatin1(ZalozkaPlatobnehoKodu)) &&
+        !dokument.chodNaZalozku(QStringLiteral("pay_by_square"))) {
         dokument.naKoniec();
         dokument.novyOdsek();
     }
@@ -44,4 +49,12 @@ bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const Ud
         return false;
     VlozPlatobnyQr(dokument, *platba);
     return true;
+}
+
+bool DoplnPlatobnyQrFaktury(Dokument& dokument, const PodkladyDokladu& p)
+{
+    const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
+    const UdajePlatby udaje{h.SposobPlatby, h.Dph.Spolu, h.VariabilnySymbol, h.KonstantnySymbol,
+                            h.Splatnost > 0 ? DatumNaQDate(h.Splatnost) : QDate()};
+    return DoplnPlatobnyQr(dokument, p.nastavenie, udaje);
 }

@@ -24,9 +24,13 @@ struct UdajePlatby {
 // is reported (the invoice then goes without the code).
 std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const UdajePlatby& udaje);
 
-// Puts the code's picture, with the caption "PAY by square", into the bookmark
-// "pay_by_square" of the document, or at its end when it has none. Width in twips.
+// Puts the code's picture, with the caption "PAY by square", into the invoice templates'
+// bookmark "platobny_kod" (or "pay_by_square"), or at the document's end when it has none. Width in twips.
 void VlozPlatobnyQr(Dokument& dokument, const PlatobnyPrikaz& platba, int sirka = 1700);
 
 // Both: true when the invoice got the code.
 bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const UdajePlatby& udaje);
+
+struct PodkladyDokladu;
+// The invoice's own values: its method, total, symbols and due date.
+bool DoplnPlatobnyQrFaktury(Dokument& dokument, const PodkladyDokladu& p);

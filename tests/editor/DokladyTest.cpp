@@ -161,6 +161,11 @@ TEST_F(Doklady, InvoiceFillsEveryBookmarkOfItsTemplate)
                              QStringLiteral("72024"), QStringLiteral("20.3.2024"), QStringLiteral("5.3.2024"),
                              QStringLiteral("Znalec je platca DPH."), eur("120,00"), eur("20,00")})
         EXPECT_TRUE(vsetko.contains(s)) << s.toStdString();
+    // The payment code with an account that gives an IBAN, and none for a payment in cash.
+    p.nastavenie.CisloUctu = QStringLiteral("2612345674");
+    EXPECT_TRUE(cely(zostav(DruhDokladu::Faktura, p)).contains(QStringLiteral("PAY by square")));
+    p.polia.SposobPlatby = QStringLiteral("v hotovosti");
+    EXPECT_FALSE(cely(zostav(DruhDokladu::Faktura, p)).contains(QStringLiteral("PAY by square")));
     // A value takes the format of its bookmark: the number is bold as in the template.
     bool tucne = false;
     for (const RtfBlok& b : dok.telo)
