@@ -310,7 +310,7 @@ TEST(SadzbyNahradTest, ShippedRateFilesReadWhole)
     SadzbyNahrad s;
     ASSERT_TRUE(s.NacitajStravne(citaj("stravne.csv")));
     ASSERT_TRUE(s.NacitajOpotrebenie(citaj("opotrebenie.csv")));
-    // The spec's period of 2012 is there, and later ones pay more.
+    // The period of 2012 is there, and later ones pay more.
     const double v2013 = QDateNaDatum(QDate(2013, 1, 1));
     EXPECT_EQ(s.StravneKDatumu(v2013).nad18h, 9.3);
     EXPECT_EQ(s.OpotrebenieKDatumu(v2013), 0.183);
