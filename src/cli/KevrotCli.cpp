@@ -488,10 +488,7 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         if (!ok || rok < 1 || rok > 9999)
             return chybaPouzitia(QStringLiteral("Príkaz journal-pdf potrebuje rok a súbor."));
         const QString subor = QFileInfo(a.at(2)).absoluteFilePath();
-        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
-        ZaznamnikSprav zaznamnik;
-        PouziSpravy pouzi(&zaznamnik);
-        return hotovo(kevrotDoPdf(rok, subor), zaznamnik);
+        return spusti(appDir, [&] { return kevrotDoPdf(rok, subor); });
     }
     if (a.first() == QLatin1String("backup") || a.first() == QLatin1String("restore"))
         return zalohaCli(a, appDir);

@@ -423,8 +423,8 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     eFaktury->addWidget(btnEFaktura);
     eFaktury->addWidget(btnDobropis);
     eFaktury->addStretch();
-    connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podklady(), false, this); });
-    connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podklady(), true, this); });
+    connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), false, this); });
+    connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), true, this); });
     g->addLayout(eFaktury, 11, 0, 1, 4);
     g->setRowStretch(12, 1);
     g->setColumnStretch(3, 1);
@@ -446,19 +446,6 @@ void TZnalecKevrotEditForm::naplnOdvetvia(int odbor)
     for (const auto& v : m_volby[odbor].Odvetvia)
         cmbOdvetvie->addItem(v.Text, v.Kod);
     cmbOdvetvie->setCurrentIndex(-1);
-}
-
-PodkladyDokladu TZnalecKevrotEditForm::podklady() const
-{
-    PodkladyDokladu p;
-    p.polia = polia();
-    p.zaznam = m_uprava.zaznam;
-    p.vydavky = m_uprava.vydavky;
-    p.datumVykonania = m_datumVykonania;
-    p.sadzbaDPH = m_sadzbaDPH;
-    p.nastavenie = m_zdroje.nastavenia.Nastavenie;
-    p.sadzbaPozemky = m_zdroje.nastavenia.PodielOdmena.SadzbaPozemky;
-    return p;
 }
 
 PoliaZaznamu TZnalecKevrotEditForm::polia() const

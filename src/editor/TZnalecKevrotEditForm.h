@@ -32,8 +32,6 @@ public:
     const UpravaZaznamu& uprava() const { return m_uprava; }
 
     PoliaZaznamu polia() const;
-    // What the billing documents of the entry are made from, as the window holds it now.
-    PodkladyDokladu podklady() const;
     void zobrazPolia(const PoliaZaznamu& p);
 
     // What the commands hold between them.
