@@ -13,6 +13,7 @@
 #include "editor/UlozenieEFaktury.h"
 #include "finance/ExportExcel.h"
 #include "finance/StavFinancii.h"
+#include "journal/ZamokAplikacie.h"
 #include "kevrot/Udaje.h"
 #include "migration/PrenosKevrota.h"
 #include "migration/Zaloha.h"
@@ -433,6 +434,39 @@ VysledokCli zositCli(const QStringList& a, const QString& appDir)
     return spusti(appDir, [&] { return zosit(variant, rok, subor); });
 }
 
+// Whether the command changes files below `appDir`: those that always do, and those whose
+// output file lies there.
+bool zapisujeUdaje(const QStringList& a, const QString& appDir)
+{
+    static const QStringList vzdy = {QStringLiteral("resave"), QStringLiteral("transfer"),
+                                     QStringLiteral("import-texts"), QStringLiteral("restore"),
+                                     QStringLiteral("einvoice")};
+    static const QStringList sVystupom = {QStringLiteral("backup"), QStringLiteral("document"),
+                                          QStringLiteral("extract"), QStringLiteral("xlsx"),
+                                          QStringLiteral("journal-pdf")};
+    const QString& prikaz = a.first();
+    if (vzdy.contains(prikaz) || (prikaz == QLatin1String("backup") && a.size() == 1))
+        return true;
+    if (!sVystupom.contains(prikaz) || a.size() < 2)
+        return false;
+    auto skutocna = [](const QString& c) {
+        const QFileInfo f(c);
+        return f.exists() ? f.canonicalFilePath() : f.absoluteFilePath();
+    };
+    const QString adresarVystupu = skutocna(QFileInfo(a.last()).absolutePath());
+    const QString koren = skutocna(appDir);
+    return adresarVystupu == koren || adresarVystupu.startsWith(koren + u'/');
+}
+
+// A writing command while the program has the directory open: refused, with the holder.
+VysledokCli zamknute(const QString& appDir, const QString& prikaz)
+{
+    const QString text = ZamokAplikacie::textZapisZamknuty(QFileInfo(appDir).absoluteFilePath(), prikaz);
+    const QJsonObject j{{QStringLiteral("zamknute"), true},
+                        {QStringLiteral("messages"), QJsonArray{text}}};
+    return {3, QJsonDocument(j).toJson(QJsonDocument::Indented), text};
+}
+
 }  // namespace
 
 QString PouzitieKevrotCli()
@@ -462,6 +496,13 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         return chybaPouzitia(QStringLiteral("Chýba príkaz."));
     if (!QFileInfo(appDir).isDir())
         return chybaPouzitia(QStringLiteral("Adresár neexistuje: ") + appDir);
+    // A command that writes holds the program's lock for its whole run.
+    std::optional<ZamokAplikacie> zamok;
+    if (zapisujeUdaje(a, appDir)) {
+        zamok.emplace(appDir);
+        if (!zamok->ziskaj())
+            return zamknute(appDir, a.first());
+    }
 
     for (const Prikaz& p : kPrikazy) {
         if (a.first() != QLatin1String(p.nazov))

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 struct VysledokCli {
-    int kod = 0;           // 0 the command ran, 2 usage error
+    int kod = 0;           // 0 the command ran, 2 usage error, 3 the program holds the data
     QByteArray vystup;     // JSON (UTF-8) for standard output
     QString chyba;         // text for standard error
 };

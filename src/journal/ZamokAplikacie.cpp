@@ -33,3 +33,29 @@ QString ZamokAplikacie::textInaKopiaBezi(const QString& appDir)
                           "preto sa táto kópia ukončí.")
         .arg(QDir::toNativeSeparators(appDir));
 }
+
+QString ZamokAplikacie::drzitel(const QString& appDir)
+{
+    qint64 pid = 0;
+    QString pocitac, program;
+    QLockFile f(QDir(appDir).filePath(QString::fromLatin1(NazovSuboru)));
+    if (!f.getLockInfo(&pid, &pocitac, &program))
+        return {};
+    QString t = QStringLiteral("proces %1").arg(pid);
+    if (!program.isEmpty())
+        t += QStringLiteral(" (%1)").arg(program);
+    if (!pocitac.isEmpty())
+        t += QStringLiteral(" na počítači %1").arg(pocitac);
+    return t;
+}
+
+QString ZamokAplikacie::textZapisZamknuty(const QString& appDir, const QString& prikaz)
+{
+    QString kto = drzitel(appDir);
+    if (kto.isEmpty())
+        kto = QStringLiteral("iný proces");
+    return QStringLiteral("Údaje v adresári %1 má otvorené %2.\n"
+                          "Príkaz %3 by ich zapisoval, preto sa nevykonal. "
+                          "Zavrite program a príkaz zopakujte.")
+        .arg(QDir::toNativeSeparators(appDir), kto, prikaz);
+}

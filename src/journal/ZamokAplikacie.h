@@ -22,6 +22,12 @@ public:
     // What the second copy tells the user before it ends.
     static QString textInaKopiaBezi(const QString& appDir);
 
+    // Who holds the lock of `appDir` as its file says: "proces 1234 (ZnaleckyKevrot) na
+    // počítači stroj"; empty when the file cannot be read.
+    static QString drzitel(const QString& appDir);
+    // Why a command that writes the data was refused: the directory and the holder.
+    static QString textZapisZamknuty(const QString& appDir, const QString& prikaz);
+
     static constexpr const char* NazovSuboru = ".ZnaleckyKevrot.lock";
 
 private:

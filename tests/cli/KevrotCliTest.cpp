@@ -1,4 +1,5 @@
 #include "cli/KevrotCli.h"
+#include "journal/ZamokAplikacie.h"
 
 #include "common/TestAppDir.h"
 #include "word/RtfCitac.h"
@@ -15,7 +16,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 
 namespace {
@@ -156,6 +159,37 @@ TEST_F(KevrotCliTest, ResaveWritesOldLayoutsInTheCurrentOneAndKeepsTheirData)
         return z;
     };
     EXPECT_EQ(bezVerzie(po), bezVerzie(pred));
+}
+
+TEST_F(KevrotCliTest, WritingCommandsWaitForTheProgramsLockReadingOnesDoNot)
+{
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), {}, {}));
+    auto program = std::make_unique<ZamokAplikacie>(m_adresar.path());
+    ASSERT_TRUE(program->ziskaj());
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+
+    const QString vnutri = cesta("vypis.rtf");
+    for (const QStringList& a : {QStringList{"resave", "2024"}, QStringList{"restore", "/nikde/z.zip"},
+                                 QStringList{"einvoice", "2024", "1", "/tmp/e.xml"},
+                                 QStringList{"extract", "2024", "1", vnutri}, QStringList{"backup"}}) {
+        int kod = 0;
+        const QJsonObject j = spusti(a, m_adresar.path(), &kod);
+        EXPECT_EQ(kod, 3) << a.join(' ').toStdString();
+        const QString sprava = j["messages"].toArray().at(0).toString();
+        EXPECT_TRUE(sprava.contains(QStringLiteral("proces ") + pid)) << sprava.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(vnutri));
+    int kod = -1;
+    EXPECT_EQ(spusti({"journal", "2024"}, m_adresar.path(), &kod)["ZaznamyKevrota"].toArray().size(), 1);
+    EXPECT_EQ(kod, 0);
+    QTemporaryDir mimo;
+    spusti({"extract", "2024", "1", mimo.filePath("v.rtf")}, m_adresar.path(), &kod);
+    EXPECT_NE(kod, 3);
+
+    program.reset();
+    const QJsonObject j = spusti({"resave", "2024"}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(j["ulozene"].toInt(), 1);
 }
 
 TEST_F(KevrotCliTest, SettingsWithoutFilesGiveDefaultsAndNoMessages)
