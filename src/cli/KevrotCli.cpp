@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,7 +54,8 @@ QJsonObject kevrot(int rok)
     QJsonArray zaznamy;
     for (const auto& zaznam : std::as_const(z.ZaznamyKevrota)) {
         QJsonObject j = zaznam.doJson();
-        if (z.NacitajZaznam(zaznam.PoradoveCislo, rok)) {
+        j.insert(QStringLiteral("Subor"), QFileInfo(zaznam.Subor).fileName());
+        if (z.NacitajZaznam(zaznam)) {
             j.insert(QStringLiteral("Vydavky"), vydavkyJson(z.VydavkyZaznamu));
             j.insert(QStringLiteral("Vyplatenia"), zoznamJson(z.VyplateniaZaznamu));
         } else {
@@ -122,23 +124,42 @@ QJsonObject vyuctovania(int rok)
     return {{QStringLiteral("UlozeneVyuctovania"), a}};
 }
 
+// A file that did not load whole is never written back; the user is told which.
+void neprepisany(QJsonArray& vynechane, const QString& cesta)
+{
+    vynechane.append(QDir::toNativeSeparators(cesta));
+    spravy().chyba(QStringLiteral("Súbor sa nenačítal bez chyby, preto sa neprepísal: ") + QDir::toNativeSeparators(cesta));
+}
+
 QJsonObject prepis(int rok)
 {
     Zurnal z;
     z.NacitajRok(rok);
     int ulozene = 0;
+    QJsonArray vynechane;
+    QSet<QString> nacitane;
     for (int i = 0; i < z.ZaznamyKevrota.size(); ++i) {
-        const int cislo = z.ZaznamyKevrota.at(i).PoradoveCislo;
-        // An entry whose items or payments cannot be read is left as it is.
-        if (z.NacitajZaznam(cislo, rok) && z.UlozZaznam(cislo, rok, i, false))
+        const TZnalKevrotZaznam& zaznam = z.ZaznamyKevrota.at(i);
+        nacitane.insert(zaznam.Subor);
+        if (!z.NacitajZaznam(zaznam))
+            neprepisany(vynechane, zaznam.Subor);
+        else if (z.UlozZaznam(zaznam.PoradoveCislo, zaznam.Rok, i, false))
             ++ulozene;
     }
-    if (QFileInfo::exists(Objednavky::SuborObjednavok(rok))) {
+    // Files that gave no record at all.
+    const QDir adresar(Cesty::adresarRoka(rok));
+    for (const QString& meno : adresar.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name))
+        if (!nacitane.contains(adresar.filePath(meno)))
+            neprepisany(vynechane, adresar.filePath(meno));
+    const QString objednavky = Objednavky::SuborObjednavok(rok);
+    if (QFileInfo::exists(objednavky)) {
         Objednavky o;
-        o.NacitajObjednavky(rok);
-        o.UlozObjednavky(rok);
+        if (o.NacitajObjednavky(rok))
+            o.UlozObjednavky(rok);
+        else
+            neprepisany(vynechane, objednavky);
     }
-    return {{QStringLiteral("ulozene"), ulozene}};
+    return {{QStringLiteral("ulozene"), ulozene}, {QStringLiteral("neprepisane"), vynechane}};
 }
 
 // The listing and the cover page of a year, sorted for printing, into one PDF.
@@ -210,9 +231,9 @@ QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
     bool ok = false;
     if (!z)
         spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
-    else if (u.zurnal.NacitajZaznam(cislo, rok)) {
+    else if (u.zurnal.NacitajZaznam(*z)) {
         PodkladyDokladu p = PodkladyDokladov(ZobrazZaznam(*z), *z, u.zurnal.VydavkyZaznamu, u.nastavenia, u.preddefTexty);
-        const QDir dokumenty(Zurnal::AdresarDokumentov(cislo, rok));
+        const QDir dokumenty(Zurnal::AdresarDokumentov(*z));
         p.textVyuctovania = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie)).fileName());
         p.textFinancnaCiastka = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie)).fileName());
         const auto d = ZostavDoklad(druh, p);
@@ -231,13 +252,13 @@ QJsonObject eFaktura(int rok, int cislo, const QString& subor)
     for (int i = 0; i < u.zurnal.ZaznamyKevrota.size(); ++i)
         if (u.zurnal.ZaznamyKevrota.at(i).PoradoveCislo == cislo)
             index = i;
-    if (index < 0 || !u.zurnal.NacitajZaznam(cislo, rok)) {
+    if (index < 0 || !u.zurnal.NacitajZaznam(u.zurnal.ZaznamyKevrota.at(index))) {
         spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
         return {{QStringLiteral("file"), QString()}};
     }
     const PodkladyDokladu p = PodkladyZoZaznamu(u.zurnal.ZaznamyKevrota.at(index), u.zurnal.VydavkyZaznamu,
                                                 u.nastavenia.Nastavenie, u.nastavenia.PodielOdmena.SadzbaPozemky);
-    const QString adresar = Zurnal::AdresarDokumentov(cislo, rok);
+    const QString adresar = Zurnal::AdresarDokumentov(u.zurnal.ZaznamyKevrota.at(index));
     Cesty::vytvorJednuUroven(Cesty::adresarRoka(rok));
     Cesty::vytvorJednuUroven(adresar);
     const auto v = UlozenieEFaktury::Uloz(EFakturaZaznamu(p, NacitajNastaveniaEFaktury()), adresar);

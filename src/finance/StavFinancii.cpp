@@ -33,7 +33,7 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
     for (const TZnalKevrotZaznam& z : zaznamy) {
         if (!podlaPlatieb && !zaznamSaRata(z, volba, od, po))
             continue;
-        if (!zurnal.NacitajZaznam(z.PoradoveCislo, z.Rok))
+        if (!zurnal.NacitajZaznam(z))
             return std::nullopt;
         bool maPlatbu = false;
         for (const TVyplatenie& v : std::as_const(zurnal.VyplateniaZaznamu)) {

@@ -57,7 +57,11 @@ bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava, int ro
     if (!platnaPozicia(zurnal, pozicia))
         return false;
     TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
+    const bool precislovany = z.PoradoveCislo != uprava.zaznam.PoradoveCislo || z.Rok != uprava.zaznam.Rok;
     z = uprava.zaznam;
+    // A new number or year makes a file of its own name, as a new entry does.
+    if (precislovany)
+        z.Subor.clear();
     z.TextyVytvorene = 1;
     zurnal.VydavkyZaznamu = uprava.vydavky;
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
@@ -73,9 +77,8 @@ bool VytvorKopiu(Zurnal& zurnal, int pozicia)
 {
     if (!platnaPozicia(zurnal, pozicia))
         return false;
-    const int cislo = zurnal.ZaznamyKevrota[pozicia].PoradoveCislo;
     const int rok = zurnal.ZaznamyKevrota[pozicia].Rok;
-    if (!Zurnal::KopirujZaznam(cislo, rok, zurnal.DalsieCislo()))
+    if (!Zurnal::KopirujZaznam(zurnal.ZaznamyKevrota[pozicia], zurnal.DalsieCislo()))
         return false;
     zurnal.NacitajKevrot(rok);
     return true;
@@ -88,7 +91,7 @@ bool Zmaz(Zurnal& zurnal, int pozicia, int rokRegistra)
     if (!spravy().otazka(QString::fromUtf8(OtazkaZmazat)))
         return false;
     const TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
-    const bool zmazane = zurnal.ZmazZaznam(z.PoradoveCislo, z.Rok);
+    const bool zmazane = zurnal.ZmazZaznam(z);
     zurnal.NacitajKevrot(rokRegistra);
     return zmazane;
 }

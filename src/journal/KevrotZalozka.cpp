@@ -105,11 +105,11 @@ void KevrotZalozka::Uprav(int riadok)
     Zurnal& zurnal = m_udaje.zurnal;
     UpravaZaznamu u;
     u.zaznam = zurnal.ZaznamyKevrota[p];
-    if (!zurnal.NacitajZaznam(u.zaznam.PoradoveCislo, u.zaznam.Rok))
+    if (!zurnal.NacitajZaznam(u.zaznam))
         return;
     u.vydavky = zurnal.VydavkyZaznamu;
     u.vyplatenia = zurnal.VyplateniaZaznamu;
-    Zurnal::NacitajDokumenty(u.zaznam.PoradoveCislo, u.zaznam.Rok);
+    Zurnal::NacitajDokumenty(u.zaznam);
     if (UpravZaznamVEditore(this, m_udaje, u, p)) {
         KevrotPrikazy::UlozUpravu(zurnal, p, u, rok());
         zoradAVyber(u.zaznam.Rok, u.zaznam.PoradoveCislo, riadok);

@@ -52,6 +52,10 @@ struct TZnalKevrotZaznam : Zaznam<TZnalKevrotZaznam, 3688> {
     bool DoZoznamuVyuctovani = false;
     QString CisloObjednavky;
 
+    // Not stored: the file the record was read from; empty for a new entry. A hand-made
+    // copy of an entry file carries the same number and is saved back to itself.
+    QString Subor;
+
     static const Rozlozenie<TZnalKevrotZaznam>& rozlozenie();
 };
 

@@ -58,6 +58,22 @@ QString Zurnal::AdresarDokumentov(int cislo, int rok)
     return Cesty::adresarRoka(rok) + u'/' + QString::number(cislo) + u'-' + r;
 }
 
+QString Zurnal::CestaZaznamu(const TZnalKevrotZaznam& zaznam)
+{
+    return zaznam.Subor.isEmpty() ? SuborZaznamu(zaznam.PoradoveCislo, zaznam.Rok) : zaznam.Subor;
+}
+
+QString Zurnal::AdresarDokumentov(const TZnalKevrotZaznam& zaznam)
+{
+    return CestaZaznamu(zaznam).chopped(4);  // without ".kvd"
+}
+
+QString Zurnal::cestaNaZapis(int cislo, int rok, int index) const
+{
+    const TZnalKevrotZaznam& z = ZaznamyKevrota.at(index);
+    return z.PoradoveCislo == cislo && z.Rok == rok ? CestaZaznamu(z) : SuborZaznamu(cislo, rok);
+}
+
 std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsizetype& pozicia)
 {
     if (pozicia < 0 || data.size() - pozicia < TZnalKevrotZaznam::VELKOST_STARA)
@@ -126,7 +142,7 @@ bool Zurnal::CitajVyplatenia(const QByteArray& data, qsizetype& pozicia, qint32 
     return vziat == pocet;
 }
 
-bool Zurnal::RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah)
+bool Zurnal::RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah, qsizetype* koniec)
 {
     obsah.vydavky.clear();
     obsah.vyplatenia.clear();
@@ -137,7 +153,10 @@ bool Zurnal::RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah)
     obsah.zaznam = *z;
     if (!CitajVydavky(data, p, obsah.vydavky))
         return false;
-    return CitajVyplatenia(data, p, obsah.zaznam.PocetVyplateni, obsah.vyplatenia);
+    const bool ok = CitajVyplatenia(data, p, obsah.zaznam.PocetVyplateni, obsah.vyplatenia);
+    if (koniec)
+        *koniec = p;
+    return ok;
 }
 
 QByteArray Zurnal::ObsahSuboru(const TZnalKevrotZaznam& zaznam, const QList<TVydavok>& vydavky,
@@ -318,15 +337,43 @@ void Zurnal::NacitajRok(int rok)
         TZnalKevrotZaznam& z = *v.zaznam;
         if (z.SadzbaDPH == 0.0)
             z.SadzbaDPH = z.DatumVykonania < prechod ? 19.0 : 20.0;
+        z.Subor = subory.at(i);
         ZaznamyKevrota.append(std::move(z));
         if (v.uplny)
             m_precitane.emplace(subory.at(i), std::move(v.subor));
     }
+    ohlasDuplicity();
 }
 
-bool Zurnal::NacitajZaznam(int cislo, int rok)
+void Zurnal::ohlasDuplicity()
 {
-    const QString cesta = SuborZaznamu(cislo, rok);
+    QHash<qint64, QStringList> podlaCisla;
+    for (const auto& z : std::as_const(ZaznamyKevrota))
+        podlaCisla[(qint64(z.Rok) << 32) | quint32(z.PoradoveCislo)].append(z.Subor);
+    QStringList riadky;
+    for (const auto& z : std::as_const(ZaznamyKevrota)) {
+        const QStringList& subory = podlaCisla.value((qint64(z.Rok) << 32) | quint32(z.PoradoveCislo));
+        if (subory.size() < 2 || subory.first() != z.Subor)
+            continue;
+        QStringList mena;
+        for (const auto& s : subory)
+            mena.append(QFileInfo(s).fileName());
+        const QString riadok = QStringLiteral("číslo %1/%2: %3").arg(z.PoradoveCislo).arg(z.Rok).arg(mena.join(QStringLiteral(", ")));
+        if (!m_ohlaseneDuplicity.contains(subory.join(u'\n')))
+            riadky.append(riadok);
+        m_ohlaseneDuplicity.insert(subory.join(u'\n'));
+    }
+    if (!riadky.isEmpty())
+        spravy().upozornenie(QStringLiteral("Viac súborov nesie to isté číslo záznamu:\n") + riadky.join(u'\n') +
+                             QStringLiteral("\nZobrazia sa všetky a každý záznam sa ukladá do svojho súboru."));
+}
+
+bool Zurnal::NacitajZaznam(int cislo, int rok) { return nacitajZo(SuborZaznamu(cislo, rok)); }
+
+bool Zurnal::NacitajZaznam(const TZnalKevrotZaznam& zaznam) { return nacitajZo(CestaZaznamu(zaznam)); }
+
+bool Zurnal::nacitajZo(const QString& cesta)
+{
     obnovPrecitane();
     CitanieSuboru znova;
     const PrecitanySubor* s = precitany(cesta, znova);
@@ -350,17 +397,25 @@ bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
     TZnalKevrotZaznam z = ZaznamyKevrota.at(index);
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
-    const QString cesta = SuborZaznamu(cislo, rok);
+    const QString cesta = cestaNaZapis(cislo, rok, index);
     m_precitane.remove(cesta);
+    QByteArray obsah = ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu);
+    // What the old file holds past its counted records is not ours to drop.
+    ObsahZaznamu stary;
+    qsizetype koniec = 0;
+    const auto data = QFileInfo::exists(cesta) ? Subory::citaj(cesta) : std::nullopt;
+    if (data && RozoberSubor(*data, stary, &koniec))
+        obsah.append(data->constData() + koniec, data->size() - koniec);
     QString chyba;
-    if (!Subory::ulozAtomicky(cesta, ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu), &chyba)) {
+    if (!Subory::ulozAtomicky(cesta, obsah, &chyba)) {
         Subory::ohlasChybuZapisu(cesta, chyba);
         return false;
     }
     ZaznamyKevrota[index].Verzia = z.Verzia;
     ZaznamyKevrota[index].PocetVyplateni = z.PocetVyplateni;
+    ZaznamyKevrota[index].Subor = cesta;
     if (ajDokumenty) {
-        const QString dokumenty = AdresarDokumentov(cislo, rok);
+        const QString dokumenty = cesta.chopped(4);
         Cesty::vytvorJednuUroven(dokumenty);
         const QDir tmp(Cesty::tmpDoc());
         for (const auto& d : DokumentyZaznamu())
@@ -382,7 +437,7 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
 {
     if (index < 0 || index >= ZaznamyKevrota.size())
         return false;
-    const QString cesta = SuborZaznamu(cislo, rok);
+    const QString cesta = cestaNaZapis(cislo, rok, index);
     m_precitane.remove(cesta);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
@@ -406,9 +461,12 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
     return true;
 }
 
-bool Zurnal::ZmazZaznam(int cislo, int rok)
+bool Zurnal::ZmazZaznam(int cislo, int rok) { return zmaz(SuborZaznamu(cislo, rok)); }
+
+bool Zurnal::ZmazZaznam(const TZnalKevrotZaznam& zaznam) { return zmaz(CestaZaznamu(zaznam)); }
+
+bool Zurnal::zmaz(const QString& cesta)
 {
-    const QString cesta = SuborZaznamu(cislo, rok);
     m_precitane.remove(cesta);
     if (!QFileInfo::exists(cesta))
         return true;
@@ -457,10 +515,14 @@ void Zurnal::PripravPracovnyAdresar()
             QFile::remove(d.filePath(s));
 }
 
-void Zurnal::NacitajDokumenty(int cislo, int rok)
+void Zurnal::NacitajDokumenty(int cislo, int rok) { nacitajDokumentyZ(AdresarDokumentov(cislo, rok)); }
+
+void Zurnal::NacitajDokumenty(const TZnalKevrotZaznam& zaznam) { nacitajDokumentyZ(AdresarDokumentov(zaznam)); }
+
+void Zurnal::nacitajDokumentyZ(const QString& adresar)
 {
     PripravPracovnyAdresar();
-    const QDir zdroj(AdresarDokumentov(cislo, rok));
+    const QDir zdroj(adresar);
     const QDir tmp(Cesty::tmpDoc());
     for (const auto& s : DokumentyZaznamu())
         if (QFileInfo::exists(zdroj.filePath(s)))
@@ -492,9 +554,15 @@ void Zurnal::NacitajKevrot(int rok)
     NacitajUlozeneVyuctovania(rok);
 }
 
-bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo)
+bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }
+
+bool Zurnal::KopirujZaznam(const TZnalKevrotZaznam& zaznam, int noveCislo)
 {
-    const QString zdroj = SuborZaznamu(cislo, rok);
+    return kopiruj(CestaZaznamu(zaznam), zaznam.Rok, noveCislo);
+}
+
+bool Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)
+{
     const auto data = Subory::citaj(zdroj);
     qsizetype koniec = 0;
     std::optional<TZnalKevrotZaznam> z;

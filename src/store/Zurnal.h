@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,10 @@ public:
     // "\ZnalKevrot<rok>\<cislo>-<rok>.kvd" and the document folder beside it.
     static QString SuborZaznamu(int cislo, int rok);
     static QString AdresarDokumentov(int cislo, int rok);
+    // The file a loaded record came from (its `Subor`), else the file of its number and
+    // year; its document folder is that path without the extension.
+    static QString CestaZaznamu(const TZnalKevrotZaznam& zaznam);
+    static QString AdresarDokumentov(const TZnalKevrotZaznam& zaznam);
 
     // Reads the record at `pozicia` in the current layout and moves `pozicia` past the
     // stored record (3688 bytes, or 3636 for versions 0 and 1). Nothing when the bytes
@@ -53,8 +58,9 @@ public:
     // Reads `pocet` payments at `pozicia`; false when fewer are present (those are read).
     static bool CitajVyplatenia(const QByteArray& data, qsizetype& pozicia, qint32 pocet,
                                 QList<TVyplatenie>& vyplatenia);
-    // The whole file: false on any fault, with what could be read in `obsah`.
-    static bool RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah);
+    // The whole file: false on any fault, with what could be read in `obsah`. `koniec`
+    // receives where the counted records end; bytes after it belong to no record.
+    static bool RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah, qsizetype* koniec = nullptr);
 
     // The bytes of an entry file. The record is written in the current layout (`Verzia` 2)
     // with `PocetVyplateni` set to the payments given, each item's sub-item count is taken
@@ -69,19 +75,26 @@ public:
     // `VyplateniaZaznamu`.
     void NastavVyplatenia(int index);
 
-    // Replaces `ZaznamyKevrota` by the year's entries, in file name order. A file that
-    // cannot be read or holds no valid record is reported and skipped. A VAT rate of 0 is
-    // set in memory to 19 before 1 January 2011 (or without a date of performance), else 20.
+    // Replaces `ZaznamyKevrota` by the year's entries, in file name order, each with the
+    // file it came from. A file that cannot be read or holds no valid record is reported
+    // and skipped. A VAT rate of 0 is set in memory to 19 before 1 January 2011 (or without
+    // a date of performance), else 20. Files that carry one number are all loaded and
+    // warned about once, with their names.
     void NacitajRok(int rok);
 
     // Reads one entry's items and payments into `VydavkyZaznamu` and `VyplateniaZaznamu`.
     // A missing or bad file is reported; false tells the caller to abandon the command.
     bool NacitajZaznam(int cislo, int rok);
+    // The same from the file the record was loaded from.
+    bool NacitajZaznam(const TZnalKevrotZaznam& zaznam);
 
     // Writes the record at `index` with `VydavkyZaznamu` and `VyplateniaZaznamu` as the
     // file of `cislo` and `rok` (atomically), then, when `ajDokumenty`, stores the working
-    // documents into the entry's document folder. Sets `Verzia` 2 and `PocetVyplateni` in
-    // the list. False (after reporting) when nothing was written.
+    // documents into the entry's document folder. A record that still has the number and
+    // year of the file it was loaded from is written to that file. Bytes the old file holds
+    // past its counted records are kept after the new ones. Sets `Verzia` 2,
+    // `PocetVyplateni` and `Subor` in the list. False (after reporting) when nothing was
+    // written.
     bool UlozZaznam(int cislo, int rok, int index, bool ajDokumenty = true);
 
     // Rewrites the record at the start of the existing file of `cislo` and `rok` with the
@@ -92,6 +105,7 @@ public:
     // Deletes the entry file if it exists; the document folder stays. False only when an
     // existing file could not be deleted.
     bool ZmazZaznam(int cislo, int rok);
+    bool ZmazZaznam(const TZnalKevrotZaznam& zaznam);
 
     // Largest `PoradoveCislo` of the loaded entries plus 1; 1 for none.
     int DalsieCislo() const;
@@ -101,6 +115,7 @@ public:
     static void PripravPracovnyAdresar();
     // Prepares the working directory, then copies the entry's stored documents into it.
     static void NacitajDokumenty(int cislo, int rok);
+    static void NacitajDokumenty(const TZnalKevrotZaznam& zaznam);
 
     // Rebuilds the stored billings from the year's entry files: the entries marked for the
     // list, named by their own number and year, sorted by number.
@@ -113,6 +128,8 @@ public:
     // A record of an older layout is written in the current one. The documents are not
     // copied. False after reporting when the source cannot be read or the copy written.
     static bool KopirujZaznam(int cislo, int rok, int noveCislo);
+    // The same from the file the record was loaded from, into its year.
+    static bool KopirujZaznam(const TZnalKevrotZaznam& zaznam, int noveCislo);
 
 private:
     // The year's files as NacitajRok read and decoded them, so that opening an entry and
@@ -133,6 +150,14 @@ private:
     SledovanieAdresara m_sledovanie;
     qint64 m_zmenaAdresara = -1;  // without a watch: the directory's time at the load
     QStringList m_suboryPrecitane;
+    QSet<QString> m_ohlaseneDuplicity;  // groups of files with one number, already warned about
+    void ohlasDuplicity();
+    bool nacitajZo(const QString& cesta);
+    bool zmaz(const QString& cesta);
+    static void nacitajDokumentyZ(const QString& adresar);
+    static bool kopiruj(const QString& zdroj, int rok, int noveCislo);
+    // The file the record at `index` is written to as `cislo` and `rok`.
+    QString cestaNaZapis(int cislo, int rok, int index) const;
     bool m_zoznamPlatny = false;
     QStringList suboryRokaPrecitane(int rok);
     // Drops from the cache what the watch saw change.

@@ -192,6 +192,50 @@ TEST_F(KevrotCliTest, WritingCommandsWaitForTheProgramsLockReadingOnesDoNot)
     EXPECT_EQ(j["ulozene"].toInt(), 1);
 }
 
+TEST_F(KevrotCliTest, ResaveNeverWritesAFileThatDidNotLoadAndNamesIt)
+{
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), vydavky(), {}) + "chvost");
+    QByteArray kratky = Zurnal::ObsahSuboru(zaznam(5, 2024, 2), vydavky(), {});
+    kratky.chop(100);
+    zapis("ZnalKevrot2024/5-2024.kvd", kratky);
+    zapis("ZnalKevrot2024/6-2024.kvd", QByteArray(100, 'x'));
+    Objednavky o;
+    o.ZoznamObjednavok = {Objednavky::NovaObjednavka(), Objednavky::NovaObjednavka()};
+    ASSERT_TRUE(o.UlozObjednavky(2024));
+    const QString rel = QFileInfo(Objednavky::SuborObjednavok(2024)).fileName();
+    const QByteArray objednavky = obsah("ZnalKevrot2024/" + rel).chopped(200);
+    zapis("ZnalKevrot2024/" + rel, objednavky);
+
+    int kod = -1;
+    const QJsonObject j = spusti({"resave", "2024"}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    EXPECT_EQ(j["ulozene"].toInt(), 1);
+    EXPECT_EQ(obsah("ZnalKevrot2024/5-2024.kvd"), kratky);
+    EXPECT_EQ(obsah("ZnalKevrot2024/6-2024.kvd"), QByteArray(100, 'x'));
+    EXPECT_EQ(obsah("ZnalKevrot2024/" + rel), objednavky);
+    EXPECT_TRUE(obsah("ZnalKevrot2024/1-2024.kvd").endsWith("chvost"));
+    const QString neprepisane = j["neprepisane"].toVariant().toStringList().join('|');
+    const QString spravy = j["messages"].toVariant().toStringList().join('|');
+    for (const QString& f : {QStringLiteral("5-2024.kvd"), QStringLiteral("6-2024.kvd"), rel}) {
+        EXPECT_TRUE(neprepisane.contains(f)) << f.toStdString();
+        EXPECT_TRUE(spravy.contains(QStringLiteral("neprepísal: ") + QDir::toNativeSeparators(cesta("ZnalKevrot2024/" + f))))
+            << spravy.toStdString();
+    }
+}
+
+TEST_F(KevrotCliTest, JournalShowsBothFilesOfOneNumber)
+{
+    zapis("ZnalKevrot2024/12-2024.kvd", Zurnal::ObsahSuboru(zaznam(12, 2024, 2), {}, {}));
+    zapis("ZnalKevrot2024/12-2024 (copy).kvd", Zurnal::ObsahSuboru(zaznam(12, 2024, 2), vydavky(), {}));
+    const QJsonObject j = spusti({"journal", "2024"}, m_adresar.path());
+    const QJsonArray zaznamy = j["ZaznamyKevrota"].toArray();
+    ASSERT_EQ(zaznamy.size(), 2);
+    EXPECT_EQ(zaznamy[0].toObject()["Subor"].toString(), QStringLiteral("12-2024 (copy).kvd"));
+    EXPECT_EQ(zaznamy[0].toObject()["Vydavky"].toArray().size(), 1);
+    EXPECT_EQ(zaznamy[1].toObject()["Vydavky"].toArray().size(), 0);
+    EXPECT_EQ(j["messages"].toArray().size(), 1);
+}
+
 TEST_F(KevrotCliTest, SettingsWithoutFilesGiveDefaultsAndNoMessages)
 {
     const QJsonObject j = spusti({"settings"}, m_adresar.path());

@@ -558,3 +558,66 @@ TEST_F(ZurnalTest, LargeYearKeepsFileOrderAndReportsBadFilesInOrder)
         oznacenych += c % 37 != 0;
     EXPECT_EQ(j.UlozeneVyuctovania.size(), oznacenych);
 }
+
+TEST_F(ZurnalTest, TwoFilesWithOneNumberAreBothShownWarnedOnceAndKeptApart)
+{
+    auto pravy = sPolozkami(2, 12);
+    auto kopia = sPolozkami(2, 12);
+    kopia.meno = QStringLiteral("Kópia");
+    kopia.vyplatenia.clear();
+    ulozSubor(pravy, {}, 3);
+    ulozSubor(kopia, QStringLiteral("12-2024 (copy).kvd"), 4);
+    zapis("ZnalKevrot2024/12-2024 (copy)/faktura.doc", "kópia");
+    const QByteArray pravyPred = obsah("ZnalKevrot2024/12-2024.kvd");
+
+    j.NacitajRok(2024);
+    ASSERT_EQ(j.ZaznamyKevrota.size(), 2);
+    ASSERT_EQ(texty().size(), 1);
+    EXPECT_TRUE(texty()[0].contains(QStringLiteral("12-2024.kvd")));
+    EXPECT_TRUE(texty()[0].contains(QStringLiteral("12-2024 (copy).kvd")));
+    j.NacitajRok(2024);
+    EXPECT_EQ(texty().size(), 1);  // once, not at every reload
+
+    const int k = j.ZaznamyKevrota[0].Meno == QStringLiteral("Kópia") ? 0 : 1;
+    const TZnalKevrotZaznam z = j.ZaznamyKevrota[k];
+    ASSERT_TRUE(j.NacitajZaznam(z));
+    EXPECT_TRUE(j.VyplateniaZaznamu.isEmpty());  // the copy's own payments, not the other's
+    Zurnal::NacitajDokumenty(z);
+    EXPECT_EQ(obsah("Tmp_doc/faktura.doc"), "kópia");
+
+    j.ZaznamyKevrota[k].Predmet = QStringLiteral("Zmenený");
+    ASSERT_TRUE(j.UlozZaznam(12, 2024, k, false));
+    ASSERT_TRUE(j.UlozHlavicku(12, 2024, k));
+    EXPECT_EQ(obsah("ZnalKevrot2024/12-2024.kvd"), pravyPred);
+    ObsahZaznamu o;
+    ASSERT_TRUE(Zurnal::RozoberSubor(obsah("ZnalKevrot2024/12-2024 (copy).kvd"), o));
+    EXPECT_EQ(o.zaznam.Predmet, QStringLiteral("Zmenený"));
+
+    ASSERT_TRUE(Zurnal::KopirujZaznam(j.ZaznamyKevrota[k], 13));
+    ASSERT_TRUE(Zurnal::RozoberSubor(obsah("ZnalKevrot2024/13-2024.kvd"), o));
+    EXPECT_EQ(o.zaznam.Meno, QStringLiteral("Kópia"));
+    ASSERT_TRUE(j.ZmazZaznam(j.ZaznamyKevrota[k]));
+    EXPECT_FALSE(QFileInfo::exists(cesta("ZnalKevrot2024/12-2024 (copy).kvd")));
+    EXPECT_EQ(obsah("ZnalKevrot2024/12-2024.kvd"), pravyPred);
+}
+
+TEST_F(ZurnalTest, BytesPastTheCountedRecordsSurviveASave)
+{
+    const QByteArray chvost("nie je to platba, ale su to data");
+    for (bool sPlatbami : {true, false}) {
+        auto z = sPolozkami(2, 7);
+        if (!sPlatbami)
+            z.vyplatenia.clear();  // the tail follows the items
+        zapis("ZnalKevrot2024/7-2024.kvd", kvd::subor(z, 5) + chvost);
+        j.NacitajRok(2024);
+        ASSERT_TRUE(j.NacitajZaznam(7, 2024));
+        j.ZaznamyKevrota[0].Predmet = QStringLiteral("Nový");
+        ASSERT_TRUE(j.UlozZaznam(7, 2024, 0, false));
+        const QByteArray po = obsah("ZnalKevrot2024/7-2024.kvd");
+        EXPECT_TRUE(po.endsWith(chvost)) << sPlatbami;
+        ObsahZaznamu o;
+        ASSERT_TRUE(Zurnal::RozoberSubor(po.chopped(chvost.size()), o));
+        EXPECT_EQ(o.zaznam.Predmet, QStringLiteral("Nový"));
+        EXPECT_EQ(o.vyplatenia.size(), sPlatbami ? 3 : 0);
+    }
+}
