@@ -5,6 +5,7 @@
 #include "migration/Zaloha.h"
 #include "store/Cesty.h"
 #include "store/SpravyQt.h"
+#include "store/Subory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
         sluzba.chyba(ZamokAplikacie::textInaKopiaBezi(appDir));
         return 1;
     }
+    // What saves cut short by a crash left behind; no other copy saves while we hold the lock.
+    Subory::zmazZvyskyUkladania(appDir);
 
     QStringList argumenty = QCoreApplication::arguments();
     argumenty.removeFirst();

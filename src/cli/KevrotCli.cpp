@@ -523,6 +523,7 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         zamok.emplace(appDir);
         if (!zamok->ziskaj())
             return zamknute(appDir, a.first());
+        Subory::zmazZvyskyUkladania(QFileInfo(appDir).absoluteFilePath());
     }
 
     for (const Prikaz& p : kPrikazy) {

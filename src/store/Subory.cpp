@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QDirIterator>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -72,8 +75,15 @@ std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
 namespace {
 std::optional<PoruchaZapisu> g_porucha;
 
-// Writes in pieces so that a short write is seen where it happens.
-bool zapisVsetko(QSaveFile& f, const QByteArray& obsah)
+constexpr char kKoncovka[] = ".tmp-kevrot";
+constexpr int kNahodnych = 6;
+constexpr char kZnaky[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+QString textSystemu(int chyba) { return QString::fromLocal8Bit(std::strerror(chyba)); }
+
+// Writes in pieces so that a short write is seen where it happens; false with errno set
+// (or 0 for the test fault).
+bool zapisVsetko(int fd, const QByteArray& obsah)
 {
     constexpr qint64 Kus = 64 * 1024;
     qint64 koniec = obsah.size();
@@ -81,12 +91,35 @@ bool zapisVsetko(QSaveFile& f, const QByteArray& obsah)
     if (skrat)
         koniec = std::min(koniec, g_porucha->poBajtoch);
     for (qint64 n = 0; n < koniec;) {
-        const qint64 w = f.write(obsah.constData() + n, std::min(Kus, koniec - n));
-        if (w <= 0)
+        const ssize_t w = ::write(fd, obsah.constData() + n, size_t(std::min(Kus, koniec - n)));
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0) {
+            if (w == 0)
+                errno = ENOSPC;
             return false;
+        }
         n += w;
     }
-    return f.flush() && !skrat;
+    if (skrat)
+        errno = 0;
+    return !skrat;
+}
+
+// Creates the temporary file of a save beside `ciel`; -1 with errno set.
+int vytvorDocasny(const QString& ciel, QString& docasny)
+{
+    const QFileInfo f(ciel);
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        QString nahodne;
+        for (int i = 0; i < kNahodnych; ++i)
+            nahodne += QLatin1Char(kZnaky[QRandomGenerator::global()->bounded(int(sizeof(kZnaky) - 1))]);
+        docasny = f.absolutePath() + QStringLiteral("/.") + f.fileName() + u'.' + nahodne + QLatin1String(kKoncovka);
+        const int fd = ::open(QFile::encodeName(docasny).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 }  // namespace
 
@@ -97,23 +130,68 @@ void nastavPoruchuZapisu(std::optional<PoruchaZapisu> porucha)
 
 bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba)
 {
-    QSaveFile f(cesta);
+    // A link is followed: its target is replaced, the link stays.
+    const QFileInfo info(cesta);
+    const QString ciel = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    QString docasny;
+    const int fd = vytvorDocasny(ciel, docasny);
     auto zlyhanie = [&](const QString& dovod) {
         if (chyba)
             *chyba = dovod;
-        f.cancelWriting();
         return false;
     };
-    if (!f.open(QIODevice::WriteOnly))
-        return zlyhanie(f.errorString());
-    if (!zapisVsetko(f, obsah))
-        return zlyhanie(g_porucha || f.errorString().isEmpty() ? QStringLiteral("Súbor sa nezapísal celý.")
-                                                               : f.errorString());
-    if (g_porucha && g_porucha->priPotvrdeni)
+    if (fd < 0)
+        return zlyhanie(textSystemu(errno));
+    struct stat st;
+    if (::stat(QFile::encodeName(ciel).constData(), &st) == 0)
+        ::fchmod(fd, st.st_mode & 07777);  // the old file's permissions stay
+    bool ok = zapisVsetko(fd, obsah);
+    int chybaZapisu = errno;
+    // Data on the disk before the name points at them; a file system without sync is no fault.
+    if (ok && ::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) {
+        ok = false;
+        chybaZapisu = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        chybaZapisu = errno;
+    }
+    const QByteArray docasnyB = QFile::encodeName(docasny);
+    if (!ok) {
+        ::unlink(docasnyB.constData());
+        return zlyhanie(chybaZapisu == 0 ? QStringLiteral("Súbor sa nezapísal celý.") : textSystemu(chybaZapisu));
+    }
+    if (g_porucha && g_porucha->priPotvrdeni) {
+        ::unlink(docasnyB.constData());
         return zlyhanie(QStringLiteral("Súbor sa nepodarilo premenovať."));
-    if (!f.commit())
-        return zlyhanie(f.errorString());
+    }
+    if (::rename(docasnyB.constData(), QFile::encodeName(ciel).constData()) != 0) {
+        const int e = errno;
+        ::unlink(docasnyB.constData());
+        return zlyhanie(textSystemu(e));
+    }
     return true;
+}
+
+bool jeZvysokUkladania(const QString& meno)
+{
+    static const QRegularExpression vzor(QStringLiteral("^\\..+\\.[A-Za-z0-9]{%1}%2$")
+                                             .arg(kNahodnych)
+                                             .arg(QRegularExpression::escape(QLatin1String(kKoncovka))));
+    return vzor.match(meno).hasMatch();
+}
+
+QStringList zmazZvyskyUkladania(const QString& koren)
+{
+    QStringList zmazane;
+    QDirIterator it(koren, {QStringLiteral(".*") + QLatin1String(kKoncovka)}, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString c = it.next();
+        if (jeZvysokUkladania(it.fileName()) && QFile::remove(c))
+            zmazane.append(c);
+    }
+    return zmazane;
 }
 
 QString textChybaZapisu(const QString& cesta, const QString& dovod)

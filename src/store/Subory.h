@@ -35,8 +35,16 @@ std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav = nullptr
 
 // Writes through a temporary file renamed over the old one: a failed save leaves the old
 // file as it was. On failure returns false and the system's text in *chyba.
-// Every write and the flush before the rename are checked: a short write is a failed save.
+// Every write and the sync before the rename are checked: a short write is a failed save.
+// The temporary file is ".<name>.<6 letters or digits>.tmp-kevrot" beside the file.
 bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba = nullptr);
+
+// Whether a file name is that of a save's temporary file, which a save cut short (a crash,
+// a power cut) leaves behind.
+bool jeZvysokUkladania(const QString& meno);
+// Removes those leftovers in `koren` and below; the paths removed. Only for the holder of
+// the directory's lock: another copy's save in progress looks the same.
+QStringList zmazZvyskyUkladania(const QString& koren);
 
 // For tests: makes every save fail, either in the write after `poBajtoch` bytes or, with
 // `priPotvrdeni`, at the rename after the whole file was written. Nothing switches it off.

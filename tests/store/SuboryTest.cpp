@@ -124,3 +124,44 @@ TEST_F(SuboryTest, APipeOrFolderAtADataPathIsReportedWithoutWaiting)
         EXPECT_EQ(m_spravy.texty(), QStringList{textProblemSoSuborom(cesta(nazov))});
     }
 }
+
+TEST_F(SuboryTest, OnlyTheTemporaryFilesOfSavesAreRemovedAsLeftovers)
+{
+    const struct {
+        const char* meno;
+        bool zvysok;
+    } pripady[] = {
+        {".12-2024.kvd.aB3xYz.tmp-kevrot", true},
+        {".znalec_kevrot_objednavky.dat.QQQQQQ.tmp-kevrot", true},
+        {".a b (copy).kvd.000000.tmp-kevrot", true},
+        {"a.kvd.backup", false},
+        {"12-2024.kvd.aB3xYz", false},  // not our helper's name
+        {"12-2024.kvd", false},
+        {".12-2024.kvd.aB3xY.tmp-kevrot", false},
+        {".12-2024.kvd.aB3xYzz.tmp-kevrot", false},
+        {".12-2024.kvd.aB-xYz.tmp-kevrot", false},
+        {"12-2024.kvd.aB3xYz.tmp-kevrot", false},
+        {".12-2024.kvd.aB3xYz.tmp-kevrot.txt", false},
+        {"..aB3xYz.tmp-kevrot", false},
+    };
+    QStringList ostanu;
+    for (const auto& p : pripady) {
+        const QString meno = QString::fromUtf8(p.meno);
+        EXPECT_EQ(Subory::jeZvysokUkladania(meno), p.zvysok) << p.meno;
+        zapis("ZnalKevrot2024/12-2024/" + meno, "x");
+        if (!p.zvysok)
+            ostanu << cesta("ZnalKevrot2024/12-2024/" + meno);
+    }
+    const QStringList zmazane = Subory::zmazZvyskyUkladania(m_adresar.path());
+    EXPECT_EQ(zmazane.size(), 3);
+    for (const QString& c : ostanu)
+        EXPECT_TRUE(QFileInfo::exists(c)) << c.toStdString();
+
+    // A failed save leaves no temporary file behind.
+    ASSERT_TRUE(QDir().mkpath(cesta("Data")));
+    Subory::nastavPoruchuZapisu(Subory::PoruchaZapisu{0, true});
+    EXPECT_FALSE(Subory::ulozAtomicky(cesta("Data/a.dat"), "abc"));
+    Subory::nastavPoruchuZapisu(std::nullopt);
+    ASSERT_TRUE(Subory::ulozAtomicky(cesta("Data/a.dat"), "abc"));
+    EXPECT_EQ(QDir(cesta("Data")).entryList(QDir::Files | QDir::Hidden), QStringList{"a.dat"});
+}
