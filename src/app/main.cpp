@@ -29,8 +29,6 @@ int main(int argc, char* argv[])
         sluzba.chyba(ZamokAplikacie::textInaKopiaBezi(appDir));
         return 1;
     }
-    // What saves cut short by a crash left behind; no other copy saves while we hold the lock.
-    Subory::zmazZvyskyUkladania(appDir);
 
     QStringList argumenty = QCoreApplication::arguments();
     argumenty.removeFirst();
@@ -38,6 +36,9 @@ int main(int argc, char* argv[])
     sluzba.nastavRodica(&okno);
     okno.showMaximized();
     QTimer::singleShot(0, &okno, &TZnalecKevrotForm::PrvySpustenie);
+    // What saves cut short by a crash left behind, once the journal is shown: no other copy
+    // saves while we hold the lock, and our own saves never span an event.
+    QTimer::singleShot(1000, &okno, [appDir] { Subory::zmazZvyskyUkladania(appDir); });
     const int vysledok = app.exec();
     // The day's changes are backed up while this copy still holds the lock.
     if (Zaloha::JePotrebna())

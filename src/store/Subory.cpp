@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -10,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -181,16 +181,39 @@ bool jeZvysokUkladania(const QString& meno)
     return vzor.match(meno).hasMatch();
 }
 
+namespace {
+// Walks with readdir: a data tree holds a folder per entry, and this runs at every start.
+void zmazZvyskyV(const QByteArray& adresar, QStringList& zmazane, int hlbka)
+{
+    DIR* d = ::opendir(adresar.constData());
+    if (!d)
+        return;
+    while (const dirent* e = ::readdir(d)) {
+        const char* meno = e->d_name;
+        if (std::strcmp(meno, ".") == 0 || std::strcmp(meno, "..") == 0)
+            continue;
+        const QByteArray cesta = adresar + '/' + meno;
+        unsigned char typ = e->d_type;
+        if (typ == DT_UNKNOWN) {
+            struct stat st;
+            typ = ::lstat(cesta.constData(), &st) != 0 ? DT_UNKNOWN : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+        }
+        if (typ == DT_DIR) {
+            if (hlbka < 16)
+                zmazZvyskyV(cesta, zmazane, hlbka + 1);
+        } else if (meno[0] == '.' && typ == DT_REG && jeZvysokUkladania(QFile::decodeName(meno)) &&
+                   ::unlink(cesta.constData()) == 0) {
+            zmazane.append(QFile::decodeName(cesta));
+        }
+    }
+    ::closedir(d);
+}
+}  // namespace
+
 QStringList zmazZvyskyUkladania(const QString& koren)
 {
     QStringList zmazane;
-    QDirIterator it(koren, {QStringLiteral(".*") + QLatin1String(kKoncovka)}, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString c = it.next();
-        if (jeZvysokUkladania(it.fileName()) && QFile::remove(c))
-            zmazane.append(c);
-    }
+    zmazZvyskyV(QFile::encodeName(koren), zmazane, 0);
     return zmazane;
 }
 
