@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <numeric>
@@ -86,36 +85,6 @@ int porovnaj(const K& a, const K& b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-// Puts the record at poradie[k] to position k, in place: each cycle of the permutation is
-// rotated through one temporary. The records are relocatable, so a move is a copy of
-// their bytes, with nothing to destroy or rebuild.
-void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, const std::vector<qsizetype>& poradie)
-{
-    static_assert(QTypeInfo<TZnalKevrotZaznam>::isRelocatable);
-    constexpr size_t V = sizeof(TZnalKevrotZaznam);
-    auto* data = reinterpret_cast<unsigned char*>(zoznam.data());
-    alignas(TZnalKevrotZaznam) unsigned char docasny[V];
-    std::vector<bool> hotovo(poradie.size(), false);
-    for (size_t zaciatok = 0; zaciatok < poradie.size(); ++zaciatok) {
-        if (hotovo[zaciatok] || poradie[zaciatok] == qsizetype(zaciatok)) {
-            hotovo[zaciatok] = true;
-            continue;
-        }
-        std::memcpy(docasny, data + zaciatok * V, V);
-        size_t j = zaciatok;
-        for (;;) {
-            hotovo[j] = true;
-            const size_t dalsi = size_t(poradie[j]);
-            if (dalsi == zaciatok) {
-                std::memcpy(data + j * V, docasny, V);
-                break;
-            }
-            std::memcpy(data + j * V, data + dalsi * V, V);
-            j = dalsi;
-        }
-    }
-}
-
 template <class K>
 void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kluce, bool zostupne)
 {
@@ -127,7 +96,11 @@ void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kl
     else
         std::stable_sort(poradie.begin(), poradie.end(),
                          [&](qsizetype a, qsizetype b) { return kluce[size_t(a)] < kluce[size_t(b)]; });
-    preusporiadaj(zoznam, poradie);
+    QList<TZnalKevrotZaznam> zoradene;
+    zoradene.reserve(zoznam.size());
+    for (const qsizetype i : poradie)
+        zoradene.append(std::move(zoznam[i]));
+    zoznam = std::move(zoradene);
 }
 
 }  // namespace

@@ -4,11 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-#include <atomic>
-#include <thread>
+#include <QtConcurrent/QtConcurrentMap>
 
-#include <sys/stat.h>
+#include <algorithm>
 
 #include "Cesty.h"
 #include "Datum.h"
@@ -21,15 +19,6 @@ constexpr qsizetype kOffsetVerzie = 16;
 constexpr int kDlzkaDatumovVyplatenia = 100;
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
-
-// Modification time of a directory in nanoseconds; -1 when it cannot be read.
-qint64 zmenaAdresara(const QString& adresar)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(adresar).constData(), &st) != 0)
-        return -1;
-    return qint64(st.st_mtim.tv_sec) * 1000000000LL + qint64(st.st_mtim.tv_nsec);
-}
 
 }  // namespace
 
@@ -190,35 +179,6 @@ void Zurnal::NastavVyplatenia(int index)
     z.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
 }
 
-void Zurnal::obnovPrecitane()
-{
-    if (!m_sledovanie.sleduje())
-        return;
-    const auto zmeny = m_sledovanie.zmeny();
-    if (zmeny.vsetko) {
-        m_precitane.clear();
-        m_zoznamPlatny = false;
-        return;
-    }
-    if (zmeny.zoznam)
-        m_zoznamPlatny = false;
-    for (const auto& cesta : zmeny.subory)
-        m_precitane.remove(cesta);
-}
-
-QStringList Zurnal::suboryRokaPrecitane(int rok)
-{
-    // The listing of the last year load, while no file was added, removed or renamed.
-    obnovPrecitane();
-    if (rok == m_rokPrecitany && m_zoznamPlatny) {
-        if (m_sledovanie.sleduje())
-            return m_suboryPrecitane;
-        if (m_zmenaAdresara >= 0 && zmenaAdresara(Cesty::adresarRoka(rok)) == m_zmenaAdresara)
-            return m_suboryPrecitane;
-    }
-    return suboryRoka(rok);
-}
-
 QStringList Zurnal::suboryRoka(int rok)
 {
     const QString adresar = Cesty::adresarRoka(rok);
@@ -233,106 +193,78 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
-const Zurnal::PrecitanySubor* Zurnal::precitany(const QString& cesta, CitanieSuboru& znova)
-{
-    const auto it = m_precitane.constFind(cesta);
-    if (it != m_precitane.constEnd()) {
-        // Watched: the changes were taken by obnovPrecitane. Else the file is asked.
-        if (m_sledovanie.sleduje() || Subory::stav(cesta) == it->stav)
-            return &*it;
-        m_precitane.remove(cesta);
-    }
-    znova = citajADekoduj(cesta);
-    return znova.zaznam ? &znova.subor : nullptr;
-}
-
-Zurnal::CitanieSuboru Zurnal::citajADekoduj(const QString& cesta)
+Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie)
 {
     CitanieSuboru v;
-    PrecitanySubor& s = v.subor;
-    const auto data = Subory::citaj(cesta, &s.stav);
-    if (!data)
-        return v;
+    const auto data = Subory::citaj(cesta);
     qsizetype p = 0;
-    v.zaznam = CitajZaznam(*data, p);
+    if (data)
+        v.zaznam = CitajZaznam(*data, p);
     if (!v.zaznam)
         return v;
-    // A file that changed while it was read is used, not kept.
-    v.uplny = data->size() == s.stav.velkost;
-    const TZnalKevrotZaznam& z = *v.zaznam;
-    s.vydavkyOk = CitajVydavky(*data, p, s.vydavky);
-    s.vyplateniaOk = s.vydavkyOk && CitajVyplatenia(*data, p, z.PocetVyplateni, s.vyplatenia);
-    s.doZoznamu = z.DoZoznamuVyuctovani;
-    if (s.doZoznamu && s.vydavkyOk)
-        s.vyuctovanie = TCiselnikVydavok::zoZaznamu(z, s.vydavky);
+    v.doZoznamu = v.zaznam->DoZoznamuVyuctovani;
+    QList<TVydavok> vydavky;
+    if (ajVyuctovanie && v.doZoznamu && CitajVydavky(*data, p, vydavky))
+        v.vyuctovanie = TCiselnikVydavok::zoZaznamu(*v.zaznam, vydavky);
     return v;
 }
 
-std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory)
+QList<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory, bool ajVyuctovanie)
 {
-    std::vector<CitanieSuboru> vysledky(size_t(subory.size()));
-    // Reading and decoding are shared among the cores; each file is one task.
-    std::atomic<qsizetype> dalsi{0};
-    auto pracuj = [&] {
-        for (qsizetype i; (i = dalsi.fetch_add(1)) < subory.size();)
-            vysledky[size_t(i)] = citajADekoduj(subory.at(i));
-    };
-    const unsigned jadra = std::max(1u, std::thread::hardware_concurrency());
-    const qsizetype pomocnikov = std::min<qsizetype>(jadra - 1, subory.size() / 64);
-    std::vector<std::thread> vlakna;
-    for (qsizetype t = 0; t < pomocnikov; ++t) {
-        try {
-            vlakna.emplace_back(pracuj);
-        } catch (const std::system_error&) {
-            break;  // no thread to be had: the rest is done here
+    return QtConcurrent::blockingMapped<QList<CitanieSuboru>>(
+        subory, [ajVyuctovanie](const QString& cesta) { return citajSubor(cesta, ajVyuctovanie); });
+}
+
+void Zurnal::prevezmiZaznamy(const QStringList& subory, QList<CitanieSuboru>& citania)
+{
+    ZaznamyKevrota.clear();
+    ZaznamyKevrota.reserve(citania.size());
+    const double prechod = DatumPrechoduDPH();
+    for (qsizetype i = 0; i < citania.size(); ++i) {
+        auto& z = citania[i].zaznam;
+        if (!z) {
+            ohlasProblem(subory.at(i));
+            continue;
         }
+        if (z->SadzbaDPH == 0.0)
+            z->SadzbaDPH = z->DatumVykonania < prechod ? 19.0 : 20.0;
+        ZaznamyKevrota.append(std::move(*z));
     }
-    pracuj();
-    for (auto& v : vlakna)
-        v.join();
-    return vysledky;
+}
+
+void Zurnal::prevezmiVyuctovania(const QStringList& subory, const QList<CitanieSuboru>& citania)
+{
+    UlozeneVyuctovania.clear();
+    for (qsizetype i = 0; i < citania.size(); ++i) {
+        const auto& v = citania[i];
+        if (v.zaznam && !v.doZoznamu)
+            continue;
+        if (v.vyuctovanie)
+            UlozeneVyuctovania.append(*v.vyuctovanie);
+        else
+            ohlasProblem(subory.at(i));
+    }
+    std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
+                     [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {
+                         return a.CisloZaznamu < b.CisloZaznamu;
+                     });
 }
 
 void Zurnal::NacitajRok(int rok)
 {
-    ZaznamyKevrota.clear();
-    m_precitane.clear();
-    const double prechod = DatumPrechoduDPH();
-    const QString adresar = Cesty::adresarRoka(rok);
-    m_rokPrecitany = rok;
-    // Watched from before the reading, so a change made while it runs is seen.
-    m_sledovanie.sleduj(adresar);
-    m_zmenaAdresara = m_sledovanie.sleduje() ? -1 : zmenaAdresara(adresar);
     const QStringList subory = suboryRoka(rok);
-    m_suboryPrecitane = subory;
-    m_zoznamPlatny = true;
-    auto vysledky = citajSubory(subory);
-    ZaznamyKevrota.reserve(subory.size());
-    m_precitane.reserve(subory.size());
-    for (qsizetype i = 0; i < subory.size(); ++i) {
-        auto& v = vysledky[size_t(i)];
-        if (!v.zaznam) {
-            ohlasProblem(subory.at(i));
-            continue;
-        }
-        TZnalKevrotZaznam& z = *v.zaznam;
-        if (z.SadzbaDPH == 0.0)
-            z.SadzbaDPH = z.DatumVykonania < prechod ? 19.0 : 20.0;
-        ZaznamyKevrota.append(std::move(z));
-        if (v.uplny)
-            m_precitane.emplace(subory.at(i), std::move(v.subor));
-    }
+    auto citania = citajSubory(subory, false);
+    prevezmiZaznamy(subory, citania);
 }
 
 bool Zurnal::NacitajZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
-    obnovPrecitane();
-    CitanieSuboru znova;
-    const PrecitanySubor* s = precitany(cesta, znova);
-    VydavkyZaznamu = s ? s->vydavky : QList<TVydavok>();
-    VyplateniaZaznamu = s ? s->vyplatenia : QList<TVyplatenie>();
-    const bool ok = s && s->vyplateniaOk;
+    const auto data = Subory::citaj(cesta);
+    ObsahZaznamu obsah;
+    const bool ok = data && RozoberSubor(*data, obsah);
+    VydavkyZaznamu = std::move(obsah.vydavky);
+    VyplateniaZaznamu = std::move(obsah.vyplatenia);
     if (!ok)
         ohlasProblem(cesta);
     return ok;
@@ -351,7 +283,6 @@ bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
     const QString cesta = SuborZaznamu(cislo, rok);
-    m_precitane.remove(cesta);
     QString chyba;
     if (!Subory::ulozAtomicky(cesta, ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu), &chyba)) {
         Subory::ohlasChybuZapisu(cesta, chyba);
@@ -383,7 +314,6 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
     if (index < 0 || index >= ZaznamyKevrota.size())
         return false;
     const QString cesta = SuborZaznamu(cislo, rok);
-    m_precitane.remove(cesta);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
     if (!data || !CitajZaznam(*data, koniec)) {
@@ -409,7 +339,6 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
 bool Zurnal::ZmazZaznam(int cislo, int rok)
 {
     const QString cesta = SuborZaznamu(cislo, rok);
-    m_precitane.remove(cesta);
     if (!QFileInfo::exists(cesta))
         return true;
     return QFile::remove(cesta);
@@ -469,27 +398,17 @@ void Zurnal::NacitajDokumenty(int cislo, int rok)
 
 void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
-    UlozeneVyuctovania.clear();
-    for (const auto& cesta : suboryRokaPrecitane(rok)) {
-        CitanieSuboru znova;
-        const PrecitanySubor* s = precitany(cesta, znova);
-        if (s && !s->doZoznamu)
-            continue;
-        if (s && s->vyuctovanie)
-            UlozeneVyuctovania.append(*s->vyuctovanie);
-        else
-            ohlasProblem(cesta);
-    }
-    std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
-                     [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {
-                         return a.CisloZaznamu < b.CisloZaznamu;
-                     });
+    const QStringList subory = suboryRoka(rok);
+    prevezmiVyuctovania(subory, citajSubory(subory, true));
 }
 
 void Zurnal::NacitajKevrot(int rok)
 {
-    NacitajRok(rok);
-    NacitajUlozeneVyuctovania(rok);
+    // One reading of the files serves both.
+    const QStringList subory = suboryRoka(rok);
+    auto citania = citajSubory(subory, true);
+    prevezmiZaznamy(subory, citania);
+    prevezmiVyuctovania(subory, citania);
 }
 
 bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo)

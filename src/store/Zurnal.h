@@ -3,15 +3,12 @@
 // and the stored billings; the entry files and the working directory of their documents.
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
-#include "SledovanieAdresara.h"
 #include "Subory.h"
 
 #include "UlozeneVyuctovanie.h"
@@ -115,40 +112,17 @@ public:
     static bool KopirujZaznam(int cislo, int rok, int noveCislo);
 
 private:
-    // The year's files as NacitajRok read and decoded them, so that opening an entry and
-    // rebuilding the stored billings do not read them again while they are unchanged.
-    struct PrecitanySubor {
-        Subory::StavSuboru stav;  // as it was opened
-        QList<TVydavok> vydavky;
-        QList<TVyplatenie> vyplatenia;
-        bool vydavkyOk = false;
-        bool vyplateniaOk = false;
-        bool doZoznamu = false;  // the record is marked for the stored billings
-        std::optional<TCiselnikVydavok> vyuctovanie;  // its stored billing, when marked
-    };
-    QHash<QString, PrecitanySubor> m_precitane;
-    int m_rokPrecitany = 0;
-    // The year's directory is watched from the load on; without a watch (the system
-    // refuses one, or this is a copy) each cached file is checked by its size and time.
-    SledovanieAdresara m_sledovanie;
-    qint64 m_zmenaAdresara = -1;  // without a watch: the directory's time at the load
-    QStringList m_suboryPrecitane;
-    bool m_zoznamPlatny = false;
-    QStringList suboryRokaPrecitane(int rok);
-    // Drops from the cache what the watch saw change.
-    void obnovPrecitane();
-
+    // One entry file as a year load reads it.
     struct CitanieSuboru {
         std::optional<TZnalKevrotZaznam> zaznam;  // nothing when the file or record is bad
-        bool uplny = false;  // the file was as long at the end of the read as at its start
-        PrecitanySubor subor;
+        bool doZoznamu = false;  // the record is marked for the stored billings
+        std::optional<TCiselnikVydavok> vyuctovanie;  // when asked for, marked and sound
     };
-    static CitanieSuboru citajADekoduj(const QString& cesta);
-    // The file as the load decoded it while unchanged, else read again into `znova`;
-    // nothing when its record cannot be read.
-    const PrecitanySubor* precitany(const QString& cesta, CitanieSuboru& znova);
-    // Reads and decodes the files, in the order given, on every core.
-    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory);
+    static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie);
+    // Reads the files on every core; the results in the order given.
+    static QList<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie);
+    void prevezmiZaznamy(const QStringList& subory, QList<CitanieSuboru>& citania);
+    void prevezmiVyuctovania(const QStringList& subory, const QList<CitanieSuboru>& citania);
 
     // The entry files of a year's directory, in name order.
     static QStringList suboryRoka(int rok);
