@@ -85,6 +85,29 @@ int porovnaj(const K& a, const K& b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
+// Puts the record at poradie[k] to position k, in place: each cycle of the permutation is
+// rotated through one temporary, by moves.
+void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, std::vector<qsizetype>& poradie)
+{
+    TZnalKevrotZaznam* z = zoznam.data();
+    for (size_t zaciatok = 0; zaciatok < poradie.size(); ++zaciatok) {
+        if (poradie[zaciatok] < 0 || poradie[zaciatok] == qsizetype(zaciatok))
+            continue;
+        TZnalKevrotZaznam docasny = std::move(z[zaciatok]);
+        size_t j = zaciatok;
+        for (;;) {
+            const size_t dalsi = size_t(poradie[j]);
+            poradie[j] = -1;
+            if (dalsi == zaciatok) {
+                z[j] = std::move(docasny);
+                break;
+            }
+            z[j] = std::move(z[dalsi]);
+            j = dalsi;
+        }
+    }
+}
+
 template <class K>
 void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kluce, bool zostupne)
 {
@@ -96,11 +119,7 @@ void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kl
     else
         std::stable_sort(poradie.begin(), poradie.end(),
                          [&](qsizetype a, qsizetype b) { return kluce[size_t(a)] < kluce[size_t(b)]; });
-    QList<TZnalKevrotZaznam> zoradene;
-    zoradene.reserve(zoznam.size());
-    for (const qsizetype i : poradie)
-        zoradene.append(std::move(zoznam[i]));
-    zoznam = std::move(zoradene);
+    preusporiadaj(zoznam, poradie);
 }
 
 }  // namespace
