@@ -7,6 +7,8 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "Cesty.h"
 #include "Datum.h"
@@ -196,34 +198,40 @@ QStringList Zurnal::suboryRoka(int rok)
 Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie)
 {
     CitanieSuboru v;
-    const auto data = Subory::citaj(cesta);
+    // One buffer per thread for all the files it reads: the records kept from one file do
+    // not then scatter the memory the next file is read into.
+    thread_local QByteArray data;
     qsizetype p = 0;
-    if (data)
-        v.zaznam = CitajZaznam(*data, p);
+    if (Subory::citajDo(cesta, data))
+        v.zaznam = CitajZaznam(data, p);
     if (!v.zaznam)
         return v;
     v.doZoznamu = v.zaznam->DoZoznamuVyuctovani;
     QList<TVydavok> vydavky;
-    if (ajVyuctovanie && v.doZoznamu && CitajVydavky(*data, p, vydavky))
+    if (ajVyuctovanie && v.doZoznamu && CitajVydavky(data, p, vydavky))
         v.vyuctovanie = TCiselnikVydavok::zoZaznamu(*v.zaznam, vydavky);
     return v;
 }
 
-QList<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory, bool ajVyuctovanie)
+std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory, bool ajVyuctovanie)
 {
-    return QtConcurrent::blockingMapped<QList<CitanieSuboru>>(
-        subory, [ajVyuctovanie](const QString& cesta) { return citajSubor(cesta, ajVyuctovanie); });
+    // Each result is decoded straight into its place: no copies through a result store.
+    std::vector<CitanieSuboru> citania(size_t(subory.size()));
+    std::vector<qsizetype> indexy(citania.size());
+    std::iota(indexy.begin(), indexy.end(), 0);
+    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { citania[size_t(i)] = citajSubor(subory.at(i), ajVyuctovanie); });
+    return citania;
 }
 
-void Zurnal::prevezmiZaznamy(const QStringList& subory, QList<CitanieSuboru>& citania)
+void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania)
 {
     ZaznamyKevrota.clear();
-    ZaznamyKevrota.reserve(citania.size());
+    ZaznamyKevrota.reserve(qsizetype(citania.size()));
     const double prechod = DatumPrechoduDPH();
-    for (qsizetype i = 0; i < citania.size(); ++i) {
+    for (size_t i = 0; i < citania.size(); ++i) {
         auto& z = citania[i].zaznam;
         if (!z) {
-            ohlasProblem(subory.at(i));
+            ohlasProblem(subory.at(qsizetype(i)));
             continue;
         }
         if (z->SadzbaDPH == 0.0)
@@ -232,17 +240,17 @@ void Zurnal::prevezmiZaznamy(const QStringList& subory, QList<CitanieSuboru>& ci
     }
 }
 
-void Zurnal::prevezmiVyuctovania(const QStringList& subory, const QList<CitanieSuboru>& citania)
+void Zurnal::prevezmiVyuctovania(const QStringList& subory, const std::vector<CitanieSuboru>& citania)
 {
     UlozeneVyuctovania.clear();
-    for (qsizetype i = 0; i < citania.size(); ++i) {
+    for (size_t i = 0; i < citania.size(); ++i) {
         const auto& v = citania[i];
         if (v.zaznam && !v.doZoznamu)
             continue;
         if (v.vyuctovanie)
             UlozeneVyuctovania.append(*v.vyuctovanie);
         else
-            ohlasProblem(subory.at(i));
+            ohlasProblem(subory.at(qsizetype(i)));
     }
     std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
                      [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {
@@ -400,15 +408,20 @@ void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
     const QStringList subory = suboryRoka(rok);
     prevezmiVyuctovania(subory, citajSubory(subory, true));
+    m_rokVyuctovani = rok;
+}
+
+const QList<TCiselnikVydavok>& Zurnal::UlozeneVyuctovaniaRoka(int rok)
+{
+    if (m_rokVyuctovani != rok)
+        NacitajUlozeneVyuctovania(rok);
+    return UlozeneVyuctovania;
 }
 
 void Zurnal::NacitajKevrot(int rok)
 {
-    // One reading of the files serves both.
-    const QStringList subory = suboryRoka(rok);
-    auto citania = citajSubory(subory, true);
-    prevezmiZaznamy(subory, citania);
-    prevezmiVyuctovania(subory, citania);
+    NacitajRok(rok);
+    ZabudniUlozeneVyuctovania();
 }
 
 bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo)

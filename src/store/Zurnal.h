@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 #include "Subory.h"
 
@@ -28,6 +29,7 @@ public:
     QList<TZnalKevrotZaznam> ZaznamyKevrota;
     QList<TVydavok> VydavkyZaznamu;
     QList<TVyplatenie> VyplateniaZaznamu;
+    // As NacitajUlozeneVyuctovania last built them; see UlozeneVyuctovaniaRoka.
     QList<TCiselnikVydavok> UlozeneVyuctovania;
 
     // The five documents kept in an entry's document folder.
@@ -102,7 +104,11 @@ public:
     // Rebuilds the stored billings from the year's entry files: the entries marked for the
     // list, named by their own number and year, sorted by number.
     void NacitajUlozeneVyuctovania(int rok);
-    // The journal of a year with its stored billings: NacitajRok, then the billings.
+    // The stored billings of a year, built when first asked for after a load or a change.
+    const QList<TCiselnikVydavok>& UlozeneVyuctovaniaRoka(int rok);
+    // The entry files changed: the stored billings are built again when next asked for.
+    void ZabudniUlozeneVyuctovania() { m_rokVyuctovani = 0; }
+    // The journal of a year: NacitajRok; its stored billings are read when first asked for.
     void NacitajKevrot(int rok);
 
     // The file part of copying an entry: the file of `cislo` is written as the file of
@@ -112,6 +118,8 @@ public:
     static bool KopirujZaznam(int cislo, int rok, int noveCislo);
 
 private:
+    int m_rokVyuctovani = 0;  // the year UlozeneVyuctovania hold, 0 when to be built again
+
     // One entry file as a year load reads it.
     struct CitanieSuboru {
         std::optional<TZnalKevrotZaznam> zaznam;  // nothing when the file or record is bad
@@ -120,9 +128,9 @@ private:
     };
     static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie);
     // Reads the files on every core; the results in the order given.
-    static QList<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie);
-    void prevezmiZaznamy(const QStringList& subory, QList<CitanieSuboru>& citania);
-    void prevezmiVyuctovania(const QStringList& subory, const QList<CitanieSuboru>& citania);
+    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie);
+    void prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania);
+    void prevezmiVyuctovania(const QStringList& subory, const std::vector<CitanieSuboru>& citania);
 
     // The entry files of a year's directory, in name order.
     static QStringList suboryRoka(int rok);
