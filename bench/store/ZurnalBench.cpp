@@ -1,5 +1,6 @@
 // Loading a year of the journal against merely reading its files, opening one entry, and
 // sorting the journal register.
+#include "common/RokZaznamov.h"
 #include "journal/ZoradenieKevrota.h"
 #include "store/Cesty.h"
 #include "store/Zurnal.h"
@@ -23,62 +24,13 @@ namespace {
 constexpr int kRok = 2024;
 constexpr int kPocetZaznamov = 2000;
 
-TZnalKevrotZaznam generujZaznam(int cislo, std::mt19937& g)
-{
-    TZnalKevrotZaznam z;
-    z.PoradoveCislo = cislo;
-    z.Rok = kRok;
-    z.Verzia = 2;
-    z.SadzbaDPH = 20.0;
-    z.Meno = QStringLiteral("Žiadateľ %1").arg(g() % 500);
-    z.Adresa = QStringLiteral("Hlavná %1, Nitra").arg(g() % 100);
-    z.Predmet = QStringLiteral("Predmet úkonu %1").arg(g() % 300);
-    z.CisloObjednavky = QStringLiteral("%1C/%2/2024").arg(g() % 20).arg(g() % 400);
-    z.DatumVyziadania = 45300.0 + double(g() % 365);
-    z.DatumVykonania = z.DatumVyziadania + double(g() % 30);
-    z.UctovanaOdmena = double(g() % 100000) / 100.0;
-    z.UctovaneVydavky = double(g() % 20000) / 100.0;
-    z.DoZoznamuVyuctovani = g() % 2 == 0;
-    z.CestovneNahrady.SpoluNaklady = double(g() % 5000) / 100.0;
-    return z;
-}
-
-// A year of entries with 6 items of 2 sub-items and 3 payments each, written once.
+// A year of entries written once into a temporary application folder.
 class GenerovanyRok {
 public:
     GenerovanyRok()
     {
         Cesty::nastavAppDir(m_adresar.path());
-        QDir().mkpath(Cesty::adresarRoka(kRok));
-        std::mt19937 g(42);
-        for (int c = 1; c <= kPocetZaznamov; ++c) {
-            QList<TVydavok> vydavky;
-            for (int i = 0; i < 6; ++i) {
-                TVydavok v;
-                v.Nazov = QStringLiteral("Položka %1").arg(i);
-                v.Druh = 1 + i;
-                v.Cena = 20.0;
-                v.MJ = QStringLiteral("hod");
-                for (int k = 0; k < 2; ++k) {
-                    TRozpisPolozky r;
-                    r.Pocet = 1.5;
-                    r.Popis = QStringLiteral("rozpis %1").arg(k);
-                    v.Rozpis.append(r);
-                }
-                v.Suma = v.Cena * v.SucetPoctov();
-                vydavky.append(v);
-            }
-            QList<TVyplatenie> vyplatenia;
-            for (int i = 0; i < 3; ++i) {
-                TVyplatenie p;
-                p.Datum = 45400.0 + i;
-                p.Suma = 10.0 * i;
-                vyplatenia.append(p);
-            }
-            QFile f(Zurnal::SuborZaznamu(c, kRok));
-            f.open(QIODevice::WriteOnly);
-            f.write(Zurnal::ObsahSuboru(generujZaznam(c, g), vydavky, vyplatenia));
-        }
+        zapisRokZaznamov(kRok, kPocetZaznamov);
     }
 
 private:
@@ -146,7 +98,7 @@ QList<TZnalKevrotZaznam> nahodnyZoznam(int n)
     QList<TZnalKevrotZaznam> l;
     l.reserve(n);
     for (int i = 0; i < n; ++i)
-        l.append(generujZaznam(i + 1, g));
+        l.append(generujZaznam(i + 1, kRok, g));
     std::shuffle(l.begin(), l.end(), g);
     return l;
 }
