@@ -8,7 +8,7 @@ bool UpravZaznamVEditore(QWidget* rodic, Udaje& udaje, UpravaZaznamu& uprava, in
 {
     return UpravZaznam(rodic, uprava,
                        {udaje.odbory, udaje.jazyky, udaje.nastavenia, udaje.objednavky, udaje.zurnal.ZaznamyKevrota,
-                        udaje.polozky, udaje.vozidla, udaje.zurnal.UlozeneVyuctovania, udaje.preddefTexty});
+                        udaje.polozky, udaje.vozidla, udaje.zurnal.UlozeneVyuctovaniaRoka(uprava.zaznam.Rok), udaje.preddefTexty});
 }
 
 bool UpravObjednavkuVEditore(QWidget* rodic, Udaje& udaje, TObjednavka& objednavka, bool)

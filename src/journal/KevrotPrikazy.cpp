@@ -32,7 +32,7 @@ bool CisloObsadene(const QList<TZnalKevrotZaznam>& zaznamy, int cislo, int rok, 
     return false;
 }
 
-int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava, int rokRegistra)
+int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava)
 {
     TZnalKevrotZaznam z = uprava.zaznam;
     z.TextyVytvorene = 1;
@@ -42,7 +42,7 @@ int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava, int rokRegistra)
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
     zurnal.NastavVyplatenia(index);
     const bool ulozene = zurnal.UlozZaznam(z.PoradoveCislo, z.Rok, index);
-    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    zurnal.ZabudniUlozeneVyuctovania();
     zurnal.ZoradPodlaCisla();
     if (!ulozene)
         return -1;
@@ -52,7 +52,7 @@ int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava, int rokRegistra)
     return -1;
 }
 
-bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava, int rokRegistra)
+bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava)
 {
     if (!platnaPozicia(zurnal, pozicia))
         return false;
@@ -68,8 +68,8 @@ bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava, int ro
     zurnal.NastavVyplatenia(pozicia);
     const TZnalKevrotZaznam& ulozit = zurnal.ZaznamyKevrota[pozicia];
     const bool ulozene = zurnal.UlozZaznam(ulozit.PoradoveCislo, ulozit.Rok, pozicia);
-    // Rebuilt from the files, so after the save: the list shows the edit.
-    zurnal.NacitajUlozeneVyuctovania(rokRegistra);
+    // Rebuilt from the files when next asked for, so after the save: the list shows the edit.
+    zurnal.ZabudniUlozeneVyuctovania();
     return ulozene;
 }
 

@@ -26,11 +26,11 @@ bool CisloObsadene(const QList<TZnalKevrotZaznam>& zaznamy, int cislo, int rok, 
 // After the editor's OK on a new entry: appended, written, stored billings rebuilt, list
 // sorted by number. Returns the new entry's position, or -1 when its file was not written
 // (the entry then stays in the list, unsaved, until the year is reloaded).
-int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava, int rokRegistra);
+int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava);
 
 // After the editor's OK on the entry at `pozicia`: the values written back, stored
 // billings rebuilt, the entry written under its (possibly new) number and year.
-bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava, int rokRegistra);
+bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava);
 
 // Duplicates the entry at `pozicia` under the next number of its year and reloads that
 // year. False when nothing was copied (the list is then not reloaded).

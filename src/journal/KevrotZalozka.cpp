@@ -93,7 +93,7 @@ void KevrotZalozka::Pridaj()
     Zurnal::PripravPracovnyAdresar();
     if (!UpravZaznamVEditore(this, m_udaje, u, -1))
         return;
-    KevrotPrikazy::PridajZaznam(m_udaje.zurnal, u, rok());
+    KevrotPrikazy::PridajZaznam(m_udaje.zurnal, u);
     zoradAVyber(u.zaznam.Rok, u.zaznam.PoradoveCislo, -1);
 }
 
@@ -111,7 +111,7 @@ void KevrotZalozka::Uprav(int riadok)
     u.vyplatenia = zurnal.VyplateniaZaznamu;
     Zurnal::NacitajDokumenty(u.zaznam);
     if (UpravZaznamVEditore(this, m_udaje, u, p)) {
-        KevrotPrikazy::UlozUpravu(zurnal, p, u, rok());
+        KevrotPrikazy::UlozUpravu(zurnal, p, u);
         zoradAVyber(u.zaznam.Rok, u.zaznam.PoradoveCislo, riadok);
     } else {
         VyberRiadok(riadok);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <numeric>
@@ -87,30 +86,23 @@ int porovnaj(const K& a, const K& b)
 }
 
 // Puts the record at poradie[k] to position k, in place: each cycle of the permutation is
-// rotated through one temporary. The records are relocatable, so a move is a copy of
-// their bytes, with nothing to destroy or rebuild.
-void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, const std::vector<qsizetype>& poradie)
+// rotated through one temporary, by moves.
+void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, std::vector<qsizetype>& poradie)
 {
-    static_assert(QTypeInfo<TZnalKevrotZaznam>::isRelocatable);
-    constexpr size_t V = sizeof(TZnalKevrotZaznam);
-    auto* data = reinterpret_cast<unsigned char*>(zoznam.data());
-    alignas(TZnalKevrotZaznam) unsigned char docasny[V];
-    std::vector<bool> hotovo(poradie.size(), false);
+    TZnalKevrotZaznam* z = zoznam.data();
     for (size_t zaciatok = 0; zaciatok < poradie.size(); ++zaciatok) {
-        if (hotovo[zaciatok] || poradie[zaciatok] == qsizetype(zaciatok)) {
-            hotovo[zaciatok] = true;
+        if (poradie[zaciatok] < 0 || poradie[zaciatok] == qsizetype(zaciatok))
             continue;
-        }
-        std::memcpy(docasny, data + zaciatok * V, V);
+        TZnalKevrotZaznam docasny = std::move(z[zaciatok]);
         size_t j = zaciatok;
         for (;;) {
-            hotovo[j] = true;
             const size_t dalsi = size_t(poradie[j]);
+            poradie[j] = -1;
             if (dalsi == zaciatok) {
-                std::memcpy(data + j * V, docasny, V);
+                z[j] = std::move(docasny);
                 break;
             }
-            std::memcpy(data + j * V, data + dalsi * V, V);
+            z[j] = std::move(z[dalsi]);
             j = dalsi;
         }
     }

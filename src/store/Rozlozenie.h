@@ -3,8 +3,8 @@
 //
 // A record type T derives from Zaznam<T, Velkost> and declares
 //     static const Rozlozenie<T>& rozlozenie();
-// returning a table of (offset, width, type, field) that reads like the record's table in
-// the file format description. The record keeps the raw image it was read from; writing
+// returning a table of (offset, width, type, field), one row per field of the record in
+// file order. The record keeps the raw image it was read from; writing
 // starts from that image and overwrites only the fields whose value differs from what the
 // image holds, so reserved bytes, padding and the unused tails of strings round-trip exactly.
 
@@ -15,7 +15,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <limits>
 #include <variant>
 #include <vector>
 
@@ -34,6 +36,11 @@ enum class TypPola {
     Rezerva,  // reserved bytes, kept as read
     Vypln,    // padding, kept as read
 };
+
+// Doubles are copied as they lie in the files: IEEE 754 binary64, little-endian.
+static_assert(std::endian::native == std::endian::little && std::numeric_limits<double>::is_iec559 &&
+                  sizeof(double) == 8,
+              "the record layouts need little-endian IEEE 754 doubles");
 
 namespace rozlozenie_detail {
 
@@ -54,7 +61,7 @@ inline void zapisInt32(char* p, qint32 v)
 inline double citajDouble(const char* p)
 {
     double d;
-    std::memcpy(&d, p, 8);  // the machines are little-endian, as the files are
+    std::memcpy(&d, p, 8);
     return d;
 }
 inline void zapisDouble(char* p, double d) { std::memcpy(p, &d, 8); }
@@ -141,11 +148,9 @@ struct BlokPomoc<Clen_> {
     static Pole<T> pole(int off, const char* nazov)
     {
         BlokClen<T> b;
-        b.citaj = [](T& t, const char* p) { t.*Clen_ = B::zObrazu(p, B::VELKOST); };
-        b.zapis = [](const T& t, char* p) {
-            const QByteArray o = (t.*Clen_).obrazNaZapis();
-            std::memcpy(p, o.constData(), size_t(B::VELKOST));
-        };
+        // The owner keeps the block's bytes: the block is read from them and written over them.
+        b.citaj = [](T& t, const char* p) { t.*Clen_ = B::zPoli(p); };
+        b.zapis = [](const T& t, char* p) { (t.*Clen_).zapisZmenyNa(p); };
         b.json = [](const T& t) -> QJsonValue { return (t.*Clen_).doJson(); };
         return {off, B::VELKOST, TypPola::Blok, nazov, b};
     }
@@ -246,16 +251,30 @@ struct Zaznam {
         return t;
     }
 
+    // The fields of VELKOST bytes, without keeping the bytes: a record nested in another,
+    // whose bytes its owner keeps.
+    static T zPoli(const char* bajty)
+    {
+        T t;
+        t.nacitajPoliaZ(bajty);
+        return t;
+    }
+
     // The image to write: the image read, with every field that changed written over it.
     QByteArray obrazNaZapis() const
     {
         QByteArray o = obraz.prazdny() ? QByteArray(Velkost, '\0') : obraz.bajty();
+        zapisZmenyNa(o.data());
+        return o;
+    }
+
+    // Writes over the VELKOST bytes at `d` every field whose value differs from what they hold.
+    void zapisZmenyNa(char* d) const
+    {
         const T& self = static_cast<const T&>(*this);
-        const T povodny = T::zObrazu(o);
-        char* d = o.data();
+        const T povodny = T::zPoli(d);
         for (const auto& p : T::rozlozenie())
             zapisPole(p, self, povodny, d + p.offset);
-        return o;
     }
 
     QJsonObject doJson() const
@@ -269,10 +288,10 @@ struct Zaznam {
     }
 
 protected:
-    void nacitajPolia()
+    void nacitajPolia() { nacitajPoliaZ(obraz.data()); }
+    void nacitajPoliaZ(const char* s)
     {
         T& self = static_cast<T&>(*this);
-        const char* s = obraz.data();
         for (const auto& p : T::rozlozenie())
             citajPole(p, self, s + p.offset);
     }

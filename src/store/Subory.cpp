@@ -26,22 +26,22 @@ std::optional<StavSuboru> stavZ(const struct stat& st)
 }
 
 // Reads up to `velkost` bytes straight into one array; nothing on a read error.
-std::optional<QByteArray> citajDeskriptor(int fd, qint64 velkost)
+bool citajDeskriptor(int fd, qint64 velkost, QByteArray& b)
 {
-    QByteArray b(velkost, Qt::Uninitialized);
+    b.resize(velkost);  // keeps the capacity a reused buffer has
     qint64 n = 0;
     while (n < velkost) {
         const ssize_t r = ::read(fd, b.data() + n, size_t(velkost - n));
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
-            return std::nullopt;
+            return false;
         if (r == 0)
             break;
         n += r;
     }
-    b.truncate(n);
-    return b;
+    b.resize(n);
+    return true;
 }
 
 }  // namespace
@@ -54,21 +54,28 @@ std::optional<StavSuboru> stav(const QString& cesta)
     return stavZ(st);
 }
 
-std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
+bool citajDo(const QString& cesta, QByteArray& obsah, StavSuboru* stav)
 {
     // Non-blocking, so a named pipe at the path does not wait for a writer; regular files
     // read the same.
     const int fd = ::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return std::nullopt;
+        return false;
     struct stat st;
-    std::optional<QByteArray> b;
     std::optional<StavSuboru> s;
-    if (::fstat(fd, &st) == 0 && (s = stavZ(st)) && s->velkost <= MaxVelkostSuboru)
-        b = citajDeskriptor(fd, s->velkost);
+    const bool ok = ::fstat(fd, &st) == 0 && (s = stavZ(st)) && s->velkost <= MaxVelkostSuboru &&
+                    citajDeskriptor(fd, s->velkost, obsah);
     ::close(fd);
-    if (b && stav)
+    if (ok && stav)
         *stav = *s;
+    return ok;
+}
+
+std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav)
+{
+    QByteArray b;
+    if (!citajDo(cesta, b, stav))
+        return std::nullopt;
     return b;
 }
 

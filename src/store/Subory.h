@@ -32,6 +32,8 @@ std::optional<StavSuboru> stav(const QString& cesta);
 // absurdly large. With `stav`, the state it had when opened is stored there; a file that
 // shrank while it was read gives the bytes there were (fewer than `stav->velkost`).
 std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav = nullptr);
+// The same into `obsah`, reusing its memory: for reading many files one after another.
+bool citajDo(const QString& cesta, QByteArray& obsah, StavSuboru* stav = nullptr);
 
 // Writes through a temporary file renamed over the old one: a failed save leaves the old
 // file as it was. On failure returns false and the system's text in *chyba.

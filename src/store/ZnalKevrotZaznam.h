@@ -58,6 +58,3 @@ struct TZnalKevrotZaznam : Zaznam<TZnalKevrotZaznam, 3688> {
 
     static const Rozlozenie<TZnalKevrotZaznam>& rozlozenie();
 };
-
-// Every member is a number or a Qt value: a record may be moved by copying its bytes.
-Q_DECLARE_TYPEINFO(TZnalKevrotZaznam, Q_RELOCATABLE_TYPE);

@@ -3,12 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
-
-#include <sys/stat.h>
+#include <numeric>
+#include <vector>
 
 #include "Cesty.h"
 #include "Datum.h"
@@ -21,15 +22,6 @@ constexpr qsizetype kOffsetVerzie = 16;
 constexpr int kDlzkaDatumovVyplatenia = 100;
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
-
-// Modification time of a directory in nanoseconds; -1 when it cannot be read.
-qint64 zmenaAdresara(const QString& adresar)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(adresar).constData(), &st) != 0)
-        return -1;
-    return qint64(st.st_mtim.tv_sec) * 1000000000LL + qint64(st.st_mtim.tv_nsec);
-}
 
 }  // namespace
 
@@ -209,35 +201,6 @@ void Zurnal::NastavVyplatenia(int index)
     z.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
 }
 
-void Zurnal::obnovPrecitane()
-{
-    if (!m_sledovanie.sleduje())
-        return;
-    const auto zmeny = m_sledovanie.zmeny();
-    if (zmeny.vsetko) {
-        m_precitane.clear();
-        m_zoznamPlatny = false;
-        return;
-    }
-    if (zmeny.zoznam)
-        m_zoznamPlatny = false;
-    for (const auto& cesta : zmeny.subory)
-        m_precitane.remove(cesta);
-}
-
-QStringList Zurnal::suboryRokaPrecitane(int rok)
-{
-    // The listing of the last year load, while no file was added, removed or renamed.
-    obnovPrecitane();
-    if (rok == m_rokPrecitany && m_zoznamPlatny) {
-        if (m_sledovanie.sleduje())
-            return m_suboryPrecitane;
-        if (m_zmenaAdresara >= 0 && zmenaAdresara(Cesty::adresarRoka(rok)) == m_zmenaAdresara)
-            return m_suboryPrecitane;
-    }
-    return suboryRoka(rok);
-}
-
 QStringList Zurnal::suboryRoka(int rok)
 {
     const QString adresar = Cesty::adresarRoka(rok);
@@ -252,96 +215,75 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
-const Zurnal::PrecitanySubor* Zurnal::precitany(const QString& cesta, CitanieSuboru& znova)
-{
-    const auto it = m_precitane.constFind(cesta);
-    if (it != m_precitane.constEnd()) {
-        // Watched: the changes were taken by obnovPrecitane. Else the file is asked.
-        if (m_sledovanie.sleduje() || Subory::stav(cesta) == it->stav)
-            return &*it;
-        m_precitane.remove(cesta);
-    }
-    znova = citajADekoduj(cesta);
-    return znova.zaznam ? &znova.subor : nullptr;
-}
-
-Zurnal::CitanieSuboru Zurnal::citajADekoduj(const QString& cesta)
+Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie)
 {
     CitanieSuboru v;
-    PrecitanySubor& s = v.subor;
-    const auto data = Subory::citaj(cesta, &s.stav);
-    if (!data)
-        return v;
+    // One buffer per thread for all the files it reads: the records kept from one file do
+    // not then scatter the memory the next file is read into.
+    thread_local QByteArray data;
     qsizetype p = 0;
-    v.zaznam = CitajZaznam(*data, p);
+    if (Subory::citajDo(cesta, data))
+        v.zaznam = CitajZaznam(data, p);
     if (!v.zaznam)
         return v;
-    // A file that changed while it was read is used, not kept.
-    v.uplny = data->size() == s.stav.velkost;
-    const TZnalKevrotZaznam& z = *v.zaznam;
-    s.vydavkyOk = CitajVydavky(*data, p, s.vydavky);
-    s.vyplateniaOk = s.vydavkyOk && CitajVyplatenia(*data, p, z.PocetVyplateni, s.vyplatenia);
-    s.doZoznamu = z.DoZoznamuVyuctovani;
-    if (s.doZoznamu && s.vydavkyOk)
-        s.vyuctovanie = TCiselnikVydavok::zoZaznamu(z, s.vydavky);
+    v.doZoznamu = v.zaznam->DoZoznamuVyuctovani;
+    QList<TVydavok> vydavky;
+    if (ajVyuctovanie && v.doZoznamu && CitajVydavky(data, p, vydavky))
+        v.vyuctovanie = TCiselnikVydavok::zoZaznamu(*v.zaznam, vydavky);
     return v;
 }
 
-std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory)
+std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory, bool ajVyuctovanie)
 {
-    std::vector<CitanieSuboru> vysledky(size_t(subory.size()));
-    // Reading and decoding are shared among the cores; each file is one task.
-    std::atomic<qsizetype> dalsi{0};
-    auto pracuj = [&] {
-        for (qsizetype i; (i = dalsi.fetch_add(1)) < subory.size();)
-            vysledky[size_t(i)] = citajADekoduj(subory.at(i));
-    };
-    const unsigned jadra = std::max(1u, std::thread::hardware_concurrency());
-    const qsizetype pomocnikov = std::min<qsizetype>(jadra - 1, subory.size() / 64);
-    std::vector<std::thread> vlakna;
-    for (qsizetype t = 0; t < pomocnikov; ++t) {
-        try {
-            vlakna.emplace_back(pracuj);
-        } catch (const std::system_error&) {
-            break;  // no thread to be had: the rest is done here
+    // Each result is decoded straight into its place: no copies through a result store.
+    std::vector<CitanieSuboru> citania(size_t(subory.size()));
+    std::vector<qsizetype> indexy(citania.size());
+    std::iota(indexy.begin(), indexy.end(), 0);
+    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { citania[size_t(i)] = citajSubor(subory.at(i), ajVyuctovanie); });
+    return citania;
+}
+
+void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania)
+{
+    ZaznamyKevrota.clear();
+    ZaznamyKevrota.reserve(qsizetype(citania.size()));
+    const double prechod = DatumPrechoduDPH();
+    for (size_t i = 0; i < citania.size(); ++i) {
+        auto& z = citania[i].zaznam;
+        if (!z) {
+            ohlasProblem(subory.at(qsizetype(i)));
+            continue;
         }
+        if (z->SadzbaDPH == 0.0)
+            z->SadzbaDPH = z->DatumVykonania < prechod ? 19.0 : 20.0;
+        z->Subor = subory.at(qsizetype(i));
+        ZaznamyKevrota.append(std::move(*z));
     }
-    pracuj();
-    for (auto& v : vlakna)
-        v.join();
-    return vysledky;
+}
+
+void Zurnal::prevezmiVyuctovania(const QStringList& subory, const std::vector<CitanieSuboru>& citania)
+{
+    UlozeneVyuctovania.clear();
+    for (size_t i = 0; i < citania.size(); ++i) {
+        const auto& v = citania[i];
+        if (v.zaznam && !v.doZoznamu)
+            continue;
+        if (v.vyuctovanie)
+            UlozeneVyuctovania.append(*v.vyuctovanie);
+        else
+            ohlasProblem(subory.at(qsizetype(i)));
+    }
+    std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
+                     [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {
+                         return a.CisloZaznamu < b.CisloZaznamu;
+                     });
 }
 
 void Zurnal::NacitajRok(int rok)
 {
-    ZaznamyKevrota.clear();
-    m_precitane.clear();
-    const double prechod = DatumPrechoduDPH();
-    const QString adresar = Cesty::adresarRoka(rok);
-    m_rokPrecitany = rok;
-    // Watched from before the reading, so a change made while it runs is seen.
-    m_sledovanie.sleduj(adresar);
-    m_zmenaAdresara = m_sledovanie.sleduje() ? -1 : zmenaAdresara(adresar);
     const QStringList subory = suboryRoka(rok);
-    m_suboryPrecitane = subory;
-    m_zoznamPlatny = true;
-    auto vysledky = citajSubory(subory);
-    ZaznamyKevrota.reserve(subory.size());
-    m_precitane.reserve(subory.size());
-    for (qsizetype i = 0; i < subory.size(); ++i) {
-        auto& v = vysledky[size_t(i)];
-        if (!v.zaznam) {
-            ohlasProblem(subory.at(i));
-            continue;
-        }
-        TZnalKevrotZaznam& z = *v.zaznam;
-        if (z.SadzbaDPH == 0.0)
-            z.SadzbaDPH = z.DatumVykonania < prechod ? 19.0 : 20.0;
-        z.Subor = subory.at(i);
-        ZaznamyKevrota.append(std::move(z));
-        if (v.uplny)
-            m_precitane.emplace(subory.at(i), std::move(v.subor));
-    }
+    auto citania = citajSubory(subory, false);
+    prevezmiZaznamy(subory, citania);
     ohlasDuplicity();
 }
 
@@ -374,12 +316,11 @@ bool Zurnal::NacitajZaznam(const TZnalKevrotZaznam& zaznam) { return nacitajZo(C
 
 bool Zurnal::nacitajZo(const QString& cesta)
 {
-    obnovPrecitane();
-    CitanieSuboru znova;
-    const PrecitanySubor* s = precitany(cesta, znova);
-    VydavkyZaznamu = s ? s->vydavky : QList<TVydavok>();
-    VyplateniaZaznamu = s ? s->vyplatenia : QList<TVyplatenie>();
-    const bool ok = s && s->vyplateniaOk;
+    const auto data = Subory::citaj(cesta);
+    ObsahZaznamu obsah;
+    const bool ok = data && RozoberSubor(*data, obsah);
+    VydavkyZaznamu = std::move(obsah.vydavky);
+    VyplateniaZaznamu = std::move(obsah.vyplatenia);
     if (!ok)
         ohlasProblem(cesta);
     return ok;
@@ -398,7 +339,6 @@ bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
     const QString cesta = cestaNaZapis(cislo, rok, index);
-    m_precitane.remove(cesta);
     QByteArray obsah = ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu);
     // What the old file holds past its counted records is not ours to drop.
     ObsahZaznamu stary;
@@ -438,7 +378,6 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
     if (index < 0 || index >= ZaznamyKevrota.size())
         return false;
     const QString cesta = cestaNaZapis(cislo, rok, index);
-    m_precitane.remove(cesta);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
     if (!data || !CitajZaznam(*data, koniec)) {
@@ -467,7 +406,6 @@ bool Zurnal::ZmazZaznam(const TZnalKevrotZaznam& zaznam) { return zmaz(CestaZazn
 
 bool Zurnal::zmaz(const QString& cesta)
 {
-    m_precitane.remove(cesta);
     if (!QFileInfo::exists(cesta))
         return true;
     return QFile::remove(cesta);
@@ -531,27 +469,22 @@ void Zurnal::nacitajDokumentyZ(const QString& adresar)
 
 void Zurnal::NacitajUlozeneVyuctovania(int rok)
 {
-    UlozeneVyuctovania.clear();
-    for (const auto& cesta : suboryRokaPrecitane(rok)) {
-        CitanieSuboru znova;
-        const PrecitanySubor* s = precitany(cesta, znova);
-        if (s && !s->doZoznamu)
-            continue;
-        if (s && s->vyuctovanie)
-            UlozeneVyuctovania.append(*s->vyuctovanie);
-        else
-            ohlasProblem(cesta);
-    }
-    std::stable_sort(UlozeneVyuctovania.begin(), UlozeneVyuctovania.end(),
-                     [](const TCiselnikVydavok& a, const TCiselnikVydavok& b) {
-                         return a.CisloZaznamu < b.CisloZaznamu;
-                     });
+    const QStringList subory = suboryRoka(rok);
+    prevezmiVyuctovania(subory, citajSubory(subory, true));
+    m_rokVyuctovani = rok;
+}
+
+const QList<TCiselnikVydavok>& Zurnal::UlozeneVyuctovaniaRoka(int rok)
+{
+    if (m_rokVyuctovani != rok)
+        NacitajUlozeneVyuctovania(rok);
+    return UlozeneVyuctovania;
 }
 
 void Zurnal::NacitajKevrot(int rok)
 {
     NacitajRok(rok);
-    NacitajUlozeneVyuctovania(rok);
+    ZabudniUlozeneVyuctovania();
 }
 
 bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }

@@ -3,7 +3,6 @@
 // and the stored billings; the entry files and the working directory of their documents.
 
 #include <QByteArray>
-#include <QHash>
 #include <QSet>
 #include <QList>
 #include <QString>
@@ -12,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-#include "SledovanieAdresara.h"
 #include "Subory.h"
 
 #include "UlozeneVyuctovanie.h"
@@ -32,6 +30,7 @@ public:
     QList<TZnalKevrotZaznam> ZaznamyKevrota;
     QList<TVydavok> VydavkyZaznamu;
     QList<TVyplatenie> VyplateniaZaznamu;
+    // As NacitajUlozeneVyuctovania last built them; see UlozeneVyuctovaniaRoka.
     QList<TCiselnikVydavok> UlozeneVyuctovania;
 
     // The five documents kept in an entry's document folder.
@@ -120,7 +119,11 @@ public:
     // Rebuilds the stored billings from the year's entry files: the entries marked for the
     // list, named by their own number and year, sorted by number.
     void NacitajUlozeneVyuctovania(int rok);
-    // The journal of a year with its stored billings: NacitajRok, then the billings.
+    // The stored billings of a year, built when first asked for after a load or a change.
+    const QList<TCiselnikVydavok>& UlozeneVyuctovaniaRoka(int rok);
+    // The entry files changed: the stored billings are built again when next asked for.
+    void ZabudniUlozeneVyuctovania() { m_rokVyuctovani = 0; }
+    // The journal of a year: NacitajRok; its stored billings are read when first asked for.
     void NacitajKevrot(int rok);
 
     // The file part of copying an entry: the file of `cislo` is written as the file of
@@ -132,24 +135,7 @@ public:
     static bool KopirujZaznam(const TZnalKevrotZaznam& zaznam, int noveCislo);
 
 private:
-    // The year's files as NacitajRok read and decoded them, so that opening an entry and
-    // rebuilding the stored billings do not read them again while they are unchanged.
-    struct PrecitanySubor {
-        Subory::StavSuboru stav;  // as it was opened
-        QList<TVydavok> vydavky;
-        QList<TVyplatenie> vyplatenia;
-        bool vydavkyOk = false;
-        bool vyplateniaOk = false;
-        bool doZoznamu = false;  // the record is marked for the stored billings
-        std::optional<TCiselnikVydavok> vyuctovanie;  // its stored billing, when marked
-    };
-    QHash<QString, PrecitanySubor> m_precitane;
-    int m_rokPrecitany = 0;
-    // The year's directory is watched from the load on; without a watch (the system
-    // refuses one, or this is a copy) each cached file is checked by its size and time.
-    SledovanieAdresara m_sledovanie;
-    qint64 m_zmenaAdresara = -1;  // without a watch: the directory's time at the load
-    QStringList m_suboryPrecitane;
+    int m_rokVyuctovani = 0;  // the year UlozeneVyuctovania hold, 0 when to be built again
     QSet<QString> m_ohlaseneDuplicity;  // groups of files with one number, already warned about
     void ohlasDuplicity();
     bool nacitajZo(const QString& cesta);
@@ -158,22 +144,18 @@ private:
     static bool kopiruj(const QString& zdroj, int rok, int noveCislo);
     // The file the record at `index` is written to as `cislo` and `rok`.
     QString cestaNaZapis(int cislo, int rok, int index) const;
-    bool m_zoznamPlatny = false;
-    QStringList suboryRokaPrecitane(int rok);
-    // Drops from the cache what the watch saw change.
-    void obnovPrecitane();
 
+    // One entry file as a year load reads it.
     struct CitanieSuboru {
         std::optional<TZnalKevrotZaznam> zaznam;  // nothing when the file or record is bad
-        bool uplny = false;  // the file was as long at the end of the read as at its start
-        PrecitanySubor subor;
+        bool doZoznamu = false;  // the record is marked for the stored billings
+        std::optional<TCiselnikVydavok> vyuctovanie;  // when asked for, marked and sound
     };
-    static CitanieSuboru citajADekoduj(const QString& cesta);
-    // The file as the load decoded it while unchanged, else read again into `znova`;
-    // nothing when its record cannot be read.
-    const PrecitanySubor* precitany(const QString& cesta, CitanieSuboru& znova);
-    // Reads and decodes the files, in the order given, on every core.
-    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory);
+    static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie);
+    // Reads the files on every core; the results in the order given.
+    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie);
+    void prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania);
+    void prevezmiVyuctovania(const QStringList& subory, const std::vector<CitanieSuboru>& citania);
 
     // The entry files of a year's directory, in name order.
     static QStringList suboryRoka(int rok);

@@ -237,7 +237,7 @@ protected:
         UpravaZaznamu u = KevrotPrikazy::NovyZaznam(m_zurnal, rok, 14);
         u.zaznam.PoradoveCislo = cislo;
         u.zaznam.Meno = QStringLiteral("Meno ") + QString::number(cislo);
-        ASSERT_GE(KevrotPrikazy::PridajZaznam(m_zurnal, u, rok), 0);
+        ASSERT_GE(KevrotPrikazy::PridajZaznam(m_zurnal, u), 0);
     }
     QString subor(int cislo, int rok = 2024) const
     {
@@ -275,7 +275,7 @@ TEST_F(KevrotPrikazyTest, AddedEntriesAreSortedByNumberAndKeepTheirPayments)
     v.Datum = den(2024, 4, 1);
     v.Suma = 50;
     u.vyplatenia = {v};
-    const int p = KevrotPrikazy::PridajZaznam(m_zurnal, u, 2024);
+    const int p = KevrotPrikazy::PridajZaznam(m_zurnal, u);
     EXPECT_EQ(p, 0);
     EXPECT_EQ(m_zurnal.ZaznamyKevrota[0].PoradoveCislo, 1);
     EXPECT_EQ(m_zurnal.ZaznamyKevrota[0].PocetVyplateni, 1);
@@ -297,11 +297,11 @@ TEST_F(KevrotPrikazyTest, EditIsWrittenUnderTheNewNumberAndTheOldFileStays)
     u.zaznam = m_zurnal.ZaznamyKevrota[0];
     u.zaznam.PoradoveCislo = 7;
     u.zaznam.Predmet = QStringLiteral("nový predmet");
-    EXPECT_TRUE(KevrotPrikazy::UlozUpravu(m_zurnal, 0, u, 2024));
+    EXPECT_TRUE(KevrotPrikazy::UlozUpravu(m_zurnal, 0, u));
     EXPECT_EQ(m_zurnal.ZaznamyKevrota[0].PoradoveCislo, 7);
     EXPECT_TRUE(QFile::exists(subor(7)));
     EXPECT_TRUE(QFile::exists(subor(1)));
-    EXPECT_FALSE(KevrotPrikazy::UlozUpravu(m_zurnal, 5, u, 2024));
+    EXPECT_FALSE(KevrotPrikazy::UlozUpravu(m_zurnal, 5, u));
 }
 
 TEST_F(KevrotPrikazyTest, StoredBillingsShowTheSavedEdit)
@@ -311,9 +311,11 @@ TEST_F(KevrotPrikazyTest, StoredBillingsShowTheSavedEdit)
     u.zaznam = m_zurnal.ZaznamyKevrota[0];
     u.zaznam.DoZoznamuVyuctovani = true;
     u.zaznam.Predmet = QStringLiteral("nový predmet");
-    ASSERT_TRUE(KevrotPrikazy::UlozUpravu(m_zurnal, 0, u, 2024));
-    ASSERT_EQ(m_zurnal.UlozeneVyuctovania.size(), 1);
-    EXPECT_TRUE(m_zurnal.UlozeneVyuctovania[0].Nazov.contains(QStringLiteral("nový predmet")));
+    ASSERT_TRUE(m_zurnal.UlozeneVyuctovaniaRoka(2024).isEmpty());
+    ASSERT_TRUE(KevrotPrikazy::UlozUpravu(m_zurnal, 0, u));
+    const auto& vyuctovania = m_zurnal.UlozeneVyuctovaniaRoka(2024);
+    ASSERT_EQ(vyuctovania.size(), 1);
+    EXPECT_TRUE(vyuctovania[0].Nazov.contains(QStringLiteral("nový predmet")));
 }
 
 TEST_F(KevrotPrikazyTest, NumberCheckRefusesAnotherEntrysNumberOnly)

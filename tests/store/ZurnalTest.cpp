@@ -506,21 +506,6 @@ TEST_F(ZurnalTest, FilesAddedOrRemovedAfterTheLoadChangeTheStoredBillings)
     EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(druhy)});
 }
 
-TEST_F(ZurnalTest, CopyOfTheJournalChecksFilesWithoutTheWatch)
-{
-    const QString subor = ulozSubor(sPolozkami(2, 1));
-    j.NacitajRok(2024);
-    Zurnal kopia = j;
-    auto z = sPolozkami(2, 1);
-    z.polozky.removeLast();
-    zapis("ZnalKevrot2024/1-2024.kvd", kvd::subor(z));
-    ASSERT_TRUE(kopia.NacitajZaznam(1, 2024));
-    EXPECT_EQ(kopia.VydavkyZaznamu.size(), 2);
-    ASSERT_TRUE(j.NacitajZaznam(1, 2024));
-    EXPECT_EQ(j.VydavkyZaznamu.size(), 2);
-    EXPECT_TRUE(QFileInfo::exists(subor));
-}
-
 TEST_F(ZurnalTest, LargeYearKeepsFileOrderAndReportsBadFilesInOrder)
 {
     // Enough files for the reading to be shared among threads.
