@@ -8,6 +8,7 @@
 #include "store/SpravyQt.h"
 #include "store/Subory.h"
 #include "widgets/PrvaKresbaTabulky.h"
+#include "widgets/PrekladQt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +21,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    NacitajPrekladQt();
     const QString appDir = QCoreApplication::applicationDirPath();
     Cesty::nastavAppDir(appDir);
     QDir::setCurrent(appDir);
