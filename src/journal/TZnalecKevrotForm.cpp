@@ -25,6 +25,7 @@
 TZnalecKevrotForm::TZnalecKevrotForm(const QStringList& argumenty, QWidget* rodic) : QMainWindow(rodic)
 {
     setWindowTitle(QStringLiteral("Znalecký kevrot"));
+    m_zberStartu.zacni();
     Zurnal::PripravPracovnyAdresar();
     m_nacitavanie = false;
     {
@@ -63,6 +64,7 @@ TZnalecKevrotForm::TZnalecKevrotForm(const QStringList& argumenty, QWidget* rodi
     if (OtvoritNaObjednavkach(argumenty))
         PageControl1->setCurrentWidget(m_objednavky);
     resize(1200, 760);
+    m_zberStartu.skonci();
 }
 
 QWidget* TZnalecKevrotForm::vytvorHornyPanel()
@@ -123,6 +125,7 @@ void TZnalecKevrotForm::PrvaAktivacia()
     if (m_aktivovany)
         return;
     m_aktivovany = true;
+    m_zberStartu.zacni();
     m_nacitavanie = true;
     const int rok = QDate::currentDate().year();
     m_kevrot->NastavRok(rok);
@@ -133,6 +136,8 @@ void TZnalecKevrotForm::PrvaAktivacia()
     m_kevrot->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceKevrota);
     m_objednavky->ObnovStavStlpcov(m_udaje.nastavenia.NastavenieManazer.StlpceObjednavok);
     setWindowTitle(QStringLiteral("Znalecký kevrot"));
+    m_zberStartu.skonci();
+    m_zberStartu.odovzdaj();
     UvitanieUpgrade(this);
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "kevrot/Udaje.h"
+#include "store/Spravy.h"
 
 class KevrotZalozka;
 class ObjednavkyZalozka;
@@ -27,7 +28,8 @@ public:
     bool nacitavanie() const { return m_nacitavanie; }
 
     // Runs once, when the window first becomes active: the current year's journal, the
-    // registers filled, the saved layouts restored.
+    // registers filled, the saved layouts restored. The problems met since the start are
+    // then shown together, each once.
     void PrvaAktivacia();
     // "Nastavenie kevrota": the settings window; on OK the settings are stored and saved.
     void Nastavenie();
@@ -57,6 +59,7 @@ private:
     void prepniKopirovanie();
 
     Udaje m_udaje;
+    ZberSprav m_zberStartu;
     bool m_nacitavanie = false;
     bool m_aktivovany = false;
     KevrotZalozka* m_kevrot = nullptr;

@@ -8,6 +8,11 @@
 class Spravy {
 public:
     enum class Druh { Upozornenie, Chyba, Informacia, Otazka };
+    struct Sprava {
+        Druh druh;
+        QString text;
+        bool operator==(const Sprava&) const = default;
+    };
 
     virtual ~Spravy() = default;
     virtual void upozornenie(const QString& text) = 0;
@@ -23,6 +28,9 @@ public:
     virtual QString vyberSuborNaUlozenie(const QString& titulok, const QString& adresar,
                                          const QString& filter) = 0;
     virtual QString vyberAdresar(const QString& titulok, const QString& adresar) = 0;
+    // Several messages gathered while the program loaded, shown together. Without a
+    // window of its own, each message is delivered by itself.
+    virtual void zhrnutie(const QList<Sprava>& zozbierane);
 };
 
 // The installed service. Without an installed one, a recorder that answers "No" is used.
@@ -32,11 +40,6 @@ void nastavSpravy(Spravy* s);
 // Keeps every message in order and answers questions and choices from a script.
 class ZaznamnikSprav : public Spravy {
 public:
-    struct Sprava {
-        Druh druh;
-        QString text;
-    };
-
     void upozornenie(const QString& text) override;
     void chyba(const QString& text) override;
     void informacia(const QString& text) override;
@@ -45,8 +48,11 @@ public:
     QString vyberSuborNaOtvorenie(const QString&, const QString&, const QString&) override;
     QString vyberSuborNaUlozenie(const QString&, const QString&, const QString&) override;
     QString vyberAdresar(const QString&, const QString&) override;
+    // Records the summary and then each of its messages.
+    void zhrnutie(const QList<Sprava>& zozbierane) override;
 
     QList<Sprava> spravy;
+    QList<QList<Sprava>> zhrnutia;
     QStringList otvoreneSubory;
     // Answers to questions, used from the front; when empty, `predvolenaOdpoved`.
     QList<bool> odpovede;
@@ -72,6 +78,45 @@ public:
 private:
     Spravy* m_predtym;
 };
+
+// Gathers the messages (not the questions) while it is installed, once each, and hands
+// them on together; questions, files and choices go straight to the service it replaced.
+class ZberSprav : public Spravy {
+public:
+    ~ZberSprav() override;
+    // Installs the gatherer in place of the current service; `skonci` restores that one.
+    void zacni();
+    void skonci();
+    // Delivers what was gathered to the current service: one message as it came, more as
+    // one summary; then forgets them.
+    void odovzdaj();
+    const QList<Sprava>& zozbierane() const { return m_zozbierane; }
+
+    void upozornenie(const QString& text) override;
+    void chyba(const QString& text) override;
+    void informacia(const QString& text) override;
+    bool otazka(const QString& text) override;
+    bool otvorSubor(const QString& cesta) override;
+    QString vyberSuborNaOtvorenie(const QString& titulok, const QString& adresar, const QString& filter) override;
+    QString vyberSuborNaUlozenie(const QString& titulok, const QString& adresar, const QString& filter) override;
+    QString vyberAdresar(const QString& titulok, const QString& adresar) override;
+
+private:
+    void pridaj(Druh druh, const QString& text);
+    Spravy& ciel() const;
+
+    QList<Sprava> m_zozbierane;
+    Spravy* m_predtym = nullptr;
+    bool m_zapnuty = false;
+};
+
+// A gathered message split into the file it names (relative to AppDir, empty when it
+// names none) and the problem.
+struct ProblemSoSuborom {
+    QString subor;
+    QString problem;
+};
+ProblemSoSuborom RozdelSpravu(const QString& text);
 
 // The system's texts used by several loaders.
 QString textProblemSoSuborom(const QString& cesta);   // "Problém s otvorením súboru: " + path

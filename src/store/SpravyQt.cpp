@@ -1,6 +1,7 @@
 #include "store/SpravyQt.h"
 
 #include "store/OtvorenieSuboru.h"
+#include "store/TChybyNacitaniaForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -81,4 +82,9 @@ QString SpravyQt::vyberSuborNaUlozenie(const QString& titulok, const QString& ad
 QString SpravyQt::vyberAdresar(const QString& titulok, const QString& adresar)
 {
     return QFileDialog::getExistingDirectory(rodic(), titulok, adresar);
+}
+
+void SpravyQt::zhrnutie(const QList<Sprava>& zozbierane)
+{
+    TChybyNacitaniaForm(zozbierane, rodic()).exec();
 }

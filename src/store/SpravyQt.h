@@ -19,6 +19,8 @@ public:
     QString vyberSuborNaUlozenie(const QString& titulok, const QString& adresar,
                                  const QString& filter) override;
     QString vyberAdresar(const QString& titulok, const QString& adresar) override;
+    // One window listing each file with its problem.
+    void zhrnutie(const QList<Sprava>& zozbierane) override;
 
 private:
     QWidget* rodic() const;

@@ -8,6 +8,7 @@
 #include "journal/TZnalecKevrotForm.h"
 #include "journal/KevrotPrikazy.h"
 #include "settings_window/TNastavenieForm.h"
+#include "store/TChybyNacitaniaForm.h"
 #include "store/Zurnal.h"
 
 #include "common/TestAppDir.h"
@@ -27,6 +28,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 
 class OknoTest : public TestAppDir {
 protected:
@@ -247,4 +249,33 @@ TEST_F(OknoTest, DocumentsTabHasSixteenLinksAndAMissingFileDoesNothing)
     EXPECT_FALSE(o->zvyrazneny());
     EXPECT_FALSE(OtvorDokument(o->dokument()));
     EXPECT_TRUE(m_spravy.otvoreneSubory.isEmpty());
+}
+
+TEST_F(OknoTest, StartWithDamagedFilesGathersTheProblemsIntoOneSummary)
+{
+    const int rok = QDate::currentDate().year();
+    const QString adresar = QStringLiteral("ZnalKevrot%1/").arg(rok);
+    QStringList poskodene;
+    for (int c = 1; c <= 4; ++c)
+        poskodene << adresar + QStringLiteral("%1-%2.kvd").arg(c).arg(rok);
+    poskodene << adresar + QStringLiteral("znalec_kevrot_objednavky.dat");
+    for (const QString& s : poskodene)
+        zapis(s, QByteArray("\x05\x00\x00\x00poskodene", 13));
+
+    TZnalecKevrotForm f({});
+    EXPECT_TRUE(m_spravy.zhrnutia.isEmpty());
+    f.PrvaAktivacia();
+    ASSERT_EQ(m_spravy.zhrnutia.size(), 1);
+    QStringList subory;
+    for (const auto& s : m_spravy.zhrnutia[0])
+        subory << RozdelSpravu(s.text).subor.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const QString& s : poskodene)
+        EXPECT_EQ(subory.count(s), 1) << s.toStdString();
+    EXPECT_EQ(QSet<QString>(subory.begin(), subory.end()).size(), subory.size());
+
+    TChybyNacitaniaForm okno(m_spravy.zhrnutia[0]);
+    ASSERT_EQ(okno.tabProblemy->rowCount(), subory.size());
+    EXPECT_EQ(okno.tabProblemy->item(0, 0)->text().isEmpty(), false);
+    EXPECT_EQ(okno.tabProblemy->item(subory.indexOf(poskodene[0]), 1)->text(),
+              QStringLiteral("Problém s otvorením súboru"));
 }
