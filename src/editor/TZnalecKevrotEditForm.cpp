@@ -14,6 +14,7 @@
 #include "reports/TlacCestovnehoPrikazu.h"
 #include "reports/TlacKevrotaOkna.h"
 #include "widgets/PoleTextovehoZoznamu.h"
+#include "widgets/VelkostOkna.h"
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
 #include "settings/TextyZnalca.h"
@@ -84,12 +85,13 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
 
     Zalozky = new QTabWidget(this);
-    Zalozky->addTab(vytvorVec(), QStringLiteral("Vec"));
+    // The pages scroll when the screen is too small for them.
+    Zalozky->addTab(new SvitokStranky(vytvorVec()), QStringLiteral("Vec"));
     tabTexty = new TextyTab(this);
-    Zalozky->addTab(tabTexty, QStringLiteral("Texty"));
-    Zalozky->addTab(vytvorVyuctovanie(), QStringLiteral("Vyúčtovanie"));
+    Zalozky->addTab(new SvitokStranky(tabTexty), QStringLiteral("Texty"));
+    Zalozky->addTab(new SvitokStranky(vytvorVyuctovanie()), QStringLiteral("Vyúčtovanie"));
     tabVyplatenie = new VyplatenieTab(this);
-    Zalozky->addTab(tabVyplatenie, QStringLiteral("Vyplatenie"));
+    Zalozky->addTab(new SvitokStranky(tabVyplatenie), QStringLiteral("Vyplatenie"));
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnStorno = new QPushButton(QStringLiteral("Storno"), this);
@@ -163,6 +165,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     lblCastOdmena->setVisible(tabVyplatenie->logika().CastUhradena());
     lblCastVydavky->setVisible(tabVyplatenie->logika().CastUhradena());
     m_zobrazuje = false;
+    PrisposobObrazovke(this, sizeHint());
 }
 
 QWidget* TZnalecKevrotEditForm::vytvorHlavicku()

@@ -1,6 +1,7 @@
 #include "TVydavkyForm.h"
 
 #include "CestovneTab.h"
+#include "widgets/VelkostOkna.h"
 #include "CestovneVypocty.h"
 #include "CiselnikPoloziek.h"
 #include "TPodielovaOdmenaEditForm.h"
@@ -57,7 +58,7 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
     Zalozky = new QTabWidget(this);
     for (int i = 0; i < PocetZaloziekVydavkov; ++i) {
         const auto z = ZalozkaVydavkov(i);
-        const int t = Zalozky->addTab(vytvorZalozku(z), NazovZalozky(z));
+        const int t = Zalozky->addTab(new SvitokStranky(vytvorZalozku(z)), NazovZalozky(z));
         if (z == ZalozkaVydavkov::Podielova)
             Zalozky->setTabVisible(t, m_u.podielova);
     }
@@ -65,7 +66,7 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
     tabCestovne->nastavPopisy(m_u.TextMena(), m_u.TextBydliska());
     if (m_z.tlacCestaku)
         tabCestovne->nastavTlac([this] { m_z.tlacCestaku(m_u.cesta); });
-    Zalozky->addTab(tabCestovne, QStringLiteral("Cestové náhrady"));
+    Zalozky->addTab(new SvitokStranky(tabCestovne), QStringLiteral("Cestové náhrady"));
 
     btnUlozene = new QPushButton(QStringLiteral("Zoznam uložených vyúčtovaní "), this);
     chkZaradit = new QCheckBox(m_u.TextZaradenia(), this);
@@ -83,7 +84,7 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
     hlavny->addWidget(Zalozky, 1);
     hlavny->addWidget(vytvorSucty());
     hlavny->addLayout(dole);
-    resize(1000, 720);
+    PrisposobObrazovke(this, QSize(1000, 720).expandedTo(sizeHint()));
 
     NaplnVsetko();
     m_u.novaCesta = m_u.cesta.SpoluNaklady == 0;

@@ -12,6 +12,7 @@
 #include "widgets/RichEditForm.h"
 #include "kevrot/Udaje.h"
 
+#include <QScrollArea>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -76,7 +77,7 @@ TEST_F(TextyTabTest, TabSitsAfterVecWithTheTemplatesOfTheKind)
                                     QStringLiteral("Vyplatenie")}));
     TextyTab* t = okno.tabTexty;
     ASSERT_NE(t, nullptr);
-    EXPECT_EQ(okno.Zalozky->widget(1), t);
+    EXPECT_EQ(qobject_cast<QScrollArea*>(okno.Zalozky->widget(1))->widget(), t);
     ASSERT_EQ(t->TextVyuctovaniaComboBox->count(), 2);
     EXPECT_EQ(t->TextVyuctovaniaComboBox->itemText(1), QStringLiteral("Sud"));
     EXPECT_EQ(t->TextVyuctovaniaComboBox->currentIndex(), 0);
