@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -261,8 +262,14 @@ bool KevrotZalozka::eventFilter(QObject* o, QEvent* e)
                 SkryDetail();
             else
                 UkazDetail(i.row(), StringGrid1->viewport()->mapTo(this, p));
-            if (m_kopirovanie.zapnuty())
-                PopupMenu->popup(m->globalPosition().toPoint());
+            if (m_kopirovanie.zapnuty()) {
+                const QPoint klik = m->globalPosition().toPoint();
+                const QRect panel = DetailPanel->isVisible()
+                                        ? QRect(DetailPanel->mapToGlobal(QPoint()), DetailPanel->size())
+                                        : QRect();
+                const QScreen* s = screen();
+                PopupMenu->popup(s ? MiestoPonuky(panel, PopupMenu->sizeHint(), klik, s->availableGeometry()) : klik);
+            }
         } else {
             SkryDetail();
         }

@@ -37,3 +37,24 @@ bool RezimKopirovania::jeKopirovanaBunka(int riadok, int stlpec) const
 {
     return m_zapnuty && m_riadok >= 0 && riadok == m_riadok && stlpec == m_stlpec;
 }
+
+QPoint MiestoPonuky(const QRect& panel, const QSize& ponuka, const QPoint& klik, const QRect& plocha)
+{
+    if (panel.isEmpty())
+        return klik;
+    constexpr int medzera = 4;
+    const int y = qBound(plocha.top(), klik.y(), plocha.bottom() + 1 - ponuka.height());
+    const int x = qBound(plocha.left(), klik.x(), plocha.right() + 1 - ponuka.width());
+    const QPoint moznosti[] = {
+        {panel.right() + 1 + medzera, y},
+        {panel.left() - medzera - ponuka.width(), y},
+        {x, panel.bottom() + 1 + medzera},
+        {x, panel.top() - medzera - ponuka.height()},
+    };
+    for (const QPoint& m : moznosti) {
+        const QRect r(m, ponuka);
+        if (plocha.contains(r) && !r.intersects(panel))
+            return m;
+    }
+    return klik;
+}

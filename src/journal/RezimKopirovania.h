@@ -4,6 +4,9 @@
 
 #include "store/ZnalKevrotZaznam.h"
 
+#include <QPoint>
+#include <QRect>
+
 class RezimKopirovania {
 public:
     bool zapnuty() const { return m_zapnuty; }
@@ -29,3 +32,8 @@ private:
     int m_riadok = -1;
     int m_stlpec = -1;
 };
+
+// Where the pop-up menu of copy mode opens so that it leaves the detail panel visible:
+// beside the panel at the click's height, else below or above it, within the screen.
+// All in screen coordinates; an empty panel leaves the menu at the click.
+QPoint MiestoPonuky(const QRect& panel, const QSize& ponuka, const QPoint& klik, const QRect& plocha);

@@ -387,3 +387,27 @@ TEST_F(KevrotPrikazyTest, PasteRewritesOnlyTheRecordAndIsIgnoredBeforeACopy)
     EXPECT_EQ(znova.ZaznamyKevrota[1].Meno, QStringLiteral("Meno 2"));
     EXPECT_EQ(znova.ZaznamyKevrota[1].PoradoveCislo, 4);
 }
+
+TEST(MiestoPonuky, TheCopyMenuLeavesTheDetailPanelVisible)
+{
+    const QRect plocha(0, 0, 1366, 768);
+    const QSize ponuka(120, 60);
+    struct Pripad {
+        QRect panel;
+        QPoint klik;
+        QPoint ocakavane;
+    };
+    const Pripad pripady[] = {
+        {QRect(40, 320, 300, 200), QPoint(100, 300), QPoint(344, 300)},    // beside, at the click's height
+        {QRect(1000, 320, 300, 200), QPoint(1100, 300), QPoint(876, 300)}, // no room on the right: left
+        {QRect(0, 100, 1366, 200), QPoint(500, 80), QPoint(500, 304)},     // full width: below
+        {QRect(0, 500, 1366, 268), QPoint(500, 480), QPoint(500, 436)},    // no room below: above
+        {QRect(), QPoint(500, 480), QPoint(500, 480)},                     // no panel: at the click
+    };
+    for (const auto& p : pripady) {
+        const QPoint m = MiestoPonuky(p.panel, ponuka, p.klik, plocha);
+        EXPECT_EQ(m, p.ocakavane) << p.klik.x() << "," << p.klik.y();
+        EXPECT_FALSE(QRect(m, ponuka).intersects(p.panel));
+        EXPECT_TRUE(plocha.contains(QRect(m, ponuka)));
+    }
+}
