@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -158,6 +159,18 @@ TfrmPreview::TfrmPreview(QWidget* rodic) : QWidget(rodic, Qt::Window)
     kluc(Qt::Key_Right, [this] { posun(10, 0); });
     kluc(Qt::Key_Up, [this] { posun(0, -10); });
     kluc(Qt::Key_Down, [this] { posun(0, 10); });
+}
+
+void TfrmPreview::Zobraz()
+{
+    // Without a window manager "maximized" means nothing: the size is set first.
+    if (const QScreen* s = screen()) {
+        const QRect plocha = s->availableGeometry();
+        QRect r(QPoint(), plocha.size() * 9 / 10);
+        r.moveCenter(plocha.center());
+        setGeometry(r);
+    }
+    showMaximized();
 }
 
 void TfrmPreview::ZobrazPrvuStranu()

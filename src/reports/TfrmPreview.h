@@ -46,6 +46,8 @@ public:
     tPages& strany() { return m_nahlad->zostava.strany; }
     StranyZostavy& zostava() { return m_nahlad->zostava; }
     tAlPreview* nahlad() const { return m_nahlad; }
+    // Opens the window over most of the screen, maximized where the desktop allows.
+    void Zobraz();
     // Shows the first page (after the pages were prepared).
     void ZobrazPrvuStranu();
 

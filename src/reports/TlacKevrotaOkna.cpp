@@ -12,7 +12,7 @@ TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QW
         return nullptr;
     auto* okno = new TfrmPreview(rodic);
     okno->zostava() = std::move(*strany);
-    okno->showMaximized();
+    okno->Zobraz();
     okno->ZobrazPrvuStranu();
     return okno;
 }

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -183,6 +184,10 @@ TEST_F(TfrmPreviewTest, VytlacObrazovkaOtvoriZoznamAHlavicku)
                             cesta("Zostavy/pr_znalec_kevrot_hlavicka.dfm")));
     auto obe = TlacKevrota::ZobrazKevrot({}, n, c, 2024);
     EXPECT_EQ(obe.size(), 2);
+    // Even where the desktop does not maximize, the window covers most of the screen.
+    const QSize plocha = obe[0]->screen()->availableGeometry().size();
+    EXPECT_GE(obe[0]->normalGeometry().width(), plocha.width() * 8 / 10);
+    EXPECT_GE(obe[0]->normalGeometry().height(), plocha.height() * 8 / 10);
     for (auto* o : okna + obe)
         o->close();
 }
