@@ -76,11 +76,11 @@ TEST_F(DodaneTextyLibreOffice, ListyAVyuctovanieSaZobraziaCelePoSlovensky)
     if (lo.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "libreoffice or pdftotext is not installed";
 
-    zapis("list_znalec.rtf", vyplnenyList("Korespondencia - objednavky/Potvrdenie prijatia objednavky.rtf",
+    zapis("list_znalec.rtf", vyplnenyList("Korespondencia - objednavky/Potvrdenie prijatia objednávky.rtf",
                                           QString::fromUtf8("Žilina")));
-    zapis("list_tlmocnik.rtf", vyplnenyList("Korespondencia - objednavky (tlmocnik)/Potvrdenie prijatia objednavky.rtf",
+    zapis("list_tlmocnik.rtf", vyplnenyList("Korespondencia - objednavky (tlmocnik)/Potvrdenie prijatia objednávky.rtf",
                                             QString::fromUtf8("Trenčín")));
-    zapis("list_prekladatel.rtf", vyplnenyList("Korespondencia - objednavky (prekladatel)/Sprievodny list k prekladu.rtf",
+    zapis("list_prekladatel.rtf", vyplnenyList("Korespondencia - objednavky (prekladatel)/Sprievodný list k prekladu.rtf",
                                                QString::fromUtf8("Poprad")));
 
     Dokument d;
@@ -94,8 +94,8 @@ TEST_F(DodaneTextyLibreOffice, ListyAVyuctovanieSaZobraziaCelePoSlovensky)
     const QList<Zastupca> z = {{"$CISLO$", "7/2024"}, {"$UKON$", QString::fromUtf8("tlmočenie")},
                                {"$PREDMET$", QString::fromUtf8("výsluch svedka")}, {"$OBJEDNAVKA$", "2T 18/2024"},
                                {"$VARIAB_SYMBOL$", "72024"}, {"$CISLO_UCTU$", "1234567890/0900"}};
-    zapis("text.rtf", RtfZastupcovia::nahrad(dodany("Text vyuctovania (tlmocnik)/Tlmocnicky ukon pre sud.rtf"), z));
-    zapis("platba.rtf", RtfZastupcovia::nahrad(dodany("Text vyuctovania - financna ciastka (tlmocnik)/Uhrada na ucet.rtf"), z));
+    zapis("text.rtf", RtfZastupcovia::nahrad(dodany("Text vyuctovania (tlmocnik)/Tlmočnícky úkon pre súd.rtf"), z));
+    zapis("platba.rtf", RtfZastupcovia::nahrad(dodany("Text vyuctovania - financna ciastka (tlmocnik)/Úhrada na účet.rtf"), z));
     ASSERT_TRUE(d.vlozSubor(cesta("text.rtf")));
     ASSERT_TRUE(d.vlozSubor(cesta("platba.rtf")));
     ASSERT_TRUE(d.nastavPatu(Koren + "pata_vyuctovania.rtf"));

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMap>
 #include <QRegularExpression>
@@ -230,13 +231,27 @@ TEST(DodaneTexty, KazdyDruhMaVKazdomPriecinkuAsponDveSablony)
     EXPECT_TRUE(QFile::exists(Koren + '/' + Hlavicka));
     EXPECT_TRUE(QFile::exists(Koren + '/' + Pata));
 
-    // Nothing else ships: no stray files, other extensions or names outside plain ASCII.
+    // Nothing else ships: no stray files, other extensions or names that Windows-1250
+    // cannot hold.
     QDirIterator it(Koren, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString rel = QDir(Koren).relativeFilePath(it.next());
         EXPECT_TRUE(ocakavane.contains(rel)) << "unexpected file " << rel.toStdString();
-        for (QChar c : rel)
-            EXPECT_TRUE(c.unicode() >= 0x20 && c.unicode() < 0x7f) << rel.toStdString();
+        EXPECT_TRUE(Win1250::daSaZakodovat(rel)) << rel.toStdString();
+    }
+}
+
+TEST(DodaneTexty, NazvySablonSuSpravnouSlovencinou)
+{
+    // Words that the names once carried without their diacritics.
+    static const QRegularExpression bezDiakritiky(
+        QStringLiteral(R"(\b(ukon|sud|objednavk[uy]|Uhrada|ucet|vyuctovaniu|Sprievodny|Vyziadanie|znalecneho|)"
+                       R"(tlmocneho|prekladatelskeho|Znalecky|Tlmocnicky|Prekladatelsky)\b)"));
+    const QList<Sablona> sablony = vsetkySablony();
+    ASSERT_FALSE(sablony.isEmpty());
+    for (const Sablona& s : sablony) {
+        const QString nazov = QFileInfo(s.cesta).completeBaseName();
+        EXPECT_FALSE(bezDiakritiky.match(nazov).hasMatch()) << nazov.toStdString();
     }
 }
 
