@@ -123,7 +123,9 @@ void TObjednavatelZoznamForm::vyberRiadok(int riadok)
 {
     if (StringGrid1->rowCount() == 0)
         return;
-    StringGrid1->selectRow(qBound(0, riadok, StringGrid1->rowCount() - 1));
+    const int r = qBound(0, riadok, StringGrid1->rowCount() - 1);
+    StringGrid1->setCurrentCell(r, 0);
+    StringGrid1->selectRow(r);
 }
 
 void TObjednavatelZoznamForm::Hladaj()
@@ -171,6 +173,8 @@ void TObjednavatelZoznamForm::Zmaz()
         return;
     naplnMriezku();
     vyberRiadok(riadok);
+    // The list keeps the focus, on the row that took the deleted one's place.
+    StringGrid1->setFocus(Qt::OtherFocusReason);
 }
 
 void TObjednavatelZoznamForm::potvrd()

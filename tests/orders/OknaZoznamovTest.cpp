@@ -161,3 +161,21 @@ TEST_F(OknaZoznamov, EmptyTextListDisablesEditAndDelete)
     EXPECT_TRUE(okno.btnOprav->isEnabled());
     EXPECT_TRUE(okno.btnZmaz->isEnabled());
 }
+
+TEST_F(OknaZoznamov, ClientListKeepsTheFocusOnTheNeighbourAfterDelete)
+{
+    QList<TObjednavatel> z{klient(QStringLiteral("A"), Sudy), klient(QStringLiteral("B"), Sudy),
+                           klient(QStringLiteral("C"), Sudy)};
+    TObjednavatelZoznamForm okno(z);
+    okno.show();
+    okno.StringGrid1->setCurrentCell(1, 0);
+    // a mouse click on the button takes the focus there
+    okno.btnZmaz->setFocus();
+    okno.btnZmaz->click();
+    EXPECT_EQ(stlpec(okno.StringGrid1, 0), (QStringList{"A", "C"}));
+    EXPECT_EQ(okno.focusWidget(), okno.StringGrid1);
+    EXPECT_EQ(okno.StringGrid1->currentRow(), 1);
+    okno.btnZmaz->click();
+    EXPECT_EQ(okno.StringGrid1->currentRow(), 0);
+    EXPECT_EQ(okno.StringGrid1->selectedItems().value(0)->text(), QStringLiteral("A"));
+}
