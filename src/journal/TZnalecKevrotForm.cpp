@@ -139,6 +139,11 @@ void TZnalecKevrotForm::PrvaAktivacia()
     m_zberStartu.skonci();
     m_zberStartu.odovzdaj();
     UvitanieUpgrade(this);
+    m_startHotovy = true;
+    if (m_prvySpustenieCaka) {
+        m_prvySpustenieCaka = false;
+        PrvySpustenie();
+    }
 }
 
 void TZnalecKevrotForm::Nastavenie()
@@ -152,6 +157,11 @@ void TZnalecKevrotForm::Nastavenie()
 
 void TZnalecKevrotForm::PrvySpustenie()
 {
+    // Not over the start-up's own windows: it runs once they are closed.
+    if (!m_startHotovy) {
+        m_prvySpustenieCaka = true;
+        return;
+    }
     if (!QFileInfo::exists(Nastavenia::SuborNastavenia()))
         Nastavenie();
 }

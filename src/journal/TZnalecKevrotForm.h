@@ -34,7 +34,8 @@ public:
     // "Nastavenie kevrota": the settings window; on OK the settings are stored and saved.
     void Nastavenie();
     // A start without settings (a new installation): the settings window first, so that
-    // the expert's fields or the languages are registered before the first entry.
+    // the expert's fields or the languages are registered before the first entry. Called
+    // before the first activation has finished, it waits for it.
     void PrvySpustenie();
     // "Zavrieť program": saves both registers' layouts, then closes.
     void ZavrietProgram();
@@ -62,6 +63,8 @@ private:
     ZberSprav m_zberStartu;
     bool m_nacitavanie = false;
     bool m_aktivovany = false;
+    bool m_startHotovy = false;
+    bool m_prvySpustenieCaka = false;
     KevrotZalozka* m_kevrot = nullptr;
     ObjednavkyZalozka* m_objednavky = nullptr;
     DokumentyZalozka* m_dokumenty = nullptr;
