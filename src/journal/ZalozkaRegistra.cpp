@@ -4,6 +4,7 @@
 #include "PanelRegistra.h"
 #include "SirkyStlpcov.h"
 #include "settings/StavStlpcov.h"
+#include "store/Spravy.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -118,7 +119,12 @@ void ZalozkaRegistra::ZmenaRoka()
 {
     if (m_nacitavanie)
         return;
+    // A year with many unreadable files is reported in one window.
+    ZberSprav zber;
+    zber.zacni();
     nacitajRok(rok());
+    zber.skonci();
+    zber.odovzdaj();
 }
 
 QString ZalozkaRegistra::StavStlpcovText() const

@@ -287,4 +287,12 @@ TEST_F(OknoTest, StartWithDamagedFilesGathersTheProblemsIntoOneSummary)
     EXPECT_EQ(okno.tabProblemy->item(0, 0)->text().isEmpty(), false);
     EXPECT_EQ(okno.tabProblemy->item(subory.indexOf(poskodene[0]), 1)->text(),
               QStringLiteral("Problém s otvorením súboru"));
+
+    // a change of the year gathers its problems the same way
+    m_spravy.zhrnutia.clear();
+    for (int c = 1; c <= 3; ++c)
+        zapis(QStringLiteral("ZnalKevrot2001/%1-2001.kvd").arg(c), QByteArray("zle"));
+    f.kevrot()->NastavRok(2001);
+    ASSERT_EQ(m_spravy.zhrnutia.size(), 1);
+    EXPECT_EQ(m_spravy.zhrnutia[0].size(), 3);
 }
