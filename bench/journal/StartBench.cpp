@@ -8,7 +8,7 @@
 #include "settings/Nastavenia.h"
 #include "widgets/PrvaKresbaTabulky.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -126,14 +126,3 @@ void BM_HolaTabulka_VBeziacomProcese(benchmark::State& s)
 BENCHMARK(BM_HolaTabulka_VBeziacomProcese)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

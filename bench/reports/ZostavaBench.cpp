@@ -1,6 +1,5 @@
 // Laying out the journal of 2,000 entries into pages, and painting one page at preview size.
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -75,14 +74,3 @@ void BM_VykreslenieStrany(benchmark::State& state)
 BENCHMARK(BM_VykreslenieStrany)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "word/Dokument.h"
 #include "word/RtfPdf.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -54,14 +53,3 @@ void BM_PdfVyuctovania(benchmark::State& s)
 BENCHMARK(BM_PdfVyuctovania)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
