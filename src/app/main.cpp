@@ -7,6 +7,7 @@
 #include "store/Cesty.h"
 #include "store/SpravyQt.h"
 #include "store/Subory.h"
+#include "store/ZmenaSuborov.h"
 #include "widgets/PrvaKresbaTabulky.h"
 #include "widgets/PrekladQt.h"
 
@@ -32,9 +33,13 @@ int main(int argc, char* argv[])
 
     ZamokAplikacie zamok(appDir);
     if (!zamok.ziskaj()) {
-        sluzba.chyba(ZamokAplikacie::textInaKopiaBezi(appDir));
+        const QString chyba = zamok.textChyby();
+        sluzba.chyba(chyba.isEmpty() ? ZamokAplikacie::textInaKopiaBezi(appDir) : chyba);
         return 1;
     }
+    // A restore or transfer cut short is finished before anything is read.
+    if (const auto sprava = ZmenaSuborov::DokonciPrerusenu())
+        sluzba.informacia(*sprava);
 
     QStringList argumenty = QCoreApplication::arguments();
     argumenty.removeFirst();
@@ -53,7 +58,7 @@ int main(int argc, char* argv[])
         QTimer::singleShot(0, &okno, &TZnalecKevrotForm::PrvySpustenie);
     // What saves cut short by a crash left behind, once the journal is shown: no other copy
     // saves while we hold the lock, and our own saves never span an event.
-    QTimer::singleShot(1000, &okno, [appDir] { Subory::zmazZvyskyUkladania(appDir); });
+    QTimer::singleShot(1000, &okno, [] { Zaloha::PoStarte(); });
     const int vysledok = app.exec();
     // The day's changes are backed up while this copy still holds the lock.
     if (!meranieStartu && Zaloha::JePotrebna())

@@ -26,7 +26,11 @@
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
+#include "store/DatovaSada.h"
 #include "store/Subory.h"
+#include "store/ZmenaSuborov.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -311,9 +315,12 @@ const Prikaz kPrikazy[] = {
     {"resave", true, prepis, nullptr},
 };
 
+// What the start of a writing command did (a change cut short, finished), for its messages.
+QStringList g_uvodneSpravy;
+
 VysledokCli hotovo(QJsonObject j, const ZaznamnikSprav& zaznamnik)
 {
-    j.insert(QStringLiteral("messages"), QJsonArray::fromStringList(zaznamnik.texty()));
+    j.insert(QStringLiteral("messages"), QJsonArray::fromStringList(g_uvodneSpravy + zaznamnik.texty()));
     return {0, QJsonDocument(j).toJson(QJsonDocument::Indented), {}};
 }
 
@@ -334,14 +341,17 @@ VysledokCli spusti(const QString& appDir, F prikaz)
 
 QJsonObject vysledokPrenosu(const Prenos& p)
 {
+    if (!p.chyba.isEmpty())
+        spravy().chyba(p.Zhrnutie(QString()));
     return {{QStringLiteral("skopirovane"), p.skopirovane},
+            {QStringLiteral("prenesene"), p.chyba.isEmpty()},
             {QStringLiteral("nezmenene"), p.nezmenene},
             {QStringLiteral("zalohovane"), p.zalohovane},
             {QStringLiteral("zaloha"), p.zalohovane > 0 ? p.adresarZalohy() : QString()},
             {QStringLiteral("chyby"), QJsonArray::fromStringList(p.chyby)}};
 }
 
-// transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts]
+// transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--replace 2011] [--no-settings] [--no-texts]
 // import-texts ZDROJ [--no-settings]
 VysledokCli prenosCli(const QStringList& a, const QString& appDir)
 {
@@ -354,6 +364,7 @@ VysledokCli prenosCli(const QStringList& a, const QString& appDir)
         return chybaPouzitia(pouzitie);
     const QString zdroj = QFileInfo(zvysok.takeFirst()).absoluteFilePath();
     std::optional<QStringList> roky;
+    QStringList nahradit;
     bool nastavenia = true, texty = true;
     while (!zvysok.isEmpty()) {
         const QString v = zvysok.takeFirst();
@@ -363,6 +374,8 @@ VysledokCli prenosCli(const QStringList& a, const QString& appDir)
             texty = false;
         else if (verzie && v == QLatin1String("--years") && !zvysok.isEmpty())
             roky = zvysok.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
+        else if (verzie && v == QLatin1String("--replace") && !zvysok.isEmpty())
+            nahradit = zvysok.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
         else
             return chybaPouzitia(pouzitie);
     }
@@ -374,35 +387,49 @@ VysledokCli prenosCli(const QStringList& a, const QString& appDir)
             PrenesTextyKancelarie(p, zdroj, nastavenia);
             return vysledokPrenosu(p);
         }
-        QStringList priecinky;
-        for (const QString& r : RokyZdroja(zdroj))
+        QStringList priecinky, nahradPriecinky;
+        for (const QString& r : RokyZdroja(zdroj)) {
             if (!roky || roky->contains(r.right(4)))
                 priecinky << r;
-        PrenesKevrot(p, zdroj, *verzia, {priecinky, nastavenia, texty});
+            if (nahradit.contains(r.right(4)))
+                nahradPriecinky << r;
+        }
+        PrenesKevrot(p, zdroj, *verzia, {priecinky, nahradPriecinky, nastavenia, texty});
         QJsonObject j = vysledokPrenosu(p);
         j.insert(QStringLiteral("roky"), QJsonArray::fromStringList(priecinky));
         return j;
     });
 }
 
-// backup [SÚBOR], restore SÚBOR
+// backup [SÚBOR], restore SÚBOR [--without-manifest]
 VysledokCli zalohaCli(const QStringList& a, const QString& appDir)
 {
     const bool obnova = a.first() == QLatin1String("restore");
-    if (obnova ? a.size() != 2 : a.size() > 2)
-        return chybaPouzitia(obnova ? QStringLiteral("Príkaz restore potrebuje súbor zálohy.")
+    const bool bezManifestu = obnova && a.size() == 3 && a.at(2) == QLatin1String("--without-manifest");
+    if (obnova ? (a.size() != 2 && !bezManifestu) : a.size() > 2)
+        return chybaPouzitia(obnova ? QStringLiteral("Príkaz restore potrebuje súbor zálohy (a pre zálohu bez manifestu "
+                                                     "voľbu --without-manifest).")
                                     : QStringLiteral("Príkaz backup má najviac jeden argument: súbor."));
-    const QString subor = a.size() == 2 ? QFileInfo(a.at(1)).absoluteFilePath() : QString();
+    const QString subor = a.size() >= 2 ? QFileInfo(a.at(1)).absoluteFilePath() : QString();
     return spusti(appDir, [&] {
-        if (obnova)
-            return QJsonObject{{QStringLiteral("obnovene"), Zaloha::Obnov(subor)}};
-        if (subor.isEmpty())
-            return QJsonObject{{QStringLiteral("zaloha"), Zaloha::Vytvor().value_or(QString())}};
+        if (obnova) {
+            const PrehladZalohy p = Zaloha::Prehlad(subor);
+            const bool ok = Zaloha::Obnov(subor, bezManifestu);
+            return QJsonObject{{QStringLiteral("obnovene"), ok},
+                               {QStringLiteral("manifest"), p.manifest},
+                               {QStringLiteral("obsah"), p.citatelna ? p.Popis() : QString()}};
+        }
+        QStringList vynechane;
+        if (subor.isEmpty()) {
+            const auto z = Zaloha::Vytvor();
+            return QJsonObject{{QStringLiteral("zaloha"), z.value_or(QString())}};
+        }
         QString chyba;
-        const bool ok = Zaloha::Zapis(subor, &chyba);
+        const bool ok = Zaloha::Zapis(subor, &chyba, &vynechane);
         if (!ok)
             spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2").arg(subor, chyba));
-        return QJsonObject{{QStringLiteral("zaloha"), ok ? subor : QString()}};
+        return QJsonObject{{QStringLiteral("zaloha"), ok ? subor : QString()},
+                           {QStringLiteral("vynechane"), QJsonArray::fromStringList(vynechane)}};
     });
 }
 
@@ -479,6 +506,47 @@ bool zapisujeUdaje(const QStringList& a, const QString& appDir)
     return adresarVystupu == koren || adresarVystupu.startsWith(koren + u'/');
 }
 
+// The real path of a file that may not exist yet: links of its existing folders resolved.
+QString skutocnaCesta(const QString& c)
+{
+    QFileInfo f(QFileInfo(c).absoluteFilePath());
+    if (f.exists())
+        return f.canonicalFilePath();
+    QString zvysok = f.fileName();
+    QFileInfo d(f.absolutePath());
+    while (!d.exists() && !d.isRoot()) {
+        zvysok = d.fileName() + u'/' + zvysok;
+        d = QFileInfo(d.absolutePath());
+    }
+    return d.canonicalFilePath() + u'/' + zvysok;
+}
+
+// Why an output file may not be written: inside the data directory only Tmp_doc, an
+// entry's document folder and (for backups) the backup folder take output, and never over
+// a data file. Empty when it may.
+QString odmietnutyVystup(const QString& prikaz, const QString& subor, const QString& appDir)
+{
+    const QString koren = skutocnaCesta(appDir);
+    const QString ciel = skutocnaCesta(subor);
+    if (!ciel.startsWith(koren + u'/'))
+        return {};
+    const QString rel = ciel.mid(koren.size() + 1);
+    const QString adresar = rel.section(u'/', 0, -2);
+    static const QRegularExpression dokumenty(QStringLiteral("^ZnalKevrot\\d{4}/\\d{1,9}-\\d{4}$"));
+    const bool vDokumentoch = dokumenty.match(adresar).hasMatch();
+    bool povolene = adresar.compare(QLatin1String("Tmp_doc"), Qt::CaseInsensitive) == 0 || vDokumentoch;
+    if (prikaz == QLatin1String("backup")) {
+        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+        povolene = povolene || QFileInfo(ciel).absolutePath() == skutocnaCesta(Zaloha::Adresar());
+    }
+    if (povolene && !(QFileInfo::exists(ciel) && DatovaSada::patri(rel) && !vDokumentoch))
+        return {};
+    return QStringLiteral("Výstupný súbor %1 leží v adresári údajov. Príkaz %2 tam smie zapisovať len do Tmp_doc, "
+                          "do priečinka dokumentov záznamu%3, a nikdy nie cez súbor údajov; nič sa nezapísalo.")
+        .arg(QDir::toNativeSeparators(subor), prikaz,
+             prikaz == QLatin1String("backup") ? QStringLiteral(" alebo do adresára záloh") : QString());
+}
+
 // A writing command while the program has the directory open: refused, with the holder.
 VysledokCli zamknute(const QString& appDir, const QString& prikaz)
 {
@@ -496,8 +564,8 @@ QString PouzitieKevrotCli()
         "Použitie: kevrot-cli [--appdir ADRESÁR] PRÍKAZ [ROK]\n"
         "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
         "         journal-pdf ROK SÚBOR,\n"
-        "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--no-settings] [--no-texts],\n"
-        "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR,\n"
+        "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--replace 2011] [--no-settings] [--no-texts],\n"
+        "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR [--without-manifest],\n"
         "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
         "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR,\n"
         "         einvoice ROK ČÍSLO SÚBOR, extract ROK 1|2 SÚBOR (.rtf alebo .pdf)");
@@ -517,13 +585,29 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         return chybaPouzitia(QStringLiteral("Chýba príkaz."));
     if (!QFileInfo(appDir).isDir())
         return chybaPouzitia(QStringLiteral("Adresár neexistuje: ") + appDir);
-    // A command that writes holds the program's lock for its whole run.
+    // A command that writes holds the program's lock for its whole run; so does any command
+    // while a restore or transfer cut short waits to be finished.
     std::optional<ZamokAplikacie> zamok;
-    if (zapisujeUdaje(a, appDir)) {
+    g_uvodneSpravy.clear();
+    Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+    if (zapisujeUdaje(a, appDir) || ZmenaSuborov::JePrerusena()) {
         zamok.emplace(appDir);
-        if (!zamok->ziskaj())
-            return zamknute(appDir, a.first());
-        Subory::zmazZvyskyUkladania(QFileInfo(appDir).absoluteFilePath());
+        if (!zamok->ziskaj()) {
+            const QString chyba = zamok->textChyby();
+            if (chyba.isEmpty())
+                return zamknute(appDir, a.first());
+            return {3, QJsonDocument(QJsonObject{{QStringLiteral("messages"), QJsonArray{chyba}}}).toJson(), chyba};
+        }
+        if (const auto sprava = Zaloha::PoStarte())
+            g_uvodneSpravy << *sprava;
+    }
+    static const QStringList sVystupom = {QStringLiteral("backup"), QStringLiteral("document"), QStringLiteral("extract"),
+                                          QStringLiteral("xlsx"), QStringLiteral("journal-pdf"), QStringLiteral("einvoice")};
+    if (sVystupom.contains(a.first()) && a.size() >= 2) {
+        const QString vystup = a.first() == QLatin1String("backup") ? a.at(1) : a.last();
+        const QString dovod = odmietnutyVystup(a.first(), vystup, appDir);
+        if (!dovod.isEmpty())
+            return {2, {}, dovod};
     }
 
     for (const Prikaz& p : kPrikazy) {

@@ -3,6 +3,7 @@
 #include "store/Cesty.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
+#include "store/UlozenieCez.h"
 
 #include <QDir>
 #include <QFile>
@@ -294,31 +295,27 @@ QList<TZnalKevrotZaznam> ZaznamyExportu(const QList<TZnalKevrotZaznam>& zaznamy,
 bool ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
                 const QString& cesta, QString* chyba)
 {
-    const QFileInfo ciel(cesta);
-    const QString docasny = ciel.absolutePath() + QStringLiteral("/.") + ciel.fileName() + QLatin1Char('.')
-                            + QUuid::createUuid().toString(QUuid::Id128).left(12);
-    const QByteArray docasnyC = QFile::encodeName(docasny);
-    lxw_workbook* zosit = workbook_new(docasnyC.constData());
-    if (!zosit) {
-        if (chyba)
-            *chyba = QStringLiteral("Zošit sa nedá vytvoriť.");
-        return false;
-    }
-    Zapisovac z(zosit, pismo, zaznamy);
-    if (variant == VariantExportu::Register)
-        zapisRegister(z, zaznamy);
-    else
-        zapisFinancny(z, zaznamy);
-    const lxw_error e = workbook_close(zosit);
-    const lxw_error prva = z.chyba != LXW_NO_ERROR ? z.chyba : e;
-    if (prva != LXW_NO_ERROR || std::rename(docasnyC.constData(), QFile::encodeName(cesta).constData()) != 0) {
-        const QString dovod = prva != LXW_NO_ERROR ? QString::fromUtf8(lxw_strerror(prva)) : qt_error_string(errno);
-        QFile::remove(docasny);
-        if (chyba)
-            *chyba = dovod;
-        return false;
-    }
-    return true;
+    // Through the one atomic write: the workbook is written under the temporary name, synced
+    // and only then renamed over the file.
+    return Subory::ulozAtomickyCez(cesta, [&](const QString& docasny, QString* dovod) {
+        lxw_workbook* zosit = workbook_new(QFile::encodeName(docasny).constData());
+        if (!zosit) {
+            *dovod = QStringLiteral("Zošit sa nedá vytvoriť.");
+            return false;
+        }
+        Zapisovac z(zosit, pismo, zaznamy);
+        if (variant == VariantExportu::Register)
+            zapisRegister(z, zaznamy);
+        else
+            zapisFinancny(z, zaznamy);
+        const lxw_error e = workbook_close(zosit);
+        const lxw_error prva = z.chyba != LXW_NO_ERROR ? z.chyba : e;
+        if (prva != LXW_NO_ERROR) {
+            *dovod = QString::fromUtf8(lxw_strerror(prva));
+            return false;
+        }
+        return true;
+    }, chyba);
 }
 
 QString NazovZosita(const QString& adresar, int rok, VariantExportu variant)

@@ -90,11 +90,21 @@ void TZnalecKevrotForm::vytvorMenu()
 {
     menuAktualizacia = menuBar()->addMenu(QStringLiteral("Aktualizácia"));
     connect(menuAktualizacia->addAction(QStringLiteral("Prenesenie nastavenia znaleckého kevrota z Morvane 4.3 Office")),
-            &QAction::triggered, this, [this] { TTransferTextForm(this).exec(); });
+            &QAction::triggered, this, [this] {
+                TTransferTextForm f(this);
+                f.exec();
+                if (f.zmenene())
+                    UkonciPoZmeneUdajov(TextTextyPrenesene);
+            });
     menuAktualizacia->addSeparator();
     for (auto v : {StaraVerzia::V50, StaraVerzia::V52, StaraVerzia::V53, StaraVerzia::V54})
         connect(menuAktualizacia->addAction(QStringLiteral("Prenesenie dát z programu Znalecký kevrot ") + TextVerzie(v)),
-                &QAction::triggered, this, [this, v] { TTransferKevrotForm(v, this).exec(); });
+                &QAction::triggered, this, [this, v] {
+                    TTransferKevrotForm f(v, this);
+                    f.exec();
+                    if (f.zmenene())
+                        UkonciPoZmeneUdajov(TextPrenesene);
+                });
     menuAktualizacia->addSeparator();
     connect(menuAktualizacia->addAction(QStringLiteral("Obnovenie zo zálohy")), &QAction::triggered, this,
             [this] { ObnovenieZoZalohy(this); });

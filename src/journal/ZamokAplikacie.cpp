@@ -1,6 +1,10 @@
 #include "ZamokAplikacie.h"
 
+#include "store/Subory.h"
+#include "store/VolneMiesto.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 ZamokAplikacie::ZamokAplikacie(const QString& appDir)
     : m_subor(QDir(appDir).filePath(QString::fromLatin1(NazovSuboru))),
@@ -58,4 +62,19 @@ QString ZamokAplikacie::textZapisZamknuty(const QString& appDir, const QString& 
                           "Príkaz %3 by ich zapisoval, preto sa nevykonal. "
                           "Zavrite program a príkaz zopakujte.")
         .arg(QDir::toNativeSeparators(appDir), kto, prikaz);
+}
+
+QString ZamokAplikacie::textChyby() const
+{
+    if (m_zamok->error() == QLockFile::LockFailedError || m_zamok->error() == QLockFile::NoError)
+        return {};
+    const QString adresar = QFileInfo(m_subor).absolutePath();
+    const qint64 volne = Subory::volneMiesto(adresar);
+    if (volne >= 0 && volne < 64 * 1024)
+        return QStringLiteral("Súbor zámku %1 sa nedá vytvoriť. %2")
+            .arg(QDir::toNativeSeparators(m_subor), Subory::textMaloMiesta(adresar, 64 * 1024));
+    return QStringLiteral("Súbor zámku %1 sa nedá vytvoriť: %2")
+        .arg(QDir::toNativeSeparators(m_subor),
+             m_zamok->error() == QLockFile::PermissionError ? QStringLiteral("chýba oprávnenie na zápis do adresára údajov")
+                                                             : QStringLiteral("neznáma chyba súborového systému"));
 }

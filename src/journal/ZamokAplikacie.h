@@ -19,6 +19,10 @@ public:
 
     QString subor() const { return m_subor; }
 
+    // After ziskaj() failed: empty when another process holds the lock; otherwise why the
+    // lock file could not be made (a full disk, no permission), for the user.
+    QString textChyby() const;
+
     // What the second copy tells the user before it ends.
     static QString textInaKopiaBezi(const QString& appDir);
 

@@ -5,9 +5,12 @@
 #include "store/Objednavky.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
+#include "store/Zurnal.h"
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -67,22 +70,80 @@ QStringList RokyZdroja(const QString& zdroj)
     return roky;
 }
 
-void PrenesRok(Prenos& prenos, const QString& zdroj, const QString& priecinok)
+namespace {
+
+// The entry files of a source year folder, one per target name (of case twins the first,
+// the other listed), each with the bytes it holds when it loads as an entry.
+struct ZaznamZdroja {
+    PolozkaZdroja subor;
+    QString meno;  // the target name, "12-2011.kvd"
+    QByteArray obsah;
+};
+
+QList<ZaznamZdroja> zaznamyZdroja(Prenos& prenos, const QString& s)
 {
+    QList<ZaznamZdroja> v;
+    QHash<QString, QString> vzate;
+    for (const PolozkaZdroja& f : prenos.zoznam(s)) {
+        if (f.adresar || !f.meno.endsWith(QStringLiteral(".kvd"), Qt::CaseInsensitive))
+            continue;
+        const QString meno = menoZaznamu(f.meno);
+        const QString ukaz = QDir::toNativeSeparators(s + u'/' + f.meno);
+        if (vzate.contains(meno.toLower())) {
+            prenos.nevzaty(ukaz, QStringLiteral("to isté meno ako %1 (líši sa len veľkosťou písmen), nevzatý")
+                                     .arg(vzate.value(meno.toLower())));
+            continue;
+        }
+        vzate.insert(meno.toLower(), f.meno);
+        const auto obsah = f.subor ? Subory::citaj(QFile::decodeName(f.cesta)) : std::nullopt;
+        ObsahZaznamu o;
+        if (!obsah || !Zurnal::RozoberSubor(*obsah, o)) {
+            prenos.nevzaty(ukaz, QStringLiteral("súbor záznamu je poškodený alebo neúplný, nedá sa načítať"));
+            continue;
+        }
+        v.append({f, meno, *obsah});
+    }
+    return v;
+}
+
+}  // namespace
+
+int OdlisneZaznamy(const QString& zdroj, const QString& priecinok)
+{
+    Prenos prenos;
+    prenos.nastavZdroj(zdroj);
+    const QString s = NajdiBezOhladuNaVelkost(zdroj, priecinok);
+    const QString t = QStringLiteral("ZnalKevrot") + priecinok.right(4);
+    int n = 0;
+    for (const ZaznamZdroja& z : zaznamyZdroja(prenos, s)) {
+        const auto tu = Subory::citaj(Cesty::cesta(t + u'/' + z.meno));
+        n += tu && *tu != z.obsah;
+    }
+    return n;
+}
+
+void PrenesRok(Prenos& prenos, const QString& zdroj, const QString& priecinok, bool nahradit)
+{
+    prenos.nastavZdroj(zdroj);
     const QString s = NajdiBezOhladuNaVelkost(zdroj, priecinok);
     if (s.isEmpty())
         return;
     // The target folder in the program's own spelling.
     const QString t = QStringLiteral("ZnalKevrot") + priecinok.right(4);
-    const QDir d(s);
-    for (const QFileInfo& f : d.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (!f.fileName().endsWith(QStringLiteral(".kvd"), Qt::CaseInsensitive))
+    for (const ZaznamZdroja& z : zaznamyZdroja(prenos, s)) {
+        const QString rel = t + QLatin1Char('/') + z.meno;
+        const QString zaklad = z.meno.left(z.meno.size() - 4);
+        const auto tu = Subory::citaj(Cesty::cesta(rel));
+        if (tu && *tu != z.obsah && !nahradit) {
+            prenos.nevzaty(QDir::toNativeSeparators(s + u'/' + z.subor.meno),
+                           QStringLiteral("záznam %1 tejto inštalácie sa líši; ponechaný aj s dokumentmi "
+                                          "(nahradenie záznamov roku nebolo zvolené)").arg(zaklad));
             continue;
-        const QString meno = menoZaznamu(f.fileName());
-        const QString dokumenty = NajdiBezOhladuNaVelkost(s, f.fileName().left(f.fileName().size() - 4));
+        }
+        const QString dokumenty = NajdiBezOhladuNaVelkost(s, z.subor.meno.left(z.subor.meno.size() - 4));
         if (QFileInfo(dokumenty).isDir() && maSubory(dokumenty))
-            prenos.kopirujPriecinok(dokumenty, t + QLatin1Char('/') + meno.left(meno.size() - 4));
-        prenos.kopiruj(f.filePath(), t + QLatin1Char('/') + meno);
+            prenos.kopirujPriecinok(dokumenty, t + QLatin1Char('/') + zaklad, {}, nahradit);
+        prenos.zapis(rel, z.obsah, QDir::toNativeSeparators(s + u'/' + z.subor.meno));
     }
 }
 
@@ -115,14 +176,13 @@ bool PrenesNastavenia(Prenos& prenos, const QString& zdroj, const QString& cielR
 
 void PrenesNastaveniaVerzie(Prenos& prenos, const QString& zdroj, StaraVerzia verzia)
 {
+    prenos.nastavZdroj(zdroj);
     prenos.kopirujPriecinok(NajdiBezOhladuNaVelkost(zdroj, QStringLiteral("Data")), QStringLiteral("Data"));
-    if (verzia == StaraVerzia::V50) {
-        const QString klienti = Cesty::cesta(QStringLiteral("\\Data\\objednavatelia.dat"));
-        if (QFileInfo(klienti).isFile()) {
+    if (verzia == StaraVerzia::V50)
+        prenos.uprav(QStringLiteral("Data/objednavatelia.dat"), [](const QString& klienti) {
             Objednavky o;
-            o.PrevedObjednavatelov(klienti);
-        }
-    }
+            return o.PrevedObjednavatelov(klienti);
+        });
     const QString zdrojNastaveni = NajdiBezOhladuNaVelkost(zdroj, QStringLiteral("nastavenia.dat"));
     if (!zdrojNastaveni.isEmpty() && QFileInfo(Cesty::cesta(QStringLiteral("nastavenia.dat"))).isFile())
         PrenesNastavenia(prenos, zdrojNastaveni, QStringLiteral("nastavenia.dat"));
@@ -130,6 +190,7 @@ void PrenesNastaveniaVerzie(Prenos& prenos, const QString& zdroj, StaraVerzia ve
 
 void PrenesTexty(Prenos& prenos, const QString& zdroj)
 {
+    prenos.nastavZdroj(zdroj);
     const QString s = NajdiBezOhladuNaVelkost(zdroj, TextyZnalca);
     if (s.isEmpty())
         return;
@@ -140,16 +201,19 @@ void PrenesTexty(Prenos& prenos, const QString& zdroj)
 
 void PrenesKevrot(Prenos& prenos, const QString& zdroj, StaraVerzia verzia, const VolbyPrenosu& volby)
 {
+    prenos.nastavZdroj(zdroj);
     for (const QString& rok : volby.roky)
-        PrenesRok(prenos, zdroj, rok);
+        PrenesRok(prenos, zdroj, rok, volby.nahradit.contains(rok, Qt::CaseInsensitive));
     if (volby.nastavenia)
         PrenesNastaveniaVerzie(prenos, zdroj, verzia);
     if (volby.texty)
         PrenesTexty(prenos, zdroj);
+    prenos.Dokonci();
 }
 
 void PrenesTextyKancelarie(Prenos& prenos, const QString& zdroj, bool nastavenia)
 {
+    prenos.nastavZdroj(zdroj);
     const QString data = NajdiBezOhladuNaVelkost(zdroj, QStringLiteral("Data"));
     auto kopirujAkJe = [&](const QString& adresar, const QString& meno, const QString& cielRel) {
         const QString f = NajdiBezOhladuNaVelkost(adresar, meno);
@@ -172,13 +236,14 @@ void PrenesTextyKancelarie(Prenos& prenos, const QString& zdroj, bool nastavenia
                                     QStringLiteral("*.rtf"));
     }
     if (!nastavenia)
-        return;
+        return void(prenos.Dokonci());
     const QString zdrojNastaveni = NajdiBezOhladuNaVelkost(zdroj, QStringLiteral("nastavenia.dat"));
     if (!zdrojNastaveni.isEmpty() && QFileInfo(Cesty::cesta(QStringLiteral("nastavenia.dat"))).isFile())
         PrenesNastavenia(prenos, zdrojNastaveni, QStringLiteral("nastavenia.dat"));
     for (const char* m : {"nastavenie_tlac_posudok.dat", "znalec_kevrot_nastavenie.dat",
                           "znalec_kevrot_nastavenie_tlac.dat", "znalec_kevrot_nastavenie_vozidlo.dat"})
         kopirujAkJe(data, QString::fromLatin1(m), QStringLiteral("Data"));
+    prenos.Dokonci();
 }
 
 QStringList MiestaInstalacie(const QStringList& prieciny)

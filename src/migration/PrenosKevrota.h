@@ -17,8 +17,13 @@ QString TextVerzie(StaraVerzia v);
 // there, in year order.
 QStringList RokyZdroja(const QString& zdroj);
 
-// Copies the entry files of one year folder and the document folders that hold files.
-void PrenesRok(Prenos& prenos, const QString& zdroj, const QString& priecinok);
+// Plans the copy of the entry files of one year folder and the document folders that hold
+// files. Only entries that load are taken; of case twins one. An entry that is here and
+// differs is kept (and listed) unless `nahradit`.
+void PrenesRok(Prenos& prenos, const QString& zdroj, const QString& priecinok, bool nahradit = false);
+// How many entries of the year folder exist here with other content: the transfer would
+// replace them only when chosen.
+int OdlisneZaznamy(const QString& zdroj, const QString& priecinok);
 
 // Merges the settings record of `zdroj` into `ciel` (both nastavenia.dat): the target keeps
 // its name (bytes 0 to 1004) and its padding, everything else comes from the source. A file
@@ -32,13 +37,15 @@ void PrenesTexty(Prenos& prenos, const QString& zdroj);
 
 struct VolbyPrenosu {
     QStringList roky;  // year folders to take
+    QStringList nahradit;  // of those, where entries here that differ are replaced
     bool nastavenia = true;
     bool texty = true;
 };
-// "Prenes": the years, then the settings, then the texts.
+// "Prenes": the years, then the settings, then the texts, switched in all or nothing.
 void PrenesKevrot(Prenos& prenos, const QString& zdroj, StaraVerzia verzia, const VolbyPrenosu& volby);
 
-// The sibling product's text lists, billing texts and, with `nastavenia`, its settings.
+// The sibling product's text lists, billing texts and, with `nastavenia`, its settings;
+// switched in all or nothing.
 void PrenesTextyKancelarie(Prenos& prenos, const QString& zdroj, bool nastavenia);
 
 // Where an earlier Windows installation lies on this machine: the program folders of the

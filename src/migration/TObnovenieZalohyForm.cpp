@@ -103,11 +103,24 @@ void TObnovenieZalohyForm::Obnov()
         spravy().upozornenie(QStringLiteral("Vyberte zálohu."));
         return;
     }
-    if (!spravy().otazka(QStringLiteral("Obnoviť údaje zo zálohy z %1?\nSúčasný stav sa najprv uloží ako nová záloha.")
-                             .arg(p->text())))
+    const QString archiv = p->data(Qt::UserRole).toString();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrehladZalohy prehlad = Zaloha::Prehlad(archiv);
+    QApplication::restoreOverrideCursor();
+    if (!prehlad.citatelna) {
+        spravy().chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2\nÚdaje zostali bez zmeny.")
+                           .arg(QDir::toNativeSeparators(archiv), prehlad.chyba));
+        return;
+    }
+    if (!spravy().otazka(QStringLiteral("Obnoviť údaje zo zálohy?\n%1\nSúčasný stav sa najprv uloží ako nová záloha.")
+                             .arg(prehlad.Popis())))
+        return;
+    if (!prehlad.manifest &&
+        !spravy().otazka(QStringLiteral("Záloha je zo staršej verzie programu a nemá manifest, preto nie je možné overiť, "
+                                        "či jej súbory nie sú poškodené.\nNaozaj ju obnoviť?")))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = Zaloha::Obnov(p->data(Qt::UserRole).toString());
+    const bool ok = Zaloha::Obnov(archiv, !prehlad.manifest);
     QApplication::restoreOverrideCursor();
     if (!ok) {
         naplnZoznam();
@@ -117,17 +130,20 @@ void TObnovenieZalohyForm::Obnov()
     accept();
 }
 
-void ObnovenieZoZalohy(QWidget* rodic)
+void UkonciPoZmeneUdajov(const QString& text)
 {
-    TObnovenieZalohyForm f(rodic);
-    f.exec();
-    if (!f.obnovene())
-        return;
-    const bool restart = spravy().otazka(
-        QStringLiteral("Údaje boli obnovené zo zálohy. Zmeny sa prejavia až po reštarte programu.\n"
-                       "Program sa teraz ukončí. Spustiť ho znova?"));
+    const bool restart = spravy().otazka(text + QStringLiteral("\nProgram sa teraz ukončí, aby nepracoval so starými údajmi. "
+                                                               "Spustiť ho znova?"));
     if (restart)
         QProcess::startDetached(QStringLiteral("/bin/sh"),
                                 {QStringLiteral("-c"), QStringLiteral("sleep 1; exec \"$0\""), QApplication::applicationFilePath()});
     QApplication::exit(0);
+}
+
+void ObnovenieZoZalohy(QWidget* rodic)
+{
+    TObnovenieZalohyForm f(rodic);
+    f.exec();
+    if (f.obnovene())
+        UkonciPoZmeneUdajov(QStringLiteral("Údaje boli obnovené zo zálohy."));
 }

@@ -37,3 +37,7 @@ private:
 // From the main window: the dialog, and after a restore the offer of a restart; the
 // program then ends in any case.
 void ObnovenieZoZalohy(QWidget* rodic);
+
+// After a restore, transfer or import changed the data on disk: the offer of a restart; the
+// program then ends in any case, so that nothing acts on the data still in memory.
+void UkonciPoZmeneUdajov(const QString& text);

@@ -28,6 +28,11 @@ TTransferKevrotForm::TTransferKevrotForm(StaraVerzia verzia, QWidget* rodic) : Q
     l->addWidget(new QLabel(QStringLiteral("Znalecké kevroty:"), this));
     Roky = new QListWidget(this);
     l->addWidget(Roky, 1);
+    lblNahradit = new QLabel(QStringLiteral("Nahradiť záznamy tejto inštalácie, ktoré sa líšia (inak sa ponechajú):"), this);
+    l->addWidget(lblNahradit);
+    RokyNahradit = new QListWidget(this);
+    RokyNahradit->setMaximumHeight(110);
+    l->addWidget(RokyNahradit);
     chkNastavenia = new QCheckBox(QStringLiteral("prenesenie nastavenia Znaleckého kevrota"), this);
     chkTexty = new QCheckBox(QStringLiteral("prenesenie preddefinovaných textov"), this);
     chkNastavenia->setChecked(true);
@@ -56,11 +61,30 @@ void TTransferKevrotForm::NastavZdroj(const QString& adresar)
 {
     ZdrojEdit->setText(adresar);
     Roky->clear();
+    RokyNahradit->clear();
     for (const QString& rok : RokyZdroja(adresar)) {
         auto* p = new QListWidgetItem(rok, Roky);
         p->setFlags(p->flags() | Qt::ItemIsUserCheckable);
         p->setCheckState(Qt::Checked);
+        // Entries of this installation are kept unless the user chooses otherwise.
+        if (const int n = OdlisneZaznamy(adresar, rok); n > 0) {
+            auto* z = new QListWidgetItem(QStringLiteral("%1 (líši sa záznamov: %2)").arg(rok).arg(n), RokyNahradit);
+            z->setData(Qt::UserRole, rok);
+            z->setFlags(z->flags() | Qt::ItemIsUserCheckable);
+            z->setCheckState(Qt::Unchecked);
+        }
     }
+    lblNahradit->setVisible(RokyNahradit->count() > 0);
+    RokyNahradit->setVisible(RokyNahradit->count() > 0);
+}
+
+QStringList TTransferKevrotForm::RokyNaNahradenie() const
+{
+    QStringList v;
+    for (int i = 0; i < RokyNahradit->count(); ++i)
+        if (RokyNahradit->item(i)->checkState() == Qt::Checked)
+            v << RokyNahradit->item(i)->data(Qt::UserRole).toString();
+    return v;
 }
 
 QStringList TTransferKevrotForm::VybraneRoky() const
@@ -88,8 +112,15 @@ void TTransferKevrotForm::Prenes()
     }
     Prenos prenos;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PrenesKevrot(prenos, ZdrojEdit->text(), m_verzia, {VybraneRoky(), chkNastavenia->isChecked(), chkTexty->isChecked()});
+    PrenesKevrot(prenos, ZdrojEdit->text(), m_verzia,
+                 {VybraneRoky(), RokyNaNahradenie(), chkNastavenia->isChecked(), chkTexty->isChecked()});
     QGuiApplication::restoreOverrideCursor();
-    spravy().informacia(prenos.Zhrnutie(TextPrenesene));
+    m_zmenene = prenos.skopirovane > 0;
+    if (prenos.chyba.isEmpty() && !prenos.chyby.isEmpty())
+        spravy().upozornenie(prenos.Zhrnutie(TextPrenesene));
+    else if (prenos.chyba.isEmpty())
+        spravy().informacia(prenos.Zhrnutie(TextPrenesene));
+    else
+        spravy().chyba(prenos.Zhrnutie(TextPrenesene));
     accept();
 }

@@ -59,6 +59,10 @@ void TTransferTextForm::PrenesTexty()
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     PrenesTextyKancelarie(prenos, ZdrojEdit->text(), chkNastavenia->isChecked());
     QGuiApplication::restoreOverrideCursor();
-    spravy().informacia(prenos.Zhrnutie(TextTextyPrenesene));
+    m_zmenene = prenos.skopirovane > 0;
+    if (prenos.chyba.isEmpty())
+        spravy().informacia(prenos.Zhrnutie(TextTextyPrenesene));
+    else
+        spravy().chyba(prenos.Zhrnutie(TextTextyPrenesene));
     accept();
 }

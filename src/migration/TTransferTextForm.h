@@ -15,10 +15,15 @@ public:
 
     void Zmen();
     void PrenesTexty();
+    // Whether the import changed files: the program must then end or reload.
+    bool zmenene() const { return m_zmenene; }
 
     QLineEdit* ZdrojEdit = nullptr;
     QPushButton* btnZmen = nullptr;
     QCheckBox* chkNastavenia = nullptr;
     QPushButton* btnPrenesTexty = nullptr;
     QPushButton* btnStorno = nullptr;
+
+private:
+    bool m_zmenene = false;
 };

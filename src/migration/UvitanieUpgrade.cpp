@@ -1,6 +1,7 @@
 #include "UvitanieUpgrade.h"
 
 #include "PrenosKevrota.h"
+#include "TObnovenieZalohyForm.h"
 #include "TTransferKevrotForm.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
@@ -58,4 +59,6 @@ void UvitanieUpgrade(QWidget* rodic)
         return;
     TTransferKevrotForm t(StaraVerzia::V54, rodic);
     t.exec();
+    if (t.zmenene())
+        UkonciPoZmeneUdajov(TextPrenesene);
 }

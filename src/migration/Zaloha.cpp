@@ -1,23 +1,30 @@
 #include "Zaloha.h"
 
 #include "store/Cesty.h"
+#include "store/DatovaSada.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
+#include "store/Sha256.h"
+#include "store/VolneMiesto.h"
+#include "store/UlozenieCez.h"
+#include "store/ZmenaSuborov.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
-#include <QUuid>
+#include <QStringDecoder>
 
 #include <archive.h>
 #include <archive_entry.h>
 
-#include <clocale>
 #include <functional>
 #include <locale.h>
 #include <memory>
@@ -26,12 +33,14 @@ namespace Zaloha {
 
 namespace {
 
-const QString NastavenieRel = QStringLiteral("Data/zaloha.ini");
 const QString PredvolenyAdresarRel = QStringLiteral("Zaloha");
 const QString Predpona = QStringLiteral("kevrot-");
 const QString Pripona = QStringLiteral(".zip");
-// Folders of AppDir that are not data.
-const QStringList Vynechane = {QStringLiteral("Zaloha"), QStringLiteral("Tmp_doc")};
+const QString VerziaProgramu = QStringLiteral("5.5");
+constexpr int MaxDlzkaMena = 4096;
+constexpr int MaxDlzkaCasti = 255;
+
+QString nastavenieZaloh() { return Cesty::cesta(QString::fromLatin1(DatovaSada::NastavenieZaloh)); }
 
 // Names in the archive are UTF-8; the library converts them through the thread's locale,
 // which is made a UTF-8 one while an archive is open.
@@ -62,74 +71,94 @@ using ZapisovacArchivu = std::unique_ptr<archive, decltype(&archive_write_free)>
 
 QString chybaArchivu(archive* a) { return QString::fromUtf8(archive_error_string(a) ? archive_error_string(a) : "?"); }
 
-bool jeProgram(const QFileInfo& f) { return f.path() == Cesty::AppDir() && f.isExecutable(); }
-
-// Leftovers of atomic saves and of this module's own writing.
-bool jeDocasny(const QString& meno)
-{
-    return meno.contains(QStringLiteral(".tmp")) || meno.startsWith(QStringLiteral(".obnova-")) ||
-           meno.endsWith(QStringLiteral(".lock")) || meno.startsWith(QStringLiteral(".~lock."));
-}
-
 // The backup folder relative to AppDir, or empty when it lies elsewhere.
 QString zalohyRel()
 {
     const QString z = QDir(Cesty::AppDir()).relativeFilePath(Adresar());
-    return z.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(z) ? QString() : z + QLatin1Char('/');
+    return z.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(z) ? QString() : z;
 }
 
-bool jeVynechany(const QString& rel, const QString& zalohy)
+// An entry's name checked: empty with the reason in *chyba when it may not be used.
+QString menoPolozky(archive_entry* e, QString* chyba)
 {
-    const QString prvy = rel.section(QLatin1Char('/'), 0, 0);
-    return Vynechane.contains(prvy, Qt::CaseInsensitive) || (!zalohy.isEmpty() && rel.startsWith(zalohy));
-}
-
-bool bezpecnaCesta(const QString& rel, const QString& zalohy)
-{
-    if (rel.isEmpty() || rel.startsWith(QLatin1Char('/')) || rel.contains(QLatin1Char('\\')))
-        return false;
-    for (const QString& cast : rel.split(QLatin1Char('/')))
+    const char* surove = archive_entry_pathname(e);
+    const QByteArray b = surove ? QByteArray(surove) : QByteArray();
+    auto zle = [&](const QString& meno, const QString& dovod) {
+        *chyba = QStringLiteral("položka „%1“: %2").arg(meno, dovod);
+        return QString();
+    };
+    // The name as UTF-8 where the library could convert it (flagged UTF-8), else its bytes as
+    // stored; strictly decoded.
+    const char* u = archive_entry_pathname_utf8(e);
+    const QByteArray bajty = u ? QByteArray(u) : b;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString rel = utf8(bajty);
+    if (utf8.hasError() || rel.contains(QChar::ReplacementCharacter))
+        return zle(QString::fromLatin1(bajty.toPercentEncoding("/ ")), QStringLiteral("meno sa nedá dekódovať (nie je v UTF-8)"));
+    if (rel.isEmpty())
+        return zle(QString(), QStringLiteral("prázdne meno"));
+    if (rel.toUtf8().size() > MaxDlzkaMena)
+        return zle(rel.left(80) + QStringLiteral("…"), QStringLiteral("meno je príliš dlhé"));
+    QString r = rel;
+    if (archive_entry_filetype(e) == AE_IFDIR && r.endsWith(u'/'))
+        r.chop(1);
+    if (r.startsWith(u'/') || r.contains(u'\\'))
+        return zle(rel, QStringLiteral("absolútna alebo nebezpečná cesta"));
+    for (const QString& cast : r.split(u'/')) {
         if (cast.isEmpty() || cast == QLatin1String(".") || cast == QLatin1String(".."))
-            return false;
-    return !jeVynechany(rel, zalohy);
+            return zle(rel, QStringLiteral("cesta mimo adresára údajov"));
+        if (cast.toUtf8().size() > MaxDlzkaCasti)
+            return zle(rel, QStringLiteral("časť mena je príliš dlhá"));
+    }
+    return r;
 }
 
-// Hands every regular entry of the archive to `kazdy`, one at a time. False on any fault
-// of the archive, an unsafe path, or when `kazdy` refuses.
-bool prejdiArchiv(const QString& cesta, const std::function<bool(const QString&, const QByteArray&)>& kazdy,
-                  QString* chyba)
+// Hands every regular entry of the archive to `kazdy`: its name, its size and, when
+// `sObsahom(rel)` says so, its bytes (CRC checked by the library). Folders are skipped;
+// links, devices and unsafe names refuse the archive. False with the reason.
+bool prejdiArchiv(const QString& cesta, const std::function<bool(const QString&)>& sObsahom,
+                  const std::function<bool(const QString&, qint64, const QByteArray*, QString*)>& kazdy, QString* chyba)
 {
     Utf8Locale utf8;
     CitacArchivu a(archive_read_new(), archive_read_free);
     archive_read_support_format_zip(a.get());
-    archive_read_set_options(a.get(), "zip:hdrcharset=UTF-8");
-    if (archive_read_open_filename(a.get(), QFile::encodeName(cesta).constData(), 64 * 1024) != ARCHIVE_OK) {
+    if (archive_read_open_filename(a.get(), QFile::encodeName(cesta).constData(), 256 * 1024) != ARCHIVE_OK) {
         *chyba = chybaArchivu(a.get());
         return false;
     }
-    const QString zalohy = zalohyRel();
     archive_entry* e = nullptr;
     int r;
-    // A warning (a name the locale cannot show) still gives the entry.
+    QByteArray b;
     while ((r = archive_read_next_header(a.get(), &e)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
-        if (archive_entry_filetype(e) != AE_IFREG)
+        const QString rel = menoPolozky(e, chyba);
+        if (rel.isEmpty())
+            return false;
+        if (archive_entry_filetype(e) == AE_IFDIR)
             continue;
-        const char* meno = archive_entry_pathname_utf8(e);
-        const QString rel = QString::fromUtf8(meno ? meno : archive_entry_pathname(e));
-        const la_int64_t velkost = archive_entry_size(e);
-        if (!bezpecnaCesta(rel, zalohy) || velkost < 0 || velkost > Subory::MaxVelkostSuboru) {
-            *chyba = QStringLiteral("nebezpečná alebo neplatná položka: ") + rel;
+        if (archive_entry_filetype(e) != AE_IFREG) {
+            *chyba = QStringLiteral("položka „%1“: nie je obyčajný súbor (odkaz alebo zariadenie)").arg(rel);
             return false;
         }
-        QByteArray b(qsizetype(velkost), Qt::Uninitialized);
-        if (archive_read_data(a.get(), b.data(), size_t(b.size())) != la_ssize_t(b.size())) {
-            *chyba = chybaArchivu(a.get());
+        const la_int64_t velkost = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
+        if (velkost < 0 || velkost > Subory::MaxVelkostSuboru) {
+            *chyba = QStringLiteral("položka „%1“: neplatná veľkosť").arg(rel);
             return false;
         }
-        if (!kazdy(rel, b)) {
-            *chyba = rel;
-            return false;
+        const bool citat = sObsahom(rel);
+        if (citat) {
+            b.resize(qsizetype(velkost));
+            if (archive_read_data(a.get(), b.data(), size_t(b.size())) != la_ssize_t(b.size())) {
+                *chyba = QStringLiteral("položka „%1“: %2").arg(rel, chybaArchivu(a.get()));
+                return false;
+            }
+            char navyse;  // a stored entry longer than announced
+            if (archive_read_data(a.get(), &navyse, 1) != 0) {
+                *chyba = QStringLiteral("položka „%1“: dĺžka nesúhlasí").arg(rel);
+                return false;
+            }
         }
+        if (!kazdy(rel, velkost, citat ? &b : nullptr, chyba))
+            return false;
     }
     if (r != ARCHIVE_EOF) {
         *chyba = chybaArchivu(a.get());
@@ -140,105 +169,275 @@ bool prejdiArchiv(const QString& cesta, const std::function<bool(const QString&,
 
 QString menoZalohy(const QDateTime& cas) { return Predpona + cas.toString(QStringLiteral("yyyy-MM-dd_HHmmss")) + Pripona; }
 
+// Whether the archive has this program's manifest: only such backups are ever rotated away.
+bool jeVlastna(const QString& cesta)
+{
+    bool ma = false;
+    QString dovod;
+    prejdiArchiv(cesta, [](const QString&) { return false; },
+                 [&](const QString& rel, qint64, const QByteArray*, QString*) {
+                     ma = ma || rel == QLatin1String(MenoManifestu);
+                     return true;
+                 }, &dovod);
+    return ma;
+}
+
 void odstranStare()
 {
-    const QList<ZalohaSubor> z = Zoznam();
-    for (int i = PocetUchovanych(); i < z.size(); ++i)
-        QFile::remove(z.at(i).cesta);
+    int vlastnych = 0;
+    for (const ZalohaSubor& z : Zoznam())
+        if (jeVlastna(z.cesta) && ++vlastnych > PocetUchovanych())
+            QFile::remove(z.cesta);
+}
+
+void prejdiAdresar(const QString& prefix, int hlbka, const QString& zalohy, QStringList& subory, QStringList* vynechane)
+{
+    const QDir d(prefix.isEmpty() ? Cesty::AppDir() : Cesty::cesta(prefix));
+    const auto polozky = d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& f : polozky) {
+        const QString rel = prefix.isEmpty() ? f.fileName() : prefix + u'/' + f.fileName();
+        if (DatovaSada::jePracovne(rel) || DatovaSada::jeDodavany(rel) || (!zalohy.isEmpty() && rel == zalohy) ||
+            rel == QLatin1String(DatovaSada::NastavenieZaloh) ||
+            Subory::jeStaryZvysok(f.fileName()))
+            continue;
+        if (f.isDir()) {
+            if (hlbka < 2)
+                prejdiAdresar(rel, hlbka + 1, zalohy, subory, vynechane);
+            else if (vynechane)
+                *vynechane << rel + QStringLiteral(": priečinok je príliš hlboko");
+            continue;
+        }
+        if (hlbka == 0 && f.isExecutable())
+            continue;  // the programs
+        if (f.isFile() && DatovaSada::patri(rel))
+            subory << rel;
+        else if (vynechane && (f.isFile() || f.isSymLink()))
+            *vynechane << rel + (f.isFile() ? QStringLiteral(": nie je súborom údajov programu")
+                                             : QStringLiteral(": odkaz, ktorý nikam nevedie"));
+    }
+}
+
+QString roky(const QMap<int, int>& zaznamy)
+{
+    QStringList t;
+    for (auto it = zaznamy.cbegin(); it != zaznamy.cend(); ++it)
+        t << QStringLiteral("%1 (%2 záznamov)").arg(it.key()).arg(it.value());
+    return t.isEmpty() ? QStringLiteral("žiadne záznamy") : t.join(QStringLiteral(", "));
+}
+
+struct PolozkaManifestu {
+    qint64 velkost = 0;
+    QByteArray sha256;
+};
+
+// The archive read through without its data (but the manifest); the manifest's files.
+PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* polozky)
+{
+    PrehladZalohy p;
+    QSet<QString> mena;
+    QHash<QString, qint64> velkosti;
+    QByteArray manifest;
+    static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/\\d{1,9}-\\d{4}\\.kvd$"));
+    const bool ok = prejdiArchiv(
+        archiv, [](const QString& rel) { return rel == QLatin1String(MenoManifestu); },
+        [&](const QString& rel, qint64 velkost, const QByteArray* obsah, QString* chyba) {
+            if (mena.contains(rel)) {
+                *chyba = QStringLiteral("položka „%1“ je v archíve dvakrát").arg(rel);
+                return false;
+            }
+            mena.insert(rel);
+            if (rel == QLatin1String(MenoManifestu)) {
+                manifest = *obsah;
+                return true;
+            }
+            if (DatovaSada::jeDodavany(rel) || DatovaSada::jePracovne(rel)) {
+                p.nevratene << rel;
+                return true;
+            }
+            if (!DatovaSada::patri(rel)) {
+                *chyba = QStringLiteral("položka „%1“ nepatrí k údajom programu (programy, knižnice, qt.conf a "
+                                        "nastavenie záloh sa nikdy neobnovujú)").arg(rel);
+                return false;
+            }
+            velkosti.insert(rel, velkost);
+            const auto m = zaznam.match(rel);
+            if (m.hasMatch())
+                ++p.zaznamyRokov[m.captured(1).toInt()];
+            return true;
+        }, &p.chyba);
+    if (!ok)
+        return p;
+    // A file where the archive also has a folder.
+    for (const QString& rel : std::as_const(mena))
+        for (qsizetype i = rel.indexOf(u'/'); i > 0; i = rel.indexOf(u'/', i + 1))
+            if (mena.contains(rel.left(i))) {
+                p.chyba = QStringLiteral("položka „%1“ je súbor aj priečinok").arg(rel.left(i));
+                return p;
+            }
+    p.suborov = int(velkosti.size());
+    for (qint64 v : std::as_const(velkosti))
+        p.bajtov += v;
+    p.vytvorena = QFileInfo(archiv).lastModified();
+    if (!manifest.isNull()) {
+        const QJsonObject j = QJsonDocument::fromJson(manifest).object();
+        const int format = j.value(QStringLiteral("format")).toInt();
+        if (format < 1 || format > FormatManifestu) {
+            p.chyba = format > FormatManifestu ? QStringLiteral("záloha je z novšej verzie programu")
+                                               : QStringLiteral("manifest zálohy je poškodený");
+            return p;
+        }
+        p.manifest = true;
+        p.program = j.value(QStringLiteral("program")).toString();
+        const QDateTime v = QDateTime::fromString(j.value(QStringLiteral("vytvorena")).toString(), Qt::ISODate);
+        if (v.isValid())
+            p.vytvorena = v.toLocalTime();
+        QHash<QString, PolozkaManifestu> m;
+        for (const QJsonValue& s : j.value(QStringLiteral("subory")).toArray()) {
+            const QJsonObject o = s.toObject();
+            m.insert(o.value(QStringLiteral("cesta")).toString(),
+                     {qint64(o.value(QStringLiteral("velkost")).toDouble(-1)), o.value(QStringLiteral("sha256")).toString().toLatin1()});
+        }
+        for (auto it = velkosti.cbegin(); it != velkosti.cend(); ++it)
+            if (!m.contains(it.key()) || m.value(it.key()).velkost != it.value()) {
+                p.chyba = QStringLiteral("položka „%1“ nesúhlasí s manifestom zálohy").arg(it.key());
+                return p;
+            }
+        if (m.size() != velkosti.size() || !p.nevratene.isEmpty()) {
+            p.chyba = QStringLiteral("záloha neobsahuje všetky súbory svojho manifestu");
+            return p;
+        }
+        if (polozky)
+            *polozky = m;
+    }
+    if (p.suborov == 0) {
+        p.chyba = QStringLiteral("archív neobsahuje žiadne údaje programu");
+        return p;
+    }
+    p.citatelna = true;
+    return p;
 }
 
 }  // namespace
 
 QString Adresar()
 {
-    const QString a = QSettings(Cesty::cesta(NastavenieRel), QSettings::IniFormat).value(QStringLiteral("adresar")).toString();
+    const QString a = QSettings(nastavenieZaloh(), QSettings::IniFormat).value(QStringLiteral("adresar")).toString();
     return a.isEmpty() ? Cesty::cesta(PredvolenyAdresarRel) : a;
 }
 
 int PocetUchovanych()
 {
-    const int n = QSettings(Cesty::cesta(NastavenieRel), QSettings::IniFormat)
-                      .value(QStringLiteral("pocet"), PredvolenyPocet).toInt();
+    const int n = QSettings(nastavenieZaloh(), QSettings::IniFormat).value(QStringLiteral("pocet"), PredvolenyPocet).toInt();
     return n > 0 ? n : PredvolenyPocet;
 }
 
 bool UlozNastavenie(const QString& adresar, int pocet)
 {
-    QDir().mkpath(QFileInfo(Cesty::cesta(NastavenieRel)).absolutePath());
-    QSettings s(Cesty::cesta(NastavenieRel), QSettings::IniFormat);
+    QDir().mkpath(QFileInfo(nastavenieZaloh()).absolutePath());
+    QSettings s(nastavenieZaloh(), QSettings::IniFormat);
     s.setValue(QStringLiteral("adresar"), adresar);
     s.setValue(QStringLiteral("pocet"), pocet);
     s.sync();
     return s.status() == QSettings::NoError;
 }
 
-QStringList SuboryNaZalohu()
+QStringList SuboryNaZalohu(QStringList* vynechane)
 {
     QStringList subory;
-    const QDir koren(Cesty::AppDir());
-    const QString zalohy = zalohyRel();
-    QDirIterator it(Cesty::AppDir(), QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo f = it.fileInfo();
-        const QString rel = koren.relativeFilePath(f.filePath());
-        if (jeVynechany(rel, zalohy) || jeProgram(f) || jeDocasny(f.fileName()) || rel == NastavenieRel)
-            continue;
-        subory << rel;
-    }
+    prejdiAdresar(QString(), 0, zalohyRel(), subory, vynechane);
     subory.sort();
     return subory;
 }
 
-bool Zapis(const QString& cesta, QString* chyba)
+bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
 {
-    QString dovod;
-    const QString docasny = cesta + QStringLiteral(".tmp-") + QUuid::createUuid().toString(QUuid::Id128).left(8);
-    QHash<QString, QByteArray> kontrola;
-    auto zlyhanie = [&](const QString& d) {
-        QFile::remove(docasny);
+    QStringList vynechaneTu;
+    const QStringList subory = SuboryNaZalohu(&vynechaneTu);
+    if (vynechane)
+        *vynechane = vynechaneTu;
+    qint64 spolu = 0;
+    for (const QString& rel : subory)
+        spolu += QFileInfo(Cesty::cesta(rel)).size();
+    QString dovodMiesta;
+    if (!Subory::overMiesto(QFileInfo(cesta).absolutePath(), spolu, &dovodMiesta)) {
         if (chyba)
-            *chyba = d;
+            *chyba = dovodMiesta;
         return false;
-    };
-    {
-        Utf8Locale utf8;
-        ZapisovacArchivu a(archive_write_new(), archive_write_free);
-        archive_write_set_format_zip(a.get());
-        archive_write_set_options(a.get(), "zip:compression=deflate,zip:hdrcharset=UTF-8");
-        if (archive_write_open_filename(a.get(), QFile::encodeName(docasny).constData()) != ARCHIVE_OK)
-            return zlyhanie(chybaArchivu(a.get()));
-        for (const QString& rel : SuboryNaZalohu()) {
-            const QString plna = Cesty::cesta(rel);
-            const auto obsah = Subory::citaj(plna);
-            if (!obsah)
-                return zlyhanie(textProblemSoSuborom(plna));
-            std::unique_ptr<archive_entry, decltype(&archive_entry_free)> e(archive_entry_new(), archive_entry_free);
-            const QByteArray meno = rel.toUtf8();
-            archive_entry_set_pathname_utf8(e.get(), meno.constData());
-            archive_entry_set_filetype(e.get(), AE_IFREG);
-            archive_entry_set_perm(e.get(), 0644);
-            archive_entry_set_size(e.get(), obsah->size());
-            archive_entry_set_mtime(e.get(), QFileInfo(plna).lastModified().toSecsSinceEpoch(), 0);
-            if (archive_write_header(a.get(), e.get()) != ARCHIVE_OK ||
-                archive_write_data(a.get(), obsah->constData(), size_t(obsah->size())) != la_ssize_t(obsah->size()))
-                return zlyhanie(chybaArchivu(a.get()));
-            kontrola.insert(rel, QCryptographicHash::hash(*obsah, QCryptographicHash::Sha256));
-        }
-        if (archive_write_close(a.get()) != ARCHIVE_OK)
-            return zlyhanie(chybaArchivu(a.get()));
     }
-    // Read back: every file there once, with the same checksum.
-    const bool zhoda = prejdiArchiv(docasny, [&](const QString& rel, const QByteArray& b) {
-        return kontrola.take(rel) == QCryptographicHash::hash(b, QCryptographicHash::Sha256);
-    }, &dovod);
-    if (!zhoda)
-        return zlyhanie(QStringLiteral("záloha sa nezhoduje s údajmi (%1)").arg(dovod));
-    if (!kontrola.isEmpty())
-        return zlyhanie(QStringLiteral("v zálohe chýba súbor ") + kontrola.keys().constFirst());
-    if (std::rename(QFile::encodeName(docasny).constData(), QFile::encodeName(cesta).constData()) != 0)
-        return zlyhanie(qt_error_string(errno));
-    return true;
+    auto zapisArchiv = [&](const QString& docasny, QString* dovod) {
+        QJsonArray manifest;
+        {
+            Utf8Locale utf8;
+            ZapisovacArchivu a(archive_write_new(), archive_write_free);
+            archive_write_set_format_zip(a.get());
+            archive_write_set_options(a.get(), "zip:compression=deflate,zip:hdrcharset=UTF-8");
+            if (archive_write_open_filename(a.get(), QFile::encodeName(docasny).constData()) != ARCHIVE_OK) {
+                *dovod = chybaArchivu(a.get());
+                return false;
+            }
+            auto pridaj = [&](const QString& rel, const QByteArray& obsah, qint64 cas) {
+                std::unique_ptr<archive_entry, decltype(&archive_entry_free)> e(archive_entry_new(), archive_entry_free);
+                const QByteArray meno = rel.toUtf8();
+                archive_entry_set_pathname_utf8(e.get(), meno.constData());
+                archive_entry_set_filetype(e.get(), AE_IFREG);
+                archive_entry_set_perm(e.get(), 0644);
+                archive_entry_set_size(e.get(), obsah.size());
+                archive_entry_set_mtime(e.get(), cas, 0);
+                if (archive_write_header(a.get(), e.get()) != ARCHIVE_OK ||
+                    archive_write_data(a.get(), obsah.constData(), size_t(obsah.size())) != la_ssize_t(obsah.size())) {
+                    *dovod = chybaArchivu(a.get());
+                    return false;
+                }
+                return true;
+            };
+            QByteArray obsah;
+            for (const QString& rel : subory) {
+                const QString plna = Cesty::cesta(rel);
+                Subory::StavSuboru stav;
+                if (!Subory::citajDo(plna, obsah, &stav)) {
+                    *dovod = textProblemSoSuborom(plna);
+                    return false;
+                }
+                if (!pridaj(rel, obsah, stav.zmenaNs / 1000000000LL))
+                    return false;
+                manifest.append(QJsonObject{{QStringLiteral("cesta"), rel},
+                                            {QStringLiteral("velkost"), double(obsah.size())},
+                                            {QStringLiteral("sha256"), QString::fromLatin1(Subory::sha256Hex(obsah))}});
+            }
+            const QJsonObject m{{QStringLiteral("format"), FormatManifestu},
+                                {QStringLiteral("program"), VerziaProgramu},
+                                {QStringLiteral("vytvorena"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+                                {QStringLiteral("subory"), manifest},
+                                {QStringLiteral("vynechane"), QJsonArray::fromStringList(vynechaneTu)}};
+            if (!pridaj(QString::fromLatin1(MenoManifestu), QJsonDocument(m).toJson(), QDateTime::currentSecsSinceEpoch()))
+                return false;
+            if (archive_write_close(a.get()) != ARCHIVE_OK) {
+                *dovod = chybaArchivu(a.get());
+                return false;
+            }
+        }
+        // Read back: every entry decompresses with its checksum and matches the manifest.
+        const PrehladZalohy p = prezri(docasny, nullptr);
+        if (!p.citatelna || !p.manifest || p.suborov != subory.size()) {
+            *dovod = QStringLiteral("záloha sa nezhoduje s údajmi (%1)").arg(p.chyba);
+            return false;
+        }
+        QString crc;
+        if (!prejdiArchiv(docasny, [](const QString&) { return true; },
+                          [](const QString&, qint64, const QByteArray*, QString*) { return true; }, &crc)) {
+            *dovod = QStringLiteral("záloha sa nedá prečítať späť (%1)").arg(crc);
+            return false;
+        }
+        return true;
+    };
+    QString dovod;
+    if (Subory::ulozAtomickyCez(cesta, zapisArchiv, &dovod))
+        return true;
+    if (dovod.contains(QStringLiteral("No space")) || Subory::volneMiesto(QFileInfo(cesta).absolutePath()) < spolu)
+        dovod = Subory::textMaloMiesta(QFileInfo(cesta).absolutePath(), spolu);
+    if (chyba)
+        *chyba = dovod;
+    return false;
 }
 
 std::optional<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
@@ -249,11 +448,17 @@ std::optional<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
     for (int n = 2; QFileInfo::exists(cesta); ++n)
         cesta = QDir(adresar).filePath(menoZalohy(cas).replace(Pripona, QStringLiteral("-%1").arg(n) + Pripona));
     QString dovod;
-    if (!Zapis(cesta, &dovod)) {
+    QStringList vynechane;
+    if (!Zapis(cesta, &dovod, &vynechane)) {
         spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2\nStaršie zálohy zostali nezmenené.")
                            .arg(QDir::toNativeSeparators(cesta), dovod));
         return std::nullopt;
     }
+    if (!vynechane.isEmpty())
+        spravy().upozornenie(QStringLiteral("Záloha %1 neobsahuje tieto súbory z adresára údajov (%2):\n%3")
+                                 .arg(QDir::toNativeSeparators(cesta))
+                                 .arg(vynechane.size())
+                                 .arg(vynechane.mid(0, 30).join(u'\n')));
     if (odstranitStare)
         odstranStare();
     return cesta;
@@ -287,43 +492,80 @@ bool JePotrebna(const QDateTime& teraz)
     return false;
 }
 
-bool Obnov(const QString& archiv)
+PrehladZalohy Prehlad(const QString& archiv) { return prezri(archiv, nullptr); }
+
+bool Obnov(const QString& archiv, bool bezManifestu)
 {
-    // The archive is unpacked beside the data first; only a whole unpack replaces anything.
-    const QString docasny = Cesty::cesta(QStringLiteral(".obnova-") + QUuid::createUuid().toString(QUuid::Id128).left(8));
-    QStringList subory;
-    QString dovod;
-    const bool rozbalene = prejdiArchiv(archiv, [&](const QString& rel, const QByteArray& b) {
-        const QString c = docasny + QLatin1Char('/') + rel;
-        if (!QDir().mkpath(QFileInfo(c).absolutePath()) || !Subory::ulozAtomicky(c, b, &dovod))
-            return false;
-        subory << rel;
-        return true;
-    }, &dovod);
-    auto koniec = [&](bool ok) {
-        QDir(docasny).removeRecursively();
-        return ok;
+    auto odmietni = [&](const QString& dovod) {
+        spravy().chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2\nÚdaje zostali bez zmeny.")
+                           .arg(QDir::toNativeSeparators(archiv), dovod));
+        return false;
     };
-    if (!rozbalene) {
-        spravy().chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2").arg(QDir::toNativeSeparators(archiv), dovod));
-        return koniec(false);
-    }
-    if (!Vytvor(QDateTime::currentDateTime(), false))
-        return koniec(false);  // without a backup of the current state nothing is replaced
-    QStringList chyby;
-    for (const QString& rel : std::as_const(subory)) {
-        const QString ciel = Cesty::cesta(rel);
-        QDir().mkpath(QFileInfo(ciel).absolutePath());
-        if (std::rename(QFile::encodeName(docasny + QLatin1Char('/') + rel).constData(), QFile::encodeName(ciel).constData()) != 0)
-            chyby << rel + QStringLiteral(": ") + qt_error_string(errno);
-    }
-    const QSet<QString> vArchive(subory.cbegin(), subory.cend());
+    QHash<QString, PolozkaManifestu> manifest;
+    const PrehladZalohy p = prezri(archiv, &manifest);
+    if (!p.citatelna)
+        return odmietni(p.chyba);
+    if (!p.manifest && !bezManifestu)
+        return odmietni(QStringLiteral("záloha nemá manifest, jej súbory nie je možné overiť. Obnoviť ju možno "
+                                       "len po výslovnom potvrdení.\n") + p.Popis());
+    QString dovod;
+    if (!Subory::overMiesto(Cesty::AppDir(), p.bajtov, &dovod))
+        return odmietni(dovod);
+    // Everything unpacked and checked beside the data first.
+    ZmenaSuborov zmena(QStringLiteral("obnova zo zálohy"));
+    QSet<QString> vArchive;
+    const bool rozbalene = prejdiArchiv(
+        archiv, [&](const QString& rel) { return DatovaSada::patri(rel); },
+        [&](const QString& rel, qint64, const QByteArray* obsah, QString* chyba) {
+            if (!obsah)
+                return true;
+            if (p.manifest && Subory::sha256Hex(*obsah) != manifest.value(rel).sha256) {
+                *chyba = QStringLiteral("položka „%1“ nesúhlasí s manifestom zálohy (poškodená záloha)").arg(rel);
+                return false;
+            }
+            vArchive.insert(rel);
+            return zmena.zapis(rel, *obsah, chyba);
+        }, &dovod);
+    if (!rozbalene)
+        return odmietni(dovod);
     for (const QString& rel : SuboryNaZalohu())
-        if (!vArchive.contains(rel) && !rel.startsWith(QLatin1String(".obnova-")) && !QFile::remove(Cesty::cesta(rel)))
-            chyby << rel + QStringLiteral(": súbor sa nedá odstrániť");
-    if (!chyby.isEmpty())
-        spravy().chyba(QStringLiteral("Niektoré súbory sa nepodarilo obnoviť:\n") + chyby.join(QLatin1Char('\n')));
-    return koniec(chyby.isEmpty());
+        if (!vArchive.contains(rel))
+            zmena.zmaz(rel);
+    if (!Vytvor(QDateTime::currentDateTime(), false))
+        return odmietni(QStringLiteral("súčasný stav sa nepodarilo zálohovať"));
+    if (!zmena.prepni(&dovod))
+        return odmietni(dovod);
+    return true;
+}
+
+void ZmazZvysky()
+{
+    const QDir d(Adresar());
+    for (const QString& m : d.entryList(QDir::Files | QDir::Hidden))
+        if (Subory::jeZvysokUkladania(m) || Subory::jeStaryZvysok(m))
+            QFile::remove(d.filePath(m));
+}
+
+std::optional<QString> PoStarte()
+{
+    const auto sprava = ZmenaSuborov::DokonciPrerusenu();
+    Subory::zmazZvyskyUkladania(Cesty::AppDir());
+    ZmazZvysky();
+    return sprava;
 }
 
 }  // namespace Zaloha
+
+QString PrehladZalohy::Popis() const
+{
+    const QLocale sk(QLocale::Slovak, QLocale::Slovakia);
+    QString t = QStringLiteral("Záloha z %1: %2 súborov (%3), roky: %4.")
+                    .arg(vytvorena.toString(QStringLiteral("d.M.yyyy H:mm")))
+                    .arg(suborov)
+                    .arg(sk.formattedDataSize(bajtov), Zaloha::roky(zaznamyRokov));
+    if (!manifest)
+        t += QStringLiteral("\nZáloha je zo staršej verzie programu a nemá manifest: jej súbory nie je možné overiť.");
+    if (!nevratene.isEmpty())
+        t += QStringLiteral("\nNeobnovia sa súbory programu (%1): %2").arg(nevratene.size()).arg(nevratene.mid(0, 10).join(QStringLiteral(", ")));
+    return t;
+}

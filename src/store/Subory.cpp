@@ -1,4 +1,5 @@
 #include "Subory.h"
+#include "UlozenieCez.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,6 +181,50 @@ bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba)
     return true;
 }
 
+bool ulozAtomickyCez(const QString& cesta, const std::function<bool(const QString&, QString*)>& zapis, QString* chyba)
+{
+    const QFileInfo info(cesta);
+    const QString ciel = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    QString docasny;
+    int fd = vytvorDocasny(ciel, docasny);
+    auto zlyhanie = [&](const QString& dovod) {
+        ::unlink(QFile::encodeName(docasny).constData());
+        if (chyba)
+            *chyba = dovod;
+        return false;
+    };
+    if (fd < 0) {
+        const int e = errno;
+        docasny.clear();
+        return zlyhanie(textSystemu(e));
+    }
+    ::close(fd);
+    QString dovod;
+    if (!zapis(docasny, &dovod))
+        return zlyhanie(dovod.isEmpty() ? QStringLiteral("Súbor sa nezapísal celý.") : dovod);
+    const QByteArray docasnyB = QFile::encodeName(docasny);
+    fd = ::open(docasnyB.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS)) {
+        const int e = errno;
+        if (fd >= 0)
+            ::close(fd);
+        return zlyhanie(textSystemu(e));
+    }
+    ::close(fd);
+    if (g_porucha)
+        return zlyhanie(QStringLiteral("Súbor sa nepodarilo premenovať."));
+    if (::rename(docasnyB.constData(), QFile::encodeName(ciel).constData()) != 0)
+        return zlyhanie(textSystemu(errno));
+    return true;
+}
+
+bool jeStaryZvysok(const QString& meno)
+{
+    static const QRegularExpression vzor(QStringLiteral(
+        "^(\\..+\\.xlsx\\.[0-9a-f]{12}|.+\\.zip\\.tmp-[0-9a-f]{8}|\\.obnova-[0-9a-f]{8})$"));
+    return vzor.match(meno).hasMatch();
+}
+
 bool jeZvysokUkladania(const QString& meno)
 {
     static const QRegularExpression vzor(QStringLiteral("^\\..+\\.[A-Za-z0-9]{%1}%2$")
@@ -205,11 +250,14 @@ void zmazZvyskyV(const QByteArray& adresar, QStringList& zmazane, int hlbka)
             struct stat st;
             typ = ::lstat(cesta.constData(), &st) != 0 ? DT_UNKNOWN : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
         }
-        if (typ == DT_DIR) {
+        const QString m = QFile::decodeName(meno);
+        if (typ == DT_DIR && hlbka == 0 && jeStaryZvysok(m)) {
+            if (QDir(QFile::decodeName(cesta)).removeRecursively())
+                zmazane.append(QFile::decodeName(cesta));
+        } else if (typ == DT_DIR) {
             if (hlbka < 16)
                 zmazZvyskyV(cesta, zmazane, hlbka + 1);
-        } else if (meno[0] == '.' && typ == DT_REG && jeZvysokUkladania(QFile::decodeName(meno)) &&
-                   ::unlink(cesta.constData()) == 0) {
+        } else if (typ == DT_REG && (jeZvysokUkladania(m) || jeStaryZvysok(m)) && ::unlink(cesta.constData()) == 0) {
             zmazane.append(QFile::decodeName(cesta));
         }
     }

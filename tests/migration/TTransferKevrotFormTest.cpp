@@ -1,3 +1,4 @@
+#include "common/PlatnyZaznam.h"
 #include "common/TestAppDir.h"
 #include "migration/TObnovenieZalohyForm.h"
 #include "migration/TTransferKevrotForm.h"
@@ -41,8 +42,10 @@ protected:
 
 TEST_F(TTransferKevrotFormTest, ChosenFolderListsYearsAndTransfersTheCheckedOnes)
 {
-    poloz(zdroj, QStringLiteral("ZnalKevrot2011/1-2011.kvd"), "a");
-    poloz(zdroj, QStringLiteral("ZnalKevrot2012/1-2012.kvd"), "b");
+    poloz(zdroj, QStringLiteral("ZnalKevrot2011/1-2011.kvd"), platnyZaznam(1, 2011, QStringLiteral("a")));
+    poloz(zdroj, QStringLiteral("ZnalKevrot2012/1-2012.kvd"), platnyZaznam(1, 2012, QStringLiteral("b")));
+    poloz(zdroj, QStringLiteral("ZnalKevrot2012/2-2012.kvd"), platnyZaznam(2, 2012, QStringLiteral("iny")));
+    zapis(QStringLiteral("ZnalKevrot2012/2-2012.kvd"), platnyZaznam(2, 2012, QStringLiteral("moj")));
     poloz(zdroj, QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"), "h");
     TTransferKevrotForm f(StaraVerzia::V53);
     EXPECT_TRUE(f.ZdrojEdit->text().isEmpty());
@@ -50,13 +53,21 @@ TEST_F(TTransferKevrotFormTest, ChosenFolderListsYearsAndTransfersTheCheckedOnes
     m_spravy.vybery << zdroj.path();
     f.btnZmen->click();
     ASSERT_EQ(f.Roky->count(), 2);
+    // The year whose entry here differs is offered for replacing, unticked.
+    ASSERT_EQ(f.RokyNahradit->count(), 1);
+    EXPECT_TRUE(f.RokyNahradit->item(0)->text().startsWith(QStringLiteral("ZnalKevrot2012")));
+    EXPECT_EQ(f.RokyNahradit->item(0)->checkState(), Qt::Unchecked);
     f.Roky->item(0)->setCheckState(Qt::Unchecked);
     f.chkTexty->setChecked(false);
     f.btnPrenes->click();
     EXPECT_FALSE(QFileInfo::exists(cesta(QStringLiteral("ZnalKevrot2011"))));
-    EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot2012/1-2012.kvd")), "b");
+    EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot2012/1-2012.kvd")), platnyZaznam(1, 2012, QStringLiteral("b")));
+    EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot2012/2-2012.kvd")), platnyZaznam(2, 2012, QStringLiteral("moj")));
+    EXPECT_TRUE(f.zmenene());
     EXPECT_FALSE(QFileInfo::exists(cesta(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"))));
-    EXPECT_EQ(m_spravy.texty(), QStringList{TextPrenesene});
+    ASSERT_EQ(m_spravy.texty().size(), 1);
+    EXPECT_TRUE(m_spravy.texty().first().startsWith(TextPrenesene));
+    EXPECT_TRUE(m_spravy.texty().first().contains(QStringLiteral("2-2012.kvd")));
     EXPECT_EQ(f.result(), QDialog::Accepted);
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+// Free space on the data's file system, asked before writing many files.
+
+#include <QString>
+
+namespace Subory {
+
+// Free bytes on the file system of `cesta`; -1 when it cannot be asked.
+qint64 volneMiesto(const QString& cesta);
+// "Na disku s údajmi (<folder>) nie je dosť miesta: treba <n>, voľných je <m>."
+QString textMaloMiesta(const QString& cesta, qint64 treba);
+// Whether there is room for `treba` bytes with a margin; otherwise false with the text.
+bool overMiesto(const QString& cesta, qint64 treba, QString* chyba);
+
+}  // namespace Subory
