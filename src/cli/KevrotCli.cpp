@@ -534,7 +534,7 @@ QString odmietnutyVystup(const QString& prikaz, const QString& subor, const QStr
     const QString adresar = rel.section(u'/', 0, -2);
     static const QRegularExpression dokumenty(QStringLiteral("^ZnalKevrot\\d{4}/\\d{1,9}-\\d{4}$"));
     const bool vDokumentoch = dokumenty.match(adresar).hasMatch();
-    bool povolene = adresar.compare(QLatin1String("Tmp_doc"), Qt::CaseInsensitive) == 0 || vDokumentoch;
+    bool povolene = adresar.section(u'/', 0, 0).compare(QLatin1String("Tmp_doc"), Qt::CaseInsensitive) == 0 || vDokumentoch;
     if (prikaz == QLatin1String("backup")) {
         Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
         povolene = povolene || QFileInfo(ciel).absolutePath() == skutocnaCesta(Zaloha::Adresar());

@@ -18,6 +18,7 @@ protected:
     void SetUp() override
     {
         TestAppDir::SetUp();
+        QDir().mkpath(cesta(QStringLiteral("Tmp_doc")));
         QDir().mkpath(cesta(QStringLiteral("ZnalKevrot2024")));
         for (int cislo : {1, 2}) {
             TZnalKevrotZaznam z;
@@ -68,12 +69,12 @@ TEST_F(FinancieCliTest, FinancePrintsTheSumsOfEachChoice)
 
 TEST_F(FinancieCliTest, XlsxWritesTheWorkbookOrReportsWhyNot)
 {
-    const QString subor = cesta(QStringLiteral("kevrot.xlsx"));
+    const QString subor = cesta(QStringLiteral("Tmp_doc/kevrot.xlsx"));
     QJsonObject j = spusti({"xlsx", "register", "2024", subor});
     EXPECT_EQ(j[QStringLiteral("xlsx")].toString(), subor);
     EXPECT_EQ(j[QStringLiteral("zaznamy")].toInt(), 2);
     EXPECT_TRUE(QFileInfo(subor).size() > 0);
-    j = spusti({"xlsx", "finance", "2024", cesta(QStringLiteral("nie/je/f.xlsx"))});
+    j = spusti({"xlsx", "finance", "2024", cesta(QStringLiteral("Tmp_doc/nie/je/f.xlsx"))});
     EXPECT_TRUE(j[QStringLiteral("xlsx")].toString().isEmpty());
     EXPECT_EQ(j[QStringLiteral("messages")].toArray().size(), 1);
 }

@@ -78,7 +78,15 @@ QJsonObject spusti(const QStringList& argumenty, const QString& appDir, int* kod
 
 }  // namespace
 
-class KevrotCliTest : public TestAppDir {};
+// Outputs go to the working folder: the data directory takes no other.
+class KevrotCliTest : public TestAppDir {
+protected:
+    void SetUp() override
+    {
+        TestAppDir::SetUp();
+        QDir().mkpath(cesta("Tmp_doc"));
+    }
+};
 
 TEST_F(KevrotCliTest, JournalReadsEveryLayoutWithItemsAndPayments)
 {
@@ -298,15 +306,15 @@ TEST_F(KevrotCliTest, JournalPdfHoldsTheListingAndTheCoverPage)
         new QGuiApplication(argc, argv);
 
     int kod = -1;
-    const QJsonObject j = spusti({"journal-pdf", "2024", cesta("kevrot.pdf")}, m_adresar.path(), &kod);
+    const QJsonObject j = spusti({"journal-pdf", "2024", cesta("Tmp_doc/kevrot.pdf")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 0);
     // The code lists are missing here; the layouts are not.
     EXPECT_FALSE(j["messages"].toVariant().toStringList().join("\n").contains("Zostavy"));
-    EXPECT_EQ(j["pdf"].toString(), cesta("kevrot.pdf"));
-    ASSERT_TRUE(QFileInfo::exists(cesta("kevrot.pdf")));
+    EXPECT_EQ(j["pdf"].toString(), cesta("Tmp_doc/kevrot.pdf"));
+    ASSERT_TRUE(QFileInfo::exists(cesta("Tmp_doc/kevrot.pdf")));
 
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {cesta("kevrot.pdf"), QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), {cesta("Tmp_doc/kevrot.pdf"), QStringLiteral("-")});
     if (!p.waitForStarted(10000))
         GTEST_SKIP() << "pdftotext is missing";
     ASSERT_TRUE(p.waitForFinished(30000));
@@ -324,10 +332,10 @@ TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplate
     zapis(QFileInfo(Zurnal::AdresarDokumentov(1, 2024)).fileName().prepend("ZnalKevrot2024/") + "/text_vyuctovania.rtf",
           "{\\rtf1\\ansi Text vyuctovania zaznamu.\\par}");
     int kod = -1;
-    QJsonObject j = spusti({"document", "billing", "2024", "1", cesta("v.rtf")}, m_adresar.path(), &kod);
+    QJsonObject j = spusti({"document", "billing", "2024", "1", cesta("Tmp_doc/v.rtf")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 0);
-    EXPECT_EQ(j["document"].toString(), cesta("v.rtf"));
-    const RtfDokument d = RtfCitac::citaj(obsah("v.rtf")).dokument;
+    EXPECT_EQ(j["document"].toString(), cesta("Tmp_doc/v.rtf"));
+    const RtfDokument d = RtfCitac::citaj(obsah("Tmp_doc/v.rtf")).dokument;
     EXPECT_TRUE(d.text().contains(QStringLiteral("Text vyuctovania zaznamu.")));
     QStringList riadky;
     for (const RtfBlok& b : d.telo)
@@ -340,21 +348,21 @@ TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplate
         QString sprava;
     };
     const Pripad pripady[] = {
-        {{"document", "invoice", "2024", "1", cesta("f.rtf")}, QStringLiteral("Nedá sa nahrať šablóna ") + cesta("Zostavy/Faktura.dot")},
-        {{"document", "receipt", "2024", "9", cesta("f.rtf")}, QStringLiteral("Záznam 9/2024 neexistuje.")},
+        {{"document", "invoice", "2024", "1", cesta("Tmp_doc/f.rtf")}, QStringLiteral("Nedá sa nahrať šablóna ") + cesta("Zostavy/Faktura.dot")},
+        {{"document", "receipt", "2024", "9", cesta("Tmp_doc/f.rtf")}, QStringLiteral("Záznam 9/2024 neexistuje.")},
     };
     for (const Pripad& c : pripady) {
         j = spusti(c.argumenty, m_adresar.path(), &kod);
         EXPECT_EQ(kod, 0);
         EXPECT_TRUE(j["document"].toString().isEmpty());
         EXPECT_TRUE(j["messages"].toVariant().toStringList().contains(c.sprava)) << j["messages"].toVariant().toStringList().join("\n").toStdString();
-        EXPECT_FALSE(QFileInfo::exists(cesta("f.rtf")));
+        EXPECT_FALSE(QFileInfo::exists(cesta("Tmp_doc/f.rtf")));
     }
-    spusti({"document", "letter", "2024", "1", cesta("f.rtf")}, m_adresar.path(), &kod);
+    spusti({"document", "letter", "2024", "1", cesta("Tmp_doc/f.rtf")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
 }
 
-class KevrotCliEFaktura : public TestAppDir {};
+using KevrotCliEFaktura = KevrotCliTest;
 
 TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
 {
@@ -363,13 +371,13 @@ TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
     z.DatumSplatnosti = QDateNaDatum(QDate(2024, 5, 16));
     zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(z, vydavky(), {}));
     int kod = -1;
-    QJsonObject j = spusti({"einvoice", "2024", "1", cesta("f.xml")}, m_adresar.path(), &kod);
+    QJsonObject j = spusti({"einvoice", "2024", "1", cesta("Tmp_doc/f.xml")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 0);
     EXPECT_EQ(j["file"].toString(), QString());
     const QString spravy = j["messages"].toVariant().toStringList().join("\n");
     EXPECT_TRUE(spravy.contains(QStringLiteral("IČO znalca"))) << spravy.toStdString();
     EXPECT_TRUE(spravy.contains(QStringLiteral("Chýba DIČ objednávateľa"))) << spravy.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(cesta("f.xml")));
+    EXPECT_FALSE(QFileInfo::exists(cesta("Tmp_doc/f.xml")));
 
     Nastavenia n;
     n.Nastavenie.Meno = QStringLiteral("Ján");
@@ -385,16 +393,16 @@ TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
     z.Adresa = QStringLiteral("Hurbanova 27, 010 01 Žilina");
     z.DIC = QStringLiteral("2021000000");
     zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(z, vydavky(), {}));
-    j = spusti({"einvoice", "2024", "1", cesta("f.xml")}, m_adresar.path(), &kod);
-    EXPECT_EQ(j["file"].toString(), cesta("f.xml")) << j["messages"].toVariant().toStringList().join("\n").toStdString();
+    j = spusti({"einvoice", "2024", "1", cesta("Tmp_doc/f.xml")}, m_adresar.path(), &kod);
+    EXPECT_EQ(j["file"].toString(), cesta("Tmp_doc/f.xml")) << j["messages"].toVariant().toStringList().join("\n").toStdString();
     EXPECT_TRUE(j["new"].toBool());
-    const QByteArray xml = obsah("f.xml");
+    const QByteArray xml = obsah("Tmp_doc/f.xml");
     EXPECT_EQ(obsah("ZnalKevrot2024/1-2024/efaktura.xml"), xml);
     EXPECT_TRUE(xml.contains("<cbc:PayableAmount currencyID=\"EUR\">35.00</cbc:PayableAmount>"));
 
-    j = spusti({"einvoice", "2024", "1", cesta("g.xml")}, m_adresar.path(), &kod);
+    j = spusti({"einvoice", "2024", "1", cesta("Tmp_doc/g.xml")}, m_adresar.path(), &kod);
     EXPECT_FALSE(j["new"].toBool());
-    EXPECT_EQ(obsah("g.xml"), xml);
+    EXPECT_EQ(obsah("Tmp_doc/g.xml"), xml);
     spusti({"einvoice", "2024", "1"}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
 }
@@ -421,19 +429,19 @@ TEST_F(KevrotCliTest, ExtractOfAHalfYearAsPdfAndItsFaults)
     zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(z, {}, {}));
 
     int kod = -1;
-    QJsonObject j = spusti({"extract", "2024", "2", cesta("v.pdf")}, m_adresar.path(), &kod);
+    QJsonObject j = spusti({"extract", "2024", "2", cesta("Tmp_doc/v.pdf")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 0);
     EXPECT_EQ(j["subor"].toString(), QString());  // no template yet
     EXPECT_TRUE(j["messages"].toVariant().toStringList().join("\n").contains(QStringLiteral("vypis.dot")));
-    EXPECT_FALSE(QFileInfo::exists(cesta("v.pdf")));
+    EXPECT_FALSE(QFileInfo::exists(cesta("Tmp_doc/v.pdf")));
 
     QDir().mkpath(cesta("Zostavy"));
     QFile::copy(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy/vypis.dot"), cesta("Zostavy/vypis.dot"));
-    j = spusti({"extract", "2024", "2", cesta("v.pdf")}, m_adresar.path(), &kod);
-    EXPECT_EQ(j["subor"].toString(), cesta("v.pdf"));
+    j = spusti({"extract", "2024", "2", cesta("Tmp_doc/v.pdf")}, m_adresar.path(), &kod);
+    EXPECT_EQ(j["subor"].toString(), cesta("Tmp_doc/v.pdf"));
     EXPECT_EQ(j["riadky"].toArray().at(0).toObject()["pocet"].toInt(), 1);
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cesta("v.pdf"), QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cesta("Tmp_doc/v.pdf"), QStringLiteral("-")});
     if (!p.waitForStarted(10000))
         GTEST_SKIP() << "pdftotext is missing";
     ASSERT_TRUE(p.waitForFinished(30000));

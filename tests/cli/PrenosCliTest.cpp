@@ -112,6 +112,7 @@ TEST_F(PrenosCliTest, OutputInsideTheDataGoesOnlyToWorkingAndDocumentFoldersAndN
     spusti({"xlsx", "register", "2025", cesta("Tmp_doc/r.xlsx")}, &kod);
     EXPECT_EQ(kod, 0);
     EXPECT_TRUE(QFileInfo::exists(cesta(QStringLiteral("Tmp_doc/r.xlsx"))));
+    QDir().mkpath(cesta(QStringLiteral("Zaloha")));
     spusti({"backup", cesta("Zaloha/moja.zip")}, &kod);
     EXPECT_EQ(kod, 0);
     EXPECT_TRUE(QFileInfo::exists(cesta(QStringLiteral("Zaloha/moja.zip"))));

@@ -125,19 +125,19 @@ protected:
 TEST_F(PadPriObnove, ARestoreKilledAnywhereIsAllOldOrAllNewAfterTheNextRun)
 {
     const QString a = m_adresar.filePath(QStringLiteral("a")), b = m_adresar.filePath(QStringLiteral("b"));
-    naplnUdaje(a, QStringLiteral("stary"), 120);
-    naplnUdaje(b, QStringLiteral("novy"), 100);
+    naplnUdaje(a, QStringLiteral("stary"), 60);
+    naplnUdaje(b, QStringLiteral("novy"), 50);
     const QString zaloha = m_adresar.filePath(QStringLiteral("b.zip"));
     ASSERT_EQ(cli({QStringLiteral("--appdir"), b, QStringLiteral("backup"), zaloha}).value(QStringLiteral("zaloha")).toString(), zaloha);
-    zabijaj(a, {QStringLiteral("restore"), zaloha}, 12);
+    zabijaj(a, {QStringLiteral("restore"), zaloha}, 10);
 }
 
 TEST_F(PadPriObnove, ATransferKilledAnywhereIsAllOldOrAllNewAfterTheNextRun)
 {
     const QString a = m_adresar.filePath(QStringLiteral("a")), zdroj = m_adresar.filePath(QStringLiteral("zdroj"));
-    naplnUdaje(a, QStringLiteral("tu"), 80);
-    naplnUdaje(zdroj, QStringLiteral("stara instalacia"), 120);
-    zabijaj(a, {QStringLiteral("transfer"), QStringLiteral("5.4"), zdroj, QStringLiteral("--replace"), QStringLiteral("2024")}, 12);
+    naplnUdaje(a, QStringLiteral("tu"), 40);
+    naplnUdaje(zdroj, QStringLiteral("stara instalacia"), 60);
+    zabijaj(a, {QStringLiteral("transfer"), QStringLiteral("5.4"), zdroj, QStringLiteral("--replace"), QStringLiteral("2024")}, 10);
 }
 
 TEST_F(PadPriObnove, AFullDiskChangesNothingInRestoreTransferAndImportAndSaysSo)
