@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "cli/JsonZurnalu.h"
 #include "editor/DokladyZaznamu.h"
 #include "editor/EFakturaZaznamu.h"
 #include "editor/TextyVyuctovania.h"
@@ -41,34 +42,6 @@ QJsonArray zoznamJson(const QList<T>& zoznam)
     for (const auto& z : zoznam)
         a.append(z.doJson());
     return a;
-}
-
-QJsonArray vydavkyJson(const QList<TVydavok>& vydavky)
-{
-    QJsonArray a;
-    for (const auto& v : vydavky)
-        a.append(v.doJsonSRozpisom());
-    return a;
-}
-
-QJsonObject kevrot(int rok)
-{
-    Zurnal z;
-    z.NacitajRok(rok);
-    QJsonArray zaznamy;
-    for (const auto& zaznam : std::as_const(z.ZaznamyKevrota)) {
-        QJsonObject j = zaznam.doJson();
-        j.insert(QStringLiteral("Subor"), QFileInfo(zaznam.Subor).fileName());
-        if (z.NacitajZaznam(zaznam)) {
-            j.insert(QStringLiteral("Vydavky"), vydavkyJson(z.VydavkyZaznamu));
-            j.insert(QStringLiteral("Vyplatenia"), zoznamJson(z.VyplateniaZaznamu));
-        } else {
-            j.insert(QStringLiteral("Vydavky"), QJsonArray());
-            j.insert(QStringLiteral("Vyplatenia"), QJsonArray());
-        }
-        zaznamy.append(j);
-    }
-    return {{QStringLiteral("ZaznamyKevrota"), zaznamy}};
 }
 
 QJsonObject objednavky(int rok)
@@ -306,7 +279,7 @@ struct Prikaz {
 };
 
 const Prikaz kPrikazy[] = {
-    {"journal", true, kevrot, nullptr},
+    {"journal", true, nullptr, nullptr},  // written straight: JsonZurnalu
     {"orders", true, objednavky, nullptr},
     {"clients", false, nullptr, objednavatelia},
     {"settings", false, nullptr, nastavenia},
@@ -626,6 +599,11 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
         ZaznamnikSprav zaznamnik;
         PouziSpravy pouzi(&zaznamnik);
+        if (p.sRokom && !p.sRokomFn) {
+            Zurnal z;
+            z.NacitajRok(rok);
+            return {0, JsonZurnalu(z, [&] { return zaznamnik.texty(); }), {}};
+        }
         QJsonObject j = p.sRokom ? p.sRokomFn(rok) : p.bezRokuFn();
         return hotovo(j, zaznamnik);
     }

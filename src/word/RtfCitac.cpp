@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace RtfCitac {
 namespace {
@@ -54,6 +55,16 @@ constexpr std::array<char16_t, 32> k1252 = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Windows-1250 bytes 80..FF, decoded once.
+const std::array<char16_t, 128> k1250Horna = [] {
+    std::array<char16_t, 128> a{};
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const char c = char(b);
+        a[b - 0x80] = Win1250::dekoduj(&c, 1).at(0).unicode();
+    }
+    return a;
+}();
+
 bool jePismeno(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool jeCislica(char c) { return c >= '0' && c <= '9'; }
 
@@ -65,20 +76,75 @@ int hexHodnota(char c)
     return -1;
 }
 
-bool jePreskakovanyCiel(const QByteArray& s)
+// The control words the reader acts on; Preskakovany: a destination skipped whole.
+enum class Rs : unsigned char {
+    Nezname, Preskakovany, fonttbl, colortbl, header, headerr, footer, footerr, bkmkstart, bkmkend,
+    pn, pict, shppict, object, bin, uc, u, f, fcharset, red, green, blue, pnlvlblt, pnlvlbody,
+    pnlvl, par, cell, row, pard, ql, qc, qr, qj, li, ri, fi, sb, sa, intbl, plain, fs, b, i, ul,
+    uld, uldb, ulw, uldash, ulth, ulnone, cf, tab, line, emdash, endash, bullet, lquote, rquote,
+    ldblquote, rdblquote, trowd, trleft, trgaph, clbrdrt, clbrdrl, clbrdrb, clbrdrr, brdrw, brdrcf,
+    brdrt, brdrb, brdrl, brdrr, brdrnone, box, clcbpat, clshdng, cellx, paperw, paperh, margl,
+    margr, margt, margb, landscape, deff, ansicpg,
+};
+
+struct ZnameSlovo {
+    std::string_view meno;
+    Rs slovo;
+};
+
+constexpr ZnameSlovo kZnameSlova[] = {
+    {"fonttbl", Rs::fonttbl}, {"colortbl", Rs::colortbl}, {"header", Rs::header},
+    {"headerr", Rs::headerr}, {"footer", Rs::footer}, {"footerr", Rs::footerr},
+    {"bkmkstart", Rs::bkmkstart}, {"bkmkend", Rs::bkmkend}, {"pn", Rs::pn}, {"pict", Rs::pict},
+    {"shppict", Rs::shppict}, {"object", Rs::object}, {"bin", Rs::bin}, {"uc", Rs::uc},
+    {"u", Rs::u}, {"f", Rs::f}, {"fcharset", Rs::fcharset}, {"red", Rs::red}, {"green", Rs::green},
+    {"blue", Rs::blue}, {"pnlvlblt", Rs::pnlvlblt}, {"pnlvlbody", Rs::pnlvlbody},
+    {"pnlvl", Rs::pnlvl}, {"par", Rs::par}, {"cell", Rs::cell}, {"row", Rs::row},
+    {"pard", Rs::pard}, {"ql", Rs::ql}, {"qc", Rs::qc}, {"qr", Rs::qr}, {"qj", Rs::qj},
+    {"li", Rs::li}, {"ri", Rs::ri}, {"fi", Rs::fi}, {"sb", Rs::sb}, {"sa", Rs::sa},
+    {"intbl", Rs::intbl}, {"plain", Rs::plain}, {"fs", Rs::fs}, {"b", Rs::b}, {"i", Rs::i},
+    {"ul", Rs::ul}, {"uld", Rs::uld}, {"uldb", Rs::uldb}, {"ulw", Rs::ulw}, {"uldash", Rs::uldash},
+    {"ulth", Rs::ulth}, {"ulnone", Rs::ulnone}, {"cf", Rs::cf}, {"tab", Rs::tab},
+    {"line", Rs::line}, {"emdash", Rs::emdash}, {"endash", Rs::endash}, {"bullet", Rs::bullet},
+    {"lquote", Rs::lquote}, {"rquote", Rs::rquote}, {"ldblquote", Rs::ldblquote},
+    {"rdblquote", Rs::rdblquote}, {"trowd", Rs::trowd}, {"trleft", Rs::trleft},
+    {"trgaph", Rs::trgaph}, {"clbrdrt", Rs::clbrdrt}, {"clbrdrl", Rs::clbrdrl},
+    {"clbrdrb", Rs::clbrdrb}, {"clbrdrr", Rs::clbrdrr}, {"brdrw", Rs::brdrw},
+    {"brdrcf", Rs::brdrcf}, {"brdrt", Rs::brdrt}, {"brdrb", Rs::brdrb}, {"brdrl", Rs::brdrl},
+    {"brdrr", Rs::brdrr}, {"brdrnone", Rs::brdrnone}, {"box", Rs::box}, {"clcbpat", Rs::clcbpat},
+    {"clshdng", Rs::clshdng}, {"cellx", Rs::cellx}, {"paperw", Rs::paperw}, {"paperh", Rs::paperh},
+    {"margl", Rs::margl}, {"margr", Rs::margr}, {"margt", Rs::margt}, {"margb", Rs::margb},
+    {"landscape", Rs::landscape}, {"deff", Rs::deff}, {"ansicpg", Rs::ansicpg},
+    {"stylesheet", Rs::Preskakovany}, {"info", Rs::Preskakovany}, {"listtable", Rs::Preskakovany},
+    {"listoverridetable", Rs::Preskakovany}, {"rsidtbl", Rs::Preskakovany},
+    {"generator", Rs::Preskakovany}, {"themedata", Rs::Preskakovany},
+    {"colorschememapping", Rs::Preskakovany}, {"latentstyles", Rs::Preskakovany},
+    {"datastore", Rs::Preskakovany}, {"xmlnstbl", Rs::Preskakovany}, {"fldinst", Rs::Preskakovany},
+    {"pntext", Rs::Preskakovany}, {"nonshppict", Rs::Preskakovany}, {"headerl", Rs::Preskakovany},
+    {"headerf", Rs::Preskakovany}, {"footerl", Rs::Preskakovany}, {"footerf", Rs::Preskakovany},
+    {"revtbl", Rs::Preskakovany}, {"pgdsctbl", Rs::Preskakovany}, {"template", Rs::Preskakovany},
+    {"userprops", Rs::Preskakovany}, {"docvar", Rs::Preskakovany}, {"ftnsep", Rs::Preskakovany},
+    {"ftnsepc", Rs::Preskakovany}, {"aftnsep", Rs::Preskakovany}, {"aftnsepc", Rs::Preskakovany},
+    {"footnote", Rs::Preskakovany}, {"annotation", Rs::Preskakovany}, {"atnid", Rs::Preskakovany},
+    {"atnauthor", Rs::Preskakovany}, {"xe", Rs::Preskakovany}, {"tc", Rs::Preskakovany},
+    {"filetbl", Rs::Preskakovany}, {"private", Rs::Preskakovany}, {"mmathPr", Rs::Preskakovany},
+    {"pgptbl", Rs::Preskakovany}, {"wgrffmtfilter", Rs::Preskakovany}, {"fchars", Rs::Preskakovany},
+    {"lchars", Rs::Preskakovany}, {"blipuid", Rs::Preskakovany},
+};
+
+// The same sorted by name, for a binary search that allocates nothing.
+constexpr auto kZoradeneSlova = [] {
+    std::array<ZnameSlovo, std::size(kZnameSlova)> a{};
+    std::copy(std::begin(kZnameSlova), std::end(kZnameSlova), a.begin());
+    std::sort(a.begin(), a.end(), [](const ZnameSlovo& x, const ZnameSlovo& y) { return x.meno < y.meno; });
+    return a;
+}();
+
+Rs vyhladajSlovo(std::string_view s)
 {
-    static const char* const zoznam[] = {
-        "stylesheet", "info", "listtable", "listoverridetable", "rsidtbl", "generator",
-        "themedata", "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "fldinst",
-        "pntext", "nonshppict", "headerl", "headerf", "footerl", "footerf", "revtbl",
-        "pgdsctbl", "template", "userprops", "docvar", "ftnsep", "ftnsepc", "aftnsep",
-        "aftnsepc", "footnote", "annotation", "atnid", "atnauthor", "xe", "tc", "filetbl",
-        "private", "mmathPr", "pgptbl", "wgrffmtfilter", "fchars", "lchars", "blipuid",
-    };
-    for (const char* z : zoznam)
-        if (s == z)
-            return true;
-    return false;
+    const auto it = std::lower_bound(kZoradeneSlova.begin(), kZoradeneSlova.end(), s,
+                                     [](const ZnameSlovo& z, std::string_view m) { return z.meno < m; });
+    return it != kZoradeneSlova.end() && it->meno == s ? it->slovo : Rs::Nezname;
 }
 
 class Citac {
@@ -199,7 +265,7 @@ private:
     }
 
     // Skips the rest of the current group (the '{' is behind us) and returns its text.
-    QByteArray preskocSkupinu()
+    QByteArrayView preskocSkupinu()
     {
         const qsizetype n = m_d.size();
         qsizetype p = m_p;
@@ -213,7 +279,7 @@ private:
                 --hlbka;
                 ++p;
             } else if (c == '\\') {
-                if (p + 4 < n && m_d.mid(p + 1, 3) == "bin" && (jeCislica(m_d[p + 4]) || m_d[p + 4] == '-')) {
+                if (p + 4 < n && std::string_view(m_d.constData() + p + 1, 3) == "bin" && (jeCislica(m_d[p + 4]) || m_d[p + 4] == '-')) {
                     p += 4;
                     const long long dlzka = citajCislo(p);
                     if (p < n && m_d[p] == ' ')
@@ -226,7 +292,7 @@ private:
                 ++p;
             }
         }
-        const QByteArray skupina = m_d.mid(m_zaciatokSkupiny, std::min(p, n) - m_zaciatokSkupiny);
+        const QByteArrayView skupina(m_d.constData() + m_zaciatokSkupiny, std::min(p, n) - m_zaciatokSkupiny);
         m_p = std::min(p, n);
         if (hlbka > 0) {
             m_uplny = false;
@@ -283,7 +349,8 @@ private:
         const qsizetype zac = p;
         while (p < n && jePismeno(m_d[p]))
             ++p;
-        const QByteArray slovo = m_d.mid(zac, std::min<qsizetype>(p - zac, 32));
+        const std::string_view slovo(m_d.constData() + zac, size_t(std::min<qsizetype>(p - zac, 32)));
+        const Rs rs = vyhladajSlovo(slovo);
         bool maParameter = false;
         long long parameter = 0;
         if (p < n && (jeCislica(m_d[p]) || (m_d[p] == '-' && p + 1 < n && jeCislica(m_d[p + 1])))) {
@@ -293,11 +360,11 @@ private:
         if (p < n && m_d[p] == ' ')
             ++p;
         m_p = p;
-        if (slovo == "bin") {
+        if (rs == Rs::bin) {
             m_p += qsizetype(std::clamp<long long>(parameter, 0, n - m_p));
             return;
         }
-        riadiaceSlovo(slovo, maParameter, int(parameter));
+        riadiaceSlovo(rs, slovo, maParameter, int(parameter));
     }
 
     void symbol(char c)
@@ -328,29 +395,32 @@ private:
 
     // ---- destinations ----
 
-    bool jeCielSlovo(const QByteArray& s, bool hviezdicka) const
+    static bool jeCielSlovo(Rs s, bool hviezdicka)
     {
-        return s == "fonttbl" || s == "colortbl" || s == "header" || s == "headerr" || s == "footer"
-            || s == "footerr" || s == "bkmkstart" || s == "bkmkend" || s == "pn" || s == "pict"
-            || s == "shppict" || s == "object" || jePreskakovanyCiel(s) || hviezdicka;
+        switch (s) {
+        case Rs::fonttbl: case Rs::colortbl: case Rs::header: case Rs::headerr: case Rs::footer:
+        case Rs::footerr: case Rs::bkmkstart: case Rs::bkmkend: case Rs::pn: case Rs::pict:
+        case Rs::shppict: case Rs::object: case Rs::Preskakovany: return true;
+        default: return hviezdicka;
+        }
     }
 
     // True when the word opened a destination that was handled here.
-    bool ciel(const QByteArray& s)
+    bool ciel(Rs s)
     {
         const bool hviezdicka = m_hviezdicka;
         m_hviezdicka = false;
         m_prvyVSkupine = false;
         if (!jeCielSlovo(s, hviezdicka))
             return false;
-        if (m_nadbytocnaHlbka > 0 || jePreskakovanyCiel(s)) {
+        if (m_nadbytocnaHlbka > 0 || s == Rs::Preskakovany) {
             preskocSkupinu();
             return true;
         }
         Stav& st = stav();
-        if (s == "pict" || s == "shppict" || s == "object") {
+        if (s == Rs::pict || s == Rs::shppict || s == Rs::object) {
             const bool doTextu = st.ciel == Ciel::Text;
-            const QByteArray skupina = preskocSkupinu();
+            const QByteArrayView skupina = preskocSkupinu();
             if (doTextu && !skupina.isEmpty()) {
                 RtfBeh b;
                 b.druh = RtfBeh::Druh::Surove;
@@ -359,21 +429,24 @@ private:
             }
             return true;
         }
-        if (st.ciel != Ciel::Text && s != "fonttbl" && s != "colortbl") {
+        if (st.ciel != Ciel::Text && s != Rs::fonttbl && s != Rs::colortbl) {
             preskocSkupinu();
             return true;
         }
-        if (s == "fonttbl") {
+        switch (s) {
+        case Rs::fonttbl:
             st.ciel = Ciel::TabulkaPisiem;
             m_ftCislo = -1;
             m_ftNazov.clear();
-        } else if (s == "colortbl") {
+            break;
+        case Rs::colortbl:
             st.ciel = Ciel::TabulkaFarieb;
             m_cervena = m_zelena = m_modra = -1;
             m_farby = {QColor()};
             m_farbaPrvyBodkociarka = true;
-        } else if (s == "header" || s == "headerr" || s == "footer" || s == "footerr") {
-            const Miesto m = s.startsWith("header") ? Miesto::Hlavicka : Miesto::Pata;
+            break;
+        case Rs::header: case Rs::headerr: case Rs::footer: case Rs::footerr: {
+            const Miesto m = s == Rs::header || s == Rs::headerr ? Miesto::Hlavicka : Miesto::Pata;
             if (st.miesto != Miesto::Telo) {
                 preskocSkupinu();
                 return true;
@@ -383,13 +456,14 @@ private:
             k.bloky->clear();
             k = Kontajner{k.bloky};
             st.odsek = StavOdseku{};
-        } else if (s == "bkmkstart" || s == "bkmkend") {
-            st.ciel = s == "bkmkstart" ? Ciel::ZalozkaZaciatok : Ciel::ZalozkaKoniec;
+            break;
+        }
+        case Rs::bkmkstart: case Rs::bkmkend:
+            st.ciel = s == Rs::bkmkstart ? Ciel::ZalozkaZaciatok : Ciel::ZalozkaKoniec;
             m_zber.clear();
-        } else if (s == "pn") {
-            st.ciel = Ciel::Pn;
-        } else {
-            preskocSkupinu();  // an unknown {\*\...} group
+            break;
+        case Rs::pn: st.ciel = Ciel::Pn; break;
+        default: preskocSkupinu(); break;  // an unknown {\*\...} group
         }
         return true;
     }
@@ -431,7 +505,7 @@ private:
 
     static int twip(int v) { return std::clamp(v, -MaxTwip, MaxTwip); }
 
-    void riadiaceSlovo(const QByteArray& s, bool maParameter, int n)
+    void riadiaceSlovo(Rs s, std::string_view meno, bool maParameter, int n)
     {
         if (m_prvyVSkupine && ciel(s))
             return;
@@ -440,28 +514,28 @@ private:
         Stav& st = stav();
         const bool zapni = !maParameter || n != 0;
 
-        if (s == "uc") {
+        if (s == Rs::uc) {
             st.uc = std::clamp(n, 0, 10);
             return;
         }
-        if (s == "u") {
+        if (s == Rs::u) {
             znak(char16_t(n < 0 ? n + 65536 : n & 0xFFFF), false);
             m_preskocZnakov = st.uc;
             return;
         }
         if (st.ciel == Ciel::TabulkaPisiem) {
-            if (s == "f") { ulozPismo(); m_ftCislo = n; }
-            else if (s == "fcharset") m_ftSada = n;
+            if (s == Rs::f) { ulozPismo(); m_ftCislo = n; }
+            else if (s == Rs::fcharset) m_ftSada = n;
             return;
         }
         if (st.ciel == Ciel::TabulkaFarieb) {
-            if (s == "red") m_cervena = std::clamp(n, 0, 255);
-            else if (s == "green") m_zelena = std::clamp(n, 0, 255);
-            else if (s == "blue") m_modra = std::clamp(n, 0, 255);
+            if (s == Rs::red) m_cervena = std::clamp(n, 0, 255);
+            else if (s == Rs::green) m_zelena = std::clamp(n, 0, 255);
+            else if (s == Rs::blue) m_modra = std::clamp(n, 0, 255);
             return;
         }
         if (st.ciel == Ciel::Pn) {
-            if (s == "pnlvlblt" || s == "pnlvlbody" || s == "pnlvl") {
+            if (s == Rs::pnlvlblt || s == Rs::pnlvlbody || s == Rs::pnlvl) {
                 if (m_zasobnik.size() >= 2)
                     m_zasobnik[m_zasobnik.size() - 2].odsek.odrazka = true;
             }
@@ -469,88 +543,107 @@ private:
         }
         if (st.ciel != Ciel::Text)
             return;
-
-        if (m_preskocZnakov > 0 && (s == "tab" || s == "emdash" || s == "endash" || s == "bullet"
-                                    || s == "lquote" || s == "rquote" || s == "ldblquote" || s == "rdblquote")) {
+        if (m_preskocZnakov > 0 && jeZnakoveSlovo(s)) {
             --m_preskocZnakov;
             return;
         }
-
+        switch (s) {
         // paragraphs
-        if (s == "par") ukonciOdsek();
-        else if (s == "cell") ukonciBunku();
-        else if (s == "row") ukonciRiadok();
-        else if (s == "pard") st.odsek = StavOdseku{};
-        else if (s == "ql") st.odsek.zarovnanie = Zarovnanie::Vlavo;
-        else if (s == "qc") st.odsek.zarovnanie = Zarovnanie::Stred;
-        else if (s == "qr") st.odsek.zarovnanie = Zarovnanie::Vpravo;
-        else if (s == "qj") st.odsek.zarovnanie = Zarovnanie::Dorovnat;
-        else if (s == "li") st.odsek.vlavo = twip(n);
-        else if (s == "ri") st.odsek.vpravo = twip(n);
-        else if (s == "fi") st.odsek.prvy = twip(n);
-        else if (s == "sb") st.odsek.pred = std::clamp(twip(n), 0, MaxTwip);
-        else if (s == "sa") st.odsek.za = std::clamp(twip(n), 0, MaxTwip);
-        else if (s == "intbl") st.odsek.vTabulke = true;
+        case Rs::par: ukonciOdsek(); break;
+        case Rs::cell: ukonciBunku(); break;
+        case Rs::row: ukonciRiadok(); break;
+        case Rs::pard: st.odsek = StavOdseku{}; break;
+        case Rs::ql: st.odsek.zarovnanie = Zarovnanie::Vlavo; break;
+        case Rs::qc: st.odsek.zarovnanie = Zarovnanie::Stred; break;
+        case Rs::qr: st.odsek.zarovnanie = Zarovnanie::Vpravo; break;
+        case Rs::qj: st.odsek.zarovnanie = Zarovnanie::Dorovnat; break;
+        case Rs::li: st.odsek.vlavo = twip(n); break;
+        case Rs::ri: st.odsek.vpravo = twip(n); break;
+        case Rs::fi: st.odsek.prvy = twip(n); break;
+        case Rs::sb: st.odsek.pred = std::clamp(twip(n), 0, MaxTwip); break;
+        case Rs::sa: st.odsek.za = std::clamp(twip(n), 0, MaxTwip); break;
+        case Rs::intbl: st.odsek.vTabulke = true; break;
         // characters
-        else if (s == "plain") {
+        case Rs::plain:
             st.pismo = -1;
             st.velkost = 12;
             st.tucne = st.kurziva = st.podciarknute = false;
             st.farba = 0;
-        } else if (s == "f") st.pismo = n;
-        else if (s == "fs") st.velkost = maParameter && n > 0 ? std::clamp(n, 2, 3276) / 2.0 : 12;
-        else if (s == "b") st.tucne = zapni;
-        else if (s == "i") st.kurziva = zapni;
-        else if (s == "ul" || s == "uld" || s == "uldb" || s == "ulw" || s == "uldash" || s == "ulth")
+            break;
+        case Rs::f: st.pismo = n; break;
+        case Rs::fs: st.velkost = maParameter && n > 0 ? std::clamp(n, 2, 3276) / 2.0 : 12; break;
+        case Rs::b: st.tucne = zapni; break;
+        case Rs::i: st.kurziva = zapni; break;
+        case Rs::ul: case Rs::uld: case Rs::uldb: case Rs::ulw: case Rs::uldash: case Rs::ulth:
             st.podciarknute = zapni;
-        else if (s == "ulnone") st.podciarknute = false;
-        else if (s == "cf") st.farba = n;
+            break;
+        case Rs::ulnone: st.podciarknute = false; break;
+        case Rs::cf: st.farba = n; break;
         // special characters
-        else if (s == "tab") znak(u'\t', false);
-        else if (s == "line") znak(ZalomenieRiadku.unicode(), false);
-        else if (s == "emdash") znak(0x2014, false);
-        else if (s == "endash") znak(0x2013, false);
-        else if (s == "bullet") znak(0x2022, false);
-        else if (s == "lquote") znak(0x2018, false);
-        else if (s == "rquote") znak(0x2019, false);
-        else if (s == "ldblquote") znak(0x201C, false);
-        else if (s == "rdblquote") znak(0x201D, false);
+        case Rs::tab: znak(u'\t', false); break;
+        case Rs::line: znak(ZalomenieRiadku.unicode(), false); break;
+        case Rs::emdash: znak(0x2014, false); break;
+        case Rs::endash: znak(0x2013, false); break;
+        case Rs::bullet: znak(0x2022, false); break;
+        case Rs::lquote: znak(0x2018, false); break;
+        case Rs::rquote: znak(0x2019, false); break;
+        case Rs::ldblquote: znak(0x201C, false); break;
+        case Rs::rdblquote: znak(0x201D, false); break;
         // tables
-        else if (s == "trowd") {
+        case Rs::trowd:
             m_defRiadku.clear();
             m_defBunky = RtfBunka{};
             m_stranaOkraja = 0;
             m_trleft = 0;
             m_trgaph = 70;
-        } else if (s == "trleft") m_trleft = twip(n);
-        else if (s == "trgaph") m_trgaph = std::clamp(twip(n), 0, MaxTwip);
-        else if (s == "clbrdrt") m_stranaOkraja = 't';
-        else if (s == "clbrdrl") m_stranaOkraja = 'l';
-        else if (s == "clbrdrb") m_stranaOkraja = 'b';
-        else if (s == "clbrdrr") m_stranaOkraja = 'r';
-        else if (s.startsWith("brdr") && s != "brdrw" && s != "brdrcf" && s != "brdrt" && s != "brdrb"
-                 && s != "brdrl" && s != "brdrr") nastavOkraj(s != "brdrnone");
-        else if (s == "box" || s == "brdrt" || s == "brdrb" || s == "brdrl" || s == "brdrr")
+            break;
+        case Rs::trleft: m_trleft = twip(n); break;
+        case Rs::trgaph: m_trgaph = std::clamp(twip(n), 0, MaxTwip); break;
+        case Rs::clbrdrt: m_stranaOkraja = 't'; break;
+        case Rs::clbrdrl: m_stranaOkraja = 'l'; break;
+        case Rs::clbrdrb: m_stranaOkraja = 'b'; break;
+        case Rs::clbrdrr: m_stranaOkraja = 'r'; break;
+        case Rs::brdrnone: nastavOkraj(false); break;
+        case Rs::brdrw: case Rs::brdrcf: break;
+        case Rs::box: case Rs::brdrt: case Rs::brdrb: case Rs::brdrl: case Rs::brdrr:
             m_stranaOkraja = 0;  // paragraph borders are not kept
-        else if (s == "clcbpat") m_defBunky.pozadie = m_farby.value(n);
-        else if (s == "clshdng") m_defBunky.tienovanie = std::clamp(n, 0, 10000);
-        else if (s == "cellx") {
+            break;
+        case Rs::clcbpat: m_defBunky.pozadie = m_farby.value(n); break;
+        case Rs::clshdng: m_defBunky.tienovanie = std::clamp(n, 0, 10000); break;
+        case Rs::cellx:
             m_defBunky.pravyOkraj = std::clamp(twip(n), 0, MaxTwip);
             if (m_defRiadku.size() < MaxBuniek)
                 m_defRiadku.append(m_defBunky);
             m_defBunky = RtfBunka{};
             m_stranaOkraja = 0;
-        }
+            break;
         // document
-        else if (s == "paperw") m_dok->strana.sirka = std::clamp(n, 1440, MaxTwip);
-        else if (s == "paperh") m_dok->strana.vyska = std::clamp(n, 1440, MaxTwip);
-        else if (s == "margl") m_dok->strana.vlavo = std::clamp(n, 0, MaxTwip);
-        else if (s == "margr") m_dok->strana.vpravo = std::clamp(n, 0, MaxTwip);
-        else if (s == "margt") m_dok->strana.hore = std::clamp(n, 0, MaxTwip);
-        else if (s == "margb") m_dok->strana.dole = std::clamp(n, 0, MaxTwip);
-        else if (s == "landscape") m_dok->strana.naSirku = true;
-        else if (s == "deff") m_deff = n;
-        else if (s == "ansicpg") m_ansicpg = n;
+        case Rs::paperw: m_dok->strana.sirka = std::clamp(n, 1440, MaxTwip); break;
+        case Rs::paperh: m_dok->strana.vyska = std::clamp(n, 1440, MaxTwip); break;
+        case Rs::margl: m_dok->strana.vlavo = std::clamp(n, 0, MaxTwip); break;
+        case Rs::margr: m_dok->strana.vpravo = std::clamp(n, 0, MaxTwip); break;
+        case Rs::margt: m_dok->strana.hore = std::clamp(n, 0, MaxTwip); break;
+        case Rs::margb: m_dok->strana.dole = std::clamp(n, 0, MaxTwip); break;
+        case Rs::landscape: m_dok->strana.naSirku = true; break;
+        case Rs::deff: m_deff = n; break;
+        case Rs::ansicpg: m_ansicpg = n; break;
+        // every other border style (brdrs, brdrdb, ...) draws the border
+        case Rs::Nezname:
+            if (meno.starts_with("brdr"))
+                nastavOkraj(true);
+            break;
+        default: break;
+        }
+    }
+
+    // The words that stand for one character (and so may be a \uN fallback).
+    static bool jeZnakoveSlovo(Rs s)
+    {
+        switch (s) {
+        case Rs::tab: case Rs::emdash: case Rs::endash: case Rs::bullet: case Rs::lquote:
+        case Rs::rquote: case Rs::ldblquote: case Rs::rdblquote: return true;
+        default: return false;
+        }
     }
 
     void nastavOkraj(bool je)
@@ -589,11 +682,7 @@ private:
         switch (kodovaStrana()) {
         case 1252: znak(b < 0xA0 ? k1252[b - 0x80] : char16_t(b), true); break;
         case 2: znak(b == 0xB7 ? char16_t(0x2022) : char16_t(b), true); break;
-        default: {
-            const char c = char(b);
-            znak(Win1250::dekoduj(&c, 1).at(0).unicode(), true);
-            break;
-        }
+        default: znak(k1250Horna[b - 0x80], true); break;
         }
     }
 
@@ -651,17 +740,32 @@ private:
         return f;
     }
 
+    // aktualnyFormat() == f, without building the format.
+    bool jeAktualnyFormat(const RtfFormat& f) const
+    {
+        const Stav& st = m_zasobnik.last();
+        if (f.velkost != st.velkost || f.tucne != st.tucne || f.kurziva != st.kurziva
+            || f.podciarknute != st.podciarknute)
+            return false;
+        const auto pismo = m_pisma.constFind(st.pismo < 0 ? m_deff : st.pismo);
+        if (pismo == m_pisma.cend() ? !f.pismo.isEmpty() : f.pismo != *pismo)
+            return false;
+        return st.farba >= 0 && st.farba < m_farby.size() ? f.farba == m_farby.at(st.farba) : f.farba == QColor();
+    }
+
     void pridajDoOdseku(char16_t c)
     {
         auto& behy = kont().odsek.behy;
-        const RtfFormat f = aktualnyFormat();
-        if (!behy.isEmpty() && behy.last().jeText() && behy.last().format == f) {
-            behy.last().text += QChar(c);
-            return;
+        if (!behy.isEmpty()) {
+            RtfBeh& posledny = behy.last();
+            if (posledny.jeText() && jeAktualnyFormat(posledny.format)) {
+                posledny.text += QChar(c);
+                return;
+            }
         }
         RtfBeh b;
         b.text = QString(QChar(c));
-        b.format = f;
+        b.format = aktualnyFormat();
         behy.append(b);
     }
 
