@@ -6,6 +6,8 @@
 #   ./kevrot.sh test     setup + build, then run every test
 #   ./kevrot.sh install  setup + build, then copy the application directory to
 #                        ~/.local/share/ZnaleckyKevrot with a desktop menu entry
+#   ./kevrot.sh package  setup + build, then the Debian package build/znalecky-kevrot_*.deb
+#                        (checked with appstreamcli and lintian)
 #   ./kevrot.sh bench    build and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,6 +28,7 @@ PACKAGES=(
   libarchive-dev libssl-dev
   libsaxonb-java default-jre-headless
   libreoffice-calc-nogui
+  dpkg-dev file lintian appstream x11-utils
 )
 
 as_root() {
@@ -80,8 +83,18 @@ case "${1:-}" in
     if [ -f packaging/znalecky-kevrot.desktop ]; then
       apps="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
       mkdir -p "$apps"
-      sed "s|@APPDIR@|$dest|g" packaging/znalecky-kevrot.desktop > "$apps/znalecky-kevrot.desktop"
+      sed -e "s|^Exec=.*|Exec=\"$dest/ZnaleckyKevrot\"|" -e "s|^Icon=.*|Icon=$dest/ZnaleckyKevrot.svg|" \
+        -e "/^Exec=/a Path=$dest" packaging/znalecky-kevrot.desktop > "$apps/znalecky-kevrot.desktop"
     fi
     echo "Installed into $dest" ;;
-  *) sed -n '2,9p' "$0"; exit 2 ;;
+  package)
+    setup; build
+    rm -f "$BUILD_DIR"/znalecky-kevrot_*.deb
+    (cd "$BUILD_DIR" && cpack -G DEB)
+    deb=$(ls "$BUILD_DIR"/znalecky-kevrot_*.deb)
+    appstreamcli validate --no-net packaging/sk.kevrot.ZnaleckyKevrot.metainfo.xml
+    lintian --fail-on error "$deb"
+    if dpkg-deb -c "$deb" | grep -F "$PWD"; then echo "Build paths in the package" >&2; exit 1; fi
+    echo "Package: $deb" ;;
+  *) sed -n '2,11p' "$0"; exit 2 ;;
 esac

@@ -5,9 +5,11 @@
 #include "journal/ZamokAplikacie.h"
 #include "migration/Zaloha.h"
 #include "store/Cesty.h"
+#include "store/DatovyAdresar.h"
 #include "store/SpravyQt.h"
 #include "store/Subory.h"
 #include "store/ZmenaSuborov.h"
+#include "store/ZdielaneSubory.h"
 #include "widgets/PrvaKresbaTabulky.h"
 #include "widgets/PrekladQt.h"
 
@@ -22,14 +24,30 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KEVROT_VERZIA));
     NacitajPrekladQt();
-    const QString appDir = QCoreApplication::applicationDirPath();
-    Cesty::nastavAppDir(appDir);
-    QDir::setCurrent(appDir);
-    QApplication::setWindowIcon(QIcon(QDir(appDir).filePath(QStringLiteral("ZnaleckyKevrot.svg"))));
-
     SpravyQt sluzba;
     nastavSpravy(&sluzba);
+
+    QStringList argumenty = QCoreApplication::arguments();
+    argumenty.removeFirst();
+    QString prepinac;
+    if (!DatovyAdresar::VyberPrepinac(argumenty, &prepinac)) {
+        sluzba.chyba(QStringLiteral("Chýba adresár za --appdir."));
+        return 2;
+    }
+    const QString adresarProgramu = QCoreApplication::applicationDirPath();
+    ZdielaneSubory::nastavAdresar(ZdielaneSubory::AdresarPreProgram(adresarProgramu));
+    const DatovyAdresar::Volba volba = DatovyAdresar::Zvol(DatovyAdresar::ZProstredia(prepinac, adresarProgramu));
+    if (const QString chyba = DatovyAdresar::Priprav(volba); !chyba.isEmpty()) {
+        sluzba.chyba(chyba);
+        return 2;
+    }
+    const QString appDir = volba.adresar;
+    Cesty::nastavAppDir(appDir);
+    QDir::setCurrent(appDir);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("znalecky-kevrot"),
+                                                 QIcon(ZdielaneSubory::subor(QStringLiteral("ZnaleckyKevrot.svg")))));
 
     ZamokAplikacie zamok(appDir);
     if (!zamok.ziskaj()) {
@@ -40,9 +58,9 @@ int main(int argc, char* argv[])
     // A restore or transfer cut short is finished before anything is read.
     if (const auto sprava = ZmenaSuborov::DokonciPrerusenu())
         sluzba.informacia(*sprava);
+    // A new data directory gets the shipped code lists and texts; nothing is replaced.
+    ZdielaneSubory::DoplnDatovyAdresar();
 
-    QStringList argumenty = QCoreApplication::arguments();
-    argumenty.removeFirst();
     // For the start-up benchmark: no splash pauses, and the program ends once the journal
     // has been painted with its entries.
     const bool meranieStartu = argumenty.removeAll(QStringLiteral("--zmeraj-start")) > 0;

@@ -32,6 +32,7 @@
 #include "store/ZmenaSuborov.h"
 
 #include <QRegularExpression>
+#include "store/ZdielaneSubory.h"
 
 namespace {
 
@@ -520,6 +521,15 @@ QString odmietnutyVystup(const QString& prikaz, const QString& subor, const QStr
              prikaz == QLatin1String("backup") ? QStringLiteral(" alebo do adresára záloh") : QString());
 }
 
+// Where the data and the shipped files are.
+QJsonObject kdeSuUdaje(const QString& zdroj)
+{
+    return {{QStringLiteral("data"), QDir::toNativeSeparators(Cesty::AppDir())},
+            {QStringLiteral("zdroj"), zdroj},
+            {QStringLiteral("existuje"), QFileInfo(Cesty::AppDir()).isDir()},
+            {QStringLiteral("programoveSubory"), QDir::toNativeSeparators(ZdielaneSubory::Adresar())}};
+}
+
 // A writing command while the program has the directory open: refused, with the holder.
 VysledokCli zamknute(const QString& appDir, const QString& prikaz)
 {
@@ -535,7 +545,7 @@ QString PouzitieKevrotCli()
 {
     return QStringLiteral(
         "Použitie: kevrot-cli [--appdir ADRESÁR] PRÍKAZ [ROK]\n"
-        "Príkazy: journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
+        "Príkazy: where, journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
         "         journal-pdf ROK SÚBOR,\n"
         "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--replace 2011] [--no-settings] [--no-texts],\n"
         "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR [--without-manifest],\n"
@@ -544,18 +554,26 @@ QString PouzitieKevrotCli()
         "         einvoice ROK ČÍSLO SÚBOR, extract ROK 1|2 SÚBOR (.rtf alebo .pdf)");
 }
 
-VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir)
+VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir, const QString& povod)
 {
     QStringList a = argumenty;
     QString appDir = predvolenyAppDir;
+    QString zdroj = povod;
     if (!a.isEmpty() && a.first() == QLatin1String("--appdir")) {
         if (a.size() < 2)
             return chybaPouzitia(QStringLiteral("Chýba adresár za --appdir."));
         appDir = a.at(1);
+        zdroj = QStringLiteral("--appdir");
         a = a.mid(2);
     }
     if (a.isEmpty())
         return chybaPouzitia(QStringLiteral("Chýba príkaz."));
+    if (a.first() == QLatin1String("where")) {
+        if (a.size() != 1)
+            return chybaPouzitia(QStringLiteral("Príkaz where nemá argument."));
+        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
+        return hotovo(kdeSuUdaje(zdroj), ZaznamnikSprav());
+    }
     if (!QFileInfo(appDir).isDir())
         return chybaPouzitia(QStringLiteral("Adresár neexistuje: ") + appDir);
     // A command that writes holds the program's lock for its whole run; so does any command

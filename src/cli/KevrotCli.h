@@ -13,8 +13,9 @@ struct VysledokCli {
     QString chyba;         // text for standard error
 };
 
-// `argumenty` without the program name. `predvolenyAppDir`: the installed program's
-// directory, used without --appdir.
-VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir);
+// `argumenty` without the program name. `predvolenyAppDir`: the data directory used without
+// --appdir, chosen as `povod` says (`where` prints it).
+VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir,
+                            const QString& povod = QStringLiteral("adresár programu"));
 
 QString PouzitieKevrotCli();

@@ -2,6 +2,12 @@
 #include <cstdio>
 
 #include "cli/KevrotCli.h"
+#include "store/Cesty.h"
+#include "store/DatovyAdresar.h"
+#include "store/Spravy.h"
+#include "store/ZdielaneSubory.h"
+
+#include <QFileInfo>
 
 int main(int argc, char* argv[])
 {
@@ -9,7 +15,23 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const VysledokCli v = SpustiKevrotCli(app.arguments().mid(1), QCoreApplication::applicationDirPath());
+    const QStringList argumenty = app.arguments().mid(1);
+    const QString adresarProgramu = QCoreApplication::applicationDirPath();
+    ZdielaneSubory::nastavAdresar(ZdielaneSubory::AdresarPreProgram(adresarProgramu));
+    // Without --appdir: the program's data directory, made ready as the program does it.
+    const DatovyAdresar::Volba volba = DatovyAdresar::Zvol(DatovyAdresar::ZProstredia({}, adresarProgramu));
+    const bool predvoleny = argumenty.value(0) != QLatin1String("--appdir") && argumenty.value(0) != QLatin1String("where");
+    if (predvoleny && !QFileInfo(volba.adresar).exists()) {
+        if (const QString chyba = DatovyAdresar::Priprav(volba); !chyba.isEmpty()) {
+            fprintf(stderr, "%s\n", chyba.toLocal8Bit().constData());
+            return 2;
+        }
+        Cesty::nastavAppDir(volba.adresar);
+        ZaznamnikSprav zaznamnik;
+        PouziSpravy pouzi(&zaznamnik);
+        ZdielaneSubory::DoplnDatovyAdresar();
+    }
+    const VysledokCli v = SpustiKevrotCli(argumenty, volba.adresar, DatovyAdresar::TextPovodu(volba.povod));
     if (!v.vystup.isEmpty())
         fwrite(v.vystup.constData(), 1, size_t(v.vystup.size()), stdout);
     if (!v.chyba.isEmpty())

@@ -8,6 +8,7 @@
 #include "editor/TabulkaPoloziek.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
+#include "store/ZdielaneSubory.h"
 #include "store/Cisla.h"
 #include "store/DPH.h"
 #include "store/Datum.h"
@@ -39,12 +40,12 @@ QString SablonaFaktury(qint32 druh, bool platca)
 {
     const QString pripona = druh == Tlmocnik ? QStringLiteral("_tlmocnik")
                             : druh == Prekladatel ? QStringLiteral("_prekladatel") : QString();
-    return Cesty::cesta(QStringLiteral("\\Zostavy\\") + (platca ? QStringLiteral("FakturaRozpisDPH") : QStringLiteral("Faktura"))
+    return ZdielaneSubory::sablona(QStringLiteral("\\Zostavy\\") + (platca ? QStringLiteral("FakturaRozpisDPH") : QStringLiteral("Faktura"))
                         + pripona + QStringLiteral(".dot"));
 }
 
-QString SablonaPrijmovehoDokladu() { return Cesty::cesta(QStringLiteral("\\Zostavy\\prijmovy_doklad.dot")); }
-QString SablonaCestovnehoPrikazu() { return Cesty::cesta(QStringLiteral("\\Zostavy\\cestovny_prikaz.dot")); }
+QString SablonaPrijmovehoDokladu() { return ZdielaneSubory::sablona(QStringLiteral("\\Zostavy\\prijmovy_doklad.dot")); }
+QString SablonaCestovnehoPrikazu() { return ZdielaneSubory::sablona(QStringLiteral("\\Zostavy\\cestovny_prikaz.dot")); }
 
 const QStringList& ZalozkyFaktury(bool platca)
 {

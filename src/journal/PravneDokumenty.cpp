@@ -2,6 +2,7 @@
 
 #include "store/Cesty.h"
 #include "store/Spravy.h"
+#include "store/ZdielaneSubory.h"
 
 #include <QFileInfo>
 
@@ -44,7 +45,7 @@ const QList<PravnyDokument>& PravneDokumenty()
     return zoznam;
 }
 
-QString CestaDokumentu(const PravnyDokument& d) { return Cesty::cesta(QStringLiteral("\\Data\\") + d.subor); }
+QString CestaDokumentu(const PravnyDokument& d) { return ZdielaneSubory::subor(QStringLiteral("\\Data\\") + d.subor); }
 
 bool OtvorDokument(const PravnyDokument& d)
 {

@@ -10,6 +10,8 @@
 #include "ObjednavkyZalozka.h"
 #include "PrikazovyRiadok.h"
 #include "TStartForm.h"
+#include "store/Cesty.h"
+#include "store/ZdielaneSubory.h"
 #include "settings_window/TNastavenieForm.h"
 
 #include <QDate>
@@ -17,6 +19,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -86,6 +91,13 @@ QWidget* TZnalecKevrotForm::vytvorHornyPanel()
     return panel;
 }
 
+QString TextOPrograme()
+{
+    return QStringLiteral("Znalecký kevrot %1\n\nÚdaje: %2\nProgramové súbory: %3")
+        .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(Cesty::AppDir()),
+             QDir::toNativeSeparators(ZdielaneSubory::Adresar()));
+}
+
 void TZnalecKevrotForm::vytvorMenu()
 {
     menuAktualizacia = menuBar()->addMenu(QStringLiteral("Aktualizácia"));
@@ -108,6 +120,10 @@ void TZnalecKevrotForm::vytvorMenu()
     menuAktualizacia->addSeparator();
     connect(menuAktualizacia->addAction(QStringLiteral("Obnovenie zo zálohy")), &QAction::triggered, this,
             [this] { ObnovenieZoZalohy(this); });
+    QMenu* pomocnik = menuBar()->addMenu(QStringLiteral("Pomocník"));
+    connect(pomocnik->addAction(QStringLiteral("O programe")), &QAction::triggered, this, [this] {
+        QMessageBox::about(this, QStringLiteral("O programe"), TextOPrograme());
+    });
 }
 
 void TZnalecKevrotForm::prepniKopirovanie()

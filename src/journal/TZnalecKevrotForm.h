@@ -15,6 +15,9 @@ class QPushButton;
 class QTabWidget;
 class QMenu;
 
+// "O programe": the version, where the data are and where the program's own files are.
+QString TextOPrograme();
+
 class TZnalecKevrotForm : public QMainWindow {
     Q_OBJECT
 public:

@@ -3,10 +3,11 @@
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Subory.h"
+#include "store/ZdielaneSubory.h"
 
 QString CiselnikPoloziek::SuborPoloziek()
 {
-    return Cesty::cesta(QStringLiteral("\\Data\\ZnalKevrot_polozky.dat"));
+    return ZdielaneSubory::subor(QStringLiteral("\\Data\\ZnalKevrot_polozky.dat"));
 }
 
 bool CiselnikPoloziek::NacitajPolozky()

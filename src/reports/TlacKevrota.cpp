@@ -8,6 +8,7 @@
 #include "settings/OdboryOdvetvia.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
+#include "store/ZdielaneSubory.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
@@ -34,7 +35,7 @@ void pridajZnakyKodu(NazvaneHodnoty& h, const QString& kod)
 
 QString cestaZostavy(const QString& subor)
 {
-    return Cesty::cesta(QStringLiteral("\\Zostavy\\") + subor);
+    return ZdielaneSubory::subor(QStringLiteral("\\Zostavy\\") + subor);
 }
 
 QList<TZnalKevrotZaznam> ZaznamyNaTlac(const Zurnal& zurnal, int rok)

@@ -26,7 +26,7 @@ namespace TlacKevrota {
 inline const QString ZostavaZoznamu = QStringLiteral("pr_znalec_kevrot.dfm");
 inline const QString ZostavaHlavicky = QStringLiteral("pr_znalec_kevrot_hlavicka.dfm");
 
-// "\Zostavy\" + name below AppDir.
+// "\Zostavy\" + name among the shipped files (ZdielaneSubory).
 QString cestaZostavy(const QString& subor);
 
 // The year's entries in the register's order by number (lowest first).

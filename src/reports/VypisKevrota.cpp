@@ -6,6 +6,7 @@
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Spravy.h"
+#include "store/ZdielaneSubory.h"
 
 #include <QDate>
 
@@ -109,7 +110,7 @@ QString VypisKevrota::ZaObdobie() const
                          : QStringLiteral("1.7.") + r + QStringLiteral(" až 31.12.") + r;
 }
 
-QString VypisKevrota::Sablona() { return Cesty::cesta(QStringLiteral("\\Zostavy\\vypis.dot")); }
+QString VypisKevrota::Sablona() { return ZdielaneSubory::sablona(QStringLiteral("\\Zostavy\\vypis.dot")); }
 
 std::optional<Dokument> VypisKevrota::VytvorDokument(const QString& sablona) const
 {

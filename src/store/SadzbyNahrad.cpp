@@ -4,6 +4,7 @@
 #include "Cisla.h"
 #include "Datum.h"
 #include "Spravy.h"
+#include "ZdielaneSubory.h"
 
 #include <QFile>
 
@@ -73,8 +74,8 @@ std::unique_ptr<SadzbyNahrad>& nacitane()
 
 }  // namespace
 
-QString SadzbyNahrad::SuborStravneho() { return Cesty::cesta(QStringLiteral("\\Data\\stravne.csv")); }
-QString SadzbyNahrad::SuborOpotrebenia() { return Cesty::cesta(QStringLiteral("\\Data\\opotrebenie.csv")); }
+QString SadzbyNahrad::SuborStravneho() { return ZdielaneSubory::subor(QStringLiteral("\\Data\\stravne.csv")); }
+QString SadzbyNahrad::SuborOpotrebenia() { return ZdielaneSubory::subor(QStringLiteral("\\Data\\opotrebenie.csv")); }
 
 bool SadzbyNahrad::NacitajStravne(const QByteArray& obsah)
 {

@@ -454,3 +454,51 @@ TEST_F(KevrotCliTest, ExtractOfAHalfYearAsPdfAndItsFaults)
         EXPECT_EQ(kod, 2) << a.join(' ').toStdString();
     }
 }
+
+// Laid out as the package installs it: bin/kevrot-cli, share/znalecky-kevrot/ with the shipped
+// files; the data go to XDG_DATA_HOME, the program's own files are read from the share folder.
+TEST_F(KevrotCliTest, InstalledProgramKeepsDataUnderTheHomeAndSaysWhere)
+{
+    QTemporaryDir inst;
+    const QString bin = inst.path() + "/bin", share = inst.path() + "/share/znalecky-kevrot";
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share + "/Data"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KEVROT_CLI_EXE), bin + "/kevrot-cli"));
+    for (const char* f : {"odbory.dat", "odvetvia.dat", "jazyky.dat", "ZnalKevrot_polozky.dat"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KEVROT_APPDIR "/Data/") + f, share + "/Data/" + f)) << f;
+    const QString xdg = inst.path() + "/home/.local/share", data = xdg + "/ZnaleckyKevrot";
+
+    auto spustiInstalovany = [&](const QStringList& argumenty, const QString& kevrotData = {}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", xdg);
+        env.remove("KEVROT_DATA");
+        if (!kevrotData.isEmpty())
+            env.insert("KEVROT_DATA", kevrotData);
+        p.setProcessEnvironment(env);
+        p.start(bin + "/kevrot-cli", argumenty);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    };
+
+    QJsonObject kde = spustiInstalovany({"where"});
+    EXPECT_EQ(kde["data"].toString(), data);
+    EXPECT_EQ(kde["zdroj"].toString(), "XDG_DATA_HOME");
+    EXPECT_EQ(kde["programoveSubory"].toString(), share);
+    EXPECT_FALSE(kde["existuje"].toBool());  // "where" itself creates nothing
+
+    const QJsonObject c = spustiInstalovany({"codelists"});
+    EXPECT_TRUE(c["messages"].toArray().isEmpty()) << QJsonDocument(c["messages"].toArray()).toJson().toStdString();
+    EXPECT_FALSE(c["Odbory"].toArray().isEmpty());
+    EXPECT_FALSE(c["PolozkyCiselnika"].toArray().isEmpty());
+    EXPECT_TRUE(QFileInfo(data + "/Data/odbory.dat").isFile());
+    EXPECT_FALSE(QFileInfo::exists(data + "/Data/ZnalKevrot_polozky.dat"));  // read from the share folder
+    EXPECT_TRUE(spustiInstalovany({"where"})["existuje"].toBool());
+
+    kde = spustiInstalovany({"where"}, m_adresar.path());
+    EXPECT_EQ(kde["data"].toString(), m_adresar.path());
+    EXPECT_EQ(kde["zdroj"].toString(), "KEVROT_DATA");
+    kde = spustiInstalovany({"--appdir", inst.path(), "where"}, m_adresar.path());
+    EXPECT_EQ(kde["data"].toString(), inst.path());
+    EXPECT_EQ(kde["zdroj"].toString(), "--appdir");
+}
