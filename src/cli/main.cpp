@@ -20,7 +20,8 @@ int main(int argc, char* argv[])
     ZdielaneSubory::nastavAdresar(ZdielaneSubory::AdresarPreProgram(adresarProgramu));
     // Without --appdir: the program's data directory, made ready as the program does it.
     const DatovyAdresar::Volba volba = DatovyAdresar::Zvol(DatovyAdresar::ZProstredia({}, adresarProgramu));
-    const bool predvoleny = argumenty.value(0) != QLatin1String("--appdir") && argumenty.value(0) != QLatin1String("where");
+    const bool predvoleny = !argumenty.isEmpty() && argumenty.first() != QLatin1String("--appdir")
+                            && argumenty.first() != QLatin1String("where");
     if (predvoleny && !QFileInfo(volba.adresar).exists()) {
         if (const QString chyba = DatovyAdresar::Priprav(volba); !chyba.isEmpty()) {
             fprintf(stderr, "%s\n", chyba.toLocal8Bit().constData());
@@ -30,6 +31,8 @@ int main(int argc, char* argv[])
         ZaznamnikSprav zaznamnik;
         PouziSpravy pouzi(&zaznamnik);
         ZdielaneSubory::DoplnDatovyAdresar();
+        for (const QString& t : zaznamnik.texty())
+            fprintf(stderr, "%s\n", t.toLocal8Bit().constData());
     }
     const VysledokCli v = SpustiKevrotCli(argumenty, volba.adresar, DatovyAdresar::TextPovodu(volba.povod));
     if (!v.vystup.isEmpty())
