@@ -260,6 +260,7 @@ PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* po
                 return false;
             }
             velkosti.insert(rel, velkost);
+            p.miesto += Subory::naBloky(velkost);
             const auto m = zaznam.match(rel);
             if (m.hasMatch())
                 ++p.zaznamyRokov[m.captured(1).toInt()];
@@ -357,7 +358,7 @@ bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
         *vynechane = vynechaneTu;
     qint64 spolu = 0;
     for (const QString& rel : subory)
-        spolu += QFileInfo(Cesty::cesta(rel)).size();
+        spolu += Subory::naBloky(QFileInfo(Cesty::cesta(rel)).size());
     QString dovodMiesta;
     if (!Subory::overMiesto(QFileInfo(cesta).absolutePath(), spolu, &dovodMiesta)) {
         if (chyba)
@@ -509,7 +510,7 @@ bool Obnov(const QString& archiv, bool bezManifestu)
         return odmietni(QStringLiteral("záloha nemá manifest, jej súbory nie je možné overiť. Obnoviť ju možno "
                                        "len po výslovnom potvrdení.\n") + p.Popis());
     QString dovod;
-    if (!Subory::overMiesto(Cesty::AppDir(), p.bajtov, &dovod))
+    if (!Subory::overMiesto(Cesty::AppDir(), p.miesto, &dovod))
         return odmietni(dovod);
     // Everything unpacked and checked beside the data first.
     ZmenaSuborov zmena(QStringLiteral("obnova zo zálohy"));

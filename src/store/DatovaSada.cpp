@@ -36,7 +36,7 @@ bool patri(const QString& rel)
         return false;
     if (casti.size() == 1)
         return rel == QLatin1String("nastavenia.dat") || rel == QLatin1String("nastavenia_efaktura.txt");
-    static const QRegularExpression data(QStringLiteral("^Data/[^/]+\\.(dat|kvz|pdf|rtf|txt|csv)$"),
+    static const QRegularExpression data(QStringLiteral("^Data/[^/]+\\.(dat|kvz|pdf|rtf|txt|csv)(\\.poskodeny)?$"),
                                          QRegularExpression::CaseInsensitiveOption);
     if (casti.first() == QLatin1String("Data"))
         return rel != QLatin1String(NastavenieZaloh) && data.match(rel).hasMatch();

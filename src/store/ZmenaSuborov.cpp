@@ -68,9 +68,15 @@ bool jeSubor(const QString& cesta)
 
 // Moves a file within the file system, or copies it atomically when the target lies on
 // another one (a year folder that is a link).
-bool presun(const QString& z, const QString& kam, int* chyba)
+bool presun(const QString& z, const QString& kam, int* chyba, QSet<QString>* adresare = nullptr)
 {
-    QDir().mkpath(QFileInfo(kam).absolutePath());
+    // Each folder made once.
+    const QString adresar = QFileInfo(kam).absolutePath();
+    if (!adresare || !adresare->contains(adresar)) {
+        QDir().mkpath(adresar);
+        if (adresare)
+            adresare->insert(adresar);
+    }
     if (::rename(b(z).constData(), b(kam).constData()) == 0)
         return true;
     if (errno != EXDEV) {
@@ -266,6 +272,7 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
     synchronizuj(m_priecinok);
     // The switch: from here a crash is finished at the next start.
     QStringList presunute, zmazane;
+    QSet<QString> ciele;
     int e = 0;
     QString zlyhalo;
     for (const QString& rel : std::as_const(m_nove)) {
@@ -274,7 +281,7 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
             zlyhalo = rel;
             break;
         }
-        if (!presun(cestaStaged(rel), Cesty::cesta(rel), &e)) {
+        if (!presun(cestaStaged(rel), Cesty::cesta(rel), &e, &ciele)) {
             zlyhalo = rel;
             break;
         }
@@ -329,10 +336,11 @@ std::optional<QString> ZmenaSuborov::DokonciPrerusenu()
                               "než zmenila akýkoľvek súbor. Údaje zostali bez zmeny.");
     }
     QStringList chyby;
+    QSet<QString> ciele;
     for (const QString& rel : z->nove) {
         const QString staged = priecinok + QStringLiteral("/novy/") + rel;
         int e = 0;
-        if (QFileInfo::exists(staged) && !presun(staged, Cesty::cesta(rel), &e))
+        if (QFileInfo::exists(staged) && !presun(staged, Cesty::cesta(rel), &e, &ciele))
             chyby << rel + QStringLiteral(": ") + textSystemu(e);
     }
     for (const QString& rel : z->zmazane)
