@@ -221,7 +221,7 @@ QString roky(const QMap<int, int>& zaznamy)
 {
     QStringList t;
     for (auto it = zaznamy.cbegin(); it != zaznamy.cend(); ++it)
-        t << QStringLiteral("%1 (%2 záznamov)").arg(it.key()).arg(it.value());
+        t << QStringLiteral("%1 (záznamov: %2)").arg(it.key()).arg(it.value());
     return t.isEmpty() ? QStringLiteral("žiadne záznamy") : t.join(QStringLiteral(", "));
 }
 
@@ -560,7 +560,7 @@ std::optional<QString> PoStarte()
 QString PrehladZalohy::Popis() const
 {
     const QLocale sk(QLocale::Slovak, QLocale::Slovakia);
-    QString t = QStringLiteral("Záloha z %1: %2 súborov (%3), roky: %4.")
+    QString t = QStringLiteral("Záloha z %1: súborov %2 (%3), roky: %4.")
                     .arg(vytvorena.toString(QStringLiteral("d.M.yyyy H:mm")))
                     .arg(suborov)
                     .arg(sk.formattedDataSize(bajtov), Zaloha::roky(zaznamyRokov));

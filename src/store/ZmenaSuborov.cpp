@@ -352,7 +352,7 @@ std::optional<QString> ZmenaSuborov::DokonciPrerusenu()
     synchronizuj(priecinok);
     uprac(priecinok, z->odlozStare);
     QString t = QStringLiteral("Zmena údajov (%1) bola prerušená (program sa neočakávane ukončil). "
-                               "Pri tomto spustení bola dokončená: %2 súborov.")
+                               "Pri tomto spustení bola dokončená (súborov: %2).")
                     .arg(z->popis)
                     .arg(z->nove.size() + z->zmazane.size());
     if (!z->odlozStare.isEmpty())

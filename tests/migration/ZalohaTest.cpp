@@ -226,7 +226,7 @@ TEST_F(ZalohaTest, ACorruptedBackupIsRefusedAndAnOldOneOnlyAfterConfirmation)
     ASSERT_TRUE(p.citatelna) << p.chyba.toStdString();
     EXPECT_FALSE(p.manifest);
     EXPECT_EQ(p.zaznamyRokov.value(2023), 2);
-    EXPECT_TRUE(p.Popis().contains(QStringLiteral("2023 (2 záznamov)"))) << p.Popis().toStdString();
+    EXPECT_TRUE(p.Popis().contains(QStringLiteral("2023 (záznamov: 2)"))) << p.Popis().toStdString();
     m_spravy.spravy.clear();
     EXPECT_FALSE(Zaloha::Obnov(stara));
     EXPECT_EQ(obsah(QStringLiteral("nastavenia.dat")), "zmenene");
