@@ -35,6 +35,16 @@ void synchronizuj(const QString& adresar)
     ::close(fd);
 }
 
+// Makes a folder's entries (a rename into it) durable.
+void synchronizujAdresar(const QString& adresar)
+{
+    const int fd = ::open(b(adresar).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 bool zapisSubor(const QString& cesta, const QByteArray& obsah, int* chyba)
 {
     const int fd = ::open(b(cesta).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -269,7 +279,7 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
         *chyba = dovod;
         return false;
     }
-    synchronizuj(m_priecinok);
+    synchronizujAdresar(m_priecinok);  // the journal written
     // The switch: from here a crash is finished at the next start.
     QStringList presunute, zmazane;
     QSet<QString> ciele;
@@ -318,7 +328,6 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
                  QStringLiteral("\nVšetky súbory boli vrátené do pôvodného stavu.");
         return false;
     }
-    synchronizuj(m_priecinok);
     m_prepnute = true;
     uprac(m_priecinok, odlozStare);
     return true;
