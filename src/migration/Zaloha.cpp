@@ -237,7 +237,7 @@ PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* po
     QSet<QString> mena;
     QHash<QString, qint64> velkosti;
     QByteArray manifest;
-    static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/\\d{1,9}-\\d{4}\\.kvd$"));
+    static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/[^/]+\\.(?i:kvd)$"));
     const bool ok = prejdiArchiv(
         archiv, [](const QString& rel) { return rel == QLatin1String(MenoManifestu); },
         [&](const QString& rel, qint64 velkost, const QByteArray* obsah, QString* chyba) {

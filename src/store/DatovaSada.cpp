@@ -40,8 +40,10 @@ bool patri(const QString& rel)
                                          QRegularExpression::CaseInsensitiveOption);
     if (casti.first() == QLatin1String("Data"))
         return rel != QLatin1String(NastavenieZaloh) && data.match(rel).hasMatch();
-    static const QRegularExpression rok(QStringLiteral("^ZnalKevrot\\d{4}/(\\d{1,9}-\\d{4}\\.kvd|znalec_kevrot_objednavky\\.dat|"
-                                                       "\\d{1,9}-\\d{4}/[^/]+)$"));
+    // Every "*.kvd" of a year folder is an entry the journal loads; a folder beside it holds
+    // documents.
+    static const QRegularExpression rok(QStringLiteral("^ZnalKevrot\\d{4}/([^/]+\\.(?i:kvd)|znalec_kevrot_objednavky\\.dat|"
+                                                       "[^/]+/[^/]+)$"));
     if (rok.match(rel).hasMatch())
         return true;
     return casti.first() == QLatin1String("ZnaleckyKevrot texty") && casti.size() <= 3;

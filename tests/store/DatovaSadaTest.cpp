@@ -7,7 +7,7 @@ TEST(DatovaSada, OnlyTheDataSetsNamesAndShapesBelong)
     for (const char* rel : {"nastavenia.dat", "nastavenia_efaktura.txt", "Data/odbory.dat", "Data/ODBORY.DAT",
                             "Data/banky.kvz", "Data/zakon.pdf", "Data/odbory.dat.poskodeny", "ZnalKevrot2024/12-2024.kvd",
                             "ZnalKevrot2024/znalec_kevrot_objednavky.dat", "ZnalKevrot2024/12-2024/posudok.tmpl.rtf",
-                            "ZnalKevrot2024/12-2024/fotky.lock", "ZnaleckyKevrot texty/Text vyuctovania/Úkon.rtf"})
+                            "ZnalKevrot2024/12-2024/fotky.lock", "ZnalKevrot2024/16-2024 Účtovné.kvd", "ZnalKevrot2024/9-2024.KVD", "ZnaleckyKevrot texty/Text vyuctovania/Úkon.rtf"})
         EXPECT_TRUE(DatovaSada::patri(QString::fromUtf8(rel))) << rel;
     for (const char* rel : {"qt.conf", "ZnaleckyKevrot", "kevrot-cli", "Data/zaloha.ini", "Data/libx.so",
                             "ZnalKevrot2024/12-2024/libqxcb.so", "ZnalKevrot2024/12-2024/platforms/x.so.6",
