@@ -203,7 +203,7 @@ bool Prenos::Dokonci()
     qint64 treba = 0;
     for (const Plan& p : std::as_const(m_plan)) {
         struct stat st;
-        treba += p.zdroj.isEmpty() ? p.obsah.size() : ::stat(p.zdroj.constData(), &st) == 0 ? qint64(st.st_size) : 0;
+        treba += Subory::naBloky(p.zdroj.isEmpty() ? p.obsah.size() : ::stat(p.zdroj.constData(), &st) == 0 ? qint64(st.st_size) : 0);
     }
     QString dovod;
     if (!Subory::overMiesto(Cesty::AppDir(), treba, &dovod))

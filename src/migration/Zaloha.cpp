@@ -221,7 +221,7 @@ QString roky(const QMap<int, int>& zaznamy)
 {
     QStringList t;
     for (auto it = zaznamy.cbegin(); it != zaznamy.cend(); ++it)
-        t << QStringLiteral("%1 (%2 záznamov)").arg(it.key()).arg(it.value());
+        t << QStringLiteral("%1 (záznamov: %2)").arg(it.key()).arg(it.value());
     return t.isEmpty() ? QStringLiteral("žiadne záznamy") : t.join(QStringLiteral(", "));
 }
 
@@ -237,7 +237,7 @@ PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* po
     QSet<QString> mena;
     QHash<QString, qint64> velkosti;
     QByteArray manifest;
-    static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/\\d{1,9}-\\d{4}\\.kvd$"));
+    static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/[^/]+\\.(?i:kvd)$"));
     const bool ok = prejdiArchiv(
         archiv, [](const QString& rel) { return rel == QLatin1String(MenoManifestu); },
         [&](const QString& rel, qint64 velkost, const QByteArray* obsah, QString* chyba) {
@@ -260,6 +260,7 @@ PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* po
                 return false;
             }
             velkosti.insert(rel, velkost);
+            p.miesto += Subory::naBloky(velkost);
             const auto m = zaznam.match(rel);
             if (m.hasMatch())
                 ++p.zaznamyRokov[m.captured(1).toInt()];
@@ -357,7 +358,7 @@ bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
         *vynechane = vynechaneTu;
     qint64 spolu = 0;
     for (const QString& rel : subory)
-        spolu += QFileInfo(Cesty::cesta(rel)).size();
+        spolu += Subory::naBloky(QFileInfo(Cesty::cesta(rel)).size());
     QString dovodMiesta;
     if (!Subory::overMiesto(QFileInfo(cesta).absolutePath(), spolu, &dovodMiesta)) {
         if (chyba)
@@ -509,7 +510,7 @@ bool Obnov(const QString& archiv, bool bezManifestu)
         return odmietni(QStringLiteral("záloha nemá manifest, jej súbory nie je možné overiť. Obnoviť ju možno "
                                        "len po výslovnom potvrdení.\n") + p.Popis());
     QString dovod;
-    if (!Subory::overMiesto(Cesty::AppDir(), p.bajtov, &dovod))
+    if (!Subory::overMiesto(Cesty::AppDir(), p.miesto, &dovod))
         return odmietni(dovod);
     // Everything unpacked and checked beside the data first.
     ZmenaSuborov zmena(QStringLiteral("obnova zo zálohy"));
@@ -559,7 +560,7 @@ std::optional<QString> PoStarte()
 QString PrehladZalohy::Popis() const
 {
     const QLocale sk(QLocale::Slovak, QLocale::Slovakia);
-    QString t = QStringLiteral("Záloha z %1: %2 súborov (%3), roky: %4.")
+    QString t = QStringLiteral("Záloha z %1: súborov %2 (%3), roky: %4.")
                     .arg(vytvorena.toString(QStringLiteral("d.M.yyyy H:mm")))
                     .arg(suborov)
                     .arg(sk.formattedDataSize(bajtov), Zaloha::roky(zaznamyRokov));

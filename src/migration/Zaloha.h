@@ -25,6 +25,7 @@ struct PrehladZalohy {
     QString program;             // the program version that made it
     int suborov = 0;             // files to restore
     qint64 bajtov = 0;
+    qint64 miesto = 0;           // what the files take on the disk
     QMap<int, int> zaznamyRokov; // year -> number of journal entries
     QStringList nevratene;       // files of the program in an older backup, never restored
     // "Záloha z d.M.yyyy H:mm: roky 2024 (12 záznamov), ...": for the confirmation.

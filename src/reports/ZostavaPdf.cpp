@@ -4,7 +4,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "store/Subory.h"
 
@@ -23,11 +23,10 @@ QPageLayout rozlozenieStrany(const StranyZostavy& z)
 
 bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QString& titul)
 {
-    QSaveFile f(subor);
-    if (!f.open(QIODevice::WriteOnly)) {
-        Subory::ohlasChybuZapisu(subor, f.errorString());
-        return false;
-    }
+    // Built in memory, then saved by the one atomic write.
+    QByteArray obsah;
+    QBuffer f(&obsah);
+    f.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&f);
         pdf.setTitle(titul);
@@ -41,7 +40,6 @@ bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QS
                 if (prva) {
                     if (!p.begin(&pdf)) {
                         Subory::ohlasChybuZapisu(subor, QStringLiteral("PDF"));
-                        f.cancelWriting();
                         return false;
                     }
                     prva = false;
@@ -58,8 +56,10 @@ bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QS
         }
         p.end();
     }
-    if (!f.commit()) {
-        Subory::ohlasChybuZapisu(subor, f.errorString());
+    f.close();
+    QString chyba;
+    if (!Subory::ulozAtomicky(subor, obsah, &chyba)) {
+        Subory::ohlasChybuZapisu(subor, chyba);
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "OdborKody.h"
 
+#include "store/Subory.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,7 +44,7 @@ bool ZachovajPoskodeny(const QString& cesta)
     const QString kopia = cesta + QStringLiteral(".poskodeny");
     if (QFileInfo::exists(kopia))
         return true;
-    return QFile::copy(cesta, kopia);
+    return Subory::kopirujPrepis(cesta, kopia);
 }
 
 }  // namespace OdborKody

@@ -36,12 +36,14 @@ bool patri(const QString& rel)
         return false;
     if (casti.size() == 1)
         return rel == QLatin1String("nastavenia.dat") || rel == QLatin1String("nastavenia_efaktura.txt");
-    static const QRegularExpression data(QStringLiteral("^Data/[^/]+\\.(dat|kvz|pdf|rtf|txt|csv)$"),
+    static const QRegularExpression data(QStringLiteral("^Data/[^/]+\\.(dat|kvz|pdf|rtf|txt|csv)(\\.poskodeny)?$"),
                                          QRegularExpression::CaseInsensitiveOption);
     if (casti.first() == QLatin1String("Data"))
         return rel != QLatin1String(NastavenieZaloh) && data.match(rel).hasMatch();
-    static const QRegularExpression rok(QStringLiteral("^ZnalKevrot\\d{4}/(\\d{1,9}-\\d{4}\\.kvd|znalec_kevrot_objednavky\\.dat|"
-                                                       "\\d{1,9}-\\d{4}/[^/]+)$"));
+    // Every "*.kvd" of a year folder is an entry the journal loads; a folder beside it holds
+    // documents.
+    static const QRegularExpression rok(QStringLiteral("^ZnalKevrot\\d{4}/([^/]+\\.(?i:kvd)|znalec_kevrot_objednavky\\.dat|"
+                                                       "[^/]+/[^/]+)$"));
     if (rok.match(rel).hasMatch())
         return true;
     return casti.first() == QLatin1String("ZnaleckyKevrot texty") && casti.size() <= 3;

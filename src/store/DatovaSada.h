@@ -7,8 +7,8 @@
 namespace DatovaSada {
 
 // The settings files, the files of "Data/" (not the backup settings), the year folders'
-// entry files, orders files and document folders, and the text folders. Program files,
-// "qt.conf", libraries and anything else are not data.
+// entry files (every "*.kvd"), orders files and document folders (one level), and the text
+// folders. Program files, "qt.conf", libraries and anything else are not data.
 bool patri(const QString& rel);
 
 // The program's own working places, never data and never reported as left out: "Tmp_doc",

@@ -29,7 +29,7 @@ QString textMaloMiesta(const QString& cesta, qint64 treba)
 bool overMiesto(const QString& cesta, qint64 treba, QString* chyba)
 {
     // Room for the folders and the journal besides the files.
-    const qint64 sRezervou = treba + treba / 50 + 1024 * 1024;
+    const qint64 sRezervou = treba + treba / 50 + 64 * 1024;
     const qint64 volne = volneMiesto(cesta);
     if (volne < 0 || volne >= sRezervou)
         return true;

@@ -9,6 +9,8 @@ namespace Subory {
 qint64 volneMiesto(const QString& cesta);
 // "Na disku s údajmi (<folder>) nie je dosť miesta: treba <n>, voľných je <m>."
 QString textMaloMiesta(const QString& cesta, qint64 treba);
+// The room a file of `velkost` bytes takes: whole blocks of 4 KiB.
+inline qint64 naBloky(qint64 velkost) { return (velkost + 4095) / 4096 * 4096 + 4096 * (velkost == 0); }
 // Whether there is room for `treba` bytes with a margin; otherwise false with the text.
 bool overMiesto(const QString& cesta, qint64 treba, QString* chyba);
 

@@ -35,6 +35,16 @@ void synchronizuj(const QString& adresar)
     ::close(fd);
 }
 
+// Makes a folder's entries (a rename into it) durable.
+void synchronizujAdresar(const QString& adresar)
+{
+    const int fd = ::open(b(adresar).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 bool zapisSubor(const QString& cesta, const QByteArray& obsah, int* chyba)
 {
     const int fd = ::open(b(cesta).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -68,9 +78,15 @@ bool jeSubor(const QString& cesta)
 
 // Moves a file within the file system, or copies it atomically when the target lies on
 // another one (a year folder that is a link).
-bool presun(const QString& z, const QString& kam, int* chyba)
+bool presun(const QString& z, const QString& kam, int* chyba, QSet<QString>* adresare = nullptr)
 {
-    QDir().mkpath(QFileInfo(kam).absolutePath());
+    // Each folder made once.
+    const QString adresar = QFileInfo(kam).absolutePath();
+    if (!adresare || !adresare->contains(adresar)) {
+        QDir().mkpath(adresar);
+        if (adresare)
+            adresare->insert(adresar);
+    }
     if (::rename(b(z).constData(), b(kam).constData()) == 0)
         return true;
     if (errno != EXDEV) {
@@ -263,9 +279,10 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
         *chyba = dovod;
         return false;
     }
-    synchronizuj(m_priecinok);
+    synchronizujAdresar(m_priecinok);  // the journal written
     // The switch: from here a crash is finished at the next start.
     QStringList presunute, zmazane;
+    QSet<QString> ciele;
     int e = 0;
     QString zlyhalo;
     for (const QString& rel : std::as_const(m_nove)) {
@@ -274,7 +291,7 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
             zlyhalo = rel;
             break;
         }
-        if (!presun(cestaStaged(rel), Cesty::cesta(rel), &e)) {
+        if (!presun(cestaStaged(rel), Cesty::cesta(rel), &e, &ciele)) {
             zlyhalo = rel;
             break;
         }
@@ -311,7 +328,6 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
                  QStringLiteral("\nVšetky súbory boli vrátené do pôvodného stavu.");
         return false;
     }
-    synchronizuj(m_priecinok);
     m_prepnute = true;
     uprac(m_priecinok, odlozStare);
     return true;
@@ -329,10 +345,11 @@ std::optional<QString> ZmenaSuborov::DokonciPrerusenu()
                               "než zmenila akýkoľvek súbor. Údaje zostali bez zmeny.");
     }
     QStringList chyby;
+    QSet<QString> ciele;
     for (const QString& rel : z->nove) {
         const QString staged = priecinok + QStringLiteral("/novy/") + rel;
         int e = 0;
-        if (QFileInfo::exists(staged) && !presun(staged, Cesty::cesta(rel), &e))
+        if (QFileInfo::exists(staged) && !presun(staged, Cesty::cesta(rel), &e, &ciele))
             chyby << rel + QStringLiteral(": ") + textSystemu(e);
     }
     for (const QString& rel : z->zmazane)
@@ -344,7 +361,7 @@ std::optional<QString> ZmenaSuborov::DokonciPrerusenu()
     synchronizuj(priecinok);
     uprac(priecinok, z->odlozStare);
     QString t = QStringLiteral("Zmena údajov (%1) bola prerušená (program sa neočakávane ukončil). "
-                               "Pri tomto spustení bola dokončená: %2 súborov.")
+                               "Pri tomto spustení bola dokončená (súborov: %2).")
                     .arg(z->popis)
                     .arg(z->nove.size() + z->zmazane.size());
     if (!z->odlozStare.isEmpty())

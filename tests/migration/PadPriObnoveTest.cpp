@@ -98,13 +98,35 @@ protected:
         ASSERT_NE(a, b);
         const quint32 semienko = QRandomGenerator::global()->generate();
         QRandomGenerator nahoda(semienko);
-        int prerusenych = 0;
+        int prerusenych = 0, dokoncenych = 0;
         for (int i = 0; i < pokusov; ++i) {
             kopiruj(stary, ciel);
             QProcess p;
             p.start(QStringLiteral(KEVROT_CLI_EXE), argumenty);
             ASSERT_TRUE(p.waitForStarted());
-            QThread::usleep(nahoda.bounded(quint32(trvanie * 1000)));
+            // Half the kills at any moment, half inside the switch: once its journal is there.
+            if (i % 2) {
+                QThread::usleep(nahoda.bounded(quint32(trvanie * 1000)));
+            } else {
+                // The journal names the first file moved; once it left the staging folder the
+                // files are being renamed into place.
+                const QString zurnal = ciel + QStringLiteral("/.kevrot-zmena/zurnal");
+                QElapsedTimer cakanie;
+                cakanie.start();
+                QString prvy;
+                while (prvy.isEmpty() && cakanie.elapsed() < 2 * trvanie + 1000) {
+                    QFile f(zurnal);
+                    if (f.open(QIODevice::ReadOnly))
+                        for (const QByteArray& r : f.readAll().split('\n'))
+                            if (r.startsWith("N\t") && prvy.isEmpty())
+                                prvy = QString::fromUtf8(QByteArray::fromPercentEncoding(r.mid(2)));
+                    QThread::usleep(50);
+                }
+                const QString staged = ciel + QStringLiteral("/.kevrot-zmena/novy/") + prvy;
+                while (QFileInfo::exists(staged) && cakanie.elapsed() < 2 * trvanie + 1000)
+                    QThread::usleep(20);
+                QThread::usleep(nahoda.bounded(500u));
+            }
             p.kill();
             p.waitForFinished();
             const bool rozpracovana = QFileInfo::exists(ciel + QStringLiteral("/.kevrot-zmena"));
@@ -114,11 +136,13 @@ protected:
             EXPECT_TRUE(teraz == a || teraz == b) << "seed " << semienko << ", kill " << i << ": a mix of old and new";
             if (rozpracovana) {
                 ++prerusenych;
+                dokoncenych += spravy.contains(QStringLiteral("dokončená"));
                 EXPECT_TRUE(spravy.contains(QStringLiteral("prerušen"))) << "seed " << semienko << ": " << spravy.toStdString();
             }
             EXPECT_FALSE(QFileInfo::exists(ciel + QStringLiteral("/.kevrot-zmena")));
         }
-        std::printf("%d kills, %d of them inside the change (seed %u)\n", pokusov, prerusenych, semienko);
+        std::printf("%d kills, %d inside the change, %d of them in the switch (seed %u)\n", pokusov, prerusenych,
+                    dokoncenych, semienko);
     }
 };
 
