@@ -23,7 +23,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n
   libqrencode-dev liblzma-dev zbar-tools
-  libarchive-dev
+  libarchive-dev libarchive-tools
   libsaxonb-java default-jre-headless
   libreoffice-calc-nogui
 )
