@@ -25,7 +25,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2
   qt6-translations-l10n
   libqrencode-dev liblzma-dev zbar-tools
-  libarchive-dev libssl-dev
+  libarchive-dev libarchive-tools libssl-dev
   libsaxonb-java default-jre-headless
   libreoffice-calc-nogui
   dpkg-dev file lintian appstream x11-utils

@@ -13,6 +13,7 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -62,8 +63,16 @@ struct Bunka {
 
 // Characters a workbook cannot hold become "?"; line breaks stay, the text is cut to what a
 // cell holds.
+bool jeZakazanyVBunke(QChar c)
+{
+    const ushort u = c.unicode();
+    return u == '\r' || (u < 0x20 && u != '\n' && u != '\t') || u == 0xFFFE || u == 0xFFFF || c.isSurrogate();
+}
+
 QString textBunky(const QString& t)
 {
+    if (t.size() <= MaxDlzkaBunky && std::none_of(t.cbegin(), t.cend(), jeZakazanyVBunke))
+        return t;  // the usual text, shared as it is
     QString v;
     v.reserve(t.size());
     for (QChar c : t) {
