@@ -96,7 +96,10 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         if (!c)
             return VysledokBunky::Ponechat;
         v.Cena = *c;
-        v.Suma = v.Cena * (jedenRozpis ? v.Rozpis[0].Pocet : 0.0);
+        if (jedenRozpis)
+            PrepocitajSumu(v);
+        else
+            v.Suma = 0;
         return VysledokBunky::Prevzate;
     }
     case StlpecVydavku::Pocet: {
@@ -107,7 +110,7 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         if (!p || *p < 0)
             return VysledokBunky::Vyprazdnit;
         v.Rozpis[0].Pocet = *p;
-        v.Suma = v.Cena * *p;
+        PrepocitajSumu(v);
         return VysledokBunky::Prevzate;
     }
     case StlpecVydavku::Popis:
