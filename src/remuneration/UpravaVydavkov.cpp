@@ -110,6 +110,7 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         if (!p || *p < 0)
             return VysledokBunky::Vyprazdnit;
         v.Rozpis[0].Pocet = *p;
+        ZaokruhliZacateJednotky(v);
         PrepocitajSumu(v);
         return VysledokBunky::Prevzate;
     }

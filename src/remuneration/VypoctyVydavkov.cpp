@@ -55,7 +55,6 @@ QString TextZaokruhleniaNahor()
 
 void PrepocitajSumu(TVydavok& v)
 {
-    ZaokruhliZacateJednotky(v);
     if (v.Druh != DruhVydavku::PodielovaOdmena)
         v.Suma = ZCentov(sucetRiadkov(v));
 }

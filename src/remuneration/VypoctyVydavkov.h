@@ -18,11 +18,12 @@ Centy CentyPolozky(const TVydavok& v);
 // the unit says so.
 bool ZaZacatuJednotku(const TVydavok& v);
 // Rounds the sub-item quantities of such an item up to whole units; true when one changed.
+// Done where a quantity is entered (the tariff dialog, the grid), so stored items keep theirs.
 bool ZaokruhliZacateJednotky(TVydavok& v);
 // The note the dialog shows when it rounded a quantity up.
 QString TextZaokruhleniaNahor();
 
-// Started units rounded up (ZaokruhliZacateJednotky), then `Suma` = the sum of the item's rows, each `Cena` × a sub-item's quantity rounded to
+// `Suma` = the sum of the item's rows, each `Cena` × a sub-item's quantity rounded to
 // cents; kind 8 keeps its `Suma`.
 void PrepocitajSumu(TVydavok& v);
 

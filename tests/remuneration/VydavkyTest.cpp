@@ -385,4 +385,10 @@ TEST(ZacateJednotky, QuantitiesOfItemsPerStartedUnitRoundUp)
     ine.Rozpis[0].Pocet = 2.5;
     EXPECT_FALSE(ZaokruhliZacateJednotky(ine));
     EXPECT_EQ(ine.Rozpis[0].Pocet, 2.5);
+
+    // An item already stored keeps its quantity until it is entered again.
+    TVydavok ulozena = u.polozka();
+    ulozena.Rozpis[0].Pocet = 2.5;
+    PrepocitajSumu(ulozena);
+    EXPECT_EQ(ulozena.Rozpis[0].Pocet, 2.5);
 }
