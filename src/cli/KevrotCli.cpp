@@ -156,6 +156,9 @@ QJsonObject kevrotDoPdf(int rok, const QString& subor)
 // The five sums of the financial overview for a choice given by name.
 QJsonObject financie(int rok, VolbaFinancii volba, double od, double po)
 {
+    // The money lines show crowns only when the settings ask for them, as in the window.
+    Nastavenia n;
+    n.NacitajDualneZobrazovanie();
     Zurnal z;
     z.NacitajRok(rok);
     const auto s = PrepocitajFinancie(z, volba, od, po);

@@ -4,6 +4,7 @@
 
 #include "editor/RiadkyPoloziek.h"
 #include "editor/TabulkaPoloziek.h"
+#include "remuneration/VypoctyVydavkov.h"
 #include "settings/TextyZnalca.h"
 #include "store/DPH.h"
 #include "store/Datum.h"
@@ -77,42 +78,70 @@ QString HlavickaDruhu(const PodkladyDokladu& p, qint32 druh)
     return p.hlavickyDruhov.value(druh).replace(QLatin1String("\r\n"), QLatin1String("\r"));
 }
 
-void skupiny(Dokument& d, const PodkladyDokladu& p, double& spolu)
+// The tables of the statement: every kind with an amount, then travel costs. Kind 3 is
+// listed under the heading of flat expenses, whose tab it shares; the loss of time, which
+// has no heading of its own among the settings, under its name.
+struct SkupinaVyuctovania {
+    QString hlavicka;
+    DruhTabulky tabulka;
+    QList<RiadokPolozky> riadky;
+};
+
+QList<SkupinaVyuctovania> skupinyVyuctovania(const PodkladyDokladu& p)
 {
-    const TNastavenia& n = p.nastavenie;
-    const SposobSum s{n.PlatcaDPH, p.datumVykonania, p.sadzbaDPH};
     using namespace DruhVydavku;
-    for (qint32 druh : {PausalnaOdmena, ZmluvnaOdmena, TarifnaOdmena, PodielovaOdmena, PausalneVydavky, HotoveVydavky}) {
-        const double sucet = SucetDruhu(p.vydavky, druh);
-        if (!(sucet > 0))
+    const QList<QList<qint32>> poradie{{PausalnaOdmena}, {ZmluvnaOdmena},   {TarifnaOdmena}, {PodielovaOdmena},
+                                       {PausalneVydavky, VydavokSCenou},      {StrataCasu},    {HotoveVydavky}};
+    QList<SkupinaVyuctovania> skupiny;
+    for (const QList<qint32>& druhy : poradie) {
+        SkupinaVyuctovania s;
+        for (const TVydavok& v : p.vydavky)
+            if (druhy.contains(v.Druh) && CentyPolozky(v) > 0)
+                s.riadky += v.Druh == PodielovaOdmena ? RiadkyPodielovej(v, p.sadzbaPozemky) : RiadkyRozpisu(v);
+        if (s.riadky.isEmpty())
             continue;
-        ZakladnePismo(d, n);
-        d.nastavTucne(false);
-        d.vloz(HlavickaDruhu(p, druh) + u'\r');
-        VlozTabulkuPoloziek(d, n, druh == PodielovaOdmena ? DruhTabulky::VyuctovaniePodiel : DruhTabulky::Vyuctovanie,
-                            RiadkyDruhu(p.vydavky, druh, p.sadzbaPozemky), sucet, s, false);
-        spolu += sucet;
+        const qint32 druh = druhy.first();
+        s.hlavicka = HlavickaDruhu(p, druh);
+        if (s.hlavicka.isEmpty() && druh == StrataCasu)
+            s.hlavicka = QStringLiteral("Náhrada za stratu času");
+        s.tabulka = druh == PodielovaOdmena ? DruhTabulky::VyuctovaniePodiel : DruhTabulky::Vyuctovanie;
+        skupiny.append(s);
     }
     const double cestovne = p.zaznam.CestovneNahrady.SpoluNaklady;
-    if (cestovne > 0) {
-        ZakladnePismo(d, n);
-        d.nastavTucne(false);
-        d.vloz(HlavickaDruhu(p, CestovneNahrady) + u'\r');
-        VlozTabulkuPoloziek(d, n, DruhTabulky::VyuctovanieCestovne, {RiadokCestovneho(cestovne)}, cestovne, s, false);
-        spolu += cestovne;
-    }
+    if (cestovne > 0)
+        skupiny.append({HlavickaDruhu(p, CestovneNahrady), DruhTabulky::VyuctovanieCestovne, {RiadokCestovneho(cestovne)}});
+    return skupiny;
 }
 
-void celkom(Dokument& d, const PodkladyDokladu& p, double spolu)
+RozpisSumy skupiny(Dokument& d, const PodkladyDokladu& p)
+{
+    const TNastavenia& n = p.nastavenie;
+    const QList<SkupinaVyuctovania> zoznam = skupinyVyuctovania(p);
+    QList<RiadokPolozky> vsetky;
+    for (const SkupinaVyuctovania& s : zoznam)
+        vsetky += s.riadky;
+    const RozpisSumy rozpis = RozpisDokladu(vsetky, n.PlatcaDPH, p.datumVykonania, p.sadzbaDPH);
+    qsizetype od = 0;
+    for (const SkupinaVyuctovania& s : zoznam) {
+        ZakladnePismo(d, n);
+        d.nastavTucne(false);
+        d.vloz(s.hlavicka + u'\r');
+        VlozTabulkuPoloziek(d, n, s.tabulka, s.riadky, rozpis, od, false);
+        od += s.riadky.size();
+    }
+    return rozpis;
+}
+
+void celkom(Dokument& d, const PodkladyDokladu& p, const RozpisSumy& rozpis)
 {
     const TNastavenia& n = p.nastavenie;
     const QString w = SlovoOdmeny(n.Druh);
-    const TDPH r = RozpisDPH(p.datumVykonania, p.sadzbaDPH, spolu);
+    const TDPH r = TextyDPH(rozpis.sucet(), rozpis);
     const QChar o = OddelovacBuniek;
     const Dokument::Pozicia od = d.pozicia();
     ZakladnePismo(d, n);
     d.nastavTucne(true);
-    if (n.PlatcaDPH)
+    if (rozpis.sDPH())
         d.vloz(w + QStringLiteral(" celkom bez DPH: ") + o + u' ' + r.ZakladText + u'\r' + QStringLiteral("DPH: ")
                + r.SadzbaText + u' ' + o + u' ' + r.DPHText + u'\r' + w + QStringLiteral(" celkom s DPH: ") + o + u' '
                + r.SpoluText + u'\r');
@@ -183,9 +212,8 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.zarovnaj(Zarovnanie::Vlavo);
     d.vloz(QStringLiteral("\r\r"));
 
-    double spolu = 0;
-    skupiny(d, p, spolu);
-    celkom(d, p, spolu);
+    const RozpisSumy rozpis = skupiny(d, p);
+    celkom(d, p, rozpis);
 
     d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r\r"));
     if (!p.textFinancnaCiastka.isEmpty() && QFileInfo::exists(p.textFinancnaCiastka)) {

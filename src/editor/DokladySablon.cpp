@@ -115,11 +115,10 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
         ZakladnePismo(d, n);
         if (QFileInfo::exists(p.textVyuctovania))
             d.vlozSubor(p.textVyuctovania, n.PataZakladnymPismom == 1);
-        VlozTabulkuPoloziek(d, n, DruhTabulky::Faktura, h.Riadky, h.Spolu, {h.PlatcaDPH, h.Vykonanie, h.SadzbaDPH},
-                            true);
+        VlozTabulkuPoloziek(d, n, DruhTabulky::Faktura, h.Riadky, h.Rozpis, 0, true);
     }
     const TDPH& r = h.RozpisSpolu;
-    if (h.PlatcaDPH) {
+    if (h.Rozpis.sDPH()) {
         naZalozku(d, "sumaBezDPH", r.ZakladText);
         naZalozku(d, "sadzbaDPH", r.SadzbaText);
         naZalozku(d, "hodnotaDPH", r.DPHText);
@@ -133,11 +132,23 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     }
 }
 
+RozpisSumy RozpisPrijmovehoDokladu(const PodkladyDokladu& p)
+{
+    const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
+    if (!h.Riadky.isEmpty())
+        return h.Rozpis;
+    // An entry without items (transferred with its totals only): its billed total, which
+    // includes VAT for a VAT payer.
+    const Centy spolu = NaCenty(p.zaznam.UctovanaOdmena) + NaCenty(p.zaznam.UctovaneVydavky);
+    return RozpisSumy({spolu}, p.nastavenie.PlatcaDPH ? RozpisSumy::Sposob::DPHVCene : RozpisSumy::Sposob::BezDPH,
+                      p.sadzbaDPH);
+}
+
 void VyplnPrijmovyDoklad(Dokument& d, const PodkladyDokladu& p)
 {
     const TNastavenia& n = p.nastavenie;
     const PoliaZaznamu& f = p.polia;
-    const double b = p.zaznam.UctovaneVydavky + p.zaznam.UctovanaOdmena;
+    const RozpisSumy rozpis = RozpisPrijmovehoDokladu(p);
     naZalozku(d, "Firma", MenoZnalca(n));
     naZalozku(d, "Firma_adresa", AdresaZnalca(n));
     naZalozku(d, "Firma_DIC", n.DIC);
@@ -146,14 +157,17 @@ void VyplnPrijmovyDoklad(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "prijate_od", f.Meno + QStringLiteral(", ") + f.Adresa);
     naZalozku(d, "ICO", f.ICO);
     naZalozku(d, "DIC", f.DIC);
-    naZalozku(d, "DPH_percent", CisloText(p.sadzbaDPH) + QStringLiteral(" %"));
-    if (n.PlatcaDPH) {
-        const TDPH r = RozpisDPHZCelkovej(p.sadzbaDPH, b);
+    if (rozpis.sDPH()) {
+        const TDPH r = TextyDPH(rozpis.sucet(), rozpis);
+        naZalozku(d, "DPH_percent", CisloText(p.sadzbaDPH) + QStringLiteral(" %"));
         naZalozku(d, "suma_DPH", r.DPHText);
         naZalozku(d, "suma_bez_DPH", r.ZakladText);
+    } else {
+        // A non-payer charges no VAT: the line of base and VAT goes.
+        d.odstranRiadokSoZalozkou(QStringLiteral("DPH_percent"));
     }
-    naZalozku(d, "suma", SumaTextSk(SymbolEuro, b));
-    naZalozku(d, "suma_slovom", SumaSlovom(QString::number(qint64(ZaokruhliNaCeleEura(b)))));
+    naZalozku(d, "suma", SumaTextSk(SymbolEuro, ZCentov(rozpis.spolu())));
+    naZalozku(d, "suma_slovom", SumaSlovomCenty(rozpis.spolu()));
     const QString ucel = n.Druh == Znalec ? QStringLiteral("úhrada znaleckého úkonu číslo: ")
                                           : QStringLiteral("úhrada tlmočníckeho úkonu číslo: ");
     naZalozku(d, "Ucel", ucel + cisloAkoText(f));

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "editor/PodkladyDokladu.h"
+#include "store/Centy.h"
 #include "word/Dokument.h"
 
 // "\Zostavy\FakturaRozpisDPH_tlmocnik.dot" and the like, by kind and VAT status.
@@ -13,6 +14,8 @@ QString SablonaCestovnehoPrikazu();   // "\Zostavy\cestovny_prikaz.dot"
 
 // Each fills a document made from the template; a bookmark the template lacks is skipped.
 void VyplnFakturu(Dokument& d, const PodkladyDokladu& p);
+// The receipt's bill: the invoice's, so that both carry the same cents.
+RozpisSumy RozpisPrijmovehoDokladu(const PodkladyDokladu& p);
 void VyplnPrijmovyDoklad(Dokument& d, const PodkladyDokladu& p);
 void VyplnCestovnyPrikaz(Dokument& d, const PodkladyDokladu& p);
 

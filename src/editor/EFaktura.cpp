@@ -4,14 +4,6 @@
 
 #include <cmath>
 
-qint64 NaCenty(double suma)
-{
-    // The amounts come as doubles with cents; a tiny error must not cross a half cent.
-    const double c = suma * 100;
-    const double r = std::round(c);
-    return qint64(std::abs(c - r) < 1e-6 ? r : std::round(c + (c > 0 ? 1e-9 : -1e-9)));
-}
-
 QString CentyText(qint64 centy)
 {
     const qint64 a = centy < 0 ? -centy : centy;
@@ -25,7 +17,7 @@ qint64 dphZakladu(qint64 zaklad, const EKategoriaDPH& k)
 {
     if (k.Kod != QLatin1String("S"))
         return 0;
-    return qint64(std::llround(double(zaklad) * k.Sadzba / 100.0));
+    return DPHZakladu(zaklad, k.Sadzba);
 }
 
 QString cisloText(double x)

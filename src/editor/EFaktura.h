@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/Centy.h"
+
 namespace EFakturaPeppol {
 inline constexpr const char* CustomizationID =
     "urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0";
@@ -65,8 +67,6 @@ struct EFaktura {
     QList<ERiadok> Riadky;
 };
 
-// Cents of an amount, rounded half away from zero.
-qint64 NaCenty(double suma);
 // "1234.50", "-0.05": the decimal text UBL amounts use.
 QString CentyText(qint64 centy);
 

@@ -75,23 +75,6 @@ ERiadok riadok(const QString& nazov, const QString& mj, double cena, double mnoz
     return r;
 }
 
-// The item's rows, or one line for the whole item when the rows do not add up to its amount
-// (the printed total counts the item's amount).
-void pridajPolozku(QList<ERiadok>& riadky, const TVydavok& v, const QList<RiadokPolozky>& rows,
-                   const EKategoriaDPH& k, const HodnotyFaktury& h)
-{
-    const qint64 suma = netto(v.Suma, h);
-    QList<ERiadok> r;
-    qint64 s = 0;
-    for (const RiadokPolozky& x : rows) {
-        r << riadok(x.Polozka, x.MJ, x.Cena, x.Mnozstvo, netto(x.Suma, h), k, h);
-        s += r.last().SumaCenty;
-    }
-    if (r.isEmpty() || s != suma)
-        r = {riadok(v.Nazov, v.MJ, 0, 0, suma, k, h)};
-    riadky += r;
-}
-
 }  // namespace
 
 EFaktura EFakturaZaznamu(const PodkladyDokladu& p, const NastaveniaEFaktury& n, bool dobropis,
@@ -136,22 +119,15 @@ EFaktura EFakturaZaznamu(const PodkladyDokladu& p, const NastaveniaEFaktury& n, 
 
     const EKategoriaDPH k = h.PlatcaDPH ? EKategoriaDPH{QStringLiteral("S"), h.SadzbaDPH, {}}
                                         : EKategoriaDPH{n.KategoriaNeplatcu, 0, n.DovodNeplatcu};
-    // The printed order: rows of remunerations, then expenses, then travel costs.
-    for (const TVydavok& v : p.vydavky) {
-        if (!(v.Suma > 0))
+    // The printed invoice's rows with their net cents from its bill: the lines add up to
+    // the printed base, and VAT reckoned on it once gives the printed VAT.
+    for (qsizetype i = 0; i < h.Riadky.size(); ++i) {
+        const RiadokPolozky& r = h.Riadky[i];
+        const Centy zaklad = h.Rozpis.riadky().value(i).zaklad;
+        if (zaklad <= 0)
             continue;
-        if (v.Druh == TarifnaOdmena || v.Druh == PausalnaOdmena || v.Druh == ZmluvnaOdmena)
-            pridajPolozku(f.Riadky, v, RiadkyRozpisu(v), k, h);
-        else if (v.Druh == PodielovaOdmena)
-            pridajPolozku(f.Riadky, v, {}, k, h);
-    }
-    for (const TVydavok& v : p.vydavky)
-        if (v.Suma > 0 && jeVydavok(v.Druh))
-            pridajPolozku(f.Riadky, v, RiadokCelejPolozky(v), k, h);
-    const double cestovne = p.zaznam.CestovneNahrady.SpoluNaklady;
-    if (cestovne > 0) {
-        const RiadokPolozky c = RiadokCestovneho(cestovne);
-        f.Riadky << riadok(c.Polozka, {}, 0, 0, netto(cestovne, h), k, h);
+        const bool polozkaBezPodpoloziek = r.Druh == PodielovaOdmena || r.Druh == 0;
+        f.Riadky << riadok(r.Polozka, r.MJ, polozkaBezPodpoloziek ? 0 : r.Cena, r.Mnozstvo, zaklad, k, h);
     }
     return f;
 }

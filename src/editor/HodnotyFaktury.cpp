@@ -4,20 +4,6 @@
 #include "settings/TextyZnalca.h"
 #include "store/Datum.h"
 
-SumyDPH VypocitajDPH(double datumVykonania, double sadzba, double suma)
-{
-    SumyDPH s;
-    if (datumVykonania >= DatumPrechoduDPH()) {
-        s.Zaklad = suma;
-        s.Spolu = suma * (sadzba / 100 + 1);
-    } else {
-        s.Zaklad = ZakladZCelkovej(sadzba, suma);
-        s.Spolu = suma;
-    }
-    s.DPH = s.Spolu - s.Zaklad;
-    return s;
-}
-
 QList<RiadokPolozky> RiadkyFaktury(const PodkladyDokladu& p)
 {
     using namespace DruhVydavku;
@@ -36,21 +22,6 @@ QList<RiadokPolozky> RiadkyFaktury(const PodkladyDokladu& p)
         riadky.append(RiadokCestovneho(cestovne));
     return riadky;
 }
-
-namespace {
-
-double sucetFaktury(const PodkladyDokladu& p)
-{
-    double g = 0;
-    for (const TVydavok& v : p.vydavky)
-        if (v.Druh >= DruhVydavku::TarifnaOdmena && v.Druh <= DruhVydavku::PodielovaOdmena && v.Suma > 0)
-            g += v.Suma;
-    if (p.zaznam.CestovneNahrady.SpoluNaklady > 0)
-        g += p.zaznam.CestovneNahrady.SpoluNaklady;
-    return g;
-}
-
-}  // namespace
 
 HodnotyFaktury VypocitajHodnotyFaktury(const PodkladyDokladu& p)
 {
@@ -87,11 +58,9 @@ HodnotyFaktury VypocitajHodnotyFaktury(const PodkladyDokladu& p)
     h.Odberatel = {f.Meno, f.Adresa, QString(), QString(), f.ICO, f.DIC, f.ICDPH};
 
     h.Riadky = RiadkyFaktury(p);
-    h.Spolu = sucetFaktury(p);
-    if (h.PlatcaDPH)
-        h.Dph = VypocitajDPH(h.Vykonanie, h.SadzbaDPH, h.Spolu);
-    else
-        h.Dph = {h.Spolu, 0, h.Spolu};
-    h.RozpisSpolu = RozpisDPH(h.Vykonanie, h.SadzbaDPH, h.Spolu);
+    h.Rozpis = RozpisDokladu(h.Riadky, h.PlatcaDPH, h.Vykonanie, h.SadzbaDPH);
+    h.Spolu = ZCentov(h.Rozpis.spolu() - (h.Rozpis.sposob() == RozpisSumy::Sposob::DPHNavyse ? h.Rozpis.dph() : 0));
+    h.Dph = {ZCentov(h.Rozpis.zaklad()), ZCentov(h.Rozpis.dph()), ZCentov(h.Rozpis.spolu())};
+    h.RozpisSpolu = TextyDPH(h.Rozpis.sucet(), h.Rozpis);
     return h;
 }

@@ -9,14 +9,12 @@
 #include "editor/RiadkyPoloziek.h"
 #include "store/DPH.h"
 
-// A VAT breakdown as numbers, by the rule of the date of performance: from 2011 on the
-// amount is the base and VAT is added; before, the amount includes VAT.
+// A VAT breakdown as numbers: the bill's cents in euro.
 struct SumyDPH {
     double Zaklad = 0;
     double DPH = 0;
     double Spolu = 0;
 };
-SumyDPH VypocitajDPH(double datumVykonania, double sadzba, double suma);
 
 struct StranaFaktury {
     QString Meno, Adresa, PSC, Mesto, ICO, DIC, ICDPH;
@@ -51,9 +49,10 @@ struct HodnotyFaktury {
 
     // The invoice's rows in printed order, the travel row last when there is one.
     QList<RiadokPolozky> Riadky;
-    double Spolu = 0;                 // G: the sum of the rows' amounts
-    SumyDPH Dph;                      // G's breakdown; a non-payer has Zaklad = Spolu = G
-    TDPH RozpisSpolu;                 // G's breakdown as texts
+    RozpisSumy Rozpis;                // the bill of the rows: per row and in sum, in cents
+    double Spolu = 0;                 // G: the sum of the rows' rounded amounts
+    SumyDPH Dph;                      // the bill's base, VAT and total; a non-payer has Zaklad = Spolu = G
+    TDPH RozpisSpolu;                 // the same as texts
 };
 
 HodnotyFaktury VypocitajHodnotyFaktury(const PodkladyDokladu& p);

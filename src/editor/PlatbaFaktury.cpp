@@ -51,10 +51,14 @@ bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const Ud
     return true;
 }
 
-bool DoplnPlatobnyQrFaktury(Dokument& dokument, const PodkladyDokladu& p)
+UdajePlatby UdajePlatbyFaktury(const PodkladyDokladu& p)
 {
     const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
-    const UdajePlatby udaje{h.SposobPlatby, h.Dph.Spolu, h.VariabilnySymbol, h.KonstantnySymbol,
-                            h.Splatnost > 0 ? DatumNaQDate(h.Splatnost) : QDate()};
-    return DoplnPlatobnyQr(dokument, p.nastavenie, udaje);
+    return {h.SposobPlatby, ZCentov(h.Rozpis.spolu()), h.VariabilnySymbol, h.KonstantnySymbol,
+            h.Splatnost > 0 ? DatumNaQDate(h.Splatnost) : QDate()};
+}
+
+bool DoplnPlatobnyQrFaktury(Dokument& dokument, const PodkladyDokladu& p)
+{
+    return DoplnPlatobnyQr(dokument, p.nastavenie, UdajePlatbyFaktury(p));
 }

@@ -32,5 +32,6 @@ void VlozPlatobnyQr(Dokument& dokument, const PlatobnyPrikaz& platba, int sirka 
 bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const UdajePlatby& udaje);
 
 struct PodkladyDokladu;
-// The invoice's own values: its method, total, symbols and due date.
+// The invoice's own values: its method, its bill's total, symbols and due date.
+UdajePlatby UdajePlatbyFaktury(const PodkladyDokladu& p);
 bool DoplnPlatobnyQrFaktury(Dokument& dokument, const PodkladyDokladu& p);

@@ -2,9 +2,18 @@
 
 #include <cmath>
 
+#include "remuneration/VypoctyVydavkov.h"
 #include "store/Cisla.h"
 
 QString CisloRiadku(double cislo) { return CisloText(cislo, 2); }
+
+QString CenaRiadku(double cena)
+{
+    QString t = CisloText(cena, 4).trimmed();
+    while (t.endsWith(u'0') && t.indexOf(u'.') >= 0 && t.size() - t.indexOf(u'.') > 3)
+        t.chop(1);
+    return t.rightJustified(5, u' ');
+}
 
 namespace {
 
@@ -21,6 +30,8 @@ QList<RiadokPolozky> riadkyPodpoloziek(const TVydavok& v, F riadok)
         RiadokPolozky p = riadok(r);
         p.Druh = v.Druh;
         riadky.append(p);
+        if (v.Druh == DruhVydavku::PodielovaOdmena)
+            break;
     }
     return riadky;
 }
@@ -35,15 +46,17 @@ QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
         p.MJ = v.MJ;
         p.Cena = v.Cena;
         p.Mnozstvo = r.Pocet;
-        p.CenaMJ = CisloRiadku(v.Cena);
+        p.CenaMJ = CenaRiadku(v.Cena);
         p.Pocet = CisloRiadku(r.Pocet);
         p.Suma = v.Cena * r.Pocet;
+        p.SumaCenty = CentyRiadku(v.Cena, r.Pocet);
         return p;
     });
 }
 
 QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky)
 {
+    // The item's amount is billed once: on one row, of its first sub-item.
     return riadkyPodpoloziek(v, [&](const TRozpisPolozky& r) {
         RiadokPolozky p;
         p.Polozka = r.Popis.isEmpty() ? v.Nazov : v.Nazov + QStringLiteral(", ") + r.Popis;
@@ -52,11 +65,12 @@ QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky)
         if (r.Pocet == 3) {
             p.MJ = QStringLiteral("m2");
             p.Cena = sadzbaPozemky;
-            p.CenaMJ = CisloRiadku(sadzbaPozemky);
+            p.CenaMJ = CenaRiadku(sadzbaPozemky);
         } else {
             p.MJ = QStringLiteral("€");
         }
         p.Suma = v.Suma;
+        p.SumaCenty = NaCenty(v.Suma);
         return p;
     });
 }
@@ -70,9 +84,10 @@ QList<RiadokPolozky> RiadokCelejPolozky(const TVydavok& v)
     p.MJ = v.MJ;
     p.Cena = v.Cena;
     p.Mnozstvo = v.SucetPoctov();
-    p.CenaMJ = CisloRiadku(v.Cena);
+    p.CenaMJ = CenaRiadku(v.Cena);
     p.Pocet = CisloRiadku(p.Mnozstvo);
     p.Suma = v.Suma;
+    p.SumaCenty = CentyPolozky(v);
     p.Druh = v.Druh;
     return {p};
 }
@@ -83,6 +98,7 @@ RiadokPolozky RiadokCestovneho(double spoluNaklady)
     p.Polozka = QStringLiteral("Cestovné náklady");
     p.MJ = p.CenaMJ = p.Pocet = QStringLiteral(" ");
     p.Suma = spoluNaklady;
+    p.SumaCenty = NaCenty(spoluNaklady);
     return p;
 }
 
@@ -104,4 +120,18 @@ double SucetDruhu(const QList<TVydavok>& vydavky, qint32 druh)
         if (v.Druh == druh && v.Suma > 0)
             s += v.Suma;
     return s;
+}
+
+QList<Centy> CentyRiadkov(const QList<RiadokPolozky>& riadky)
+{
+    QList<Centy> c;
+    c.reserve(riadky.size());
+    for (const RiadokPolozky& r : riadky)
+        c << r.SumaCenty;
+    return c;
+}
+
+RozpisSumy RozpisDokladu(const QList<RiadokPolozky>& riadky, bool platca, double datumVykonania, double sadzbaDPH)
+{
+    return RozpisSumy(CentyRiadkov(riadky), RozpisSumy::SposobPre(platca, datumVykonania), sadzbaDPH);
 }

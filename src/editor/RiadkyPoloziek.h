@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include "store/Centy.h"
 #include "store/Vydavok.h"
 
 struct RiadokPolozky {
@@ -12,20 +13,26 @@ struct RiadokPolozky {
     QString Polozka, MJ, CenaMJ, Pocet;
     // The numbers behind Cena MJ and Počet (0 where the column is empty or a blank).
     double Cena = 0, Mnozstvo = 0;
-    // The row's amount A, before VAT is applied to it.
+    // The row's amount A, before VAT is applied to it, and the same rounded to cents once:
+    // the documents' figures are made of the cents.
     double Suma = 0;
+    Centy SumaCenty = 0;
     // The item kind; 0 for the travel row.
     qint32 Druh = 0;
 };
 
 // "12.50": two decimals, "." as the decimal point, at least five characters.
 QString CisloRiadku(double cislo);
+// A unit price: as CisloRiadku, or with up to four decimals when it has more than two
+// ("23.904"), so that quantity × price = the row's amount can be checked on paper.
+QString CenaRiadku(double cena);
 
 // One row per sub-item with a quantity above 0 of an item whose Suma is above 0.
 QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v);
 
-// Proportional remuneration: one row per sub-item with a quantity above 0; the quantity
-// 3 marks land, priced per square metre at `sadzbaPozemky`.
+// Proportional remuneration: one row, of the first sub-item with a quantity above 0 (the
+// item's amount is billed once); the quantity 3 marks land, priced per square metre at
+// `sadzbaPozemky`.
 QList<RiadokPolozky> RiadkyPodielovej(const TVydavok& v, double sadzbaPozemky);
 
 // One row for the whole item (kinds 3 to 6 in the invoice); none when Suma is not above 0.
@@ -40,3 +47,10 @@ QList<RiadokPolozky> RiadkyDruhu(const QList<TVydavok>& vydavky, qint32 druh, do
 
 // The sum of Suma of the kind's items whose Suma is above 0.
 double SucetDruhu(const QList<TVydavok>& vydavky, qint32 druh);
+
+// The cents of rows, in their order.
+QList<Centy> CentyRiadkov(const QList<RiadokPolozky>& riadky);
+
+// The bill of a document's rows: for a VAT payer VAT by the rule of the date of performance
+// at `sadzbaDPH`, for a non-payer none.
+RozpisSumy RozpisDokladu(const QList<RiadokPolozky>& riadky, bool platca, double datumVykonania, double sadzbaDPH);

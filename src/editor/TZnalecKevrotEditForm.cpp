@@ -141,7 +141,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     if (z.Splatnost == 0)
         z.Splatnost = nast.Splatnost;
     if (m_uprava.novy)
-        z.SadzbaDPH = nast.SadzbaDPH;
+        z.SadzbaDPH = SadzbaZaznamu(nast.PlatcaDPH, z.DatumVykonania, Dnes(), nast.SadzbaDPH);
     m_splatnost = z.Splatnost;
     m_sadzbaDPH = z.SadzbaDPH;
     m_datumVykonania = z.DatumVykonania;
@@ -159,6 +159,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     DPHEdit->setVisible(platca);
     btnImplicitnaDPH->setVisible(platca);
     DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
+    lblOdlisnaDPH->setVisible(platca);
+    ukazOdlisnuSadzbu();
     ukazUctovane();
     tabTexty->zobraz(z.TextVyuctovania, z.TextFinancnaCiastka);
     tabVyplatenie->zobraz(z, m_uprava.vyplatenia, m_uprava.novy, skupinaPlatby(m_druh));
@@ -213,6 +215,7 @@ QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
     DPHEdit = edit(w, 8);
     DPHEdit->setFixedWidth(60);
     btnImplicitnaDPH = new QPushButton(QStringLiteral("Implicitná hodnota"), w);
+    lblOdlisnaDPH = new QLabel(w);
     for (auto* e : {Edit1, Edit17, Edit18})
         e->setFixedWidth(90);
     for (auto* b : {btnZoznam, btnObjednavka, btnDnesVyziadanie, btnDnesVykonanie, btnZmenSplatnost, btnImplicitnaDPH})
@@ -273,6 +276,7 @@ QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
     datumy->addWidget(lblDPH, 0, 5, Qt::AlignRight);
     datumy->addWidget(DPHEdit, 0, 6);
     datumy->addWidget(btnImplicitnaDPH, 1, 6);
+    datumy->addWidget(lblOdlisnaDPH, 2, 5, 1, 2, Qt::AlignRight);
     datumy->setColumnStretch(4, 1);
     g->addLayout(datumy, 4, 0, 1, 4);
     g->setColumnStretch(1, 1);
@@ -342,6 +346,7 @@ QWidget* TZnalecKevrotEditForm::vytvorVec()
 
 PodkladyDokladu TZnalecKevrotEditForm::podkladyDokladov()
 {
+    prepocitajUctovane();
     TZnalKevrotZaznam z = m_uprava.zaznam;
     z.DatumVykonania = m_datumVykonania;
     z.SadzbaDPH = m_sadzbaDPH;
@@ -537,6 +542,39 @@ void TZnalecKevrotEditForm::ukazUctovane()
     lblUctovaneVydavky->setText(SumaTextSk(SymbolEuro, m_uprava.zaznam.UctovaneVydavky));
 }
 
+void TZnalecKevrotEditForm::prepocitajUctovane()
+{
+    // An entry without items keeps what it has stored (entries transferred with totals only).
+    if (m_uprava.vydavky.isEmpty() && !(m_uprava.zaznam.CestovneNahrady.SpoluNaklady > 0))
+        return;
+    const UctovaneSumy s = PrepocitajUctovane(m_uprava.zaznam, m_uprava.vydavky,
+                                              m_zdroje.nastavenia.Nastavenie.PlatcaDPH, m_datumVykonania, m_sadzbaDPH);
+    lblUctavanaOdmena->setText(s.odmenaText);
+    lblUctovaneVydavky->setText(s.vydavkyText);
+    tabVyplatenie->logika().NastavUctovane(s.odmena, s.vydavky);
+}
+
+void TZnalecKevrotEditForm::ukazOdlisnuSadzbu()
+{
+    lblOdlisnaDPH->setText(
+        TextOdlisnejSadzby(m_zdroje.nastavenia.Nastavenie.PlatcaDPH, m_sadzbaDPH, m_datumVykonania, Dnes()));
+}
+
+void TZnalecKevrotEditForm::zmenVykonanie(double datum)
+{
+    const bool zmena = datum != m_datumVykonania;
+    m_datumVykonania = datum;
+    if (!zmena)
+        return;
+    const TNastavenia& n = m_zdroje.nastavenia.Nastavenie;
+    if (n.PlatcaDPH && datum != 0) {
+        m_sadzbaDPH = SadzbaZaznamu(true, datum, Dnes(), m_sadzbaDPH);
+        DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
+    }
+    ukazOdlisnuSadzbu();
+    prepocitajUctovane();
+}
+
 void TZnalecKevrotEditForm::ukazPriznane()
 {
     const VyplatenieZaznamu& v = tabVyplatenie->logika();
@@ -597,7 +635,7 @@ void TZnalecKevrotEditForm::DnesVykonanie() { NastavVykonanie(Dnes()); }
 
 void TZnalecKevrotEditForm::NastavVykonanie(double datum)
 {
-    m_datumVykonania = datum;
+    zmenVykonanie(datum);
     Edit17->setText(DatumText(datum));
     Edit18->setText(DatumText(DatumSplatnosti(datum, m_splatnost)));
 }
@@ -614,7 +652,7 @@ void TZnalecKevrotEditForm::OpustilVykonanie()
         Edit17->setFocus();
         return;
     }
-    m_datumVykonania = d;
+    zmenVykonanie(d);
     Edit18->setText(DatumText(DatumSplatnosti(d, m_splatnost)));
 }
 
@@ -633,6 +671,8 @@ void TZnalecKevrotEditForm::OpustilDPH()
 {
     if (const auto v = VstupPoli::SadzbaDPH(DPHEdit->text())) {
         m_sadzbaDPH = *v;
+        ukazOdlisnuSadzbu();
+        prepocitajUctovane();
     } else {
         DPHEdit->clear();
         DPHEdit->setFocus();
@@ -641,8 +681,11 @@ void TZnalecKevrotEditForm::OpustilDPH()
 
 void TZnalecKevrotEditForm::ImplicitnaDPH()
 {
-    m_sadzbaDPH = m_zdroje.nastavenia.Nastavenie.SadzbaDPH;
+    const TNastavenia& n = m_zdroje.nastavenia.Nastavenie;
+    m_sadzbaDPH = SadzbaZaznamu(n.PlatcaDPH, m_datumVykonania, Dnes(), n.SadzbaDPH);
     DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
+    ukazOdlisnuSadzbu();
+    prepocitajUctovane();
 }
 
 void TZnalecKevrotEditForm::VyberZoZoznamu()
@@ -705,6 +748,7 @@ void TZnalecKevrotEditForm::Potvrd()
         spravy().chyba(QString::fromUtf8(ZaznamExistuje));
         return;
     }
+    prepocitajUctovane();
     TZnalKevrotZaznam& z = m_uprava.zaznam;
     PrevezmiPolia(p, m_druh, z);
     z.SadzbaDPH = m_sadzbaDPH;

@@ -86,6 +86,7 @@ public:
     QLabel* lblDPH = nullptr;
     QLineEdit* DPHEdit = nullptr;
     QPushButton* btnImplicitnaDPH = nullptr;
+    QLabel* lblOdlisnaDPH = nullptr;
     QTabWidget* Zalozky = nullptr;
     // "Vec".
     PoleTextovehoZoznamu* cmbDruhUkonu = nullptr;
@@ -129,6 +130,11 @@ private:
     QWidget* vytvorVyuctovanie();
     void naplnOdvetvia(int odbor);
     void ukazUctovane();
+    // A new date of performance: the rate in force then, and the billed amounts again.
+    void zmenVykonanie(double datum);
+    // The billed amounts of the items as they stand with the date and rate held now.
+    void prepocitajUctovane();
+    void ukazOdlisnuSadzbu();
     void ukazPriznane();
     void opustilPriznanu(QLineEdit* pole);
     void zvolenyTypCisla(int index);

@@ -54,21 +54,21 @@ QString HlavickaTabulky(bool platca, bool podiel)
                   : zoStrednikov("Položka ; MJ ; Cena MJ € ; Počet ; Cena spolu");
 }
 
-QString RiadokTabulky(const RiadokPolozky& r, const SposobSum& s)
+QString RiadokTabulky(const RiadokPolozky& r, const SumaRiadku& suma, const RozpisSumy& rozpis)
 {
     QStringList bunky{Bunka(r.Polozka), Bunka(r.MJ), r.CenaMJ, r.Pocet};
-    const TDPH d = RozpisDPH(s.datum, s.sadzba, r.Suma);
-    if (s.platca)
+    const TDPH d = TextyDPH(suma, rozpis);
+    if (rozpis.sDPH())
         bunky << d.ZakladText << d.SadzbaText << d.DPHText << d.SpoluText;
     else
         bunky << d.VstupText;
     return riadok(bunky);
 }
 
-QString RiadokSuctu(double sucet, const SposobSum& s)
+QString RiadokSuctu(const SumaRiadku& sucet, const RozpisSumy& rozpis)
 {
-    const TDPH d = RozpisDPH(s.datum, s.sadzba, sucet);
-    if (s.platca)
+    const TDPH d = TextyDPH(sucet, rozpis);
+    if (rozpis.sDPH())
         return riadok({QStringLiteral("Spolu"), {}, {}, {}, d.ZakladText, {}, d.DPHText, d.SpoluText});
     return riadok({QStringLiteral("Spolu"), QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "), d.VstupText});
 }
@@ -76,28 +76,29 @@ QString RiadokSuctu(double sucet, const SposobSum& s)
 void ZakladnePismo(Dokument& d, const TNastavenia& n) { d.nastavPismo(n.BasicFontName, n.BasicFontSize); }
 
 void VlozTabulkuPoloziek(Dokument& d, const TNastavenia& n, DruhTabulky druh, const QList<RiadokPolozky>& riadky,
-                         double sucet, const SposobSum& s, bool tucnaHlavicka)
+                         const RozpisSumy& rozpis, qsizetype od, bool tucnaHlavicka)
 {
-    const Dokument::Pozicia od = d.pozicia();
+    const bool platca = rozpis.sDPH();
+    const Dokument::Pozicia zaciatok = d.pozicia();
     d.nastavPismo(n.TableFontName, n.TableFontSize);
     d.nastavTucne(tucnaHlavicka);
-    d.vloz(HlavickaTabulky(s.platca, druh == DruhTabulky::VyuctovaniePodiel));
+    d.vloz(HlavickaTabulky(platca, druh == DruhTabulky::VyuctovaniePodiel));
     d.nastavTucne(false);
     QString text;
-    for (const RiadokPolozky& r : riadky)
-        text += RiadokTabulky(r, s);
-    text += RiadokSuctu(sucet, s);
+    for (qsizetype i = 0; i < riadky.size(); ++i)
+        text += RiadokTabulky(riadky[i], rozpis.riadky().value(od + i), rozpis);
+    text += RiadokSuctu(rozpis.sucetRiadkov(od, riadky.size()), rozpis);
     d.vloz(text);
 
     TabulkaVolby v;
     v.oddelovac = OddelovacBuniek;
-    v.sirkyStlpcov = SirkyStlpcov(druh, s.platca, DualneZobrazovanie());
+    v.sirkyStlpcov = SirkyStlpcov(druh, platca, DualneZobrazovanie());
     v.okrajeVnutri = v.okrajeVonku = true;
     v.tienovaneRiadky = {0, -1};
     v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vlavo};
     for (int c = 2; c < v.sirkyStlpcov.size(); ++c)
         v.zarovnanieStlpcov << Zarovnanie::Vpravo;
-    d.textNaTabulku(od, v);
+    d.textNaTabulku(zaciatok, v);
     ZakladnePismo(d, n);
     d.zarovnaj(Zarovnanie::Vlavo);
     d.novyOdsek();

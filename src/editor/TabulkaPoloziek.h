@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "editor/RiadkyPoloziek.h"
+#include "store/Centy.h"
 #include "word/Dokument.h"
 #include "settings/NastaveniaZaznamy.h"
 
@@ -21,22 +22,18 @@ QString Bunka(const QString& text);
 // Widths of the columns in points.
 QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne);
 
-// How the amounts of a table are shown: VAT payer or not, date of performance and rate.
-struct SposobSum {
-    bool platca = false;
-    double datum = 0;
-    double sadzba = 0;
-};
-
-// Lines with cells separated by OddelovacBuniek, each ending in "\r".
+// Lines with cells separated by OddelovacBuniek, each ending in "\r". The amounts are the
+// row's figures of the bill (RozpisSumy): base, rate, VAT and total for a VAT payer, the
+// amount alone otherwise.
 QString HlavickaTabulky(bool platca, bool podiel);
-QString RiadokTabulky(const RiadokPolozky& r, const SposobSum& s);
-QString RiadokSuctu(double sucet, const SposobSum& s);
+QString RiadokTabulky(const RiadokPolozky& r, const SumaRiadku& suma, const RozpisSumy& rozpis);
+QString RiadokSuctu(const SumaRiadku& sucet, const RozpisSumy& rozpis);
 
-// Writes the table at the cursor and continues below it in the basic font with one empty
-// paragraph. `tucnaHlavicka`: the header row bold (the invoice).
+// Writes the table of `riadky`, which are the rows [od, od + riadky.size()) of `rozpis`, at
+// the cursor and continues below it in the basic font with one empty paragraph.
+// `tucnaHlavicka`: the header row bold (the invoice).
 void VlozTabulkuPoloziek(Dokument& d, const TNastavenia& n, DruhTabulky druh, const QList<RiadokPolozky>& riadky,
-                         double sucet, const SposobSum& s, bool tucnaHlavicka);
+                         const RozpisSumy& rozpis, qsizetype od, bool tucnaHlavicka);
 
 // Text in the basic font of the settings.
 void ZakladnePismo(Dokument& d, const TNastavenia& n);

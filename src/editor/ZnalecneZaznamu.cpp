@@ -2,7 +2,11 @@
 
 #include "remuneration/CiselnikPoloziek.h"
 #include "remuneration/SkupinaZaznamu.h"
-#include "store/DPH.h"
+#include "remuneration/VypoctyVydavkov.h"
+#include "store/Cisla.h"
+#include "store/Peniaze.h"
+#include "store/SadzbyDPH.h"
+#include "store/SadzbyNahrad.h"
 
 QString ChybaPredZnalecnym(int druhZnalca, const PoliaZaznamu& p, double datumVykonania)
 {
@@ -26,7 +30,11 @@ UpravaVydavkov PripravVydavky(const TZnalKevrotZaznam& z, const QList<TVydavok>&
     u.datumVykonania = datumVykonania;
     u.sadzbaDPH = sadzbaDPH;
     u.platcaDPH = platcaDPH;
-    u.polozky = vydavky.isEmpty() ? ciselnik.PredvyplnPolozky(u.skupina, datumVykonania, sadzbaDPH) : vydavky;
+    u.polozky = vydavky;
+    if (vydavky.isEmpty()) {
+        u.polozky = ciselnik.PredvyplnPolozky(u.skupina);
+        SadzbyPredvyplnenych(u.polozky, sadzbyNahrad(), datumVykonania);
+    }
     u.cesta = z.CestovneNahrady;
     u.doZoznamu = p.DoZoznamuVyuctovani;
     return u;
@@ -39,15 +47,37 @@ UctovaneSumy PrevezmiVydavky(const UpravaVydavkov& u, TZnalKevrotZaznam& z, QLis
         v.PocetRozpisov = v.Rozpis.size();
     z.CestovneNahrady = u.cesta;
     z.DoZoznamuVyuctovani = u.doZoznamu;
-    const SuctyVydavkov s = u.Sucty();
-    const TDPH odmena = RozpisDPH(u.datumVykonania, u.sadzbaDPH, s.odmena);
-    const TDPH vydavkyDPH = RozpisDPH(u.datumVykonania, u.sadzbaDPH, s.vydavkyCelkom);
+    return PrepocitajUctovane(z, vydavky, u.platcaDPH, u.datumVykonania, u.sadzbaDPH);
+}
+
+UctovaneSumy PrepocitajUctovane(TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky, bool platcaDPH,
+                                double datumVykonania, double sadzbaDPH)
+{
+    const UctovaneCenty c =
+        SpocitajUctovane(vydavky, z.CestovneNahrady.SpoluNaklady, platcaDPH, datumVykonania, sadzbaDPH);
     UctovaneSumy r;
-    r.odmena = u.platcaDPH ? odmena.Spolu : odmena.Vstup;
-    r.odmenaText = u.platcaDPH ? odmena.SpoluText : odmena.VstupText;
-    r.vydavky = u.platcaDPH ? vydavkyDPH.Spolu : vydavkyDPH.Vstup;
-    r.vydavkyText = u.platcaDPH ? vydavkyDPH.SpoluText : vydavkyDPH.VstupText;
+    r.odmena = ZCentov(c.odmena);
+    r.vydavky = ZCentov(c.vydavky);
+    r.odmenaText = SumaTextSk(SymbolEuro, r.odmena);
+    r.vydavkyText = SumaTextSk(SymbolEuro, r.vydavky);
     z.UctovanaOdmena = r.odmena;
     z.UctovaneVydavky = r.vydavky;
     return r;
+}
+
+double SadzbaZaznamu(bool platcaDPH, double datumVykonania, double dnes, double predvolena)
+{
+    if (!platcaDPH)
+        return 0;
+    return SadzbaDPHKDatumu(datumVykonania != 0 ? datumVykonania : dnes, predvolena);
+}
+
+QString TextOdlisnejSadzby(bool platcaDPH, double sadzba, double datumVykonania, double dnes)
+{
+    if (!platcaDPH)
+        return {};
+    const auto zakonna = sadzbyDPH().KDatumu(datumVykonania != 0 ? datumVykonania : dnes);
+    if (!zakonna || NaCenty(*zakonna) == NaCenty(sadzba))
+        return {};
+    return QStringLiteral("iná ako zákonná sadzba ") + KratkeCislo(*zakonna) + QStringLiteral(" %");
 }

@@ -1,5 +1,7 @@
 #include "ExportExcel.h"
 
+#include "store/Centy.h"
+
 #include "store/Cesty.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
@@ -57,7 +59,8 @@ struct Bunka {
     bool prazdna = true;
 
     static Bunka Text(const QString& t) { return {Obsah::Text, t, 0.0, false}; }
-    static Bunka Suma(double v) { return {Obsah::Suma, {}, v, false}; }
+    // The amount in cents as documents and the journal show it.
+    static Bunka Suma(double v) { return {Obsah::Suma, {}, ZCentov(NaCenty(v)), false}; }
     static Bunka Datum(double d) { return d == 0.0 ? Bunka{} : Bunka{Obsah::Datum, {}, d, false}; }
 };
 

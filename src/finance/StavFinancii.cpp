@@ -1,5 +1,6 @@
 #include "StavFinancii.h"
 
+#include "store/Centy.h"
 #include "store/Peniaze.h"
 #include "store/Zurnal.h"
 
@@ -27,6 +28,8 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
     SumyFinancii s;
     if (volba == VolbaFinancii::Ziadna)
         return s;
+    // In cents, each amount as the journal shows it, so the sums are the sums of the lines.
+    Centy odmena = 0, vydavky = 0, vyplatene = 0;
     const bool podlaPlatieb = volba == VolbaFinancii::DatumVyplatenia;
     // A copy: reading an entry must not disturb the list being walked.
     const QList<TZnalKevrotZaznam> zaznamy = zurnal.ZaznamyKevrota;
@@ -39,14 +42,17 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
         for (const TVyplatenie& v : std::as_const(zurnal.VyplateniaZaznamu)) {
             if (podlaPlatieb && !vRozsahu(v.Datum, od, po))
                 continue;
-            s.vyplatene += v.Suma;
+            vyplatene += NaCenty(v.Suma);
             maPlatbu = true;
         }
         if (podlaPlatieb && !maPlatbu)
             continue;
-        s.odmena += z.UctovanaOdmena;
-        s.vydavky += z.UctovaneVydavky;
+        odmena += NaCenty(z.UctovanaOdmena);
+        vydavky += NaCenty(z.UctovaneVydavky);
     }
+    s.odmena = ZCentov(odmena);
+    s.vydavky = ZCentov(vydavky);
+    s.vyplatene = ZCentov(vyplatene);
     return s;
 }
 

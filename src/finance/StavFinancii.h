@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "store/Centy.h"
+
 class Zurnal;
 
 enum class VolbaFinancii {
@@ -20,8 +22,8 @@ struct SumyFinancii {
     double odmena = 0.0;     // billed remuneration
     double vydavky = 0.0;    // billed expenses
     double vyplatene = 0.0;  // payments received
-    double uctovane() const { return odmena + vydavky; }
-    double rozdiel() const { return uctovane() - vyplatene; }
+    double uctovane() const { return ZCentov(NaCenty(odmena) + NaCenty(vydavky)); }
+    double rozdiel() const { return ZCentov(NaCenty(uctovane()) - NaCenty(vyplatene)); }
 };
 
 // Sums the entries of `zurnal.ZaznamyKevrota` that the choice counts, reading each counted

@@ -48,8 +48,8 @@ QTableWidget* mriezka(int stlpce, const QStringList& hlavicka, QWidget* rodic)
 }
 }  // namespace
 
-CestovneTab::CestovneTab(TCestovneNahrady& cesta, const QList<TVozidlo>& vozidla, QWidget* rodic)
-    : QWidget(rodic), m_c(cesta), m_vozidla(vozidla)
+CestovneTab::CestovneTab(TCestovneNahrady& cesta, const QList<TVozidlo>& vozidla, const DPHPaliva& dph, QWidget* rodic)
+    : QWidget(rodic), m_c(cesta), m_dph(dph), m_vozidla(vozidla)
 {
     gridCesta = mriezka(4,
                         {QStringLiteral("Začiatok cesty ( miesto, dátum čas)"), QStringLiteral("Miesto rokovania"),
@@ -163,6 +163,13 @@ QWidget* CestovneTab::vytvorSucty()
     auto* skupina = new QButtonGroup(w);
     skupina->addButton(rbSDPH);
     skupina->addButton(rbBezDPH);
+    // The choice decides how a payer's fuel price enters the costs: at once.
+    connect(rbSDPH, &QRadioButton::toggled, this, [this](bool sDPH) {
+        if (m_plnenie)
+            return;
+        m_c.SDPH = sDPH;
+        prepocitaj();
+    });
     EditVyuctovane = new QLineEdit(w);
     EditVyuctovane->setMaximumWidth(110);
     btnKalendar = new QToolButton(w);
@@ -277,7 +284,7 @@ void CestovneTab::ukazOpotrebenie()
 
 void CestovneTab::prepocitaj()
 {
-    PrepocitajCestovne(m_c);
+    PrepocitajCestovne(m_c, m_dph);
     lblPHM->setText(SumaTextSk(SymbolEuro, m_c.PHM_celkom));
     lblCestovne->setText(SumaTextSk(SymbolEuro, m_c.Cestovne));
     lblStravne->setText(SumaTextSk(SymbolEuro, m_c.Stravne));
@@ -344,7 +351,7 @@ void CestovneTab::ZvolVozidlo(int index)
 {
     if (index < 0 || index >= m_vozidla.size())
         return;
-    ::ZvolVozidlo(m_c, m_vozidla[index]);
+    ::ZvolVozidlo(m_c, m_vozidla[index], sadzbyNahrad(), ::Dnes(), m_dph);
     EditEC->setText(m_c.VozidloEC);
     ukazCisla();
     prepocitaj();

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "remuneration/CestovneVypocty.h"
 #include "store/CestovneNahrady.h"
 
 struct TVozidlo;
@@ -21,7 +22,8 @@ class QToolButton;
 class CestovneTab : public QWidget {
     Q_OBJECT
 public:
-    CestovneTab(TCestovneNahrady& cesta, const QList<TVozidlo>& vozidla, QWidget* rodic = nullptr);
+    CestovneTab(TCestovneNahrady& cesta, const QList<TVozidlo>& vozidla, const DPHPaliva& dph = {},
+                QWidget* rodic = nullptr);
 
     void nastavPopisy(const QString& meno, const QString& bydlisko);
     // "Tlač" is shown when the window can print the travel order.
@@ -84,6 +86,7 @@ private:
     double* poleCisla(QLineEdit* pole, int& desatinne);
 
     TCestovneNahrady& m_c;
+    DPHPaliva m_dph;
     const QList<TVozidlo>& m_vozidla;
     std::function<void()> m_tlac;
     bool m_plnenie = false;

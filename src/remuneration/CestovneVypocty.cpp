@@ -1,7 +1,10 @@
 #include "CestovneVypocty.h"
 
 #include "settings/Vozidla.h"
+#include "store/Centy.h"
 #include "store/Cisla.h"
+
+#include <cmath>
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 
@@ -21,14 +24,31 @@ double& VedlajsieDna(TCestovneNahrady& c, int d)
 }
 QString& DatumDna(TCestovneNahrady& c, int d) { return den(c.Datum1, c.Datum2, c.Datum3, c.Datum4, d); }
 
-void PrepocitajCestovne(TCestovneNahrady& c)
+void PrepocitajCestovne(TCestovneNahrady& c, const DPHPaliva& dph)
 {
-    c.PHM_celkom = c.PocetNajazdenychKM * c.Spotreba / 100 * c.CenaPHM;
-    c.Cestovne = c.PocetNajazdenychKM * c.Opotrebenie;
-    c.Stravne = c.Stravne1 + c.Stravne2 + c.Stravne3 + c.Stravne4;
-    c.OstatneNaklady =
-        c.Noclazne1 + c.Noclazne2 + c.Noclazne3 + c.Noclazne4 + c.Vedlajsie1 + c.Vedlajsie2 + c.Vedlajsie3 + c.Vedlajsie4;
-    c.SpoluNaklady = c.PHM_celkom + c.Cestovne + c.Stravne + c.OstatneNaklady;
+    const double cenaPHM = dph.platca && c.SDPH && dph.sadzba > -100 ? c.CenaPHM / (1 + dph.sadzba / 100) : c.CenaPHM;
+    const Centy phm = NaCenty(c.PocetNajazdenychKM * c.Spotreba / 100 * cenaPHM);
+    const Centy cestovne = NaCenty(c.PocetNajazdenychKM * c.Opotrebenie);
+    const Centy stravne = NaCenty(c.Stravne1) + NaCenty(c.Stravne2) + NaCenty(c.Stravne3) + NaCenty(c.Stravne4);
+    Centy ostatne = 0;
+    for (double x : {c.Noclazne1, c.Noclazne2, c.Noclazne3, c.Noclazne4, c.Vedlajsie1, c.Vedlajsie2, c.Vedlajsie3,
+                     c.Vedlajsie4})
+        ostatne += NaCenty(x);
+    c.PHM_celkom = ZCentov(phm);
+    c.Cestovne = ZCentov(cestovne);
+    c.Stravne = ZCentov(stravne);
+    c.OstatneNaklady = ZCentov(ostatne);
+    c.SpoluNaklady = ZCentov(phm + cestovne + stravne + ostatne);
+}
+
+double OpotrebenieVozidla(const SadzbyNahrad& s, double sadzbaVozidla, double datum)
+{
+    const auto tisiciny = [](double x) { return std::llround(x * 1000); };
+    bool zTabulky = sadzbaVozidla == 0;
+    for (const SadzbaOpotrebenia& o : s.opotrebenie)
+        zTabulky = zTabulky || tisiciny(o.sadzba) == tisiciny(sadzbaVozidla);
+    const double platna = s.OpotrebenieKDatumu(datum);
+    return zTabulky && platna > 0 ? platna : sadzbaVozidla;
 }
 
 void PredvolbyCesty(TCestovneNahrady& c, const TNastavenia& n, double dnes)
@@ -42,13 +62,13 @@ void PredvolbyCesty(TCestovneNahrady& c, const TNastavenia& n, double dnes)
     c.SDPH = n.CestakBezDPH == 0;
 }
 
-void ZvolVozidlo(TCestovneNahrady& c, const TVozidlo& v)
+void ZvolVozidlo(TCestovneNahrady& c, const TVozidlo& v, const SadzbyNahrad& s, double dnes, const DPHPaliva& dph)
 {
     c.Vozidlo = v.Nazov.left(100);
     c.VozidloEC = v.EvidencneCislo.left(20);
     c.Spotreba = v.Spotreba;
-    c.Opotrebenie = v.Opotrebenie;
-    PrepocitajCestovne(c);
+    c.Opotrebenie = OpotrebenieVozidla(s, v.Opotrebenie, c.VyuctovaneDna != 0 ? c.VyuctovaneDna : dnes);
+    PrepocitajCestovne(c, dph);
 }
 
 double DatumStravneho(const QString& datumDna, double vyuctovaneDna, double dnes)

@@ -11,14 +11,28 @@
 
 struct TVozidlo;
 
-// Fuel, wear, meal allowance, lodging and incidental, and their sum; nothing rounded.
-void PrepocitajCestovne(TCestovneNahrady& c);
+// How a typed fuel price enters the costs: for a VAT payer a price "s DPH" enters as its
+// base, price ÷ (1 + rate / 100); "bez DPH", or any price of a non-payer, as typed.
+struct DPHPaliva {
+    bool platca = false;
+    double sadzba = 0;  // the standard rate in force for the trip
+};
+
+// Fuel, wear, meal allowance, lodging and incidental, each rounded to cents once, and their
+// sum.
+void PrepocitajCestovne(TCestovneNahrady& c, const DPHPaliva& dph = {});
+
+// The wear rate a trip takes from a vehicle: the shipped rate in force on `datum` when the
+// vehicle holds none or a rate of the table (an old legal rate); a rate of its own stays.
+double OpotrebenieVozidla(const SadzbyNahrad& s, double sadzbaVozidla, double datum);
 
 // Name, residence, billing date `dnes` and the VAT choice of a new block, from the settings.
 void PredvolbyCesty(TCestovneNahrady& c, const TNastavenia& n, double dnes);
 
-// Registration number, consumption and wear of the chosen vehicle; then the totals.
-void ZvolVozidlo(TCestovneNahrady& c, const TVozidlo& v);
+// Registration number, consumption and wear of the chosen vehicle (OpotrebenieVozidla for
+// the billing date, today when none); then the totals.
+void ZvolVozidlo(TCestovneNahrady& c, const TVozidlo& v, const SadzbyNahrad& s, double dnes,
+                 const DPHPaliva& dph = {});
 
 // Day fields 1..4 of the block.
 double& StravneDna(TCestovneNahrady& c, int den);

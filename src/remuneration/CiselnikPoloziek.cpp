@@ -1,7 +1,6 @@
 #include "CiselnikPoloziek.h"
 
 #include "store/Cesty.h"
-#include "store/Datum.h"
 #include "store/Subory.h"
 #include "store/ZdielaneSubory.h"
 
@@ -38,29 +37,11 @@ QList<TVydavok> CiselnikPoloziek::PredvyplnPolozky(qint32 skupina) const
     return polozky;
 }
 
-QList<TVydavok> CiselnikPoloziek::PredvyplnPolozky(qint32 skupina, double datumVykonania, double sadzbaDPH) const
+QList<TPolozkaCiselnika> CiselnikPoloziek::PonukaPoloziek(qint32 skupina, qint32 rezim) const
 {
-    QList<TVydavok> polozky = PredvyplnPolozky(skupina);
-    const double koeficient = datumVykonania >= DatumPrechoduDPH() ? sadzbaDPH / 100 + 1 : 1.0;
-    for (TVydavok& v : polozky)
-        if (v.Druh == DruhVydavku::PausalnaOdmena)
-            v.ZakladnaCena = v.Cena = v.Cena * koeficient;
-    return polozky;
-}
-
-QList<TPolozkaCiselnika> CiselnikPoloziek::PonukaPoloziek(qint32 skupina, qint32 rezim,
-                                                          double datumVykonania,
-                                                          double sadzbaDPH) const
-{
-    const bool sDPH = rezim == DruhVydavku::PausalnaOdmena && datumVykonania >= DatumPrechoduDPH();
     QList<TPolozkaCiselnika> ponuka;
-    for (const auto& p : PolozkyCiselnika) {
-        if (p.Skupina != skupina || p.Druh != rezim)
-            continue;
-        TPolozkaCiselnika o = p;
-        if (sDPH)
-            o.Cena = p.Cena * (sadzbaDPH / 100 + 1);
-        ponuka.append(o);
-    }
+    for (const auto& p : PolozkyCiselnika)
+        if (p.Skupina == skupina && p.Druh == rezim)
+            ponuka.append(p);
     return ponuka;
 }

@@ -21,14 +21,11 @@ public:
 
     // Items for an empty item list: every record of the group whose kind is above 1 (the
     // tariff is chosen in its dialog), at the code-list price, with one empty sub-item.
+    // The code-list price is the net amount: VAT is added once, in the bill, and only for
+    // a VAT payer (for acts before 2011 the amounts include it).
     QList<TVydavok> PredvyplnPolozky(qint32 skupina) const;
-    // The same for an entry: a flat remuneration item (kind 2) takes the price the tariff
-    // dialog offers for the entry's date of performance and VAT rate.
-    QList<TVydavok> PredvyplnPolozky(qint32 skupina, double datumVykonania, double sadzbaDPH) const;
 
-    // Records the tariff dialog offers for a group and mode (1 tariff, 2 flat), with
-    // `Cena` set to the offered price: in mode 2, for a date of performance from
-    // 1 January 2011, the price with VAT at the given rate.
-    QList<TPolozkaCiselnika> PonukaPoloziek(qint32 skupina, qint32 rezim, double datumVykonania,
-                                            double sadzbaDPH) const;
+    // Records the tariff dialog offers for a group and mode (1 tariff, 2 flat), at their
+    // code-list price.
+    QList<TPolozkaCiselnika> PonukaPoloziek(qint32 skupina, qint32 rezim) const;
 };

@@ -1,5 +1,7 @@
 #include "TVydavkyForm.h"
 
+#include "store/SadzbyDPH.h"
+
 #include "CestovneTab.h"
 #include "widgets/VelkostOkna.h"
 #include "CestovneVypocty.h"
@@ -62,7 +64,8 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
         if (z == ZalozkaVydavkov::Podielova)
             Zalozky->setTabVisible(t, m_u.podielova);
     }
-    tabCestovne = new CestovneTab(m_u.cesta, m_z.vozidla, this);
+    tabCestovne = new CestovneTab(m_u.cesta, m_z.vozidla,
+                                  {m_u.platcaDPH, SadzbaDPHKDatumu(m_u.datumVykonania, m_u.sadzbaDPH)}, this);
     tabCestovne->nastavPopisy(m_u.TextMena(), m_u.TextBydliska());
     if (m_z.tlacCestaku)
         tabCestovne->nastavTlac([this] { m_z.tlacCestaku(m_u.cesta); });
@@ -292,7 +295,7 @@ int TVydavkyForm::vybranaPolozka(ZalozkaVydavkov z) const
 void TVydavkyForm::upravTarif(int rezim, int index)
 {
     UpravaTarifu logika(m_u.skupina, rezim,
-                        m_z.ciselnik.PonukaPoloziek(m_u.skupina, rezim, m_u.datumVykonania, m_u.sadzbaDPH));
+                        m_z.ciselnik.PonukaPoloziek(m_u.skupina, rezim));
     TVydavkyTarifEditForm d(std::move(logika), index >= 0 ? &m_u.polozky[index] : nullptr, this);
     if (d.exec() == QDialog::Accepted)
         m_u.Uloz(index, d.logika().polozka());

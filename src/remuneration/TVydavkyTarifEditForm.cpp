@@ -3,6 +3,7 @@
 #include "MriezkaRozpisu.h"
 #include "PolePopisu.h"
 #include "SkupinaZaznamu.h"
+#include "VypoctyVydavkov.h"
 #include "TVydavkyPopisEditForm.h"
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
@@ -70,6 +71,8 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     rozpisTl->addWidget(btnZmazRozpis);
     rozpisTl->addStretch();
     auto* celkom = new QHBoxLayout;
+    lblZaokruhlenie = new QLabel(this);
+    celkom->addWidget(lblZaokruhlenie);
     celkom->addStretch();
     celkom->addWidget(new QLabel(QStringLiteral("Celková cena:"), this));
     celkom->addWidget(lblCelkovaCena);
@@ -124,6 +127,7 @@ void TVydavkyTarifEditForm::ukaz(int vybranyRozpis)
     CenaEdit->setText(QString::number(v.ZakladnaCena, 'f', 2));
     lblCenaSPriplatkami->setText(SumaText(SymbolEuro, v.Cena));
     lblCelkovaCena->setText(SumaText(SymbolEuro, v.Suma));
+    lblZaokruhlenie->setText(m_logika.zaokruhlene() ? TextZaokruhleniaNahor() : QString());
     StringGrid1->zobraz(v.Rozpis, vybranyRozpis);
     m_plnenie = false;
 }

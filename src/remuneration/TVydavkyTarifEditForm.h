@@ -40,6 +40,7 @@ public:
     QPushButton* btnPridajRozpis = nullptr;
     QPushButton* btnOpravRozpis = nullptr;
     QPushButton* btnZmazRozpis = nullptr;
+    QLabel* lblZaokruhlenie = nullptr;
     QLabel* lblCelkovaCena = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnStorno = nullptr;

@@ -83,6 +83,8 @@ void UpravaTarifu::prepocitaj()
     m_v.Priplatok1 = m_priplatky[0].zaskrtnuty ? m_priplatky[0].hodnota : 0;
     m_v.Priplatok2 = m_priplatky[1].zaskrtnuty ? m_priplatky[1].hodnota : 0;
     m_v.Cena = CenaSPriplatkami(m_v.ZakladnaCena, m_v.Priplatok1, m_v.Priplatok2);
+    if (ZaokruhliZacateJednotky(m_v))
+        m_zaokruhlene = true;
     PrepocitajSumu(m_v);
 }
 

@@ -43,6 +43,8 @@ public:
     QString Potvrd(const QString& nazov, const QString& mj);
 
     const TVydavok& polozka() const { return m_v; }
+    // True once a quantity was rounded up to a whole started unit (the dialog says so).
+    bool zaokruhlene() const { return m_zaokruhlene; }
     const QList<TPolozkaCiselnika>& ponuka() const { return m_ponuka; }
     qint32 rezim() const { return m_rezim; }
     qint32 skupina() const { return m_skupina; }
@@ -56,4 +58,5 @@ private:
     QList<TPolozkaCiselnika> m_ponuka;
     TVydavok m_v;
     PriplatokOvladania m_priplatky[2];
+    bool m_zaokruhlene = false;
 };

@@ -96,7 +96,10 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         if (!c)
             return VysledokBunky::Ponechat;
         v.Cena = *c;
-        v.Suma = v.Cena * (jedenRozpis ? v.Rozpis[0].Pocet : 0.0);
+        if (jedenRozpis)
+            PrepocitajSumu(v);
+        else
+            v.Suma = 0;
         return VysledokBunky::Prevzate;
     }
     case StlpecVydavku::Pocet: {
@@ -107,7 +110,8 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         if (!p || *p < 0)
             return VysledokBunky::Vyprazdnit;
         v.Rozpis[0].Pocet = *p;
-        v.Suma = v.Cena * *p;
+        ZaokruhliZacateJednotky(v);
+        PrepocitajSumu(v);
         return VysledokBunky::Prevzate;
     }
     case StlpecVydavku::Popis:
@@ -126,14 +130,22 @@ QList<QPair<QString, QString>> UpravaVydavkov::TextySuctov() const
 {
     const SuctyVydavkov s = Sucty();
     auto t = [this](double x) { return SumaSDPHText(platcaDPH, datumVykonania, sadzbaDPH, x); };
+    // The two totals as the entry bills them: the bill's VAT split between them.
+    const UctovaneCenty u = SpocitajUctovane(polozky, cesta.SpoluNaklady, platcaDPH, datumVykonania, sadzbaDPH);
+    auto celkom = [&](double zaklad, Centy sDPH) {
+        if (u.rozpis.sposob() != RozpisSumy::Sposob::DPHNavyse || !(zaklad > 0))
+            return SumaTextSk(SymbolEuro, zaklad);
+        return SumaText(SymbolEuro, zaklad) + QStringLiteral(" (") + SumaTextSk(SymbolEuro, ZCentov(sDPH))
+               + QStringLiteral(" s DPH)");
+    };
     return {{QStringLiteral("Tarifná odmena:"), t(s.tarifna)},
             {QStringLiteral("Paušálna odmena:"), t(s.pausalna)},
             {QStringLiteral("Zmluvná odmena:"), t(s.zmluvna)},
             {QStringLiteral("Výdavky:"), t(s.vydavky)},
             {QStringLiteral("Cestovné náhrady:"), t(s.cestovne)},
             {QStringLiteral("Náhrada za stratu času:"), t(s.strataCasu)},
-            {QStringLiteral("Celková odmena:"), t(s.odmena)},
-            {QStringLiteral("Celkové výdavky:"), t(s.vydavkyCelkom)}};
+            {QStringLiteral("Celková odmena:"), celkom(s.odmena, u.odmena)},
+            {QStringLiteral("Celkové výdavky:"), celkom(s.vydavkyCelkom, u.vydavky)}};
 }
 
 void UpravaVydavkov::Uloz(int index, TVydavok v)

@@ -1,12 +1,62 @@
 #include "VypoctyVydavkov.h"
 
+#include "store/Cisla.h"
+#include "store/SadzbyNahrad.h"
+
 #include <algorithm>
 #include <cmath>
+
+Centy CentyRiadku(double cena, double pocet) { return NaCenty(cena * pocet); }
+
+namespace {
+Centy sucetRiadkov(const TVydavok& v)
+{
+    Centy s = 0;
+    for (const TRozpisPolozky& r : v.Rozpis)
+        if (r.Pocet > 0)
+            s += CentyRiadku(v.Cena, r.Pocet);
+    return s;
+}
+}  // namespace
+
+Centy CentyPolozky(const TVydavok& v)
+{
+    if (!(v.Suma > 0))
+        return 0;
+    return v.Druh == DruhVydavku::PodielovaOdmena ? NaCenty(v.Suma) : sucetRiadkov(v);
+}
+
+bool ZaZacatuJednotku(const TVydavok& v)
+{
+    return v.Nazov.contains(QStringLiteral("začat"), Qt::CaseInsensitive)
+           || v.MJ.contains(QStringLiteral("začat"), Qt::CaseInsensitive);
+}
+
+bool ZaokruhliZacateJednotky(TVydavok& v)
+{
+    if (v.Druh == DruhVydavku::PodielovaOdmena || !ZaZacatuJednotku(v))
+        return false;
+    bool zmena = false;
+    for (TRozpisPolozky& r : v.Rozpis) {
+        // Judged on the decimal value: 3.0000000001 from a sum of parts is 3 units.
+        const double cele = std::ceil(DesatinnaHodnota(std::round(r.Pocet * 1e6) / 1e6));
+        if (r.Pocet > 0 && std::isfinite(cele) && cele != r.Pocet) {
+            r.Pocet = cele;
+            zmena = true;
+        }
+    }
+    return zmena;
+}
+
+QString TextZaokruhleniaNahor()
+{
+    return QStringLiteral("Počet zaokrúhlený nahor na celé jednotky: účtuje sa každá aj začatá jednotka.");
+}
 
 void PrepocitajSumu(TVydavok& v)
 {
     if (v.Druh != DruhVydavku::PodielovaOdmena)
-        v.Suma = v.Cena * v.SucetPoctov();
+        v.Suma = ZCentov(sucetRiadkov(v));
 }
 
 double CenaSPriplatkami(double zakladnaCena, double priplatok1, double priplatok2)
@@ -19,22 +69,50 @@ SuctyVydavkov SpocitajSucty(const QList<TVydavok>& polozky, double spoluNaklady)
     using namespace DruhVydavku;
     SuctyVydavkov s;
     for (const TVydavok& v : polozky) {
+        const double suma = ZCentov(CentyPolozky(v));
         switch (v.Druh) {
-        case TarifnaOdmena: s.tarifna += v.Suma; break;
-        case PausalnaOdmena: s.pausalna += v.Suma; break;
-        case ZmluvnaOdmena: s.zmluvna += v.Suma; break;
-        case PausalneVydavky: s.vydavky += v.Suma; break;
-        case StrataCasu: s.strataCasu += v.Suma; break;
+        case TarifnaOdmena: s.tarifna += suma; break;
+        case PausalnaOdmena: s.pausalna += suma; break;
+        case ZmluvnaOdmena: s.zmluvna += suma; break;
+        case PausalneVydavky: s.vydavky += suma; break;
+        case StrataCasu: s.strataCasu += suma; break;
         default: break;
         }
         if (jeOdmena(v.Druh))
-            s.odmena += v.Suma;
+            s.odmena += suma;
         else if (jeVydavok(v.Druh))
-            s.vydavkyCelkom += v.Suma;
+            s.vydavkyCelkom += suma;
     }
-    s.cestovne = spoluNaklady;
-    s.vydavkyCelkom += spoluNaklady;
+    s.cestovne = spoluNaklady > 0 ? ZCentov(NaCenty(spoluNaklady)) : 0;
+    s.vydavkyCelkom += s.cestovne;
     return s;
+}
+
+UctovaneCenty SpocitajUctovane(const QList<TVydavok>& polozky, double spoluNaklady, bool platca, double datumVykonania,
+                               double sadzbaDPH)
+{
+    Centy odmena = 0, vydavky = spoluNaklady > 0 ? NaCenty(spoluNaklady) : 0;
+    for (const TVydavok& v : polozky) {
+        if (DruhVydavku::jeOdmena(v.Druh))
+            odmena += CentyPolozky(v);
+        else if (DruhVydavku::jeVydavok(v.Druh))
+            vydavky += CentyPolozky(v);
+    }
+    UctovaneCenty u;
+    u.rozpis = RozpisSumy({odmena, vydavky}, RozpisSumy::SposobPre(platca, datumVykonania), sadzbaDPH);
+    u.odmena = u.rozpis.riadky()[0].spolu;
+    u.vydavky = u.rozpis.riadky()[1].spolu;
+    return u;
+}
+
+void SadzbyPredvyplnenych(QList<TVydavok>& polozky, const SadzbyNahrad& s, double datum)
+{
+    const double km = s.OpotrebenieKDatumu(datum);
+    if (!(km > 0))
+        return;
+    for (TVydavok& v : polozky)
+        if (v.Druh == DruhVydavku::VydavokSCenou && v.MJ.trimmed().compare(QStringLiteral("km"), Qt::CaseInsensitive) == 0)
+            v.ZakladnaCena = v.Cena = km;
 }
 
 namespace Podielova {

@@ -84,7 +84,7 @@ struct TNastaveniePodielOdmena : Zaznam<TNastaveniePodielOdmena, 12> {
 
 // Amounts in euro and in crowns: "\Data\nastavenie_dualneZobrazovanie.dat", one byte.
 struct TDualneZobrazovanie : Zaznam<TDualneZobrazovanie, 1> {
-    bool DualneZobrazovanie = true;
+    bool DualneZobrazovanie = false;  // a new installation shows euro alone
 
     static const Rozlozenie<TDualneZobrazovanie>& rozlozenie();
 };

@@ -18,7 +18,7 @@ TVozidloEditForm::TVozidloEditForm(const TVozidlo& vozidlo, QWidget* rodic) : QD
     editEC->setMaxLength(20);
     editSpotreba = new QLineEdit(CisloText(vozidlo.Spotreba, 2), this);
     editOpotrebenie = new QLineEdit(CisloText(vozidlo.Opotrebenie, 3), this);
-    btnAktualna = new QPushButton(QStringLiteral("Aktuálna hodnota 0.183"), this);
+    btnAktualna = new QPushButton(QStringLiteral("Aktuálna hodnota ") + QString::number(AktualneOpotrebenie(), 'f', 3), this);
     btnAktualna->setAutoDefault(false);
     auto* opotrebenie = new QHBoxLayout;
     opotrebenie->addWidget(editOpotrebenie);
@@ -58,8 +58,8 @@ void TVozidloEditForm::OpustilOpotrebenie() { opustilCislo(editOpotrebenie, m_vo
 
 void TVozidloEditForm::AktualnaHodnota()
 {
-    m_vozidlo.Opotrebenie = AktualneOpotrebenie;
-    editOpotrebenie->setText(CisloText(AktualneOpotrebenie, 3));
+    m_vozidlo.Opotrebenie = AktualneOpotrebenie();
+    editOpotrebenie->setText(CisloText(m_vozidlo.Opotrebenie, 3));
 }
 
 void TVozidloEditForm::Potvrd()

@@ -1,5 +1,8 @@
 #include "Vozidla.h"
 
+#include "store/Datum.h"
+#include "store/SadzbyNahrad.h"
+
 #include "store/Cesty.h"
 #include "store/Subory.h"
 
@@ -51,3 +54,5 @@ QString OverVozidlo(const QString& nazov)
 {
     return nazov.isEmpty() ? QStringLiteral("Nie je zadané žiadne vozidlo.") : QString();
 }
+
+double AktualneOpotrebenie() { return sadzbyNahrad().OpotrebenieKDatumu(Dnes()); }

@@ -15,8 +15,9 @@ struct TVozidlo : Zaznam<TVozidlo, 240> {
     static const Rozlozenie<TVozidlo>& rozlozenie();
 };
 
-// The wear allowance offered by "Aktuálna hodnota 0.183".
-inline constexpr double AktualneOpotrebenie = 0.183;
+// The wear allowance the vehicle dialog offers ("Aktuálna hodnota 0.313"): the shipped rate
+// in force today.
+double AktualneOpotrebenie();
 
 class Vozidla {
 public:

@@ -1,5 +1,8 @@
 #include "TNastavenieForm.h"
 
+#include "store/Datum.h"
+#include "store/SadzbyDPH.h"
+
 #include "NastavenieSubory.h"
 #include "word/RtfQt.h"
 #include "word/RtfZapisovac.h"
@@ -283,7 +286,14 @@ QWidget* TNastavenieForm::vytvorUdaje()
     connect(btnPridajBanku, &QToolButton::clicked, this, &TNastavenieForm::PridajBanku);
     connect(btnZmazBanku, &QToolButton::clicked, this, &TNastavenieForm::ZmazBanku);
     connect(btnOpravBanku, &QToolButton::clicked, this, &TNastavenieForm::OpravBanku);
-    connect(chkPlatca, &QCheckBox::toggled, this, [this](bool b) { m_h.nastavenie.PlatcaDPH = b; });
+    connect(chkPlatca, &QCheckBox::toggled, this, [this](bool b) {
+        m_h.nastavenie.PlatcaDPH = b;
+        // A new VAT payer without a rate charges the standard rate in force today.
+        if (b && !(CitajSadzbu(editSadzba->text()).value_or(0) > 0)) {
+            m_h.nastavenie.SadzbaDPH = SadzbaDPHKDatumu(Dnes(), m_h.nastavenie.SadzbaDPH);
+            editSadzba->setText(TextSadzby(m_h.nastavenie.SadzbaDPH));
+        }
+    });
     connect(editSadzba, &QLineEdit::editingFinished, this, &TNastavenieForm::OpustilSadzbu);
     connect(btnZapisaneKody, &QPushButton::clicked, this, &TNastavenieForm::ZapisaneKody);
     connect(btnNoveVozidlo, &QPushButton::clicked, this, &TNastavenieForm::NoveVozidlo);

@@ -12,13 +12,11 @@ QString sadzbaBezDesatinnych(double sadzba)
     return (d.zaporne ? QStringLiteral("-") : QString()) + d.cele;
 }
 
-double koeficient(double sadzba) { return sadzba / 100 + 1; }
-
 }  // namespace
 
 double ZakladZCelkovej(double sadzba, double spolu)
 {
-    const double f = koeficient(sadzba);
+    const double f = sadzba / 100 + 1;
     if (!(f > 0))
         return spolu;
     return spolu / f;
@@ -26,42 +24,42 @@ double ZakladZCelkovej(double sadzba, double spolu)
 
 TDPH RozpisDPH(double datum, double sadzba, double suma)
 {
-    TDPH d;
-    d.SadzbaText = sadzbaBezDesatinnych(sadzba) + u'%';
+    const RozpisSumy r({NaCenty(suma)}, RozpisSumy::SposobPre(true, datum), sadzba);
+    TDPH d = TextyDPH(r.sucet(), r);
     d.VstupText = SumaTextSk(SymbolEuro, suma);
     d.Vstup = suma;
-    if (datum >= DatumPrechoduDPH()) {
-        const double spolu = suma * koeficient(sadzba);
-        d.ZakladText = SumaText(SymbolEuro, suma);
-        d.DPHText = SumaText(SymbolEuro, spolu - suma);
-        d.SpoluText = SumaTextSk(SymbolEuro, spolu);
-        d.Spolu = spolu;
-    } else {
-        const double zaklad = ZakladZCelkovej(sadzba, suma);
-        d.ZakladText = SumaText(SymbolEuro, zaklad);
-        d.DPHText = SumaText(SymbolEuro, suma - zaklad);
-        d.SpoluText = SumaTextSk(SymbolEuro, suma);
-        d.Spolu = suma;
-    }
     return d;
 }
 
 TDPH RozpisDPHZCelkovej(double sadzba, double spolu)
 {
-    TDPH d;
+    const RozpisSumy r({NaCenty(spolu)}, RozpisSumy::Sposob::DPHVCene, sadzba);
+    TDPH d = TextyDPH(r.sucet(), r);
     d.SadzbaText = sadzbaBezDesatinnych(sadzba).rightJustified(5, u' ') + u'%';
-    const double zaklad = ZakladZCelkovej(sadzba, spolu);
-    d.ZakladText = SumaText(SymbolEuro, zaklad);
-    d.DPHText = SumaText(SymbolEuro, spolu - zaklad);
-    d.SpoluText = SumaTextSk(SymbolEuro, spolu);
-    d.Spolu = spolu;
+    d.VstupText.clear();
+    d.Vstup = 0;
     return d;
 }
 
 QString SumaSDPHText(bool platca, double datum, double sadzba, double suma)
 {
-    if (platca && datum >= DatumPrechoduDPH() && suma > 0)
-        return SumaText(SymbolEuro, suma) + QStringLiteral(" (") +
-               SumaTextSk(SymbolEuro, suma * koeficient(sadzba)) + QStringLiteral(" s DPH)");
+    if (platca && datum >= DatumPrechoduDPH() && suma > 0) {
+        const RozpisSumy r({NaCenty(suma)}, RozpisSumy::Sposob::DPHNavyse, sadzba);
+        return SumaText(SymbolEuro, suma) + QStringLiteral(" (") + SumaTextSk(SymbolEuro, ZCentov(r.spolu()))
+               + QStringLiteral(" s DPH)");
+    }
     return SumaTextSk(SymbolEuro, suma);
+}
+
+TDPH TextyDPH(const SumaRiadku& suma, const RozpisSumy& rozpis)
+{
+    TDPH d;
+    d.SadzbaText = sadzbaBezDesatinnych(rozpis.sadzba()) + u'%';
+    d.ZakladText = SumaText(SymbolEuro, ZCentov(suma.zaklad));
+    d.DPHText = SumaText(SymbolEuro, ZCentov(suma.dph));
+    d.Spolu = ZCentov(suma.spolu);
+    d.SpoluText = SumaTextSk(SymbolEuro, d.Spolu);
+    d.Vstup = rozpis.sposob() == RozpisSumy::Sposob::DPHNavyse ? ZCentov(suma.zaklad) : d.Spolu;
+    d.VstupText = SumaTextSk(SymbolEuro, d.Vstup);
+    return d;
 }

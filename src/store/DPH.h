@@ -1,8 +1,11 @@
 #pragma once
-// VAT breakdowns of an amount. For acts performed from 1 January 2011 on the amount is the
-// tax base and VAT is added to it; for earlier acts the amount already includes VAT.
+// VAT breakdowns of an amount as texts, computed in cents by the bill (Centy.h). For acts
+// performed from 1 January 2011 on the amount is the tax base and VAT is added to it; for
+// earlier acts the amount already includes VAT.
 
 #include <QString>
+
+#include "Centy.h"
 
 struct TDPH {
     QString ZakladText;  // tax base, money text
@@ -28,3 +31,7 @@ QString SumaSDPHText(bool platca, double datum, double sadzba, double suma);
 // The tax base within a total including VAT. A rate of -100 % or below has no base: the
 // total is then taken as the base, with no VAT.
 double ZakladZCelkovej(double sadzba, double spolu);
+
+// The texts of a row or a sum of a bill in cents: base, rate, VAT, total with crowns;
+// `Vstup` is the amount as the row holds it (the base when VAT is added, else the total).
+TDPH TextyDPH(const SumaRiadku& suma, const RozpisSumy& rozpis);

@@ -1,10 +1,13 @@
 #include "Peniaze.h"
 
+#include "Centy.h"
 #include "Cisla.h"
+
+#include <cmath>
 
 namespace {
 
-bool g_dualne = true;
+bool g_dualne = false;
 
 constexpr char16_t Nbsp = u'\u00A0';
 
@@ -43,7 +46,8 @@ QString SumaText(const QString& symbol, double suma) { return menovyText(symbol,
 
 QString CastVSk(double suma)
 {
-    return QStringLiteral(" (") + menovyText(SymbolSk, suma * KurzSk, 2) + u')';
+    // The crowns of the euro amount as shown, not of its unrounded value.
+    return QStringLiteral(" (") + menovyText(SymbolSk, ZCentov(NaCenty(suma)) * KurzSk, 2) + u')';
 }
 
 QString SumaTextSk(const QString& symbol, double suma)
@@ -58,6 +62,6 @@ QString SumaText3(const QString& symbol, double suma)
 {
     QString t = menovyText(symbol, suma, 3);
     if (DualneZobrazovanie())
-        t += CastVSk(suma);
+        t += QStringLiteral(" (") + menovyText(SymbolSk, DesatinnaHodnota(std::round(DesatinnaHodnota(suma) * 1000) / 1000) * KurzSk, 2) + u')';
     return t;
 }

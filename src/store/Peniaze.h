@@ -13,7 +13,7 @@ inline constexpr double KurzSk = 30.126;
 inline const QString SymbolEuro = QStringLiteral("€");
 inline const QString SymbolSk = QStringLiteral("Sk");
 
-// The process-wide switch that shows crowns beside euro; on until the settings say otherwise.
+// The process-wide switch that shows crowns beside euro; off until the settings say otherwise.
 void nastavDualneZobrazovanie(bool zapnute);
 bool DualneZobrazovanie();
 
@@ -26,5 +26,5 @@ QString SumaTextSk(const QString& symbol, double suma);
 // The same with three decimals for the euro part (unit prices); the crowns keep two.
 QString SumaText3(const QString& symbol, double suma);
 
-// The crown part alone: " (" + crowns of the amount + ")".
+// The crown part alone: " (" + crowns of the amount rounded to cents + ")".
 QString CastVSk(double suma);

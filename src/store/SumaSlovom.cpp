@@ -2,6 +2,8 @@
 
 #include "Cisla.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace {
@@ -100,4 +102,42 @@ QString SumaSlovomZCelkovej(double spolu)
     const QString cislice = ZaokruhliDesatinne(std::fabs(cele), 0).cele;
     const QString slova = SumaSlovom(cislice);
     return cele < 0 ? QStringLiteral("mínus ") + slova : slova;
+}
+
+namespace {
+
+// `pocet` with the noun's form for 1, 2 to 4 and the rest.
+QString sPodstatnym(qint64 pocet, const QString& jeden, const QString& dva, const QString& tri, const QString& styri,
+                    const QString& mnozne)
+{
+    switch (pocet) {
+    case 1: return jeden;
+    case 2: return dva;
+    case 3: return tri;
+    case 4: return styri;
+    default: {
+        QString t = SumaSlovom(QString::number(pocet));
+        if (t.endsWith(QLatin1String(" eur")))
+            t.chop(4);
+        return t + u' ' + mnozne;
+    }
+    }
+}
+
+}  // namespace
+
+QString SumaSlovomCenty(Centy suma)
+{
+    if (suma == 0)
+        return QStringLiteral("nula eur");
+    const Centy a = suma < 0 ? -suma : suma;
+    QStringList casti;
+    if (const qint64 eura = a / 100; eura > 0)
+        casti << sPodstatnym(eura, QStringLiteral("jedno euro"), QStringLiteral("dve eurá"), QStringLiteral("tri eurá"),
+                             QStringLiteral("štyri eurá"), QStringLiteral("eur"));
+    if (const qint64 centy = a % 100; centy > 0)
+        casti << sPodstatnym(centy, QStringLiteral("jeden cent"), QStringLiteral("dva centy"), QStringLiteral("tri centy"),
+                             QStringLiteral("štyri centy"), QStringLiteral("centov"));
+    const QString t = casti.join(u' ');
+    return suma < 0 ? QStringLiteral("mínus ") + t : t;
 }

@@ -1,5 +1,7 @@
 #include "Zurnal.h"
 
+#include "SadzbyDPH.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -255,7 +257,7 @@ void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSubor
             continue;
         }
         if (z->SadzbaDPH == 0.0)
-            z->SadzbaDPH = z->DatumVykonania < prechod ? 19.0 : 20.0;
+            z->SadzbaDPH = SadzbaDPHKDatumu(z->DatumVykonania, z->DatumVykonania < prechod ? 19.0 : 20.0);
         z->Subor = subory.at(qsizetype(i));
         ZaznamyKevrota.append(std::move(*z));
     }

@@ -472,6 +472,33 @@ QStringList Dokument::zalozky() const
     return mena;
 }
 
+bool Dokument::odstranRiadokSoZalozkou(const QString& meno)
+{
+    const auto maZalozku = [&](const auto& bunky) {
+        for (const auto& bunka : bunky)
+            for (const auto& odsek : bunka.odseky)
+                for (const auto& beh : odsek.behy)
+                    if (beh.druh == RtfBeh::Druh::ZalozkaZaciatok && beh.text == meno)
+                        return true;
+        return false;
+    };
+    for (int b = 0; b < m_d.telo.size(); ++b) {
+        if (!m_d.telo[b].jeTabulka)
+            continue;
+        auto& riadky = m_d.telo[b].tabulka.riadky;
+        for (int r = 0; r < riadky.size(); ++r) {
+            if (!maZalozku(riadky[r].bunky))
+                continue;
+            riadky.removeAt(r);
+            if (riadky.isEmpty() && m_d.telo.size() > 1)
+                m_d.telo.removeAt(b);
+            m_kurzor = Pozicia{};
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Dokument::najdiAOdstran(const QString& text)
 {
     if (text.isEmpty())

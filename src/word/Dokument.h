@@ -88,6 +88,10 @@ public:
     bool chodNaZalozku(const QString& meno);
     QStringList zalozky() const;
 
+    // Removes the table row that holds the bookmark (a line of a form that does not apply);
+    // the cursor goes to the document's start. False when no table row holds it.
+    bool odstranRiadokSoZalozkou(const QString& meno);
+
     // Finds text inside one run, removes it and puts the cursor there with the run's format.
     bool najdiAOdstran(const QString& text);
 

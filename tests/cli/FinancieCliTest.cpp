@@ -2,6 +2,7 @@
 
 #include "common/TestAppDir.h"
 #include "store/Datum.h"
+#include "store/Peniaze.h"
 #include "store/Zurnal.h"
 
 #include <QJsonArray>
@@ -65,6 +66,18 @@ TEST_F(FinancieCliTest, FinancePrintsTheSumsOfEachChoice)
         spusti(a, &kod);
         EXPECT_EQ(kod, 2) << a.join(' ').toStdString();
     }
+}
+
+// The money lines show crowns only when the settings ask for them, as the window does.
+TEST_F(FinancieCliTest, FinanceFollowsTheCrownsSetting)
+{
+    nastavDualneZobrazovanie(true);
+    EXPECT_FALSE(spusti({"finance", "2024"})[QStringLiteral("riadky")].toArray().first().toString().contains(
+        QStringLiteral("Sk")));
+    zapis(QStringLiteral("Data/nastavenie_dualneZobrazovanie.dat"), QByteArray(1, '\1'));
+    EXPECT_TRUE(spusti({"finance", "2024"})[QStringLiteral("riadky")].toArray().first().toString().contains(
+        QStringLiteral("Sk")));
+    nastavDualneZobrazovanie(false);
 }
 
 TEST_F(FinancieCliTest, XlsxWritesTheWorkbookOrReportsWhyNot)

@@ -95,7 +95,8 @@ TEST_F(Doklady, VatPayerTotalsFollowTheDateOfPerformance)
     }
 }
 
-TEST_F(Doklady, GroupsComeInTheirOrderAndSkipEmptyItemsAndKindsThreeAndFive)
+// Every kind is on the statement, which the court receives: its total is the invoice's.
+TEST_F(Doklady, GroupsComeInTheirOrderListEveryKindAndSkipEmptyItems)
 {
     PodkladyDokladu p = podklady(false, d(2024, 3, 5), 20);
     p.vydavky = {
@@ -107,14 +108,15 @@ TEST_F(Doklady, GroupsComeInTheirOrderAndSkipEmptyItemsAndKindsThreeAndFive)
     };
     p.zaznam.CestovneNahrady.SpoluNaklady = 30;
     const QList<QStringList> t = tabulky(zostav(DruhDokladu::Vyuctovanie, p));
-    ASSERT_EQ(t.size(), 5);
+    ASSERT_EQ(t.size(), 7);
     EXPECT_TRUE(t[1][1].startsWith(QStringLiteral("Zmluva|")));
     EXPECT_EQ(t[2].size(), 3);  // the sub-item of quantity 0 has no row
     EXPECT_TRUE(t[2][1].startsWith(QStringLiteral("Tarifa|")));
-    EXPECT_EQ(t[3][1], QStringLiteral("Cestovné náklady| | | |") + eur("30,00"));
-    EXPECT_EQ(t[4], QStringList{QStringLiteral("Znalečné celkom: | ") + eur("100,00")});
+    EXPECT_TRUE(t[3][1].startsWith(QStringLiteral("Kópie|")));
+    EXPECT_TRUE(t[4][1].startsWith(QStringLiteral("Strata|")));
+    EXPECT_EQ(t[5][1], QStringLiteral("Cestovné náklady| | | |") + eur("30,00"));
+    EXPECT_EQ(t[6], QStringList{QStringLiteral("Znalečné celkom: | ") + eur("113,00")});
 
-    // The invoice lists kinds 3 and 5 too and counts them.
     const QList<QStringList> f = tabulky(zostav(DruhDokladu::Faktura, p));
     QStringList riadky;
     for (const QStringList& tab : f)

@@ -30,7 +30,7 @@ TEST_F(HodnotyFaktury_, VatBreakdownFollowsTheDateOfPerformance)
     const Pripad pripady[] = {
         {d(2012, 5, 1), 100, 20, 120},
         {d(2011, 1, 1), 100, 20, 120},
-        {d(2010, 12, 31), 83.333333, 16.666667, 100},
+        {d(2010, 12, 31), 83.33, 16.67, 100},  // in cents, as printed
     };
     for (const Pripad& c : pripady) {
         PodkladyDokladu p = podklady(true, c.vykonanie, 20);

@@ -13,6 +13,7 @@
 #include "settings/Jazyk.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
+#include "store/SadzbyDPH.h"
 #include "store/Zurnal.h"
 
 #include <QCheckBox>
@@ -152,4 +153,30 @@ TEST_F(ZnalecneOkno, InterpreterEntryNeedsALanguageAndShowsTlmocne)
     okno.btnZnalecne->click();
     EXPECT_DOUBLE_EQ(okno.uprava().zaznam.UctovanaOdmena, 50);  // no VAT for a non-payer
     EXPECT_EQ(okno.lblUctavanaOdmena->text(), SumaTextSk(SymbolEuro, 50));
+}
+
+// The billed amounts follow the date of performance and the rate at once; the rate in
+// force comes from the shipped table, a typed other one is named.
+TEST_F(ZnalecneOkno, BilledAmountsFollowTheDateAndTheRate)
+{
+    zapis(QStringLiteral("Data/dph.csv"), "od;sadzba\n2004-01-01;19\n2011-01-01;20\n2025-01-01;23\n");
+    zabudniSadzbyDPH();
+    TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
+    okno.cmbOdvetvie->setCurrentIndex(0);
+    okno.NastavVykonanie(QDateNaDatum(QDate(2024, 3, 5)));
+    pridajZmluvnu();
+    okno.btnZnalecne->click();
+    EXPECT_DOUBLE_EQ(okno.uprava().zaznam.UctovanaOdmena, 432);
+
+    okno.NastavVykonanie(QDateNaDatum(QDate(2025, 3, 5)));
+    EXPECT_EQ(okno.DPHEdit->text(), QStringLiteral("23.00"));
+    EXPECT_DOUBLE_EQ(okno.uprava().zaznam.UctovanaOdmena, 442.8);
+    EXPECT_EQ(okno.lblUctavanaOdmena->text(), SumaTextSk(SymbolEuro, 442.8));
+    EXPECT_TRUE(okno.lblOdlisnaDPH->text().isEmpty());
+
+    okno.DPHEdit->setText(QStringLiteral("20"));
+    okno.OpustilDPH();
+    EXPECT_DOUBLE_EQ(okno.uprava().zaznam.UctovanaOdmena, 432);
+    EXPECT_EQ(okno.lblOdlisnaDPH->text(), QStringLiteral("iná ako zákonná sadzba 23 %"));
+    zabudniSadzbyDPH();
 }

@@ -100,3 +100,16 @@ TEST(RiadkyFinancii, MoneyWithCrownsUnderTheDualDisplay)
 }
 
 }  // namespace
+
+// Amounts stored unrounded by earlier versions count as the journal shows them, in cents.
+TEST_F(StavFinanciiTest, SumsAreTheSumsOfTheAmountsShown)
+{
+    zurnal.ZaznamyKevrota.clear();
+    pridaj(5, 0, den(1), 0.125, 0.125, {{den(2), 0.125}});
+    pridaj(6, 0, den(1), 0.125, 0.125, {{den(2), 0.125}});
+    const auto s = PrepocitajFinancie(zurnal, VolbaFinancii::Vsetky, 0, 0);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_DOUBLE_EQ(s->odmena, 0.26);
+    EXPECT_DOUBLE_EQ(s->uctovane(), 0.52);
+    EXPECT_DOUBLE_EQ(s->rozdiel(), 0.26);
+}

@@ -2,6 +2,8 @@
 
 #include "remuneration/CiselnikPoloziek.h"
 #include "remuneration/SkupinaZaznamu.h"
+#include "remuneration/VypoctyVydavkov.h"
+#include "store/SadzbyNahrad.h"
 #include "store/Datum.h"
 #include "store/Subory.h"
 
@@ -143,31 +145,24 @@ TEST_F(CiselnikPoloziekTest, PreFillTakesKindsAboveOneOfTheGroupInFileOrder)
     EXPECT_TRUE(m_ciselnik.PredvyplnPolozky(5).isEmpty());
 }
 
-TEST_F(CiselnikPoloziekTest, OfferListRaisesFlatPricesByVatFrom2011)
+// The code-list price is net: VAT is added once, in the bill, and only for a VAT payer.
+TEST_F(CiselnikPoloziekTest, OfferListKeepsTheNetCodeListPrice)
 {
-    const double v2012 = QDateNaDatum(QDate(2012, 3, 1));
-    const double v2010 = QDateNaDatum(QDate(2010, 12, 31));
-    const double prechod = DatumPrechoduDPH();
-
-    auto ponuka = m_ciselnik.PonukaPoloziek(6, 2, v2012, 20);
+    auto ponuka = m_ciselnik.PonukaPoloziek(6, 2);
     ASSERT_EQ(ponuka.size(), 1);
-    EXPECT_DOUBLE_EQ(ponuka.at(0).Cena, 120.0);
-    EXPECT_DOUBLE_EQ(m_ciselnik.PonukaPoloziek(6, 2, prechod, 20).at(0).Cena, 120.0);
-    EXPECT_DOUBLE_EQ(m_ciselnik.PonukaPoloziek(6, 2, v2010, 20).at(0).Cena, 100.0);
-    EXPECT_DOUBLE_EQ(m_ciselnik.PonukaPoloziek(6, 2, v2012, 19).at(0).Cena, 119.0);
+    EXPECT_DOUBLE_EQ(ponuka.at(0).Cena, 100.0);
 
-    ponuka = m_ciselnik.PonukaPoloziek(1, 2, v2012, 20);
+    ponuka = m_ciselnik.PonukaPoloziek(1, 2);
     EXPECT_EQ(nazvy(ponuka), QStringList({"Spis", "Register"}));
-    // The code list itself keeps its prices.
-    EXPECT_EQ(m_ciselnik.PolozkyCiselnika.at(1).Cena, 19.92);
+    EXPECT_EQ(ponuka.at(0).Cena, 19.92);
 
-    // Tariff mode keeps the price and the surcharges whatever the date.
-    ponuka = m_ciselnik.PonukaPoloziek(1, 1, v2012, 20);
+    // Tariff mode keeps the price and the surcharges.
+    ponuka = m_ciselnik.PonukaPoloziek(1, 1);
     ASSERT_EQ(ponuka.size(), 1);
     EXPECT_EQ(ponuka.at(0).Cena, 13.28);
     EXPECT_EQ(ponuka.at(0).Priplatok1Max, 50.0);
     EXPECT_EQ(ponuka.at(0).Priplatok2Text, QStringLiteral("Obtazne"));
-    EXPECT_TRUE(m_ciselnik.PonukaPoloziek(2, 1, v2012, 20).isEmpty());
+    EXPECT_TRUE(m_ciselnik.PonukaPoloziek(2, 1).isEmpty());
 }
 
 TEST(SkupinaZaznamuTest, GroupOfAnEntryForEveryKindOfPractitioner)
@@ -195,12 +190,15 @@ TEST(SkupinaZaznamuTest, GroupOfAnEntryForEveryKindOfPractitioner)
     EXPECT_EQ(NadpisUkonu(4), QStringLiteral("Editovanie znaleckého úkonu"));
 }
 
-TEST_F(CiselnikPoloziekTest, PrefillOfAnEntryRaisesOnlyFlatRemunerationLikeTheOffer)
+TEST_F(CiselnikPoloziekTest, PrefillOfAnEntryKeepsNetPricesAndTakesTheKmRateInForce)
 {
-    const auto polozky = m_ciselnik.PredvyplnPolozky(1, QDateNaDatum(QDate(2012, 3, 1)), 20);
+    QList<TVydavok> polozky = m_ciselnik.PredvyplnPolozky(1);
     ASSERT_EQ(nazvy(polozky), QStringList({"Spis", "Strata času", "Km", "Kópia", "Register"}));
-    EXPECT_DOUBLE_EQ(polozky[0].Cena, 19.92 * 1.2);
-    EXPECT_DOUBLE_EQ(polozky[0].ZakladnaCena, 19.92 * 1.2);
-    EXPECT_EQ(polozky[1].Cena, 3.32);  // expenses keep the code-list price
-    EXPECT_EQ(m_ciselnik.PredvyplnPolozky(1, QDateNaDatum(QDate(2010, 3, 1)), 20)[0].Cena, 19.92);
+    EXPECT_EQ(polozky[0].Cena, 19.92);
+    SadzbyNahrad s;
+    ASSERT_TRUE(s.NacitajOpotrebenie("od;km\n2009-01-01;0.183\n2026-01-01;0.313\n"));
+    SadzbyPredvyplnenych(polozky, s, QDateNaDatum(QDate(2026, 3, 1)));
+    EXPECT_EQ(polozky[2].Cena, 0.313);
+    EXPECT_EQ(polozky[2].ZakladnaCena, 0.313);
+    EXPECT_EQ(polozky[1].Cena, 3.32);  // other items keep the code-list price
 }

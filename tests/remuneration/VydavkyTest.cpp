@@ -3,6 +3,7 @@
 #include "remuneration/CestovneVypocty.h"
 #include "remuneration/UpravaTarifu.h"
 #include "remuneration/UpravaVydavkov.h"
+#include "remuneration/VypoctyVydavkov.h"
 #include "settings/Vozidla.h"
 #include "store/Datum.h"
 #include "store/Peniaze.h"
@@ -126,7 +127,7 @@ TEST_F(VydavkyTest, TotalsByKindWithTravelAndVatForm)
     EXPECT_EQ(s.vydavky, 30);
     EXPECT_EQ(s.strataCasu, 10);
     EXPECT_EQ(s.odmena, 35 + 100 + 360 + 142);
-    EXPECT_EQ(s.vydavkyCelkom, 6 + 30 + 10 + 4 + 69.3125);
+    EXPECT_EQ(s.vydavkyCelkom, 6 + 30 + 10 + 4 + 69.31);  // the travel total in cents
 
     u.platcaDPH = true;
     u.sadzbaDPH = 20;
@@ -222,18 +223,20 @@ TEST(CestovneTest, TravelTotalsAndDefaultsOfANewBlock)
     c.Noclazne1 = 40;
     c.Vedlajsie2 = 3.2;
     PrepocitajCestovne(c);
-    EXPECT_DOUBLE_EQ(c.PHM_celkom, 23.5625);
+    // Each part rounded to cents once, the total their sum.
+    EXPECT_DOUBLE_EQ(c.PHM_celkom, 23.56);
     EXPECT_DOUBLE_EQ(c.Cestovne, 45.75);
     EXPECT_DOUBLE_EQ(c.Stravne, 15.3);
     EXPECT_DOUBLE_EQ(c.OstatneNaklady, 43.2);
-    EXPECT_DOUBLE_EQ(c.SpoluNaklady, 23.5625 + 45.75 + 15.3 + 43.2);
+    EXPECT_DOUBLE_EQ(c.SpoluNaklady, 127.81);
 
     TVozidlo auto2;
     auto2.Nazov = QStringLiteral("Octavia");
     auto2.Spotreba = 8;
     auto2.Opotrebenie = 0.2;
-    ZvolVozidlo(c, auto2);
+    ZvolVozidlo(c, auto2, SadzbyNahrad{}, 0);
     EXPECT_DOUBLE_EQ(c.PHM_celkom, 29.0);
+    EXPECT_DOUBLE_EQ(c.Opotrebenie, 0.2);
 
     TNastavenia n;
     n.TitulPred = QStringLiteral("Ing.");
@@ -316,4 +319,76 @@ TEST(SadzbyNahradTest, ShippedRateFilesReadWhole)
     EXPECT_EQ(s.OpotrebenieKDatumu(v2013), 0.183);
     EXPECT_GT(s.stravne.last().nad18h, 9.3);
     EXPECT_GT(s.opotrebenie.last().sadzba, 0.183);
+}
+
+// A VAT payer's pump price "s DPH" enters the costs as its base; "bez DPH" and any price of
+// a non-payer as typed.
+TEST(CestovneDPH, FuelPriceWithVatEntersAsItsBase)
+{
+    TCestovneNahrady c;
+    c.PocetNajazdenychKM = 100;
+    c.Spotreba = 10;
+    c.CenaPHM = 1.23;
+    c.SDPH = true;
+    PrepocitajCestovne(c, {true, 23});
+    EXPECT_DOUBLE_EQ(c.PHM_celkom, 10.0);
+    PrepocitajCestovne(c, {false, 23});
+    EXPECT_DOUBLE_EQ(c.PHM_celkom, 12.3);
+    c.SDPH = false;
+    PrepocitajCestovne(c, {true, 23});
+    EXPECT_DOUBLE_EQ(c.PHM_celkom, 12.3);
+}
+
+// A vehicle holding an old legal wear rate gives the trip the rate in force; a rate of its
+// own stays.
+TEST(CestovneDPH, VehicleWearRateComesFromTheTableForTheDate)
+{
+    SadzbyNahrad s;
+    ASSERT_TRUE(s.NacitajOpotrebenie("od;km\n2009-01-01;0.183\n2026-01-01;0.313\n"));
+    const double den2026 = QDateNaDatum(QDate(2026, 2, 1));
+    EXPECT_EQ(OpotrebenieVozidla(s, 0.183, den2026), 0.313);
+    EXPECT_EQ(OpotrebenieVozidla(s, 0, den2026), 0.313);
+    EXPECT_EQ(OpotrebenieVozidla(s, 0.313, QDateNaDatum(QDate(2020, 1, 1))), 0.183);
+    EXPECT_EQ(OpotrebenieVozidla(s, 0.25, den2026), 0.25);
+    TCestovneNahrady c;
+    c.PocetNajazdenychKM = 120;
+    c.VyuctovaneDna = den2026;
+    TVozidlo v;
+    v.Opotrebenie = 0.183;
+    ZvolVozidlo(c, v, s, 0);
+    EXPECT_DOUBLE_EQ(c.Cestovne, 37.56);
+}
+
+// "za každú aj začatú hodinu": 2,5 h bill as 3 h, and the dialog says so.
+TEST(ZacateJednotky, QuantitiesOfItemsPerStartedUnitRoundUp)
+{
+    TPolozkaCiselnika r;
+    r.Nazov = QStringLiteral("Hodinová odmena za každú aj začatú hodinu výkonu (§ 3 ods. 1)");
+    r.Skupina = 1;
+    r.Druh = DruhVydavku::TarifnaOdmena;
+    r.MJ = QStringLiteral("hod");
+    r.Cena = 19.92;
+    r.Priplatok1Max = 50;
+    r.Priplatok1Text = QStringLiteral("Bezodkladne");
+    UpravaTarifu u(1, DruhVydavku::TarifnaOdmena, {r});
+    u.Pridaj();
+    u.NastavPriplatok(1, true, 50);
+    TRozpisPolozky dve;
+    dve.Pocet = 2.5;
+    u.OpravRozpis(0, dve);
+    EXPECT_EQ(u.polozka().Rozpis[0].Pocet, 3);
+    EXPECT_DOUBLE_EQ(u.polozka().Suma, 89.64);
+    EXPECT_TRUE(u.zaokruhlene());
+
+    TVydavok ine = u.polozka();
+    ine.Nazov = QStringLiteral("Náhrada za stratu času, za každú hodinu");
+    ine.Rozpis[0].Pocet = 2.5;
+    EXPECT_FALSE(ZaokruhliZacateJednotky(ine));
+    EXPECT_EQ(ine.Rozpis[0].Pocet, 2.5);
+
+    // An item already stored keeps its quantity until it is entered again.
+    TVydavok ulozena = u.polozka();
+    ulozena.Rozpis[0].Pocet = 2.5;
+    PrepocitajSumu(ulozena);
+    EXPECT_EQ(ulozena.Rozpis[0].Pocet, 2.5);
 }

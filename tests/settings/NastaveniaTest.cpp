@@ -145,7 +145,7 @@ TEST_F(NastaveniaTest, WithoutAnyFileTheDefaultsHoldAndNothingIsSaid)
     EXPECT_FALSE(n.Nastavenie.PlatcaDPH);
     EXPECT_EQ(n.Nastavenie.Splatnost, 0);
     EXPECT_EQ(n.NastavenieTlac.KevrotCislo, 1);
-    EXPECT_TRUE(n.Dualne.DualneZobrazovanie);
+    EXPECT_FALSE(n.Dualne.DualneZobrazovanie) << "a new installation shows euro alone";
     EXPECT_EQ(n.PodielOdmena.SadzbaPozemky, 16.6);
     EXPECT_EQ(n.PodielOdmena.Verzia, 1);
     EXPECT_TRUE(n.NastavenieManazer.StlpceKevrota.isEmpty());
@@ -157,7 +157,7 @@ TEST_F(NastaveniaTest, WithoutAnyFileTheDefaultsHoldAndNothingIsSaid)
     QByteArray tlac(220, '\0');
     tlac[0] = 1;
     EXPECT_EQ(obsah("Data/znalec_kevrot_nastavenie_tlac.dat"), tlac);
-    EXPECT_EQ(obsah("Data/nastavenie_dualneZobrazovanie.dat"), QByteArray(1, '\1'));
+    EXPECT_EQ(obsah("Data/nastavenie_dualneZobrazovanie.dat"), QByteArray(1, '\0'));
     EXPECT_EQ(obsah("nastavenia.dat"), QByteArray(8692, '\0'));
 }
 
@@ -204,7 +204,7 @@ TEST_F(NastaveniaTest, ShortFilesAreReportedAndKeepTheBytesThatWereThere)
     EXPECT_TRUE(n.Nastavenie.Mesto.isEmpty());
     EXPECT_EQ(n.NastavenieTlac.KevrotCislo, 7);
     EXPECT_TRUE(n.NastavenieTlac.KevrotVymenovanie.isEmpty());
-    EXPECT_TRUE(n.Dualne.DualneZobrazovanie);
+    EXPECT_FALSE(n.Dualne.DualneZobrazovanie);
     EXPECT_EQ(n.PodielOdmena.Verzia, 0);
     EXPECT_EQ(n.PodielOdmena.SadzbaPozemky, 16.6) << "the double was not there whole";
     EXPECT_EQ(m_spravy.texty(),

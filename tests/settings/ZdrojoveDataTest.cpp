@@ -72,16 +72,16 @@ TEST_F(ZdrojoveDataTest, GeneratedFilesAreReadByTheProgramsLoaders)
         skupiny.insert(p.Skupina);
     EXPECT_EQ(skupiny, QSet<qint32>({1, 2, 3, 4, 6, 7}));
     for (qint32 s : skupiny) {
-        EXPECT_FALSE(c.PonukaPoloziek(s, 1, 0, 20).isEmpty()) << s;
+        EXPECT_FALSE(c.PonukaPoloziek(s, 1).isEmpty()) << s;
         EXPECT_FALSE(c.PredvyplnPolozky(s).isEmpty()) << s;
     }
-    const auto tarif = c.PonukaPoloziek(1, 1, 0, 20);
+    const auto tarif = c.PonukaPoloziek(1, 1);
     EXPECT_EQ(tarif.at(0).Cena, 13.28);
     EXPECT_EQ(tarif.at(0).MJ, QStringLiteral("hod"));
     EXPECT_EQ(tarif.at(0).Priplatok1Max, 50.0);
     EXPECT_EQ(tarif.at(0).Priplatok2Max, 30.0);
     EXPECT_EQ(tarif.at(0).Priplatok1Text, QStringLiteral("Bezodkladné vykonanie úkonu na žiadosť zadávateľa (§ 12 ods. 1)"));
-    EXPECT_EQ(c.PonukaPoloziek(7, 1, 0, 20).at(1).Cena, 19.92);
+    EXPECT_EQ(c.PonukaPoloziek(7, 1).at(1).Cena, 19.92);
 
     EXPECT_EQ(NacitajBanky(), VstavaneBanky());
     EXPECT_EQ(NazovBanky(QStringLiteral("0200")), QStringLiteral("Všeobecná úverová banka, a.s."));

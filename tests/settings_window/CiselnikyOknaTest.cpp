@@ -16,6 +16,8 @@
 #include "settings/TVozidloEditForm.h"
 #include "settings/TZapisaneJazykyForm.h"
 #include "settings/TZapisaneOdboryForm.h"
+#include "store/Datum.h"
+#include "store/SadzbyNahrad.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -191,6 +193,11 @@ TEST_F(CiselnikyOkna, BankEditorWantsFourCharactersAndAName)
 
 TEST_F(CiselnikyOkna, VehicleDialogKeepsValuesOnBadNumbersAndWantsAName)
 {
+    // The wear rate offered is the shipped one in force today.
+    zapis(QStringLiteral("Data/stravne.csv"), "od;a;b;c\n2009-01-01;3.30;5.00;7.70\n");
+    zapis(QStringLiteral("Data/opotrebenie.csv"), "od;km\n2009-01-01;0.183\n2026-01-01;0.313\n");
+    zabudniSadzbyNahrad();
+    const QString dnes = QString::number(sadzbyNahrad().OpotrebenieKDatumu(Dnes()), 'f', 3);
     TVozidlo v;
     v.Spotreba = 6.5;
     TVozidloEditForm f(v);
@@ -210,8 +217,11 @@ TEST_F(CiselnikyOkna, VehicleDialogKeepsValuesOnBadNumbersAndWantsAName)
     EXPECT_EQ(f.vozidlo().Nazov, QStringLiteral("Škoda Octavia"));
     EXPECT_EQ(f.vozidlo().Spotreba, 6.5);
     EXPECT_DOUBLE_EQ(f.vozidlo().Opotrebenie, 0.2);
+    EXPECT_EQ(f.btnAktualna->text(), QStringLiteral("Aktuálna hodnota ") + dnes);
     f.btnAktualna->click();
-    EXPECT_EQ(f.editOpotrebenie->text(), QStringLiteral("0.183"));
+    EXPECT_EQ(f.editOpotrebenie->text(), dnes);
+    EXPECT_NE(dnes, QStringLiteral("0.183"));
+    zabudniSadzbyNahrad();
 }
 
 TEST_F(CiselnikyOkna, HeadingsDialogReplacesTheTableWithSevenCutTexts)

@@ -9,6 +9,9 @@
 #include "remuneration/PreddefinovaneTexty.h"
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/Banky.h"
+#include "settings/HodnotyNastavenia.h"
+#include "store/Datum.h"
+#include "store/SadzbyDPH.h"
 #include "settings/Jazyky.h"
 #include "settings/OdboryOdvetvia.h"
 #include "settings/TBankaForm.h"
@@ -210,6 +213,24 @@ TEST_F(NastavenieOkno, EntryEditorsRateFillsTheSlotAndBecomesTheDefault)
         },
         10.0));
     EXPECT_EQ(m_nastavenia.Nastavenie.SadzbaDPH, 10.0);
+}
+
+// A new VAT payer without a rate gets the standard rate in force today.
+TEST_F(NastavenieOkno, TickingVatPayerWithoutARateTakesTheRateInForce)
+{
+    zapis("Data/dph.csv", "od;sadzba\n2011-01-01;20\n2025-01-01;23\n");
+    zabudniSadzbyDPH();
+    const QString dnes = TextSadzby(*sadzbyDPH().KDatumu(Dnes()));
+    std::unique_ptr<TNastavenieForm> f(okno());
+    f->editSadzba->setText(QStringLiteral("0"));
+    f->OpustilSadzbu();
+    f->chkPlatca->setChecked(true);
+    EXPECT_EQ(f->editSadzba->text(), dnes);
+    f->chkPlatca->setChecked(false);
+    f->editSadzba->setText(QStringLiteral("21"));
+    f->chkPlatca->setChecked(true);
+    EXPECT_EQ(f->editSadzba->text(), QStringLiteral("21"));
+    zabudniSadzbyDPH();
 }
 
 TEST_F(NastavenieOkno, HeaderFromTheAddressAndTheFooterInTheEditor)

@@ -2,6 +2,9 @@
 
 #include "store/DPH.h"
 #include "store/Datum.h"
+#include "store/SadzbyDPH.h"
+
+#include <QFile>
 #include "store/Peniaze.h"
 
 #include "PenazneTexty.h"
@@ -89,4 +92,22 @@ TEST_F(DPH, AmountWithVatOnlyForPayersFrom2011)
     nastavDualneZobrazovanie(false);
     EXPECT_EQ(SumaSDPHText(true, po, 20, 100), nb("100,00~€ (120,00~€ s DPH)"));
     EXPECT_FALSE(SumaSDPHText(false, po, 20, 100).contains("s DPH"));
+}
+
+// The shipped table of standard rates, by the date of the taxable supply.
+TEST(SadzbyDPHTest, ShippedRatesFollowTheLaw)
+{
+    QFile f(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Data/dph.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    SadzbyDPH s;
+    ASSERT_TRUE(s.Nacitaj(f.readAll()));
+    const std::pair<double, double> pripady[] = {{den(2009, 6, 1), 19}, {den(2010, 12, 31), 19},
+                                                 {den(2011, 1, 1), 20}, {den(2024, 12, 31), 20},
+                                                 {den(2025, 1, 1), 23}, {den(2027, 3, 1), 23}};
+    for (const auto& [datum, sadzba] : pripady)
+        EXPECT_EQ(s.KDatumu(datum), sadzba) << DatumText(datum).toStdString();
+    EXPECT_FALSE(s.Nacitaj("od;sadzba\n2011-01-01;dvadsať\n"));
+    EXPECT_FALSE(s.Nacitaj("2011-13-01;20\n"));
+    EXPECT_EQ(s.obdobia.size(), 3) << "a bad file leaves the table as it was";
+    EXPECT_FALSE(SadzbyDPH{}.KDatumu(den(2025, 1, 1)).has_value());
 }

@@ -16,13 +16,20 @@ protected:
 };
 }  // namespace
 
-TEST_F(Peniaze, DualDisplayIsOnUntilSwitchedOff)
+TEST_F(Peniaze, DualDisplayIsOffUntilSwitchedOn)
 {
-    EXPECT_TRUE(m_predtym);
-    nastavDualneZobrazovanie(false);
-    EXPECT_FALSE(DualneZobrazovanie());
+    EXPECT_FALSE(m_predtym);
     nastavDualneZobrazovanie(true);
     EXPECT_TRUE(DualneZobrazovanie());
+    nastavDualneZobrazovanie(false);
+    EXPECT_FALSE(DualneZobrazovanie());
+}
+
+// Crowns of the euro amount as printed: 377,25 € is 11 365,03 Sk, not the crowns of 377,2509.
+TEST_F(Peniaze, CrownsComeFromTheRoundedEuroAmount)
+{
+    EXPECT_EQ(CastVSk(377.2509), nb(" (11~365,03~Sk)"));
+    EXPECT_EQ(CastVSk(0.005), nb(" (0,30~Sk)"));
 }
 
 TEST_F(Peniaze, SlovakFormatWithGroupsAndNoBreakSpaces)
@@ -66,7 +73,7 @@ TEST_F(Peniaze, ThreeDecimalsForUnitPricesCrownsKeepTwo)
 {
     nastavDualneZobrazovanie(true);
     EXPECT_EQ(SumaText3(SymbolEuro, 0.183), nb("0,183~€ (5,51~Sk)"));
-    EXPECT_EQ(SumaText3(SymbolEuro, 1.4505), nb("1,451~€ (43,70~Sk)"));
+    EXPECT_EQ(SumaText3(SymbolEuro, 1.4505), nb("1,451~€ (43,71~Sk)"));  // crowns of the 1,451 shown
     EXPECT_EQ(SumaText3(SymbolEuro, 1234.5), nb("1~234,500~€ (37~190,55~Sk)"));
     nastavDualneZobrazovanie(false);
     EXPECT_EQ(SumaText3(SymbolEuro, 0.183), nb("0,183~€"));

@@ -62,6 +62,25 @@ TEST(SumaSlovom, BadInputIsNotSpelled)
     EXPECT_EQ(SumaSlovom("1234567890"), "1234567890 eur");
 }
 
+TEST(SumaSlovom, EuroAndCentsInSlovak)
+{
+    const std::pair<Centy, const char*> pripady[] = {
+        {92679, "deväťstodvadsaťšesť eur sedemdesiatdeväť centov"},
+        {49, "štyridsaťdeväť centov"},
+        {100, "jedno euro"},
+        {200, "dve eurá"},
+        {402, "štyri eurá dva centy"},
+        {500, "päť eur"},
+        {101, "jedno euro jeden cent"},
+        {2105, "dvadsaťjeden eur päť centov"},
+        {3, "tri centy"},
+        {0, "nula eur"},
+        {-12000, "mínus stodvadsať eur"},
+    };
+    for (const auto& [centy, slova] : pripady)
+        EXPECT_EQ(SumaSlovomCenty(centy), QString::fromUtf8(slova)) << centy;
+}
+
 TEST(SumaSlovom, TotalsRoundToWholeEuroHalvesToEven)
 {
     EXPECT_EQ(ZaokruhliNaCeleEura(1234.5), 1234);

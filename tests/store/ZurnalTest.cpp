@@ -1,6 +1,7 @@
 #include "store/Cesty.h"
 #include "store/Datum.h"
 #include "store/Subory.h"
+#include "store/SadzbyDPH.h"
 #include "store/Zurnal.h"
 
 #include "KvdBajty.h"
@@ -158,7 +159,10 @@ TEST_F(ZurnalTest, MissingVatRateDefaultsByDateOfPerformanceInMemoryOnly)
         {2, 0.0, QDateNaDatum(QDate(2011, 1, 1)), 20.0},
         {3, 0.0, 0.0, 19.0},
         {4, 10.0, QDateNaDatum(QDate(2009, 1, 1)), 10.0},
+        {5, 0.0, QDateNaDatum(QDate(2025, 3, 1)), 23.0},  // the shipped table's rate
     };
+    zapis("Data/dph.csv", "od;sadzba\n2004-01-01;19\n2011-01-01;20\n2025-01-01;23\n");
+    zabudniSadzbyDPH();
     for (const auto& p : pripady) {
         kvd::Zaznam z;
         z.cislo = p.cislo;
@@ -168,9 +172,10 @@ TEST_F(ZurnalTest, MissingVatRateDefaultsByDateOfPerformanceInMemoryOnly)
     }
     const QByteArray pred = obsah("ZnalKevrot2024/1-2024.kvd");
     j.NacitajRok(2024);
-    ASSERT_EQ(j.ZaznamyKevrota.size(), 4);
+    ASSERT_EQ(j.ZaznamyKevrota.size(), 5);
     for (const auto& z : j.ZaznamyKevrota)
         EXPECT_EQ(z.SadzbaDPH, pripady[z.PoradoveCislo - 1].ocakavana) << z.PoradoveCislo;
+    zabudniSadzbyDPH();
     EXPECT_EQ(obsah("ZnalKevrot2024/1-2024.kvd"), pred);
 }
 
