@@ -151,6 +151,7 @@ def faktura(platca, druh):
         [B("{{Znalec_meno}}", fs=11)],
         ["{{Znalec_adresa}}"],
         ["{{Znalec_PSC_Mesto}}"],
+        [M("{{Znalec_zapis}}")],
         [""],
         ["IČO: {{Znalec_ICO}}"],
         ["DIČ: {{Znalec_DIC}}"],
@@ -158,6 +159,8 @@ def faktura(platca, druh):
         [""],
         ["Banka: {{Znalec_Banka}}"],
         ["Číslo účtu: {{Znalec_Ucet}}"],
+        ["IBAN: {{Znalec_IBAN}}"],
+        ["BIC: {{Znalec_BIC}}"],
     ]
     odberatel = [
         [B("Odberateľ:")],
@@ -197,7 +200,8 @@ def faktura(platca, druh):
     ]], [240, 241], okraje="ziadne"))
     s.append(par(""))
     s.append(par("{{dphInfo}}"))
-    s.append(par(M("Faktúra slúži ako daňový doklad." if platca else "Dodávateľ nie je platiteľom DPH.")))
+    if platca:
+        s.append(par(M("Faktúra slúži ako daňový doklad.")))
     s.append("}\n")
     return "".join(s)
 

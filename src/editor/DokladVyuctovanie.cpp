@@ -5,6 +5,7 @@
 #include "editor/RiadkyPoloziek.h"
 #include "editor/TabulkaPoloziek.h"
 #include "settings/TextyZnalca.h"
+#include "word/HlavickaZnalca.h"
 #include "store/DPH.h"
 #include "store/Datum.h"
 
@@ -30,7 +31,7 @@ void hlavicka(Dokument& d, const PodkladyDokladu& p, const QString& subor)
 {
     const TNastavenia& n = p.nastavenie;
     const Dokument::Pozicia od = d.pozicia();
-    if (QFileInfo::exists(subor)) {
+    if (HlavickaZnalca::jeVlastna(subor)) {
         vlozSuborAkJe(d, n, subor);
     } else if (!p.hlavickaText.isEmpty()) {
         ZakladnePismo(d, n);
@@ -39,7 +40,7 @@ void hlavicka(Dokument& d, const PodkladyDokladu& p, const QString& subor)
         d.vloz(Bunka(p.hlavickaText) + u'\r');
         d.nastavTucne(false);
     } else {
-        return;
+        d.vlozDokument(HlavickaZnalca::hlavicka(n, p.eFaktura));
     }
     TabulkaVolby v;
     v.okrajSpodny = true;
@@ -196,14 +197,13 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.vloz(QStringLiteral("\r\r\r"));
     d.zarovnaj(Zarovnanie::Vlavo);
     ZakladnePismo(d, n);
-    d.vloz(n.Mesto + QStringLiteral(", dňa ") + DatumText(p.dnes) + u'\r');
+    d.vloz(n.Mesto + QStringLiteral(", dňa ") + DatumText(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes) + u'\r');
     d.zarovnaj(Zarovnanie::Vpravo);
     d.vloz(MenoZnalca(n) + u'\r');
     d.zarovnaj(Zarovnanie::Vlavo);
     d.novyOdsek();
     d.vloz(RiadokPrevzatia(n.Druh));
 
-    if (QFileInfo::exists(suborPaty))
-        d.nastavPatu(suborPaty, n.PataZakladnymPismom == 1);
+    d.nastavPatu(HlavickaZnalca::pataDokladu(suborPaty, n, p.eFaktura), n.PataZakladnymPismom == 1);
     return d;
 }

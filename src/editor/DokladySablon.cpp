@@ -6,6 +6,7 @@
 #include "editor/DokladVyuctovanie.h"
 #include "editor/HodnotyFaktury.h"
 #include "editor/TabulkaPoloziek.h"
+#include "settings/Iban.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Cisla.h"
@@ -52,7 +53,8 @@ const QStringList& ZalozkyFaktury(bool platca)
         "Faktura_cislo", "Znalec_meno", "Znalec_adresa", "Znalec_PSC_Mesto", "Znalec_ICO", "Znalec_DIC",
         "Znalec_ICdph", "Znalec_Banka", "Znalec_Ucet", "Vystavil", "Zadavatel_meno", "Zadavatel_adresa",
         "Zadavatel_ICO", "Zadavatel_DIC", "Zadavatel_ICdph", "datum_vystavenia", "datum_dodania",
-        "datum_splatnosti", "forma_uhrady", "variabilny_symbol", "konstantny_symbol", "fakturujeme_vam"};
+        "datum_splatnosti", "forma_uhrady", "variabilny_symbol", "konstantny_symbol", "fakturujeme_vam",
+        "Znalec_zapis", "Znalec_IBAN", "Znalec_BIC"};
     static const QStringList sDph = spolocne + QStringList{"sumaBezDPH", "sadzbaDPH", "hodnotaDPH", "sumaSDPH", "dphInfo"};
     static const QStringList bezDph = spolocne + QStringList{"sumaSDPH", "dphInfo"};
     return platca ? sDph : bezDph;
@@ -97,6 +99,9 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "Znalec_ICdph", n.ICDPH);
     naZalozku(d, "Znalec_Banka", h.NazovBanky);
     naZalozku(d, "Znalec_Ucet", h.BankoveSpojenie);
+    naZalozku(d, "Znalec_zapis", TextZapisuVZozname(n));
+    naZalozku(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura)));
+    naZalozku(d, "Znalec_BIC", p.eFaktura.BIC.trimmed());
     naZalozku(d, "Vystavil", h.Vystavil);
     naZalozku(d, "Zadavatel_meno", f.Meno);
     naZalozku(d, "Zadavatel_adresa", f.Adresa);
@@ -141,7 +146,7 @@ void VyplnPrijmovyDoklad(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "Firma_adresa", AdresaZnalca(n));
     naZalozku(d, "Firma_DIC", n.DIC);
     naZalozku(d, "Firma_ICO", n.ICO);
-    naZalozku(d, "den", DatumText(p.dnes));
+    naZalozku(d, "den", DatumText(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes));
     naZalozku(d, "prijate_od", f.Meno + QStringLiteral(", ") + f.Adresa);
     naZalozku(d, "ICO", f.ICO);
     naZalozku(d, "DIC", f.DIC);

@@ -62,7 +62,7 @@ HodnotyFaktury VypocitajHodnotyFaktury(const PodkladyDokladu& p)
     h.Cislo = f.Cislo + u'/' + f.Rok;
     h.TypCisla = TextTypuCisla(f.TypCisla);
     h.CisloObjednavky = f.CisloObjednavky;
-    h.DatumVystavenia = f.DatumVykonania;
+    h.DatumVystavenia = p.datumVystavenia > 0 ? DatumText(p.datumVystavenia) : f.DatumVykonania;
     h.DatumDodania = f.DatumVykonania;
     h.DatumSplatnosti = f.DatumSplatnosti;
     h.Vykonanie = p.datumVykonania;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "editor/DatumVystavenia.h"
 #include "editor/TextyVyuctovania.h"
 #include "remuneration/PreddefinovaneTexty.h"
 #include "settings/Nastavenia.h"
@@ -22,10 +23,13 @@ PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydav
     p.datumVykonania = z.DatumVykonania;
     p.sadzbaDPH = z.SadzbaDPH;
     p.nastavenie = nastavenie;
+    p.eFaktura = NacitajNastaveniaEFaktury();
     p.sadzbaPozemky = sadzbaPozemky;
     p.textVyuctovania = TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie);
     p.textFinancnaCiastka = TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie);
     p.dnes = QDateNaDatum(QDate::currentDate());
+    const double vystavenie = NacitajDatumVystavenia();
+    p.datumVystavenia = vystavenie > 0 ? vystavenie : p.dnes;
     return p;
 }
 

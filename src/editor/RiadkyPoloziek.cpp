@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "store/Cisla.h"
+#include "store/Peniaze.h"
 
-QString CisloRiadku(double cislo) { return CisloText(cislo, 2); }
+QString CisloRiadku(double cislo) { return SumaText(QString(), cislo).chopped(1); }
 
 namespace {
 

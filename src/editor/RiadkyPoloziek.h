@@ -18,7 +18,7 @@ struct RiadokPolozky {
     qint32 Druh = 0;
 };
 
-// "12.50": two decimals, "." as the decimal point, at least five characters.
+// "1 234,50": the Slovak form a reader expects, two decimals (no-break space between thousands).
 QString CisloRiadku(double cislo);
 
 // One row per sub-item with a quantity above 0 of an item whose Suma is above 0.

@@ -242,7 +242,7 @@ void KevrotZalozka::StavFinancii()
 TVypisKevrotForm* KevrotZalozka::VypisZKevrota()
 {
     auto* f = new TVypisKevrotForm(m_udaje.nastavenia.Nastavenie, m_udaje.odbory, m_udaje.zurnal.ZaznamyKevrota,
-                                   rok(), window());
+                                   rok(), window(), &m_udaje.jazyky);
     f->setAttribute(Qt::WA_DeleteOnClose);
     f->setModal(true);
     f->show();

@@ -68,11 +68,11 @@ TEST_F(HodnotyFaktury_, RowsComeInInvoiceOrderAndSkipEmptyOnes)
     p.zaznam.CestovneNahrady.SpoluNaklady = 12.4;
     const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
     EXPECT_EQ(stlpce(h.Riadky), (QStringList{
-                                    QStringLiteral("Úkon|hod|10.00| 2.00"),
-                                    QStringLiteral("Obhliadka|hod|10.00| 1.00"),
-                                    QStringLiteral("Podiel, pozemok|m2|16.60|1235.00"),
-                                    QStringLiteral("Kópie|hod| 0.50|10.00"),
-                                    QStringLiteral("Strata času|hod| 8.00| 1.50"),
+                                    QStringLiteral("Úkon|hod|10,00|2,00"),
+                                    QStringLiteral("Obhliadka|hod|10,00|1,00"),
+                                    QStringLiteral("Podiel, pozemok|m2|16,60|1\u00a0235,00"),
+                                    QStringLiteral("Kópie|hod|0,50|10,00"),
+                                    QStringLiteral("Strata času|hod|8,00|1,50"),
                                     QStringLiteral("Cestovné náklady| | | "),
                                 }));
     EXPECT_DOUBLE_EQ(h.Riadky[0].Suma, 20);
@@ -91,7 +91,7 @@ TEST_F(HodnotyFaktury_, ProportionalRowOtherThanLandIsInEuroWithoutUnitPrice)
     ASSERT_EQ(r.size(), 1);
     EXPECT_EQ(r[0].MJ, QStringLiteral("€"));
     EXPECT_TRUE(r[0].CenaMJ.isEmpty());
-    EXPECT_EQ(r[0].Pocet, QStringLiteral("5001.00"));
+    EXPECT_EQ(r[0].Pocet, QStringLiteral("5\u00a0001,00"));
     EXPECT_EQ(r[0].Polozka, QStringLiteral("Podiel"));
 }
 
