@@ -333,7 +333,7 @@ TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplate
     for (const RtfBlok& b : d.telo)
         for (const RtfRiadok& r : b.tabulka.riadky)
             riadky << r.bunky.value(0).text() + u'|' + r.bunky.value(3).text() + u'|' + r.bunky.value(4).text();
-    EXPECT_TRUE(riadky.contains(QStringLiteral("práca| 2.50|25,00\u00a0€ (753,15\u00a0Sk)"))) << riadky.join("\n").toStdString();
+    EXPECT_TRUE(riadky.contains(QStringLiteral("práca|2,50|25,00\u00a0€ (753,15\u00a0Sk)"))) << riadky.join("\n").toStdString();
 
     struct Pripad {
         QStringList argumenty;
@@ -381,6 +381,7 @@ TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
     n.Nastavenie.DIC = QStringLiteral("1020304050");
     n.Nastavenie.Banka = QStringLiteral("1200");
     n.Nastavenie.CisloUctu = QStringLiteral("19-8742637541");
+    n.Nastavenie.EC = QStringLiteral("912345");
     ASSERT_TRUE(n.UlozNastavenia());
     z.Adresa = QStringLiteral("Hurbanova 27, 010 01 Žilina");
     z.DIC = QStringLiteral("2021000000");
