@@ -261,7 +261,7 @@ def cestovny_prikaz():
     s.append(par(""))
     s.append(tabulka([[
         [[M("Dátum")]], [[M("Stravné", zar="r")]], [[M("Nocľažné", zar="r")]], [[M("Vedľajšie výdavky", zar="r")]],
-    ]], [50, 120, 125, 125], tien=(0,)))
+    ]], [61, 140, 140, 140], tien=(0,)))
     s.append(par("{{FinancieCesty}}"))
     s.append(par(""))
     s.append(tabulka([

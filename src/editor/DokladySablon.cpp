@@ -229,7 +229,7 @@ void VyplnCestovnyPrikaz(Dokument& d, const PodkladyDokladu& p)
             financie << QStringList{den.datum, SumaTextSk(SymbolEuro, den.stravne), SumaTextSk(SymbolEuro, den.noclazne),
                                     SumaTextSk(SymbolEuro, den.vedlajsie)};
     TabulkaVolby v;
-    v.sirkyStlpcov = {50, 120, 125, 125};
+    v.sirkyStlpcov = {61, 140, 140, 140};  // the header row of the template, full width
     v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vpravo, Zarovnanie::Vpravo, Zarovnanie::Vpravo};
     tabulkaNaZalozke(d, "FinancieCesty", financie, v);
 

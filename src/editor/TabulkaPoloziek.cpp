@@ -34,13 +34,12 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
             return {170, 30, 70, 70, 110};
         return dualne ? QList<double>{130, 25, 35, 60, 50, 50, 40, 65} : QList<double>{130, 25, 35, 60, 50, 50, 50, 55};
     case DruhTabulky::VyuctovanieCestovne:
-        if (!platca)
-            return {170, 30, 70, 50, 130};
-        return dualne ? QList<double>{155, 25, 45, 35, 50, 40, 40, 65} : QList<double>{155, 25, 45, 35, 50, 40, 50, 55};
+        // The columns of the item tables above, so that they line up.
+        return SirkyStlpcov(DruhTabulky::Vyuctovanie, platca, dualne);
     case DruhTabulky::Faktura:
         if (!platca)
             return {180, 30, 80, 50, 125};
-        return dualne ? QList<double>{155, 25, 45, 35, 50, 40, 40, 75} : QList<double>{155, 25, 45, 35, 50, 40, 50, 65};
+        return dualne ? QList<double>{145, 25, 45, 35, 50, 50, 40, 75} : QList<double>{145, 25, 45, 35, 50, 50, 50, 65};
     }
     return {};
 }
