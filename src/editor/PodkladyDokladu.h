@@ -31,6 +31,11 @@ struct PodkladyDokladu {
 // The caption of the number type (cmbObjednavkaTyp): "Číslo objednávky" or "Spisová značka".
 QString TextTypuCisla(int typCisla);
 
+// The heading of an item kind's group when the user has written none: "Znalečné" (an
+// interpreter's and a translator's "Tlmočné"), "Náhrada výdavkov", "Náhrada za stratu času",
+// "Cestovné náhrady" (key DruhVydavku::CestovneNahrady).
+QString PredvolenaHlavickaDruhu(qint32 druh, qint32 druhZnalca);
+
 class Nastavenia;
 class PreddefinovaneTexty;
 

@@ -5,6 +5,8 @@
 #include "editor/DokladyZaznamu.h"
 #include "editor/DatumVystavenia.h"
 #include "editor/DokladySablon.h"
+#include "remuneration/PreddefinovaneTexty.h"
+#include "settings/Nastavenia.h"
 #include "store/Cesty.h"
 #include "store/Peniaze.h"
 
@@ -343,4 +345,21 @@ TEST_F(Doklady, TheIssueDateIsTheDayTheFirstDocumentWasMadeAndStaysForReprints)
     p.datumVystavenia = NacitajDatumVystavenia();
     EXPECT_EQ(datumy(faktura()), prve);
     EXPECT_TRUE(cely(zostav(DruhDokladu::Vyuctovanie, p)).contains(QStringLiteral("Nitra, dňa 2.4.2024")));
+}
+
+TEST_F(Doklady, GroupsWithoutAHeadingOfTheUsersTakeTheUsualOne)
+{
+    Nastavenia n;
+    n.Nastavenie.Druh = Tlmocnik;
+    PreddefinovaneTexty hlavicky;
+    PodkladyDokladu p = PodkladyDokladov({}, {}, {}, n, hlavicky);
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::PausalnaOdmena), QStringLiteral("Tlmočné"));
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::HotoveVydavky), QStringLiteral("Náhrada výdavkov"));
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::CestovneNahrady), QStringLiteral("Cestovné náhrady"));
+    n.Nastavenie.Druh = Znalec;
+    hlavicky.NastavHlavicky(QStringList(PreddefinovaneTexty::DruhyHlaviciek().size(), QStringLiteral("Moja")));
+    p = PodkladyDokladov({}, {}, {}, n, PreddefinovaneTexty{});
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::TarifnaOdmena), QStringLiteral("Znalečné"));
+    p = PodkladyDokladov({}, {}, {}, n, hlavicky);
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::TarifnaOdmena), QStringLiteral("Moja"));
 }
