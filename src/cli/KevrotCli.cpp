@@ -168,10 +168,11 @@ QJsonObject kevrotDoPdf(int rok, const QString& subor)
 {
     Udaje u;
     u.odbory.NacitajOdboryOdvetvia();
+    u.jazyky.NacitajJazyky();
     u.nastavenia.NacitajVsetko();
     nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
     u.zurnal.NacitajRok(rok);
-    const bool ok = TlacKevrota::VytlacKevrotDoPdf(u.zurnal, u.nastavenia, u.odbory, rok, subor);
+    const bool ok = TlacKevrota::VytlacKevrotDoPdf(u.zurnal, u.nastavenia, u.odbory, rok, subor, &u.jazyky);
     return {{QStringLiteral("pdf"), ok ? QFileInfo(subor).absoluteFilePath() : QString()},
             {QStringLiteral("zaznamy"), int(u.zurnal.ZaznamyKevrota.size())}};
 }

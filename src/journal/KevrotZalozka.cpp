@@ -216,7 +216,8 @@ void KevrotZalozka::VytlacObrazovka()
 {
     // Printed in number order, which the register then shows.
     m_tabulka->ZoradPreTlac();
-    TlacKevrota::ZobrazKevrot(m_udaje.zurnal.ZaznamyKevrota, m_udaje.nastavenia, m_udaje.odbory, rok(), window());
+    TlacKevrota::ZobrazKevrot(m_udaje.zurnal.ZaznamyKevrota, m_udaje.nastavenia, m_udaje.odbory, rok(), window(),
+                              &m_udaje.jazyky);
 }
 
 PismoTabulky KevrotZalozka::pismoTabulky()
