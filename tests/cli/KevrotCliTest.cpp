@@ -447,3 +447,27 @@ TEST_F(KevrotCliTest, ExtractOfAHalfYearAsPdfAndItsFaults)
         EXPECT_EQ(kod, 2) << a.join(' ').toStdString();
     }
 }
+
+TEST_F(KevrotCliTest, DocumentsWritesTheEntrysPdfsWithTheKeptIssueDate)
+{
+    QDir zdroj(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy"));
+    QDir().mkpath(cesta("Zostavy"));
+    for (const QString& f : zdroj.entryList(QDir::Files))
+        QFile::copy(zdroj.filePath(f), cesta("Zostavy/" + f));
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), vydavky(), {}));
+    zapis("ZnalKevrot2024/1-2024/doklady.txt", "datum_vystavenia=9.4.2024\n");
+    int kod = -1;
+    const QJsonObject j = spusti({"documents", "2024", "1", cesta("von")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    const QStringList subory = j["files"].toVariant().toStringList();
+    EXPECT_EQ(subory, (QStringList{cesta("von/vyuctovanie.pdf"), cesta("von/faktura.pdf")}))
+        << j["messages"].toVariant().toStringList().join("\n").toStdString();
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {cesta("von/faktura.pdf"), QStringLiteral("-")});
+    if (!p.waitForStarted(10000))
+        GTEST_SKIP() << "pdftotext is missing";
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("9.4.2024")));
+    spusti({"documents", "2024", "x", cesta("von")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 2);
+}
