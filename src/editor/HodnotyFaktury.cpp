@@ -24,7 +24,11 @@ QList<RiadokPolozky> RiadkyFaktury(const PodkladyDokladu& p)
     QList<RiadokPolozky> riadky;
     for (const TVydavok& v : p.vydavky) {
         if (v.Druh == TarifnaOdmena || v.Druh == PausalnaOdmena || v.Druh == ZmluvnaOdmena)
-            riadky += RiadkyRozpisu(v);
+            for (RiadokPolozky r : RiadkyRozpisu(v)) {
+                // The act as the code list names it, its rate, then the note.
+                r.Polozka = NazovRiadkuFaktury(v, r.Popis);
+                riadky += r;
+            }
         else if (v.Druh == PodielovaOdmena)
             riadky += RiadkyPodielovej(v, p.sadzbaPozemky);
     }
