@@ -178,7 +178,9 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.novyOdsek();
     d.zarovnaj(Zarovnanie::Dorovnat);
     ZakladnePismo(d, n);
-    vlozSuborAkJe(d, n, p.textVyuctovania);
+    // The billing texts take the document's font: a template's own font would stand out.
+    if (QFileInfo::exists(p.textVyuctovania))
+        d.vlozSubor(p.textVyuctovania, true);
 
     d.novyOdsek();
     d.zarovnaj(Zarovnanie::Vlavo);
@@ -191,7 +193,7 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r\r"));
     if (!p.textFinancnaCiastka.isEmpty() && QFileInfo::exists(p.textFinancnaCiastka)) {
         d.novyOdsek();
-        vlozSuborAkJe(d, n, p.textFinancnaCiastka);
+        d.vlozSubor(p.textFinancnaCiastka, true);
     }
 
     d.vloz(QStringLiteral("\r\r\r"));

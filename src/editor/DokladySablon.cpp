@@ -118,7 +118,7 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     if (d.chodNaZalozku(QStringLiteral("fakturujeme_vam"))) {
         ZakladnePismo(d, n);
         if (QFileInfo::exists(p.textVyuctovania))
-            d.vlozSubor(p.textVyuctovania, n.PataZakladnymPismom == 1);
+            d.vlozSubor(p.textVyuctovania, true);
         VlozTabulkuPoloziek(d, n, DruhTabulky::Faktura, h.Riadky, h.Spolu, {h.PlatcaDPH, h.Vykonanie, h.SadzbaDPH},
                             true);
     }

@@ -27,8 +27,9 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
     switch (druh) {
     case DruhTabulky::Vyuctovanie:
         if (!platca)
-            return {170, 30, 70, 50, 130};
-        return dualne ? QList<double>{145, 25, 45, 35, 50, 50, 40, 65} : QList<double>{145, 25, 45, 35, 50, 50, 50, 55};
+            return {160, 40, 70, 50, 130};
+        // MJ wide enough for "strana" and "hod".
+        return dualne ? QList<double>{135, 35, 45, 35, 50, 50, 40, 65} : QList<double>{135, 35, 45, 35, 50, 50, 50, 55};
     case DruhTabulky::VyuctovaniePodiel:
         if (!platca)
             return {170, 30, 70, 70, 110};
@@ -38,8 +39,8 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
         return SirkyStlpcov(DruhTabulky::Vyuctovanie, platca, dualne);
     case DruhTabulky::Faktura:
         if (!platca)
-            return {180, 30, 80, 50, 125};
-        return dualne ? QList<double>{145, 25, 45, 35, 50, 50, 40, 75} : QList<double>{145, 25, 45, 35, 50, 50, 50, 65};
+            return {170, 40, 80, 50, 125};
+        return dualne ? QList<double>{135, 35, 45, 35, 50, 50, 40, 75} : QList<double>{135, 35, 45, 35, 50, 50, 50, 65};
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,39 @@ TEST_F(DokladyPdf, AllDocumentsArchiveTheEInvoiceOnlyAfterTheUserConfirmsWhatGoe
     EXPECT_EQ(v.eFaktura, adresar + "/efaktura.xml");
     EXPECT_TRUE(obsah(QStringLiteral("Tmp_doc/efaktura.xml")).contains("<cbc:IssueDate>2027-01-12</cbc:IssueDate>"));
     EXPECT_TRUE(obsah(QStringLiteral("Tmp_doc/efaktura.xml")).contains("<cbc:TaxPointDate>2027-01-10</cbc:TaxPointDate>"));
+}
+
+TEST_F(DokladyPdf, TheTablesOfTheBillingStatementLineUp)
+{
+    PodkladyDokladu p = podklady(true, d(2024, 3, 5), 20, Tlmocnik);
+    p.vydavky = {polozka(DruhVydavku::TarifnaOdmena, QStringLiteral("Tlmočenie"), 29.88, {2.5}),
+                 polozka(DruhVydavku::HotoveVydavky, QStringLiteral("Preklad"), 10, {3})};
+    p.vydavky[1].MJ = QStringLiteral("strana");
+    p.zaznam.CestovneNahrady.SpoluNaklady = 30;
+    const auto d = ZostavDoklad(DruhDokladu::Vyuctovanie, p);
+    ASSERT_TRUE(d);
+    const QString pdf = cesta(QStringLiteral("v.pdf"));
+    ASSERT_TRUE(UlozDoklad(*d, pdf));
+    QProcess pr;
+    pr.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                                           QStringLiteral("-")});
+    ASSERT_TRUE(pr.waitForFinished(60000));
+    const QStringList riadky = QString::fromUtf8(pr.readAllStandardOutput()).split(u'\n');
+    // The amounts of the "Spolu" rows of the three tables (base, VAT, total) stand in the
+    // same columns.
+    QList<QList<qsizetype>> konce;
+    for (const QString& r : riadky)
+        if (r.trimmed().startsWith(QStringLiteral("Spolu"))) {
+            QList<qsizetype> eura;
+            for (qsizetype i = r.indexOf(u'€'); i >= 0; i = r.indexOf(u'€', i + 1))
+                eura << i;
+            konce << eura;
+        }
+    ASSERT_EQ(konce.size(), 3) << riadky.join(u'\n').toStdString();
+    EXPECT_EQ(konce[0], konce[1]) << riadky.join(u'\n').toStdString();
+    EXPECT_EQ(konce[1], konce[2]) << riadky.join(u'\n').toStdString();
+    // "strana" stays whole in its column.
+    EXPECT_TRUE(riadky.join(u'\n').contains(QStringLiteral("strana"))) << riadky.join(u'\n').toStdString();
 }
 
 }  // namespace
