@@ -238,6 +238,9 @@ QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
         const QDir dokumenty(Zurnal::AdresarDokumentov(*z));
         p.textVyuctovania = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie)).fileName());
         p.textFinancnaCiastka = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie)).fileName());
+        // The issue date kept with the entry's documents, else today.
+        const double vystavenie = NacitajDatumVystavenia(dokumenty.path());
+        p.datumVystavenia = vystavenie > 0 ? vystavenie : p.dnes;
         const auto d = ZostavDoklad(druh, p);
         ok = d && UlozDoklad(*d, subor);
     }
