@@ -144,7 +144,7 @@ def faktura(platca, druh):
     s.append(tabulka([[
         [[B(titul, fs=16)], [M("za " + d["ukon"])]],
         [[B("číslo: ", fs=12, zar="r"), B("{{Faktura_cislo}}", fs=12)]],
-    ]], [281, 200], okraje="ziadne"))
+    ]], [236, 245], okraje="ziadne"))
     s.append(par(""))
     dodavatel = [
         [B("Dodávateľ (" + d["osoba"].lower() + "):")],

@@ -39,8 +39,9 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
         return SirkyStlpcov(DruhTabulky::Vyuctovanie, platca, dualne);
     case DruhTabulky::Faktura:
         if (!platca)
-            return {170, 40, 80, 50, 125};
-        return dualne ? QList<double>{135, 35, 45, 35, 50, 50, 40, 75} : QList<double>{135, 35, 45, 35, 50, 50, 50, 65};
+            return {186, 40, 80, 50, 125};
+        // As wide as the totals box below (481 points).
+        return dualne ? QList<double>{151, 35, 45, 35, 50, 50, 40, 75} : QList<double>{151, 35, 45, 35, 50, 50, 50, 65};
     }
     return {};
 }
