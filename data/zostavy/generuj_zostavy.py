@@ -142,7 +142,7 @@ def faktura(platca, druh):
     s = [HLAVICKA]
     titul = "FAKTÚRA – DAŇOVÝ DOKLAD" if platca else "FAKTÚRA"
     s.append(tabulka([[
-        [[B(titul, fs=16)], [M("za " + d["ukon"])]],
+        [[B(titul, fs=14 if platca else 16)], [M("za " + d["ukon"])]],
         [[B("číslo: ", fs=12, zar="r"), B("{{Faktura_cislo}}", fs=12)]],
     ]], [236, 245], okraje="ziadne"))
     s.append(par(""))

@@ -69,7 +69,7 @@ void zadavatel(Dokument& d, const PodkladyDokladu& p)
     v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vpravo};
     d.textNaTabulku(od, v);
     ZakladnePismo(d, n);
-    d.vloz(QStringLiteral("\r\r\r"));
+    d.vloz(QStringLiteral("\r\r"));
 }
 
 // A heading of several lines keeps its lines, whatever ends them.
@@ -184,7 +184,7 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
 
     d.novyOdsek();
     d.zarovnaj(Zarovnanie::Vlavo);
-    d.vloz(QStringLiteral("\r\r"));
+    d.vloz(QStringLiteral("\r"));
 
     double spolu = 0;
     skupiny(d, p, spolu);
@@ -196,7 +196,8 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
         d.vlozSubor(p.textFinancnaCiastka, true);
     }
 
-    d.vloz(QStringLiteral("\r\r\r"));
+    // Few empty lines: the signature lines stay on the page of the totals.
+    d.vloz(QStringLiteral("\r\r"));
     d.zarovnaj(Zarovnanie::Vlavo);
     ZakladnePismo(d, n);
     d.vloz(n.Mesto + QStringLiteral(", dňa ") + DatumText(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes) + u'\r');

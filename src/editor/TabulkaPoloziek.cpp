@@ -29,7 +29,7 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
         if (!platca)
             return {160, 40, 70, 50, 130};
         // MJ wide enough for "strana" and "hod".
-        return dualne ? QList<double>{135, 35, 45, 35, 50, 50, 40, 65} : QList<double>{135, 35, 45, 35, 50, 50, 50, 55};
+        return dualne ? QList<double>{125, 35, 45, 45, 50, 50, 40, 65} : QList<double>{125, 35, 45, 45, 50, 50, 50, 55};
     case DruhTabulky::VyuctovaniePodiel:
         if (!platca)
             return {170, 30, 70, 70, 110};
@@ -41,7 +41,7 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
         if (!platca)
             return {186, 40, 80, 50, 125};
         // As wide as the totals box below (481 points).
-        return dualne ? QList<double>{151, 35, 45, 35, 50, 50, 40, 75} : QList<double>{151, 35, 45, 35, 50, 50, 50, 65};
+        return dualne ? QList<double>{141, 35, 45, 45, 50, 50, 40, 75} : QList<double>{141, 35, 45, 45, 50, 50, 50, 65};
     }
     return {};
 }
