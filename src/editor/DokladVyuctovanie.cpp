@@ -190,7 +190,7 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     skupiny(d, p, spolu);
     celkom(d, p, spolu);
 
-    d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r\r"));
+    d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r"));
     if (!p.textFinancnaCiastka.isEmpty() && QFileInfo::exists(p.textFinancnaCiastka)) {
         d.novyOdsek();
         d.vlozSubor(p.textFinancnaCiastka, true);
