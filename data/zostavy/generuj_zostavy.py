@@ -142,15 +142,16 @@ def faktura(platca, druh):
     s = [HLAVICKA]
     titul = "FAKTÚRA – DAŇOVÝ DOKLAD" if platca else "FAKTÚRA"
     s.append(tabulka([[
-        [[B(titul, fs=16)], [M("za " + d["ukon"])]],
+        [[B(titul, fs=14 if platca else 16)], [M("za " + d["ukon"])]],
         [[B("číslo: ", fs=12, zar="r"), B("{{Faktura_cislo}}", fs=12)]],
-    ]], [281, 200], okraje="ziadne"))
+    ]], [236, 245], okraje="ziadne"))
     s.append(par(""))
     dodavatel = [
         [B("Dodávateľ (" + d["osoba"].lower() + "):")],
         [B("{{Znalec_meno}}", fs=11)],
         ["{{Znalec_adresa}}"],
         ["{{Znalec_PSC_Mesto}}"],
+        [M("{{Znalec_zapis}}")],
         [""],
         ["IČO: {{Znalec_ICO}}"],
         ["DIČ: {{Znalec_DIC}}"],
@@ -158,6 +159,8 @@ def faktura(platca, druh):
         [""],
         ["Banka: {{Znalec_Banka}}"],
         ["Číslo účtu: {{Znalec_Ucet}}"],
+        ["IBAN: {{Znalec_IBAN}}"],
+        ["BIC: {{Znalec_BIC}}"],
     ]
     odberatel = [
         [B("Odberateľ:")],
@@ -197,7 +200,8 @@ def faktura(platca, druh):
     ]], [240, 241], okraje="ziadne"))
     s.append(par(""))
     s.append(par("{{dphInfo}}"))
-    s.append(par(M("Faktúra slúži ako daňový doklad." if platca else "Dodávateľ nie je platiteľom DPH.")))
+    if platca:
+        s.append(par(M("Faktúra slúži ako daňový doklad.")))
     s.append("}\n")
     return "".join(s)
 
@@ -257,7 +261,7 @@ def cestovny_prikaz():
     s.append(par(""))
     s.append(tabulka([[
         [[M("Dátum")]], [[M("Stravné", zar="r")]], [[M("Nocľažné", zar="r")]], [[M("Vedľajšie výdavky", zar="r")]],
-    ]], [50, 120, 125, 125], tien=(0,)))
+    ]], [61, 140, 140, 140], tien=(0,)))
     s.append(par("{{FinancieCesty}}"))
     s.append(par(""))
     s.append(tabulka([

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 
 #include "cli/JsonZurnalu.h"
+#include "editor/DatumVystavenia.h"
 #include "editor/DokladyZaznamu.h"
 #include "editor/EFakturaZaznamu.h"
 #include "editor/TextyVyuctovania.h"
@@ -145,10 +146,11 @@ QJsonObject kevrotDoPdf(int rok, const QString& subor)
 {
     Udaje u;
     u.odbory.NacitajOdboryOdvetvia();
+    u.jazyky.NacitajJazyky();
     u.nastavenia.NacitajVsetko();
     nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
     u.zurnal.NacitajRok(rok);
-    const bool ok = TlacKevrota::VytlacKevrotDoPdf(u.zurnal, u.nastavenia, u.odbory, rok, subor);
+    const bool ok = TlacKevrota::VytlacKevrotDoPdf(u.zurnal, u.nastavenia, u.odbory, rok, subor, &u.jazyky);
     return {{QStringLiteral("pdf"), ok ? QFileInfo(subor).absoluteFilePath() : QString()},
             {QStringLiteral("zaznamy"), int(u.zurnal.ZaznamyKevrota.size())}};
 }
@@ -217,10 +219,48 @@ QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
         const QDir dokumenty(Zurnal::AdresarDokumentov(*z));
         p.textVyuctovania = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie)).fileName());
         p.textFinancnaCiastka = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie)).fileName());
+        // The issue date kept with the entry's documents, else today.
+        const double vystavenie = NacitajDatumVystavenia(dokumenty.path());
+        p.datumVystavenia = vystavenie > 0 ? vystavenie : p.dnes;
         const auto d = ZostavDoklad(druh, p);
         ok = d && UlozDoklad(*d, subor);
     }
     return {{QStringLiteral("document"), ok ? subor : QString()}};
+}
+
+// "Všetky doklady" of a stored entry into `adresar`: the PDFs and, for a VAT payer, the
+// e-invoice (archived in the entry's folder as the editor does, then copied beside them).
+QJsonObject vsetkyDoklady(int rok, int cislo, const QString& adresar)
+{
+    Udaje u;
+    u.nastavenia.NacitajVsetko();
+    nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
+    u.preddefTexty.NacitajPreddefTexty();
+    u.zurnal.NacitajRok(rok);
+    const TZnalKevrotZaznam* z = nullptr;
+    for (const auto& zaznam : std::as_const(u.zurnal.ZaznamyKevrota))
+        if (zaznam.PoradoveCislo == cislo)
+            z = &zaznam;
+    if (!z || !u.zurnal.NacitajZaznam(*z)) {
+        spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
+        return {{QStringLiteral("files"), QJsonArray()}};
+    }
+    PodkladyDokladu p = PodkladyDokladov(ZobrazZaznam(*z), *z, u.zurnal.VydavkyZaznamu, u.nastavenia, u.preddefTexty);
+    const QDir dokumenty(Zurnal::AdresarDokumentov(*z));
+    p.textVyuctovania = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie)).fileName());
+    p.textFinancnaCiastka = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie)).fileName());
+    // The date kept with the entry's documents, else today.
+    const double vystavenie = NacitajDatumVystavenia(dokumenty.path());
+    p.datumVystavenia = vystavenie > 0 ? vystavenie : p.dnes;
+    const VysledokVsetkych v = VytvorVsetkyDoklady(p, adresar);
+    QJsonArray subory;
+    for (const QString& s : v.pdf)
+        subory << s;
+    if (!v.eFaktura.isEmpty())
+        subory << v.eFaktura;
+    for (const QString& ch : v.chyby)
+        spravy().chyba(ch);
+    return {{QStringLiteral("files"), subory}};
 }
 
 // The entry's e-invoice: stored in its document folder once, then copied to `subor`.
@@ -261,9 +301,10 @@ QJsonObject vypis(int rok, int polrok, const QString& subor)
 {
     Udaje u;
     u.odbory.NacitajOdboryOdvetvia();
+    u.jazyky.NacitajJazyky();
     u.nastavenia.NacitajNastavenia();
     u.zurnal.NacitajRok(rok);
-    VypisKevrota v(u.nastavenia.Nastavenie, u.odbory, u.zurnal.ZaznamyKevrota, rok);
+    VypisKevrota v(u.nastavenia.Nastavenie, u.odbory, u.zurnal.ZaznamyKevrota, rok, &u.jazyky);
     v.Spocitaj(polrok);
     const bool ok = v.Uloz(subor);
     QJsonArray riadky;
@@ -466,7 +507,7 @@ bool zapisujeUdaje(const QStringList& a, const QString& appDir)
     static const QStringList vzdy = {QStringLiteral("resave"), QStringLiteral("transfer"),
                                      QStringLiteral("import-texts"), QStringLiteral("restore"),
                                      QStringLiteral("einvoice")};
-    static const QStringList sVystupom = {QStringLiteral("backup"), QStringLiteral("document"),
+    static const QStringList sVystupom = {QStringLiteral("backup"), QStringLiteral("document"), QStringLiteral("documents"),
                                           QStringLiteral("extract"), QStringLiteral("xlsx"),
                                           QStringLiteral("journal-pdf")};
     const QString& prikaz = a.first();
@@ -554,6 +595,7 @@ QString PouzitieKevrotCli()
         "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR [--without-manifest],\n"
         "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
         "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR,\n"
+        "         documents ROK ČÍSLO ADRESÁR,\n"
         "         einvoice ROK ČÍSLO SÚBOR, extract ROK 1|2 SÚBOR (.rtf alebo .pdf)");
 }
 
@@ -654,6 +696,15 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
             return chybaPouzitia(QStringLiteral("Príkaz document potrebuje druh (billing, invoice, receipt, travel), rok, číslo a súbor."));
         const QString subor = QFileInfo(a.at(4)).absoluteFilePath();
         return spusti(appDir, [&] { return dokument(druh->second, rok, cislo, subor); });
+    }
+    if (a.first() == QLatin1String("documents")) {
+        bool okRok = false, okCislo = false;
+        const int rok = a.size() == 4 ? a.at(1).toInt(&okRok) : 0;
+        const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
+        if (!okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+            return chybaPouzitia(QStringLiteral("Príkaz documents potrebuje rok, číslo záznamu a adresár."));
+        const QString adresar = QFileInfo(a.at(3)).absoluteFilePath();
+        return spusti(appDir, [&] { return vsetkyDoklady(rok, cislo, adresar); });
     }
     if (a.first() == QLatin1String("einvoice")) {
         bool ok = false, okCislo = false;

@@ -6,6 +6,7 @@
 #include "editor/TabulkaPoloziek.h"
 #include "remuneration/VypoctyVydavkov.h"
 #include "settings/TextyZnalca.h"
+#include "word/HlavickaZnalca.h"
 #include "store/DPH.h"
 #include "store/Datum.h"
 
@@ -31,7 +32,7 @@ void hlavicka(Dokument& d, const PodkladyDokladu& p, const QString& subor)
 {
     const TNastavenia& n = p.nastavenie;
     const Dokument::Pozicia od = d.pozicia();
-    if (QFileInfo::exists(subor)) {
+    if (HlavickaZnalca::jeVlastna(subor)) {
         vlozSuborAkJe(d, n, subor);
     } else if (!p.hlavickaText.isEmpty()) {
         ZakladnePismo(d, n);
@@ -40,7 +41,7 @@ void hlavicka(Dokument& d, const PodkladyDokladu& p, const QString& subor)
         d.vloz(Bunka(p.hlavickaText) + u'\r');
         d.nastavTucne(false);
     } else {
-        return;
+        d.vlozDokument(HlavickaZnalca::hlavicka(n, p.eFaktura));
     }
     TabulkaVolby v;
     v.okrajSpodny = true;
@@ -69,7 +70,7 @@ void zadavatel(Dokument& d, const PodkladyDokladu& p)
     v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vpravo};
     d.textNaTabulku(od, v);
     ZakladnePismo(d, n);
-    d.vloz(QStringLiteral("\r\r\r"));
+    d.vloz(QStringLiteral("\r\r"));
 }
 
 // A heading of several lines keeps its lines, whatever ends them.
@@ -206,32 +207,34 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.novyOdsek();
     d.zarovnaj(Zarovnanie::Dorovnat);
     ZakladnePismo(d, n);
-    vlozSuborAkJe(d, n, p.textVyuctovania);
+    // The billing texts take the document's font: a template's own font would stand out.
+    if (QFileInfo::exists(p.textVyuctovania))
+        d.vlozSubor(p.textVyuctovania, true);
 
     d.novyOdsek();
     d.zarovnaj(Zarovnanie::Vlavo);
-    d.vloz(QStringLiteral("\r\r"));
+    d.vloz(QStringLiteral("\r"));
 
     const RozpisSumy rozpis = skupiny(d, p);
     celkom(d, p, rozpis);
 
-    d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r\r"));
+    d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r"));
     if (!p.textFinancnaCiastka.isEmpty() && QFileInfo::exists(p.textFinancnaCiastka)) {
         d.novyOdsek();
-        vlozSuborAkJe(d, n, p.textFinancnaCiastka);
+        d.vlozSubor(p.textFinancnaCiastka, true);
     }
 
-    d.vloz(QStringLiteral("\r\r\r"));
+    // Few empty lines: the signature lines stay on the page of the totals.
+    d.vloz(QStringLiteral("\r\r"));
     d.zarovnaj(Zarovnanie::Vlavo);
     ZakladnePismo(d, n);
-    d.vloz(n.Mesto + QStringLiteral(", dňa ") + DatumText(p.dnes) + u'\r');
+    d.vloz(n.Mesto + QStringLiteral(", dňa ") + DatumText(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes) + u'\r');
     d.zarovnaj(Zarovnanie::Vpravo);
     d.vloz(MenoZnalca(n) + u'\r');
     d.zarovnaj(Zarovnanie::Vlavo);
     d.novyOdsek();
     d.vloz(RiadokPrevzatia(n.Druh));
 
-    if (QFileInfo::exists(suborPaty))
-        d.nastavPatu(suborPaty, n.PataZakladnymPismom == 1);
+    d.nastavPatu(HlavickaZnalca::pataDokladu(suborPaty, n, p.eFaktura), n.PataZakladnymPismom == 1);
     return d;
 }

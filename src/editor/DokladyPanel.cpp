@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "editor/DatumVystavenia.h"
 #include "editor/TKontrolaForm.h"
+#include "editor/UlozenieEFaktury.h"
 #include "store/Cesty.h"
 #include "store/Spravy.h"
 
@@ -49,6 +51,12 @@ DokladyPanel::DokladyPanel(Zdroj zdroj, QWidget* rodic) : QWidget(rodic), m_zdro
         connect(b, &QPushButton::clicked, this, [this, d] { Vytvor(d); });
         connect(pdf, &QPushButton::clicked, this, [this, d] { VytvorPdf(d); });
     }
+    btnVsetky = new QPushButton(QStringLiteral("Všetky doklady"), this);
+    btnVsetky->setAutoDefault(false);
+    btnVsetky->setToolTip(QStringLiteral("Vyúčtovanie, faktúra, príjmový doklad a cestovný príkaz ako PDF a e-faktúra; "
+                                         "uložia sa so záznamom"));
+    g->addWidget(btnVsetky, 1, 1);
+    connect(btnVsetky, &QPushButton::clicked, this, &DokladyPanel::VytvorVsetky);
     g->setColumnStretch(stlpec, 1);
     ObnovZnacky();
 }
@@ -61,11 +69,23 @@ void DokladyPanel::Vytvor(DruhDokladu druh)
 
 void DokladyPanel::VytvorPdf(DruhDokladu druh)
 {
-    const QString navrh = QDir(Cesty::tmpDoc()).filePath(QFileInfo(SuborDokladu(druh)).completeBaseName() + QStringLiteral(".pdf"));
-    const QString cesta = spravy().vyberSuborNaUlozenie(QStringLiteral("Uložiť PDF"), navrh, QStringLiteral("PDF (*.pdf)"));
-    if (cesta.isEmpty())
-        return;
-    VytvorDokladDo(druh, m_zdroj(), cesta.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? cesta : cesta + QStringLiteral(".pdf"));
+    // The PDF is one of the entry's documents: written beside the others, kept on OK.
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
+    VytvorDokladDo(druh, m_zdroj(), QDir(Cesty::tmpDoc()).filePath(SuborPdf(druh)));
+    ObnovZnacky();
+}
+
+void DokladyPanel::VytvorVsetky()
+{
+    PodkladyDokladu p = m_zdroj();
+    p.datumVystavenia = PotvrdDatumVystavenia(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes);
+    const VysledokVsetkych v = VytvorVsetkyDoklady(p, Cesty::tmpDoc(), [](const EFaktura& f) {
+        return spravy().otazka(UlozenieEFaktury::TextPotvrdenia(f));
+    });
+    if (!v.chyby.isEmpty())
+        spravy().upozornenie(v.chyby.join(u'\n'));
+    for (const QString& pdf : v.pdf)
+        Dokument::zobraz(pdf);
     ObnovZnacky();
 }
 

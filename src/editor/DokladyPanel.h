@@ -23,9 +23,13 @@ public:
     QList<QPushButton*> tlacidla;
     QList<QPushButton*> tlacidlaPdf;
     QList<QLabel*> znacky;
+    QPushButton* btnVsetky = nullptr;
 
     void Vytvor(DruhDokladu druh);
     void VytvorPdf(DruhDokladu druh);
+    // "Všetky doklady": every document of the entry as PDF and the e-invoice, kept with the
+    // entry, then shown.
+    void VytvorVsetky();
     void ObnovZnacky();
 
 private:

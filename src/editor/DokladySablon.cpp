@@ -6,6 +6,7 @@
 #include "editor/DokladVyuctovanie.h"
 #include "editor/HodnotyFaktury.h"
 #include "editor/TabulkaPoloziek.h"
+#include "settings/Iban.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/ZdielaneSubory.h"
@@ -53,7 +54,8 @@ const QStringList& ZalozkyFaktury(bool platca)
         "Faktura_cislo", "Znalec_meno", "Znalec_adresa", "Znalec_PSC_Mesto", "Znalec_ICO", "Znalec_DIC",
         "Znalec_ICdph", "Znalec_Banka", "Znalec_Ucet", "Vystavil", "Zadavatel_meno", "Zadavatel_adresa",
         "Zadavatel_ICO", "Zadavatel_DIC", "Zadavatel_ICdph", "datum_vystavenia", "datum_dodania",
-        "datum_splatnosti", "forma_uhrady", "variabilny_symbol", "konstantny_symbol", "fakturujeme_vam"};
+        "datum_splatnosti", "forma_uhrady", "variabilny_symbol", "konstantny_symbol", "fakturujeme_vam",
+        "Znalec_zapis", "Znalec_IBAN", "Znalec_BIC"};
     static const QStringList sDph = spolocne + QStringList{"sumaBezDPH", "sadzbaDPH", "hodnotaDPH", "sumaSDPH", "dphInfo"};
     static const QStringList bezDph = spolocne + QStringList{"sumaSDPH", "dphInfo"};
     return platca ? sDph : bezDph;
@@ -98,6 +100,9 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "Znalec_ICdph", n.ICDPH);
     naZalozku(d, "Znalec_Banka", h.NazovBanky);
     naZalozku(d, "Znalec_Ucet", h.BankoveSpojenie);
+    naZalozku(d, "Znalec_zapis", TextZapisuVZozname(n));
+    naZalozku(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura)));
+    naZalozku(d, "Znalec_BIC", p.eFaktura.BIC.trimmed());
     naZalozku(d, "Vystavil", h.Vystavil);
     naZalozku(d, "Zadavatel_meno", f.Meno);
     naZalozku(d, "Zadavatel_adresa", f.Adresa);
@@ -114,7 +119,7 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     if (d.chodNaZalozku(QStringLiteral("fakturujeme_vam"))) {
         ZakladnePismo(d, n);
         if (QFileInfo::exists(p.textVyuctovania))
-            d.vlozSubor(p.textVyuctovania, n.PataZakladnymPismom == 1);
+            d.vlozSubor(p.textVyuctovania, true);
         VlozTabulkuPoloziek(d, n, DruhTabulky::Faktura, h.Riadky, h.Rozpis, 0, true);
     }
     const TDPH& r = h.RozpisSpolu;
@@ -153,7 +158,7 @@ void VyplnPrijmovyDoklad(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "Firma_adresa", AdresaZnalca(n));
     naZalozku(d, "Firma_DIC", n.DIC);
     naZalozku(d, "Firma_ICO", n.ICO);
-    naZalozku(d, "den", DatumText(p.dnes));
+    naZalozku(d, "den", DatumText(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes));
     naZalozku(d, "prijate_od", f.Meno + QStringLiteral(", ") + f.Adresa);
     naZalozku(d, "ICO", f.ICO);
     naZalozku(d, "DIC", f.DIC);
@@ -239,7 +244,7 @@ void VyplnCestovnyPrikaz(Dokument& d, const PodkladyDokladu& p)
             financie << QStringList{den.datum, SumaTextSk(SymbolEuro, den.stravne), SumaTextSk(SymbolEuro, den.noclazne),
                                     SumaTextSk(SymbolEuro, den.vedlajsie)};
     TabulkaVolby v;
-    v.sirkyStlpcov = {50, 120, 125, 125};
+    v.sirkyStlpcov = {61, 140, 140, 140};  // the header row of the template, full width
     v.zarovnanieStlpcov = {Zarovnanie::Vlavo, Zarovnanie::Vpravo, Zarovnanie::Vpravo, Zarovnanie::Vpravo};
     tabulkaNaZalozke(d, "FinancieCesty", financie, v);
 

@@ -5,8 +5,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "editor/DatumVystavenia.h"
 #include "editor/DokladVyuctovanie.h"
 #include "editor/DokladySablon.h"
+#include "editor/EFakturaZaznamu.h"
+#include "editor/KontrolaEFaktury.h"
+#include "editor/UlozenieEFaktury.h"
 #include "orders/KorespondenciaObjednavky.h"
 #include "store/Cesty.h"
 #include "store/Spravy.h"
@@ -102,10 +106,53 @@ bool VytvorDoklad(DruhDokladu druh, const PodkladyDokladu& p, const OtazkaDoklad
 
 bool VytvorDokladDo(DruhDokladu druh, const PodkladyDokladu& p, const QString& cesta)
 {
-    const std::optional<Dokument> d = ZostavDoklad(druh, p);
+    // Every document of the entry carries the date the first of them was made.
+    PodkladyDokladu s = p;
+    s.datumVystavenia = PotvrdDatumVystavenia(p.datumVystavenia > 0 ? p.datumVystavenia : p.dnes);
+    const std::optional<Dokument> d = ZostavDoklad(druh, s);
     if (!d || !UlozDoklad(*d, cesta))
         return false;
     return Dokument::zobraz(cesta);
+}
+
+QList<DruhDokladu> DokladyNaVytvorenie(const PodkladyDokladu& p)
+{
+    QList<DruhDokladu> d{DruhDokladu::Vyuctovanie, DruhDokladu::Faktura};
+    if (p.polia.SposobPlatby.trimmed().compare(QStringLiteral("hotovosť"), Qt::CaseInsensitive) == 0)
+        d << DruhDokladu::PrijmovyDoklad;
+    if (p.zaznam.CestovneNahrady.SpoluNaklady > 0)
+        d << DruhDokladu::CestovnyPrikaz;
+    return d;
+}
+
+QString SuborPdf(DruhDokladu druh) { return QFileInfo(SuborDokladu(druh)).completeBaseName() + QStringLiteral(".pdf"); }
+
+VysledokVsetkych VytvorVsetkyDoklady(const PodkladyDokladu& p, const QString& adresar, const PotvrdenieEFaktury& potvrd)
+{
+    VysledokVsetkych v;
+    PodkladyDokladu s = p;
+    if (!(s.datumVystavenia > 0))
+        s.datumVystavenia = s.dnes;
+    Cesty::vytvorJednuUroven(adresar);
+    for (DruhDokladu druh : DokladyNaVytvorenie(s)) {
+        const QString cesta = QDir(adresar).filePath(SuborPdf(druh));
+        const std::optional<Dokument> d = ZostavDoklad(druh, s);
+        if (d && UlozDoklad(*d, cesta))
+            v.pdf << cesta;
+        else
+            v.chyby << NazovDokladu(druh) + QStringLiteral(" sa nepodarilo vytvoriť.");
+    }
+    if (!s.nastavenie.PlatcaDPH)
+        return v;
+    const EFaktura f = EFakturaZaznamu(s, s.eFaktura, false);
+    const bool uzJe = QFileInfo::exists(QDir(adresar).filePath(UlozenieEFaktury::NazovSuboru(false)));
+    if (!uzJe && ChybyEFaktury(f).isEmpty() && potvrd && !potvrd(f))
+        return v;
+    const UlozenieEFaktury::Vysledok e = UlozenieEFaktury::Uloz(f, adresar);
+    v.eFaktura = e.subor;
+    if (!e.chyby.isEmpty())
+        v.chyby << UlozenieEFaktury::Sprava(e, false);
+    return v;
 }
 
 QList<bool> ZnackyDokladov()

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "editor/PodkladyDokladu.h"
+#include "editor/EFaktura.h"
 #include "word/Dokument.h"
 
 enum class DruhDokladu { Vyuctovanie, Faktura, PrijmovyDoklad, CestovnyPrikaz };
@@ -47,6 +48,24 @@ bool VytvorDoklad(DruhDokladu druh, const PodkladyDokladu& p, const OtazkaDoklad
 // The same document written to `cesta` (PDF or RTF by its ending) and opened, leaving the
 // working file alone: the "PDF" buttons.
 bool VytvorDokladDo(DruhDokladu druh, const PodkladyDokladu& p, const QString& cesta);
+
+// "Všetky doklady": the billing statement and the invoice always, the cash receipt when
+// "Spôsob platby:" is "hotovosť", the travel order when the entry has travel costs.
+QList<DruhDokladu> DokladyNaVytvorenie(const PodkladyDokladu& p);
+// "vyuctovanie.pdf" and the like.
+QString SuborPdf(DruhDokladu druh);
+
+struct VysledokVsetkych {
+    QStringList pdf;       // the PDFs written, in the order of DokladyNaVytvorenie
+    QString eFaktura;      // the e-invoice kept in `adresar` (new or already there); empty for none
+    QStringList chyby;     // why a document or the e-invoice was not written
+};
+// Writes those documents as PDF into `adresar`, all with the issue date of `p` (today when
+// it has none), and for a VAT payer the e-invoice, unless `potvrd` (when given)
+// declines it. A document that fails does not stop the others.
+using PotvrdenieEFaktury = std::function<bool(const EFaktura&)>;
+VysledokVsetkych VytvorVsetkyDoklady(const PodkladyDokladu& p, const QString& adresar,
+                                     const PotvrdenieEFaktury& potvrd = {});
 
 // Which working files exist, in the order of VsetkyDoklady.
 QList<bool> ZnackyDokladov();

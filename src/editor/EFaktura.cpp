@@ -163,7 +163,17 @@ private:
         cbc("RegistrationName", p.Nazov);
         if (!p.ICO.isEmpty())
             cbc("CompanyID", p.ICO);
+        if (!p.PravneInfo.isEmpty())
+            cbc("CompanyLegalForm", p.PravneInfo);
         w.writeEndElement();
+        if (!p.Telefon.isEmpty() || !p.Email.isEmpty()) {
+            w.writeStartElement("cac:Contact");
+            if (!p.Telefon.isEmpty())
+                cbc("Telephone", p.Telefon);
+            if (!p.Email.isEmpty())
+                cbc("ElectronicMail", p.Email);
+            w.writeEndElement();
+        }
         w.writeEndElement();
         w.writeEndElement();
     }

@@ -22,6 +22,8 @@ struct EStrana {
     QString Nazov, Ulica, Mesto, PSC, Krajina = QStringLiteral("SK");
     QString ICO, DIC, ICDPH;
     QString EndpointSchema, EndpointId;
+    QString PravneInfo;                 // BT-33: the registration in the list of experts
+    QString Telefon, Email;             // BT-42, BT-43
 };
 
 // VAT categories of EN 16931 used here: S standard rate, E exempt, O outside the scope.
@@ -64,6 +66,7 @@ struct EFaktura {
     QStringList Poznamky;
     EStrana Dodavatel, Odberatel;
     QString IBAN, BIC, VariabilnySymbol, KonstantnySymbol;
+    QString ChybaUctu;                  // why the practitioner's account failed its check
     QList<ERiadok> Riadky;
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "editor/HodnotyFaktury.h"
+#include "settings/TextyZnalca.h"
 #include "editor/RiadkyPoloziek.h"
 #include "settings/TextyZnalca.h"
 #include "store/Datum.h"
@@ -86,7 +87,13 @@ EFaktura EFakturaZaznamu(const PodkladyDokladu& p, const NastaveniaEFaktury& n, 
     f.Dobropis = dobropis;
     f.Cislo = dobropis ? QStringLiteral("D-") + h.Cislo : h.Cislo;
     const QDate vykonanie = h.Vykonanie > 0 ? DatumNaQDate(h.Vykonanie) : QDate();
-    f.Vystavenie = dobropis ? vystavenie : vykonanie;
+    // The invoice carries the issue date of the entry's documents; a credit note its own.
+    if (dobropis)
+        f.Vystavenie = vystavenie;
+    else if (p.datumVystavenia > 0)
+        f.Vystavenie = DatumNaQDate(p.datumVystavenia);
+    else
+        f.Vystavenie = vystavenie.isValid() ? vystavenie : vykonanie;
     f.Dodanie = vykonanie;
     if (h.Splatnost > 0)
         f.Splatnost = DatumNaQDate(h.Splatnost);
@@ -107,12 +114,15 @@ EFaktura EFakturaZaznamu(const PodkladyDokladu& p, const NastaveniaEFaktury& n, 
                    QStringLiteral("SK"), d.ICO.trimmed(), d.DIC.trimmed(),
                    h.PlatcaDPH ? d.ICDPH.trimmed() : QString(), n.EndpointSchema,
                    n.EndpointId.isEmpty() ? d.DIC.trimmed() : n.EndpointId};
+    f.Dodavatel.PravneInfo = TextZapisuVZozname(p.nastavenie);
+    f.Dodavatel.Telefon = n.Telefon.trimmed();
+    f.Dodavatel.Email = n.Email.trimmed();
     const StranaFaktury& o = h.Odberatel;
     const AdresaStrany a = RozdelAdresu(o.Adresa);
     f.Odberatel = {o.Meno.simplified(), a.Ulica, a.Mesto, a.PSC, QStringLiteral("SK"), o.ICO.trimmed(),
                    o.DIC.trimmed(), o.ICDPH.trimmed(), QString::fromLatin1(EFakturaPeppol::SchemaDIC),
                    o.DIC.trimmed()};
-    f.IBAN = n.IBAN.isEmpty() ? IbanZUctu(h.CisloUctu, h.KodBanky) : n.IBAN;
+    f.IBAN = IbanZnalca(p.nastavenie, n, &f.ChybaUctu);
     f.BIC = n.BIC;
     f.VariabilnySymbol = h.VariabilnySymbol.trimmed();
     f.KonstantnySymbol = h.KonstantnySymbol.trimmed();

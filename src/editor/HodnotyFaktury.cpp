@@ -10,7 +10,11 @@ QList<RiadokPolozky> RiadkyFaktury(const PodkladyDokladu& p)
     QList<RiadokPolozky> riadky;
     for (const TVydavok& v : p.vydavky) {
         if (v.Druh == TarifnaOdmena || v.Druh == PausalnaOdmena || v.Druh == ZmluvnaOdmena)
-            riadky += RiadkyRozpisu(v);
+            for (RiadokPolozky r : RiadkyRozpisu(v)) {
+                // The act as the code list names it, its rate, then the note.
+                r.Polozka = NazovRiadkuFaktury(v, r.Popis);
+                riadky += r;
+            }
         else if (v.Druh == PodielovaOdmena)
             riadky += RiadkyPodielovej(v, p.sadzbaPozemky);
     }
@@ -33,7 +37,7 @@ HodnotyFaktury VypocitajHodnotyFaktury(const PodkladyDokladu& p)
     h.Cislo = f.Cislo + u'/' + f.Rok;
     h.TypCisla = TextTypuCisla(f.TypCisla);
     h.CisloObjednavky = f.CisloObjednavky;
-    h.DatumVystavenia = f.DatumVykonania;
+    h.DatumVystavenia = p.datumVystavenia > 0 ? DatumText(p.datumVystavenia) : f.DatumVykonania;
     h.DatumDodania = f.DatumVykonania;
     h.DatumSplatnosti = f.DatumSplatnosti;
     h.Vykonanie = p.datumVykonania;

@@ -25,8 +25,8 @@ struct HodnotyFaktury {
     QString CisloZaznamu, Rok;        // Edit4, Edit16
     QString TypCisla;                 // the caption of cmbObjednavkaTyp
     QString CisloObjednavky;          // Edit5, may be empty
-    QString DatumVystavenia;          // Edit17 as typed (also the date of delivery)
-    QString DatumDodania;             // Edit17 as typed
+    QString DatumVystavenia;          // the documents' issue date
+    QString DatumDodania;             // Edit17 as typed: the date of performance
     QString DatumSplatnosti;          // Edit18 as typed
     double Vykonanie = 0;             // the date of performance as a date (0 none)
     double Splatnost = 0;             // Edit18 as a date (0 none)

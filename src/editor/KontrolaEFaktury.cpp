@@ -64,8 +64,12 @@ QStringList ChybyEFaktury(const EFaktura& f)
         platca = platca || r.Dph.Kod == QLatin1String("S");
     if (platca)
         povinne(ch, d.ICDPH, QStringLiteral("IČ DPH znalca, ktorý je platcom DPH (pole „IČ DPH:“)"), kNastavenia);
-    povinne(ch, f.IBAN, QStringLiteral("IBAN účtu znalca (pole „Číslo účtu:“ a banka)"),
-            kNastavenia + QStringLiteral(", alebo IBAN v okne „Nastavenia e-faktúry“"));
+    if (!f.ChybaUctu.isEmpty())
+        ch << f.ChybaUctu + QStringLiteral(" E-faktúra sa z takého účtu nevytvorí – opravte „Číslo účtu:“ alebo „IBAN:“ ")
+                  + QStringLiteral("v Nastaveniach.");
+    else
+        povinne(ch, f.IBAN, QStringLiteral("IBAN účtu znalca (pole „Číslo účtu:“ a banka)"),
+                kNastavenia + QStringLiteral(", alebo IBAN v okne „Nastavenia e-faktúry“"));
     povinne(ch, d.EndpointId, QStringLiteral("Peppol identifikátor znalca (DIČ)"), kEfaktura);
     povinne(ch, o.Nazov, QStringLiteral("meno objednávateľa (pole „Meno:“)"), kHlavicka);
     if (o.Ulica.trimmed().isEmpty() || o.Mesto.trimmed().isEmpty() || o.PSC.trimmed().isEmpty())

@@ -8,15 +8,17 @@
 #include "settings/TextyZnalca.h"
 #include "store/Spravy.h"
 
-std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const UdajePlatby& udaje)
+std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const UdajePlatby& udaje,
+                                           const NastaveniaEFaktury& eFaktura)
 {
     const QString sposob = udaje.sposobPlatby.trimmed();
     const bool prevodom = sposob.isEmpty() || sposob.compare(QStringLiteral("neurčené"), Qt::CaseInsensitive) == 0
                           || sposob.compare(QStringLiteral("prevodný príkaz"), Qt::CaseInsensitive) == 0;
-    if (!prevodom || nastavenie.CisloUctu.trimmed().isEmpty() || !(udaje.suma > 0))
+    if (!prevodom || (nastavenie.CisloUctu.trimmed().isEmpty() && eFaktura.IBAN.trimmed().isEmpty())
+        || !(udaje.suma > 0))
         return std::nullopt;
     QString chyba;
-    const QString iban = Iban::preUcet(nastavenie.CisloUctu, nastavenie.Banka, &chyba);
+    const QString iban = IbanZnalca(nastavenie, eFaktura, &chyba);
     if (iban.isEmpty()) {
         spravy().upozornenie(chyba + QStringLiteral("\nFaktúra bude bez kódu PAY by square."));
         return std::nullopt;
@@ -42,9 +44,10 @@ void VlozPlatobnyQr(Dokument& dokument, const PlatobnyPrikaz& platba, int sirka)
     dokument.vloz(QStringLiteral("\rPAY by square"));
 }
 
-bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const UdajePlatby& udaje)
+bool DoplnPlatobnyQr(Dokument& dokument, const TNastavenia& nastavenie, const UdajePlatby& udaje,
+                     const NastaveniaEFaktury& eFaktura)
 {
-    const auto platba = PlatbaFaktury(nastavenie, udaje);
+    const auto platba = PlatbaFaktury(nastavenie, udaje, eFaktura);
     if (!platba)
         return false;
     VlozPlatobnyQr(dokument, *platba);
@@ -60,5 +63,5 @@ UdajePlatby UdajePlatbyFaktury(const PodkladyDokladu& p)
 
 bool DoplnPlatobnyQrFaktury(Dokument& dokument, const PodkladyDokladu& p)
 {
-    return DoplnPlatobnyQr(dokument, p.nastavenie, UdajePlatbyFaktury(p));
+    return DoplnPlatobnyQr(dokument, p.nastavenie, UdajePlatbyFaktury(p), p.eFaktura);
 }

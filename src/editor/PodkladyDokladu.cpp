@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "editor/DatumVystavenia.h"
 #include "editor/TextyVyuctovania.h"
 #include "remuneration/PreddefinovaneTexty.h"
 #include "settings/Nastavenia.h"
@@ -10,6 +11,20 @@
 QString TextTypuCisla(int typCisla)
 {
     return typCisla == 1 ? QStringLiteral("Spisová značka") : QStringLiteral("Číslo objednávky");
+}
+
+QString PredvolenaHlavickaDruhu(qint32 druh, qint32 druhZnalca)
+{
+    using namespace DruhVydavku;
+    if (druh == CestovneNahrady)
+        return QStringLiteral("Cestovné náhrady");
+    if (druh == StrataCasu)
+        return QStringLiteral("Náhrada za stratu času");
+    if (jeVydavok(druh))
+        return QStringLiteral("Náhrada výdavkov");
+    if (jeOdmena(druh))
+        return druhZnalca == Tlmocnik || druhZnalca == Prekladatel ? QStringLiteral("Tlmočné") : QStringLiteral("Znalečné");
+    return {};
 }
 
 PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydavok>& vydavky,
@@ -22,10 +37,13 @@ PodkladyDokladu PodkladyZoZaznamu(const TZnalKevrotZaznam& z, const QList<TVydav
     p.datumVykonania = z.DatumVykonania;
     p.sadzbaDPH = z.SadzbaDPH;
     p.nastavenie = nastavenie;
+    p.eFaktura = NacitajNastaveniaEFaktury();
     p.sadzbaPozemky = sadzbaPozemky;
     p.textVyuctovania = TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie);
     p.textFinancnaCiastka = TextyVyuctovania::pracovnySubor(DruhTextu::Vyplatenie);
     p.dnes = QDateNaDatum(QDate::currentDate());
+    const double vystavenie = NacitajDatumVystavenia();
+    p.datumVystavenia = vystavenie > 0 ? vystavenie : p.dnes;
     return p;
 }
 
@@ -40,6 +58,10 @@ PodkladyDokladu PodkladyDokladov(const PoliaZaznamu& polia, const TZnalKevrotZaz
     using namespace DruhVydavku;
     for (qint32 druh : {TarifnaOdmena, PausalnaOdmena, PausalneVydavky, HotoveVydavky, ZmluvnaOdmena, PodielovaOdmena,
                         CestovneNahrady})
-        p.hlavickyDruhov.insert(druh, hlavicky.HlavickaDruhu(druh));
+    {
+        // A kind without a heading of the user's takes the usual one.
+        const QString h = hlavicky.HlavickaDruhu(druh);
+        p.hlavickyDruhov.insert(druh, h.trimmed().isEmpty() ? PredvolenaHlavickaDruhu(druh, p.nastavenie.Druh) : h);
+    }
     return p;
 }

@@ -6,6 +6,7 @@
 #include <QList>
 
 #include "editor/PoliaZaznamu.h"
+#include "settings/NastaveniaEFaktury.h"
 #include "settings/NastaveniaZaznamy.h"
 #include "store/Vydavok.h"
 #include "store/ZnalKevrotZaznam.h"
@@ -17,16 +18,23 @@ struct PodkladyDokladu {
     double datumVykonania = 0;    // the date of performance the editor holds
     double sadzbaDPH = 0;         // the rate the editor holds
     TNastavenia nastavenie;
+    NastaveniaEFaktury eFaktura;  // IBAN, BIC, phone and e-mail of the practitioner
     double sadzbaPozemky = TNastaveniePodielOdmena::PredvolenaSadzbaPozemky;
     QString hlavickaText;         // HlavickaText of the settings
     QHash<qint32, QString> hlavickyDruhov;  // HlavickaDruhu by item kind, 100 travel costs
     QString textVyuctovania;      // the billing text file (may be missing)
     QString textFinancnaCiastka;  // the payment text file (may be missing)
     double dnes = 0;              // today's date
+    double datumVystavenia = 0;   // the documents' issue date: the kept one, else today
 };
 
 // The caption of the number type (cmbObjednavkaTyp): "Číslo objednávky" or "Spisová značka".
 QString TextTypuCisla(int typCisla);
+
+// The heading of an item kind's group when the user has written none: "Znalečné" (an
+// interpreter's and a translator's "Tlmočné"), "Náhrada výdavkov", "Náhrada za stratu času",
+// "Cestovné náhrady" (key DruhVydavku::CestovneNahrady).
+QString PredvolenaHlavickaDruhu(qint32 druh, qint32 druhZnalca);
 
 class Nastavenia;
 class PreddefinovaneTexty;

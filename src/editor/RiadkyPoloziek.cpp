@@ -4,8 +4,33 @@
 
 #include "remuneration/VypoctyVydavkov.h"
 #include "store/Cisla.h"
+#include "store/Peniaze.h"
 
-QString CisloRiadku(double cislo) { return CisloText(cislo, 2); }
+QString CisloRiadku(double cislo) { return SumaText(QString(), cislo).chopped(1); }
+
+QString SadzbaSPriplatkami(const TVydavok& v)
+{
+    const std::pair<double, QString> priplatky[] = {{v.Priplatok1, v.Priplatok1Text}, {v.Priplatok2, v.Priplatok2Text}};
+    QString t;
+    for (const auto& [percento, text] : priplatky)
+        if (percento > 0)
+            t += QStringLiteral(" + ") + QString::number(percento, 'g', 15).replace(u'.', u',') + QStringLiteral(" %")
+                 + (text.trimmed().isEmpty() ? QString() : u' ' + text.simplified());
+    if (t.isEmpty() || !(v.ZakladnaCena > 0))
+        return {};
+    return SumaText(SymbolEuro, v.ZakladnaCena) + t;
+}
+
+QString NazovRiadkuFaktury(const TVydavok& v, const QString& popis)
+{
+    QString t = v.Nazov.simplified();
+    const QString sadzba = SadzbaSPriplatkami(v);
+    if (!sadzba.isEmpty())
+        t += QChar(0x2028) + sadzba;
+    if (!popis.simplified().isEmpty() && popis.simplified() != v.Nazov.simplified())
+        t += QChar(0x2028) + popis.simplified();
+    return t;
+}
 
 QString CenaRiadku(double cena)
 {
@@ -43,6 +68,7 @@ QList<RiadokPolozky> RiadkyRozpisu(const TVydavok& v)
     return riadkyPodpoloziek(v, [&](const TRozpisPolozky& r) {
         RiadokPolozky p;
         p.Polozka = r.Popis.isEmpty() ? v.Nazov : r.Popis;
+        p.Popis = r.Popis;
         p.MJ = v.MJ;
         p.Cena = v.Cena;
         p.Mnozstvo = r.Pocet;

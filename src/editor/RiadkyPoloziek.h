@@ -19,9 +19,18 @@ struct RiadokPolozky {
     Centy SumaCenty = 0;
     // The item kind; 0 for the travel row.
     qint32 Druh = 0;
+    // The sub-item's note ("výsluch obvineného 18:30–21:00"); empty when it has none.
+    QString Popis;
 };
 
-// "12.50": two decimals, "." as the decimal point, at least five characters.
+// The base rate and the surcharges of a tariff item: "19,92 € + 50 % § 12"; empty when the
+// item has no surcharge.
+QString SadzbaSPriplatkami(const TVydavok& v);
+// An invoice row's text: the act as the code list names it, the base rate with surcharges,
+// then the note, each on its own line.
+QString NazovRiadkuFaktury(const TVydavok& v, const QString& popis);
+
+// "1 234,50": the Slovak form a reader expects, two decimals (no-break space between thousands).
 QString CisloRiadku(double cislo);
 // A unit price: as CisloRiadku, or with up to four decimals when it has more than two
 // ("23.904"), so that quantity × price = the row's amount can be checked on paper.

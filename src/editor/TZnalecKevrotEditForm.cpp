@@ -1,5 +1,6 @@
 #include "TZnalecKevrotEditForm.h"
 
+#include "editor/DatumVystavenia.h"
 #include "editor/DokladyPanel.h"
 #include "editor/EFakturaPrikaz.h"
 #include "editor/KonstantneSymboly.h"
@@ -17,6 +18,7 @@
 #include "widgets/VelkostOkna.h"
 #include "orders/TObjednavkyForm.h"
 #include "orders/VyberKlienta.h"
+#include "settings/Iban.h"
 #include "settings/TextyZnalca.h"
 #include "settings_window/TNastavenieForm.h"
 #include "store/Cesty.h"
@@ -95,7 +97,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    btnOK->setAutoDefault(false);
+    // Enter in a field means OK, never a document command.
+    btnOK->setDefault(true);
     btnStorno->setAutoDefault(false);
     btnNastavenie = new QPushButton(QStringLiteral("Nastavenie programu"), this);
     btnNastavenie->setAutoDefault(false);
@@ -126,11 +129,16 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     for (auto* pole : {cmbDruhUkonu, cmbTypPosudku, cmbPredmet, cmbUcel, cmbUdajeOdmena})
         pole->nacitaj();
     tabTexty->nastav(m_druh, nast.BasicFontName, nast.BasicFontSize, [this] {
+        const TNastavenia& n = m_zdroje.nastavenia.Nastavenie;
+        const QString iban = IbanZnalca(n, NacitajNastaveniaEFaktury());
         return HodnotyTextov{Edit4->text(), Edit16->text(), cmbDruhUkonu->text(), cmbPredmet->text(),
-                             Edit5->text(), Edit20->text(), BankoveSpojenie(m_zdroje.nastavenia.Nastavenie)};
+                             Edit5->text(), Edit20->text(),
+                             iban.isEmpty() ? BankoveSpojenie(n) : QStringLiteral("IBAN ") + Iban::naTlac(iban),
+                             QString::number(m_splatnost), Edit18->text().trimmed()};
     });
     tabTexty->NaplnSablony();
-    for (auto* e : {Edit4, Edit16, Edit5})
+    // The texts follow every value they use: number, order, variable symbol, due date.
+    for (auto* e : {Edit4, Edit16, Edit5, Edit20, Edit18})
         connect(e, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::vytvorTexty);
     for (auto* pole : {cmbDruhUkonu, cmbPredmet})
         connect(pole->Combo, &QComboBox::currentTextChanged, this, &TZnalecKevrotEditForm::vytvorTexty);
@@ -350,7 +358,30 @@ PodkladyDokladu TZnalecKevrotEditForm::podkladyDokladov()
     TZnalKevrotZaznam z = m_uprava.zaznam;
     z.DatumVykonania = m_datumVykonania;
     z.SadzbaDPH = m_sadzbaDPH;
-    return PodkladyDokladov(polia(), z, m_uprava.vydavky, m_zdroje.nastavenia, m_zdroje.preddefTexty);
+    PodkladyDokladu p = PodkladyDokladov(polia(), z, m_uprava.vydavky, m_zdroje.nastavenia, m_zdroje.preddefTexty);
+    p.datumVystavenia = datumVystavenia();
+    return p;
+}
+
+double TZnalecKevrotEditForm::datumVystavenia() const
+{
+    const double d = EditVystavenie ? TextNaDatum(EditVystavenie->text().trimmed()) : 0;
+    return d > 0 ? d : Dnes();
+}
+
+void TZnalecKevrotEditForm::OpustilVystavenie()
+{
+    const double d = TextNaDatum(EditVystavenie->text().trimmed());
+    if (d == 0) {
+        spravy().chyba(QString::fromUtf8(VstupPoli::NeplatnaHodnotaBodka));
+        EditVystavenie->setFocus();
+        return;
+    }
+    if (d != NacitajDatumVystavenia())
+        UlozDatumVystavenia(d);
+    if (m_datumVykonania > 0)
+        Edit18->setText(DatumText(DatumSplatnosti(d, m_splatnost)));
+    vytvorTexty();
 }
 
 QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
@@ -423,18 +454,27 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     g->addWidget(new QLabel(QStringLiteral("Spôsob platby:"), w), 8, 0);
     g->addWidget(cmbSposobPlatby, 8, 1, 1, 2);
     g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 9, 0, 1, 4);
+    const double vystavenie = NacitajDatumVystavenia();
+    EditVystavenie = new QLineEdit(DatumText(vystavenie > 0 ? vystavenie : Dnes()), w);
+    EditVystavenie->setMaxLength(10);
+    EditVystavenie->setToolTip(QStringLiteral("Deň, keď bol vytvorený prvý doklad záznamu; splatnosť sa počíta od neho."));
+    connect(EditVystavenie, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilVystavenie);
+    g->addWidget(new QLabel(QStringLiteral("Dátum vystavenia dokladov:"), w), 10, 0);
+    g->addWidget(EditVystavenie, 10, 1);
     panelDokladov = new DokladyPanel([this] { return podkladyDokladov(); }, w);
-    g->addWidget(panelDokladov, 10, 0, 1, 4);
+    g->addWidget(panelDokladov, 11, 0, 1, 4);
     auto* eFaktury = new QHBoxLayout;
     btnEFaktura = new QPushButton(QStringLiteral("e-Faktúra (XML)"), w);
     btnDobropis = new QPushButton(QStringLiteral("Dobropis (XML)"), w);
+    btnEFaktura->setAutoDefault(false);
+    btnDobropis->setAutoDefault(false);
     eFaktury->addWidget(btnEFaktura);
     eFaktury->addWidget(btnDobropis);
     eFaktury->addStretch();
     connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), false, this); });
     connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), true, this); });
-    g->addLayout(eFaktury, 11, 0, 1, 4);
-    g->setRowStretch(12, 1);
+    g->addLayout(eFaktury, 12, 0, 1, 4);
+    g->setRowStretch(13, 1);
     g->setColumnStretch(3, 1);
 
     connect(ComboBox5, &QComboBox::activated, this,
@@ -637,7 +677,9 @@ void TZnalecKevrotEditForm::NastavVykonanie(double datum)
 {
     zmenVykonanie(datum);
     Edit17->setText(DatumText(datum));
-    Edit18->setText(DatumText(DatumSplatnosti(datum, m_splatnost)));
+    // Due counts from the issue date of the documents, not from the date of performance.
+    Edit18->setText(DatumText(DatumSplatnosti(datumVystavenia(), m_splatnost)));
+    vytvorTexty();
 }
 
 void TZnalecKevrotEditForm::OpustilVykonanie()
@@ -653,14 +695,16 @@ void TZnalecKevrotEditForm::OpustilVykonanie()
         return;
     }
     zmenVykonanie(d);
-    Edit18->setText(DatumText(DatumSplatnosti(d, m_splatnost)));
+    Edit18->setText(DatumText(DatumSplatnosti(datumVystavenia(), m_splatnost)));
+    vytvorTexty();
 }
 
 void TZnalecKevrotEditForm::ZmenSplatnost(int splatnost, bool trvalo)
 {
     m_splatnost = splatnost;
-    const double splatnostDatum = DatumSplatnosti(m_datumVykonania, splatnost);
+    const double splatnostDatum = m_datumVykonania > 0 ? DatumSplatnosti(datumVystavenia(), splatnost) : 0;
     Edit18->setText(splatnostDatum == 0 ? QString() : DatumText(splatnostDatum));
+    vytvorTexty();
     if (trvalo) {
         m_zdroje.nastavenia.Nastavenie.Splatnost = splatnost;
         m_zdroje.nastavenia.UlozNastavenia();
@@ -709,7 +753,11 @@ void TZnalecKevrotEditForm::VytvorZObjednavky(const TObjednavka& o)
     zobrazPolia(p);
 }
 
-void TZnalecKevrotEditForm::PodlaCisla() { Edit20->setText(VariabilnySymbolPodlaCisla(Edit4->text(), Edit16->text())); }
+void TZnalecKevrotEditForm::PodlaCisla()
+{
+    Edit20->setText(VariabilnySymbolPodlaCisla(Edit4->text(), Edit16->text()));
+    vytvorTexty();
+}
 
 void TZnalecKevrotEditForm::Znalecne()
 {

@@ -38,6 +38,8 @@ public:
     double datumVykonania() const { return m_datumVykonania; }
     int splatnost() const { return m_splatnost; }
     double sadzbaDPH() const { return m_sadzbaDPH; }
+    // "Dátum vystavenia dokladov:": the typed date, else today.
+    double datumVystavenia() const;
 
     // The commands, also for tests.
     void Potvrd();
@@ -46,6 +48,8 @@ public:
     void NastavVykonanie(double datum);
     void OpustilVykonanie();
     void ZmenSplatnost(int splatnost, bool trvalo);
+    // The issue date typed: kept with the entry's documents, the due date follows it.
+    void OpustilVystavenie();
     void OpustilDPH();
     void ImplicitnaDPH();
     void VyberZoZoznamu();
@@ -112,6 +116,7 @@ public:
     QComboBox* cmbSposobPlatby = nullptr;
     QCheckBox* CheckBoxVlozeneDoZoznamuVyuctovani = nullptr;
     QPushButton* btnZnalecne = nullptr;
+    QLineEdit* EditVystavenie = nullptr;
     DokladyPanel* panelDokladov = nullptr;
     QPushButton* btnEFaktura = nullptr;
     QPushButton* btnDobropis = nullptr;

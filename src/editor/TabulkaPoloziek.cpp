@@ -27,20 +27,21 @@ QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
     switch (druh) {
     case DruhTabulky::Vyuctovanie:
         if (!platca)
-            return {170, 30, 70, 50, 130};
-        return dualne ? QList<double>{145, 25, 45, 35, 50, 50, 40, 65} : QList<double>{145, 25, 45, 35, 50, 50, 50, 55};
+            return {160, 40, 70, 50, 130};
+        // MJ wide enough for "strana" and "hod".
+        return dualne ? QList<double>{125, 35, 45, 45, 50, 50, 40, 65} : QList<double>{125, 35, 45, 45, 50, 50, 50, 55};
     case DruhTabulky::VyuctovaniePodiel:
         if (!platca)
             return {170, 30, 70, 70, 110};
         return dualne ? QList<double>{130, 25, 35, 60, 50, 50, 40, 65} : QList<double>{130, 25, 35, 60, 50, 50, 50, 55};
     case DruhTabulky::VyuctovanieCestovne:
-        if (!platca)
-            return {170, 30, 70, 50, 130};
-        return dualne ? QList<double>{155, 25, 45, 35, 50, 40, 40, 65} : QList<double>{155, 25, 45, 35, 50, 40, 50, 55};
+        // The columns of the item tables above, so that they line up.
+        return SirkyStlpcov(DruhTabulky::Vyuctovanie, platca, dualne);
     case DruhTabulky::Faktura:
         if (!platca)
-            return {180, 30, 80, 50, 125};
-        return dualne ? QList<double>{155, 25, 45, 35, 50, 40, 40, 75} : QList<double>{155, 25, 45, 35, 50, 40, 50, 65};
+            return {186, 40, 80, 50, 125};
+        // As wide as the totals box below (481 points).
+        return dualne ? QList<double>{141, 35, 45, 45, 50, 50, 40, 75} : QList<double>{141, 35, 45, 45, 50, 50, 50, 65};
     }
     return {};
 }

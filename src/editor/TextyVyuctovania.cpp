@@ -17,6 +17,8 @@ QList<Zastupca> HodnotyTextov::zastupcovia() const
         {QStringLiteral("$OBJEDNAVKA$"), objednavka},
         {QStringLiteral("$VARIAB_SYMBOL$"), variabilnySymbol},
         {QStringLiteral("$CISLO_UCTU$"), bankoveSpojenie},
+        {QStringLiteral("$SPLATNOST$"), splatnost},
+        {QStringLiteral("$DATUM_SPLATNOSTI$"), datumSplatnosti},
     };
 }
 

@@ -19,9 +19,11 @@ struct HodnotyTextov {
     QString predmet;           // "Predmet:"
     QString objednavka;        // order number / file mark (Edit5)
     QString variabilnySymbol;  // "Variabilný symbol:"
-    QString bankoveSpojenie;   // the practitioner's account number "/" bank code
+    QString bankoveSpojenie;   // the practitioner's IBAN, else account number "/" bank code
+    QString splatnost;         // the payment term in days
+    QString datumSplatnosti;   // "Dátum splatnosti:"
 
-    // The six placeholders in their order.
+    // The eight placeholders in their order.
     QList<Zastupca> zastupcovia() const;
 };
 

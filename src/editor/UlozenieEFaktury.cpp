@@ -4,6 +4,9 @@
 #include <QFileInfo>
 
 #include "editor/KontrolaEFaktury.h"
+#include "editor/PravidlaEFakturySK.h"
+#include "settings/Iban.h"
+#include "store/Peniaze.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
 
@@ -21,7 +24,7 @@ Vysledok Uloz(const EFaktura& f, const QString& adresar)
     if (!v.chyby.isEmpty())
         return v;
     const QByteArray xml = ZapisUbl(f);
-    v.chyby = ChybyPeppol(xml);
+    v.chyby = ChybyPeppol(xml) + ChybyPravidielSK(xml);
     if (!v.chyby.isEmpty())
         return v;
     const QString cesta = QDir(adresar).filePath(NazovSuboru(f.Dobropis));
@@ -50,6 +53,25 @@ QString Sprava(const Vysledok& v, bool dobropis)
                                "archivuje v pôvodnej podobe: ") + v.subor
         + (dobropis ? QString()
                     : QStringLiteral("\nAk treba odoslanú faktúru zrušiť, vystavte k nej dobropis."));
+}
+
+QString TextPotvrdenia(const EFaktura& f)
+{
+    const ESucty s = VypocitajSucty(f);
+    const auto suma = [](qint64 centy) { return SumaTextSk(SymbolEuro, double(centy) / 100); };
+    const QString nic = QStringLiteral("(nezadaný)");
+    QString t = (f.Dobropis ? QStringLiteral("Dobropis ") : QStringLiteral("E-faktúra ")) + f.Cislo
+                + QStringLiteral(" sa uloží so záznamom a odoslaná sa už nemení.\n\n");
+    t += QStringLiteral("Odberateľ: ") + f.Odberatel.Nazov + u'\n';
+    t += QStringLiteral("Príjemca platby: ") + f.Dodavatel.Nazov + QStringLiteral(", IBAN ") + Iban::naTlac(f.IBAN)
+         + u'\n';
+    t += QStringLiteral("Základ: ") + suma(s.BezDPH) + QStringLiteral(", DPH: ") + suma(s.DPH)
+         + QStringLiteral(", na úhradu: ") + suma(s.NaUhradu) + u'\n';
+    t += QStringLiteral("Variabilný symbol: ") + (f.VariabilnySymbol.isEmpty() ? nic : f.VariabilnySymbol) + u'\n';
+    t += QStringLiteral("Dátum vystavenia: ") + (f.Vystavenie.isValid() ? f.Vystavenie.toString(QStringLiteral("d.M.yyyy")) : nic)
+         + QStringLiteral(", splatnosť: ") + (f.Splatnost.isValid() ? f.Splatnost.toString(QStringLiteral("d.M.yyyy")) : nic)
+         + QStringLiteral("\n\nSú údaje správne?");
+    return t;
 }
 
 Vysledok VytvorAUloz(const EFaktura& f, const QString& adresar)

@@ -25,6 +25,10 @@ Vysledok Uloz(const EFaktura& f, const QString& adresar);
 // The message for the user after `Uloz` (what was stored or kept, and where).
 QString Sprava(const Vysledok& v, bool dobropis);
 
+// What the user confirms before an e-invoice is archived: payee, account, amounts, variable
+// symbol and due date, in the Slovak number forms.
+QString TextPotvrdenia(const EFaktura& f);
+
 // The editor's command: `Uloz` into `adresar`, the message to the user, then a copy of the
 // stored file where the user chooses (nothing when the choice is cancelled).
 Vysledok VytvorAUloz(const EFaktura& f, const QString& adresar);

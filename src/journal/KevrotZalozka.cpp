@@ -216,7 +216,8 @@ void KevrotZalozka::VytlacObrazovka()
 {
     // Printed in number order, which the register then shows.
     m_tabulka->ZoradPreTlac();
-    TlacKevrota::ZobrazKevrot(m_udaje.zurnal.ZaznamyKevrota, m_udaje.nastavenia, m_udaje.odbory, rok(), window());
+    TlacKevrota::ZobrazKevrot(m_udaje.zurnal.ZaznamyKevrota, m_udaje.nastavenia, m_udaje.odbory, rok(), window(),
+                              &m_udaje.jazyky);
 }
 
 PismoTabulky KevrotZalozka::pismoTabulky()
@@ -242,7 +243,7 @@ void KevrotZalozka::StavFinancii()
 TVypisKevrotForm* KevrotZalozka::VypisZKevrota()
 {
     auto* f = new TVypisKevrotForm(m_udaje.nastavenia.Nastavenie, m_udaje.odbory, m_udaje.zurnal.ZaznamyKevrota,
-                                   rok(), window());
+                                   rok(), window(), &m_udaje.jazyky);
     f->setAttribute(Qt::WA_DeleteOnClose);
     f->setModal(true);
     f->show();

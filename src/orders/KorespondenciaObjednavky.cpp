@@ -1,12 +1,15 @@
 #include "KorespondenciaObjednavky.h"
 
 #include "word/Dokument.h"
+#include "word/HlavickaZnalca.h"
 #include "word/RtfCitac.h"
 #include "settings/SablonyDruhu.h"
 #include "store/Cesty.h"
+#include "store/Objednavka.h"
 #include "store/Datum.h"
 #include "store/Subory.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace KorespondenciaObjednavky {
@@ -77,7 +80,8 @@ namespace {
 QList<Zastupca> vsetciZastupcovia(const HodnotyListu& h)
 {
     QList<Zastupca> z = zastupcovia(h);
-    const auto hlavicka = Subory::citaj(suborHlavicky());
+    const auto hlavicka = HlavickaZnalca::jeVlastna(suborHlavicky()) ? Subory::citaj(suborHlavicky())
+                                                                      : std::optional<QByteArray>(h.hlavickaZNastaveni);
     Zastupca zh{ZastupcaHlavicky, hlavicka ? QString::fromLatin1(*hlavicka) : QString()};
     zh.rtfZdroj = true;
     z.insert(6, zh);
@@ -92,6 +96,36 @@ QString cestaSablony(int druhZnalca, const QString& sablona)
 }
 
 }  // namespace
+
+QString SuborListuObjednavky(int rok, const TObjednavka& o)
+{
+    const qint64 ms = qRound64(o.CasZalozenia * 86400000.0);
+    if (rok <= 0 || ms <= 0)
+        return {};
+    return Cesty::adresarRoka(rok) + QStringLiteral("/Objednavky/list_") + QString::number(ms) + QStringLiteral(".rtf");
+}
+
+void NacitajList(const QString& ulozeny)
+{
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
+    QFile::remove(pracovnySubor());
+    if (!ulozeny.isEmpty() && QFileInfo(ulozeny).isFile())
+        Subory::kopirujPrepis(ulozeny, pracovnySubor());
+}
+
+bool UlozList(const QString& ulozeny)
+{
+    if (ulozeny.isEmpty())
+        return true;
+    if (!QFileInfo(pracovnySubor()).isFile())
+        return !QFileInfo::exists(ulozeny) || QFile::remove(ulozeny);
+    Cesty::vytvorJednuUroven(QFileInfo(ulozeny).path().section(u'/', 0, -2));
+    Cesty::vytvorJednuUroven(QFileInfo(ulozeny).path());
+    if (Subory::kopirujPrepis(pracovnySubor(), ulozeny))
+        return true;
+    Subory::ohlasChybuZapisu(ulozeny, QString());
+    return false;
+}
 
 bool VytvorList(int druhZnalca, const QString& sablona, const HodnotyListu& hodnoty)
 {
@@ -109,15 +143,22 @@ bool ziadaPatu(int druhZnalca, const QString& sablona)
 }
 
 QString pripravNaOtvorenie(int druhZnalca, const QString& sablona, bool pataZakladnymPismom,
-                           const QString& zakladnePismo, double zakladnaVelkost)
+                           const QString& zakladnePismo, double zakladnaVelkost, const RtfDokument* pataZNastaveni)
 {
     const QString list = pracovnySubor();
     if (!QFileInfo(list).isFile())
         return {};
-    if (!ziadaPatu(druhZnalca, sablona) || !QFileInfo(suborPaty()).isFile())
+    const bool vlastna = HlavickaZnalca::jeVlastna(suborPaty());
+    if (!ziadaPatu(druhZnalca, sablona) || (!vlastna && !pataZNastaveni))
         return list;
     auto dokument = Dokument::zoSablony(list);
-    auto pata = RtfCitac::citajSubor(suborPaty());
+    RtfCitac::Vysledok pata;
+    if (vlastna) {
+        pata = RtfCitac::citajSubor(suborPaty());
+    } else {
+        pata.dokument = *pataZNastaveni;
+        pata.jeRtf = true;
+    }
     if (!dokument || !pata.jeRtf)
         return list;
     if (pataZakladnymPismom)
@@ -130,10 +171,10 @@ QString pripravNaOtvorenie(int druhZnalca, const QString& sablona, bool pataZakl
 }
 
 bool OtvorVoWorde(int druhZnalca, const QString& sablona, bool pataZakladnymPismom,
-                  const QString& zakladnePismo, double zakladnaVelkost)
+                  const QString& zakladnePismo, double zakladnaVelkost, const RtfDokument* pataZNastaveni)
 {
     const QString subor =
-        pripravNaOtvorenie(druhZnalca, sablona, pataZakladnymPismom, zakladnePismo, zakladnaVelkost);
+        pripravNaOtvorenie(druhZnalca, sablona, pataZakladnymPismom, zakladnePismo, zakladnaVelkost, pataZNastaveni);
     if (subor.isEmpty())
         return false;
     return Dokument::zobraz(subor);

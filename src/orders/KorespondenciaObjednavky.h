@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "word/RtfModel.h"
 #include "word/RtfZastupcovia.h"
 
 struct HodnotyListu {
@@ -19,9 +20,24 @@ struct HodnotyListu {
     QString dnes;                // today's date, day.month.year
     QString bankoveSpojenie;     // BankoveSpojenie
     QString objednavka;          // Edit5
+    QByteArray hlavickaZNastaveni;  // the header made from the settings (RTF), used while the
+                                    // header file is not the user's own
 };
 
+struct TObjednavka;
+
 namespace KorespondenciaObjednavky {
+
+// Where the letter of an order is kept, as an entry's documents are:
+// "ZnalKevrot<rok>/Objednavky/list_<creation time in ms>.rtf". Empty for an order without a
+// creation time (then the letter is not kept).
+QString SuborListuObjednavky(int rok, const TObjednavka& o);
+// Opening an order: its kept letter becomes the working file; without one the working file
+// of another order is removed.
+void NacitajList(const QString& ulozeny);
+// "OK": the working file is kept with the order (a letter removed is removed there too).
+// False after reporting a failed write.
+bool UlozList(const QString& ulozeny);
 
 inline const QString ZastupcaHlavicky = QStringLiteral("$ZNALEC_HLAVICKA$");
 inline const QString ZastupcaPaty = QStringLiteral("$ZNALEC_PATA$");
@@ -46,13 +62,15 @@ bool VytvorList(int druhZnalca, const QString& sablona, const HodnotyListu& hodn
 bool ziadaPatu(int druhZnalca, const QString& sablona);
 
 // The file to open in the word processor: the working file itself, or, when the template
-// asks for the footer and the footer file exists, a copy of it ("korespondencia_obj.doc")
-// with the footer. Empty when the working file does not exist.
+// asks for the footer, a copy of it ("korespondencia_obj.doc") with the footer: the footer
+// file when it is the user's own, else `pataZNastaveni` (the one made from the settings;
+// none when null). Empty when the working file does not exist.
 QString pripravNaOtvorenie(int druhZnalca, const QString& sablona, bool pataZakladnymPismom,
-                           const QString& zakladnePismo, double zakladnaVelkost);
+                           const QString& zakladnePismo, double zakladnaVelkost,
+                           const RtfDokument* pataZNastaveni = nullptr);
 
 // "Otvor vo Worde": prepares and opens the letter; false when there is nothing to open.
 bool OtvorVoWorde(int druhZnalca, const QString& sablona, bool pataZakladnymPismom,
-                  const QString& zakladnePismo, double zakladnaVelkost);
+                  const QString& zakladnePismo, double zakladnaVelkost, const RtfDokument* pataZNastaveni = nullptr);
 
 }  // namespace KorespondenciaObjednavky

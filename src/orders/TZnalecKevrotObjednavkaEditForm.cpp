@@ -1,5 +1,8 @@
 #include "TZnalecKevrotObjednavkaEditForm.h"
 
+#include "word/HlavickaZnalca.h"
+#include "word/RtfZapisovac.h"
+
 #include "widgets/TCalendarFrm.h"
 #include "word/RtfQt.h"
 #include "widgets/PoleTextovehoZoznamu.h"
@@ -175,8 +178,11 @@ HodnotyListu TZnalecKevrotObjednavkaEditForm::hodnotyListu() const
 {
     const TNastavenia& n = m_nastavenia;
     return {DenEdit->text(), MesiacEdit->text(), RokEdit->text(), Edit2->text(), Edit3->text(),
-            MenoZnalca(n), AdresaZnalca(n), n.Mesto, DnesText(), BankoveSpojenie(n), Edit5->text()};
+            MenoZnalca(n), AdresaZnalca(n), n.Mesto, DnesText(), BankoveSpojenie(n), Edit5->text(),
+            RtfZapisovac::zapis(HlavickaZnalca::hlavicka(n, NacitajNastaveniaEFaktury()))};
 }
+
+void TZnalecKevrotObjednavkaEditForm::ukazUlozenyList() { obnovList(); }
 
 void TZnalecKevrotObjednavkaEditForm::obnovList()
 {
@@ -215,8 +221,9 @@ void TZnalecKevrotObjednavkaEditForm::EditujList()
 void TZnalecKevrotObjednavkaEditForm::OtvorVoWorde()
 {
     const TNastavenia& n = m_nastavenia;
+    const RtfDokument pata = HlavickaZnalca::pata(n, NacitajNastaveniaEFaktury());
     KorespondenciaObjednavky::OtvorVoWorde(n.Druh, KorespondenciaComboBox->currentText(), n.PataZakladnymPismom == 1,
-                                           n.BasicFontName, n.BasicFontSize);
+                                           n.BasicFontName, n.BasicFontSize, &pata);
 }
 
 PoliaObjednavky TZnalecKevrotObjednavkaEditForm::polia() const
@@ -284,9 +291,14 @@ void TZnalecKevrotObjednavkaEditForm::Potvrd()
 
 bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objednavky, const TNastavenia* nastavenia)
 {
+    // The order's letter is kept with it, as an entry's documents are.
+    const QString list = KorespondenciaObjednavky::SuborListuObjednavky(objednavky.Rok(), objednavka);
+    KorespondenciaObjednavky::NacitajList(list);
     TZnalecKevrotObjednavkaEditForm okno(objednavka, objednavky, rodic, nastavenia);
+    okno.ukazUlozenyList();
     if (okno.exec() != QDialog::Accepted)
         return false;
     objednavka = okno.objednavka();
+    KorespondenciaObjednavky::UlozList(list);
     return true;
 }

@@ -36,6 +36,8 @@ public:
     void Dnes();
     void VyberKlientaDB();
     void Potvrd();
+    // Shows the working letter (the order's kept letter, put there before opening).
+    void ukazUlozenyList();
     // The letter: a template chosen, "Edituj", "Otvor vo Worde".
     HodnotyListu hodnotyListu() const;
     void ZvolenaSablonaListu();

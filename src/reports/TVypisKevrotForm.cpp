@@ -1,5 +1,7 @@
 #include "TVypisKevrotForm.h"
 
+#include "settings/TextyZnalca.h"
+
 #include "word/Dokument.h"
 
 #include <QFormLayout>
@@ -14,10 +16,13 @@
 #include <QVBoxLayout>
 
 TVypisKevrotForm::TVypisKevrotForm(const TNastavenia& nastavenie, const OdboryOdvetvia& odbory,
-                                   const QList<TZnalKevrotZaznam>& zaznamy, int rok, QWidget* rodic)
-    : QDialog(rodic), m_vypis(nastavenie, odbory, zaznamy, rok)
+                                   const QList<TZnalKevrotZaznam>& zaznamy, int rok, QWidget* rodic, const Jazyky* jazyky)
+    : QDialog(rodic), m_vypis(nastavenie, odbory, zaznamy, rok, jazyky)
 {
-    setWindowTitle(QStringLiteral("Výpis zo znaleckého kevrota ") + QString::number(rok));
+    const QString druh = nastavenie.Druh == Tlmocnik      ? QStringLiteral("Výpis z tlmočníckeho kevrota ")
+                         : nastavenie.Druh == Prekladatel ? QStringLiteral("Výpis z prekladateľského kevrota ")
+                                                          : QStringLiteral("Výpis zo znaleckého kevrota ");
+    setWindowTitle(druh + QString::number(rok));
     resize(820, 560);
     auto* l = new QVBoxLayout(this);
 
@@ -25,7 +30,7 @@ TVypisKevrotForm::TVypisKevrotForm(const TNastavenia& nastavenie, const OdboryOd
     lblZnalec = new QLabel(m_vypis.Znalec(), this);
     lblAdresa = new QLabel(m_vypis.Adresa(), this);
     lblEC = new QLabel(m_vypis.EC(), this);
-    hlavicka->addRow(QStringLiteral("Znalec:"), lblZnalec);
+    hlavicka->addRow(NazovDruhuZnalca(nastavenie.Druh) + u':', lblZnalec);
     hlavicka->addRow(QStringLiteral("Adresa:"), lblAdresa);
     hlavicka->addRow(QStringLiteral("Evidenčné číslo:"), lblEC);
     auto* obdobie = new QHBoxLayout;

@@ -4,6 +4,7 @@
 
 #include "TAlZostava.h"
 #include "settings/Nastavenia.h"
+#include "settings/Jazyky.h"
 #include "settings/OdborKody.h"
 #include "settings/OdboryOdvetvia.h"
 #include "settings/TextyZnalca.h"
@@ -74,7 +75,8 @@ NazvaneHodnoty HodnotyZoznamu(const QList<TZnalKevrotZaznam>& zaznamy, const TNa
     return h;
 }
 
-NazvaneHodnoty HodnotyHlavicky(const TNastavenia& n, const TNastavenieTlac& tlac, const OdboryOdvetvia& ciselnik)
+NazvaneHodnoty HodnotyHlavicky(const TNastavenia& n, const TNastavenieTlac& tlac, const OdboryOdvetvia& ciselnik,
+                               const Jazyky* jazyky)
 {
     NazvaneHodnoty h;
     h.append({QStringLiteral("CisloRok"), QString::number(tlac.KevrotCislo)});
@@ -84,6 +86,16 @@ NazvaneHodnoty HodnotyHlavicky(const TNastavenia& n, const TNastavenieTlac& tlac
             h.append({QStringLiteral("ec%1").arg(i + 1), n.EC.mid(i, 1)});
     if (n.EC.size() > 5)
         h.append({QStringLiteral("ec6"), n.EC.mid(5, 1)});
+    if (n.Druh == Tlmocnik || n.Druh == Prekladatel) {
+        for (const QString& kod : OdborKody::RozdelKody(n.Odbory)) {
+            if (kod.isEmpty())
+                continue;
+            const QString nazov = jazyky ? jazyky->NazovJazyka(kod) : QString();
+            h.append({QStringLiteral("Typ"), QStringLiteral("jazyk")});
+            h.append({QStringLiteral("TypName"), nazov.isEmpty() ? kod : nazov + QStringLiteral(" (") + kod + u')'});
+        }
+        return h;
+    }
     const QStringList odvetvia = OdborKody::RozdelKody(n.Odvetvia);
     for (const QString& odbor : OdborKody::RozdelKody(n.Odbory)) {
         h.append({QStringLiteral("Typ"), QStringLiteral("odbor")});
@@ -121,7 +133,7 @@ std::optional<StranyZostavy> priprav(const QString& subor, const NazvaneHodnoty&
 }
 
 bool VytlacKevrotDoPdf(const Zurnal& zurnal, const Nastavenia& nastavenia, const OdboryOdvetvia& ciselnik,
-                       int rok, const QString& subor)
+                       int rok, const QString& subor, const Jazyky* jazyky)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         spravy().chyba(QStringLiteral("Tlač zostáv potrebuje grafické rozhranie (stačí QT_QPA_PLATFORM=offscreen)."));
@@ -130,7 +142,7 @@ bool VytlacKevrotDoPdf(const Zurnal& zurnal, const Nastavenia& nastavenia, const
     QList<StranyZostavy> zostavy;
     if (auto z = priprav(ZostavaZoznamu, HodnotyZoznamu(ZaznamyNaTlac(zurnal, rok), nastavenia.Nastavenie, rok)))
         zostavy.append(*z);
-    if (auto z = priprav(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik)))
+    if (auto z = priprav(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik, jazyky)))
         zostavy.append(*z);
     if (zostavy.isEmpty())
         return false;

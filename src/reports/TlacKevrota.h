@@ -13,6 +13,7 @@
 class Zurnal;
 class Nastavenia;
 class OdboryOdvetvia;
+class Jazyky;
 struct TNastavenia;
 struct TNastavenieTlac;
 struct TZnalKevrotZaznam;
@@ -38,7 +39,9 @@ NazvaneHodnoty HodnotyZoznamu(const QList<TZnalKevrotZaznam>& zaznamy, const TNa
 
 // The cover page: journal number, name, the registration number's characters, and a row
 // per registered field followed by its registered branches.
-NazvaneHodnoty HodnotyHlavicky(const TNastavenia& n, const TNastavenieTlac& tlac, const OdboryOdvetvia& ciselnik);
+// An interpreter or a translator names the registered languages (names from `jazyky`).
+NazvaneHodnoty HodnotyHlavicky(const TNastavenia& n, const TNastavenieTlac& tlac, const OdboryOdvetvia& ciselnik,
+                               const Jazyky* jazyky = nullptr);
 
 void pridaj(TAlReport& report, const NazvaneHodnoty& hodnoty);
 
@@ -50,6 +53,6 @@ std::optional<StranyZostavy> priprav(const QString& subor, const NazvaneHodnoty&
 // cannot be loaded is left out (after its message); false when neither could be, or the
 // file could not be written. Needs a GUI application object (offscreen is enough).
 bool VytlacKevrotDoPdf(const Zurnal& zurnal, const Nastavenia& nastavenia, const OdboryOdvetvia& ciselnik,
-                       int rok, const QString& subor);
+                       int rok, const QString& subor, const Jazyky* jazyky = nullptr);
 
 }  // namespace TlacKevrota

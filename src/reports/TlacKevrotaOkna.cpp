@@ -18,12 +18,12 @@ TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QW
 }
 
 QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
-                                 const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic)
+                                 const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic, const Jazyky* jazyky)
 {
     QList<TfrmPreview*> okna;
     if (auto* o = OtvorNahlad(ZostavaZoznamu, HodnotyZoznamu(zaznamy, nastavenia.Nastavenie, rok), rodic))
         okna.append(o);
-    if (auto* o = OtvorNahlad(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik), rodic))
+    if (auto* o = OtvorNahlad(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik, jazyky), rodic))
         okna.append(o);
     return okna;
 }

@@ -21,6 +21,7 @@ TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QW
 // preview, then the cover page's; a layout that cannot be loaded is reported and its
 // preview left out. Returns the previews opened (they free themselves when closed).
 QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
-                                 const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic = nullptr);
+                                 const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic = nullptr,
+                                 const Jazyky* jazyky = nullptr);
 
 }  // namespace TlacKevrota

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "word/Dokument.h"
+#include "settings/Jazyky.h"
 #include "settings/NastaveniaZaznamy.h"
 #include "settings/OdboryOdvetvia.h"
 #include "store/ZnalKevrotZaznam.h"
@@ -25,9 +26,10 @@ struct ParUkonov {
 class VypisKevrota {
 public:
     // The pairs of every registered field with its registered branches (same first two
-    // characters of the code), counted for the first half of `rok`.
+    // characters of the code), counted for the first half of `rok`. An interpreter or a
+    // translator counts per registered language instead (names from `jazyky`).
     VypisKevrota(const TNastavenia& nastavenie, const OdboryOdvetvia& odbory,
-                 QList<TZnalKevrotZaznam> zaznamy, int rok);
+                 QList<TZnalKevrotZaznam> zaznamy, int rok, const Jazyky* jazyky = nullptr);
 
     // 1 for 1 January to 30 June of `rok`, 2 for 1 July to 31 December, else 0.
     static int Polrok(double datum, int rok);
@@ -39,7 +41,8 @@ public:
 
     const QList<ParUkonov>& StatneOrgany() const { return m_statne; }
     const QList<ParUkonov>& Osoby() const { return m_osoby; }
-    // "12/2024 - nie je zadaný odbor/odvetvie (490000/)" for each entry without both.
+    // "12/2024 - nie je zadaný odbor/odvetvie (490000/)" for each entry without both; for
+    // languages "12/2024 - nie je zadaný jazyk".
     const QStringList& Kontrola() const { return m_kontrola; }
 
     struct RiadokMriezky {
@@ -74,4 +77,5 @@ private:
     QStringList m_kontrola;
     int m_rok = 0;
     int m_polrok = 1;
+    bool jazykovy() const { return m_nastavenie.Druh == Tlmocnik || m_nastavenie.Druh == Prekladatel; }
 };

@@ -1,5 +1,7 @@
 #include "HodnotyNastavenia.h"
 
+#include "Iban.h"
+
 #include "TextyZnalca.h"
 #include "store/Cisla.h"
 
@@ -19,6 +21,7 @@ HodnotyNastavenia HodnotyZNastaveni(const Nastavenia& n, const QList<TVozidlo>& 
         h.odbory = {t.Odbory, t.Odvetvia, t.NajpouzivanejsiOdbor};
     if (sadzbaZaznamu)
         h.nastavenie.SadzbaDPH = *sadzbaZaznamu;
+    h.eFaktura = NacitajNastaveniaEFaktury();
     return h;
 }
 
@@ -111,4 +114,42 @@ std::optional<qint32> CitajCisloKevrota(const QString& text) { return TextNaCele
 QString HlavickaZAdresy(const TNastavenia& n)
 {
     return MenoZnalca(n) + QStringLiteral(", ") + n.Adresa + QStringLiteral(", ") + n.PSC + u' ' + n.Mesto;
+}
+
+PoliaUctu UpravPoliaUctu(PoliaUctu p)
+{
+    p.cisloUctu = p.cisloUctu.trimmed();
+    p.kodBanky = p.kodBanky.trimmed();
+    p.iban = p.iban.simplified().remove(u' ').toUpper();
+    const QString ucet = QString(p.cisloUctu).remove(u' ');
+    if (ucet.size() > 2 && ucet.at(0).isLetter() && ucet.at(1).isLetter()) {
+        p.iban = ucet.toUpper();
+        p.cisloUctu.clear();
+        QString cislo, kod;
+        if (Iban::naUcet(p.iban, &cislo, &kod)) {
+            p.cisloUctu = cislo;
+            p.kodBanky = kod;
+        }
+    }
+    return p;
+}
+
+QString ChybaPoliUctu(const PoliaUctu& p)
+{
+    if (!p.iban.isEmpty()) {
+        const QString chyba = Iban::chyba(p.iban);
+        if (!chyba.isEmpty())
+            return chyba;
+    }
+    if (p.cisloUctu.isEmpty())
+        return {};
+    QString chyba;
+    const QString zUctu = Iban::zUctu(p.cisloUctu, p.kodBanky, &chyba);
+    if (zUctu.isEmpty())
+        return chyba + QStringLiteral(" (číslo účtu: predčíslie-číslo, napr. 19-123457, a štvormiestny kód banky; "
+                                      "obe časti musia prejsť kontrolou modulo 11)");
+    if (!p.iban.isEmpty() && p.iban.startsWith(QLatin1String("SK")) && Iban::over(p.iban) != zUctu)
+        return QStringLiteral("IBAN %1 nepatrí k účtu %2/%3 (z účtu vychádza %4).")
+            .arg(Iban::naTlac(Iban::over(p.iban)), p.cisloUctu, p.kodBanky, Iban::naTlac(zUctu));
+    return {};
 }

@@ -10,6 +10,7 @@
 
 #include "Jazyky.h"
 #include "Nastavenia.h"
+#include "NastaveniaEFaktury.h"
 #include "OdborOdvetvie.h"
 #include "settings/Vozidla.h"
 
@@ -23,6 +24,7 @@ struct HodnotyNastavenia {
     QList<TVozidlo> vozidla;
     TZapisaneKody odbory;       // expert
     TZapisaneJazykyText jazyky; // interpreter, translator
+    NastaveniaEFaktury eFaktura;  // IBAN, BIC, phone, e-mail (its own file, saved on OK)
 };
 
 // The values for the window. `sadzbaZaznamu`: the entry editor puts its entry's VAT rate
@@ -57,6 +59,19 @@ std::optional<double> CitajSadzbu(const QString& text);
 QString TextSadzby(double sadzba);
 // "Číslo kevrota:": a whole number, else empty.
 std::optional<qint32> CitajCisloKevrota(const QString& text);
+
+// The bank fields of the window: "Číslo účtu" with the bank code, and "IBAN:".
+struct PoliaUctu {
+    QString cisloUctu, kodBanky, iban;
+    bool operator==(const PoliaUctu&) const = default;
+};
+// An IBAN typed or pasted into "Číslo účtu" moves to "IBAN:"; a Slovak one also gives the
+// account and bank code. Spaces of an IBAN are dropped, letters made capitals.
+PoliaUctu UpravPoliaUctu(PoliaUctu p);
+// Why the fields cannot be kept (an account failing the mod-11 check, a bank code that is
+// not four digits, an IBAN failing mod 97, an IBAN that is not the account's), in Slovak;
+// empty when they are fine or empty.
+QString ChybaPoliUctu(const PoliaUctu& p);
 
 // "Vytvor hlavičku z adresy": title, first name, surname, ", " title after (when there is
 // one), ", " street ", " postal code " " town.

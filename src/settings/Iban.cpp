@@ -47,6 +47,53 @@ QString over(const QString& text)
     return mod97(s.mid(4) + s.left(4)) == 1 ? s : QString();
 }
 
+QString naTlac(const QString& iban)
+{
+    QString t;
+    for (qsizetype i = 0; i < iban.size(); i += 4)
+        t += (i ? QStringLiteral(" ") : QString()) + iban.mid(i, 4);
+    return t;
+}
+
+QString chyba(const QString& text)
+{
+    QString s = text;
+    s.remove(QLatin1Char(' '));
+    s = s.toUpper();
+    static const QRegularExpression tvar(QStringLiteral("^[A-Z]{2}[0-9]{2}[A-Z0-9]{11,30}$"));
+    if (!tvar.match(s).hasMatch())
+        return QStringLiteral("IBAN „%1“ nemá správny tvar: dve písmená krajiny, dve kontrolné číslice a číslo účtu "
+                              "(napr. SK31 1200 0000 1987 4263 7541).")
+            .arg(text.trimmed());
+    if (s.startsWith(QLatin1String("SK")) && s.size() != 24)
+        return QStringLiteral("Slovenský IBAN „%1“ má mať 24 znakov, má %2.").arg(text.trimmed()).arg(s.size());
+    if (mod97(s.mid(4) + s.left(4)) != 1)
+        return QStringLiteral("IBAN „%1“ nie je platný: kontrolné číslice nesúhlasia (preklep v čísle?).")
+            .arg(text.trimmed());
+    return {};
+}
+
+bool naUcet(const QString& iban, QString* ucet, QString* kodBanky)
+{
+    const QString s = over(iban);
+    static const QRegularExpression tvar(QStringLiteral("^SK[0-9]{22}$"));
+    if (!tvar.match(s).hasMatch())
+        return false;
+    const auto bezNul = [](const QString& t) {
+        qsizetype i = 0;
+        while (i < t.size() - 1 && t.at(i) == QLatin1Char('0'))
+            ++i;
+        return t.mid(i);
+    };
+    const QString predcislie = bezNul(s.mid(8, 6));
+    const QString cislo = bezNul(s.mid(14, 10));
+    if (ucet)
+        *ucet = (predcislie == QLatin1String("0") ? QString() : predcislie + QLatin1Char('-')) + cislo;
+    if (kodBanky)
+        *kodBanky = s.mid(4, 4);
+    return true;
+}
+
 QString zUctu(const QString& ucet, const QString& kodBanky, QString* chyba)
 {
     QString u = ucet.trimmed();

@@ -18,4 +18,14 @@ QString zUctu(const QString& ucet, const QString& kodBanky, QString* chyba = nul
 // The stored IBAN when `ucet` is one, else the IBAN made from the account and bank code.
 QString preUcet(const QString& ucet, const QString& kodBanky, QString* chyba = nullptr);
 
+// The paper form: groups of four characters ("SK31 1200 0000 ...").
+QString naTlac(const QString& iban);
+
+// Why a typed IBAN is not valid, in Slovak; empty for a valid one.
+QString chyba(const QString& text);
+
+// A Slovak IBAN split into the account "prefix-number" (no prefix when it is zero, no
+// leading zeros) and the bank code. False for an IBAN that is not a valid Slovak one.
+bool naUcet(const QString& iban, QString* ucet, QString* kodBanky);
+
 }  // namespace Iban

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr qint32 PredvolenaSplatnost = 14;  // days
+
 // Reads a single-record file over the record's current (default) content.
 template <class T>
 bool nacitajNastavenie(const QString& cesta, T& zaznam)
@@ -67,7 +69,13 @@ QString Nastavenia::SuborDualneZobrazovanie()
     return Cesty::cesta(QStringLiteral("\\Data\\nastavenie_dualneZobrazovanie.dat"));
 }
 
-bool Nastavenia::NacitajNastavenia() { return nacitajNastavenie(SuborNastavenia(), Nastavenie); }
+bool Nastavenia::NacitajNastavenia()
+{
+    // A new installation (no settings file yet) starts with a payment term of 14 days.
+    if (!QFileInfo::exists(SuborNastavenia()))
+        Nastavenie.Splatnost = PredvolenaSplatnost;
+    return nacitajNastavenie(SuborNastavenia(), Nastavenie);
+}
 bool Nastavenia::NacitajNastavenieTlac() { return nacitajNastavenie(SuborNastavenieTlac(), NastavenieTlac); }
 bool Nastavenia::NacitajNastavenieManazer() { return nacitajNastavenie(SuborNastavenieManazer(), NastavenieManazer); }
 bool Nastavenia::NacitajPodielOdmena() { return nacitajNastavenie(SuborPodielOdmena(), PodielOdmena); }

@@ -29,6 +29,10 @@ NastaveniaEFaktury NastaveniaEFakturyZTextu(const QByteArray& obsah)
             n.KategoriaNeplatcu = v;
         else if (k == QLatin1String("DovodNeplatcu"))
             n.DovodNeplatcu = v;
+        else if (k == QLatin1String("Telefon"))
+            n.Telefon = v;
+        else if (k == QLatin1String("Email"))
+            n.Email = v;
     }
     return n;
 }
@@ -42,7 +46,7 @@ QByteArray TextNastaveniEFaktury(const NastaveniaEFaktury& n)
     };
     return (riadok("IBAN", n.IBAN) + riadok("BIC", n.BIC) + riadok("EndpointId", n.EndpointId)
             + riadok("EndpointSchema", n.EndpointSchema) + riadok("KategoriaNeplatcu", n.KategoriaNeplatcu)
-            + riadok("DovodNeplatcu", n.DovodNeplatcu))
+            + riadok("DovodNeplatcu", n.DovodNeplatcu) + riadok("Telefon", n.Telefon) + riadok("Email", n.Email))
         .toUtf8();
 }
 

@@ -12,6 +12,9 @@ struct NastaveniaEFaktury {
     // A non-payer's invoice: category O (outside the scope) or E (exempt) and the reason.
     QString KategoriaNeplatcu = QStringLiteral("O");
     QString DovodNeplatcu = QStringLiteral("Dodávateľ nie je platiteľom DPH.");
+    // The practitioner's phone and e-mail: the billing header and the seller's contact.
+    QString Telefon;
+    QString Email;
     bool operator==(const NastaveniaEFaktury&) const = default;
 };
 

@@ -31,7 +31,7 @@ struct TNastavenia : Zaznam<TNastavenia, 8692> {
     QString NajpouzivanejsiOdbor;
     QString Banka;
     QString CisloUctu;
-    qint32 Splatnost = 0;
+    qint32 Splatnost = 14;  // days; a new installation starts with 14
     QString PSC;
     QString EC;
     QString ICO;

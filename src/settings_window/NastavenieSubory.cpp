@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "word/HlavickaZnalca.h"
 #include "word/RtfZapisovac.h"
 #include "settings/HodnotyNastavenia.h"
 #include "settings/SablonyDruhu.h"
@@ -39,10 +40,28 @@ bool PrevedStareTexty(const HodnotyNastavenia& h)
     return ok;
 }
 
-bool VytvorHlavickuZAdresy(const TNastavenia& n)
+namespace {
+
+bool zapisDokument(const QString& cesta, const RtfDokument& d)
 {
     Cesty::vytvorJednuUroven(SablonyDruhu::koren());
-    return zapisOdsek(SablonyDruhu::suborHlavicky(), HlavickaZAdresy(n), n);
+    QString chyba;
+    if (Subory::ulozAtomicky(cesta, RtfZapisovac::zapis(d), &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(cesta, chyba);
+    return false;
+}
+
+}  // namespace
+
+bool VytvorHlavickuZAdresy(const TNastavenia& n, const NastaveniaEFaktury& e)
+{
+    return zapisDokument(SablonyDruhu::suborHlavicky(), HlavickaZnalca::hlavicka(n, e));
+}
+
+bool VytvorPatuZNastaveni(const TNastavenia& n, const NastaveniaEFaktury& e)
+{
+    return zapisDokument(SablonyDruhu::suborPaty(), HlavickaZnalca::pata(n, e));
 }
 
 QString suborSablony(const QString& adresar, const QString& nazov)

@@ -6,6 +6,7 @@
 
 struct HodnotyNastavenia;
 struct TNastavenia;
+struct NastaveniaEFaktury;
 
 namespace NastavenieSubory {
 
@@ -16,9 +17,12 @@ namespace NastavenieSubory {
 // not be written (reported).
 bool PrevedStareTexty(const HodnotyNastavenia& h);
 
-// "Vytvor hlavičku z adresy": the composed line written over the header file in the basic
-// font and size. False when it could not be written (reported).
-bool VytvorHlavickuZAdresy(const TNastavenia& n);
+// "Vytvor hlavičku z adresy": the header made from the settings (name, registration in the
+// list, address, phone, e-mail) written over the header file. False when it could not be
+// written (reported).
+bool VytvorHlavickuZAdresy(const TNastavenia& n, const NastaveniaEFaktury& e);
+// "Vytvor pätu z nastavení": the footer (bank, IBAN, BIC, IČO, DIČ, IČ DPH) over the footer file.
+bool VytvorPatuZNastaveni(const TNastavenia& n, const NastaveniaEFaktury& e);
 
 // Path of a template of a folder, or empty when the name cannot be a file of it.
 QString suborSablony(const QString& adresar, const QString& nazov);

@@ -4,6 +4,7 @@
 #include "store/SadzbyDPH.h"
 
 #include "NastavenieSubory.h"
+#include "word/HlavickaZnalca.h"
 #include "word/RtfQt.h"
 #include "word/RtfZapisovac.h"
 #include "widgets/RichEditForm.h"
@@ -208,7 +209,8 @@ QWidget* TNastavenieForm::vytvorUdaje()
     banka->addWidget(btnOpravBanku);
     f->addWidget(new QLabel(QStringLiteral("Banka:"), grpUdaje), 5, 0);
     f->addLayout(banka, 5, 1, 1, 3);
-    editCisloUctu = pole(grpUdaje, n.CisloUctu, 20);
+    editCisloUctu = pole(grpUdaje, n.CisloUctu, 40);
+    editCisloUctu->setPlaceholderText(QStringLiteral("predčíslie-číslo alebo IBAN"));
     editKodBanky = pole(grpUdaje, n.Banka, 4);
     editKodBanky->setFixedWidth(60);
     auto* ucet = new QHBoxLayout;
@@ -217,15 +219,29 @@ QWidget* TNastavenieForm::vytvorUdaje()
     ucet->addWidget(editKodBanky);
     f->addWidget(new QLabel(QStringLiteral("Číslo účtu:"), grpUdaje), 6, 0);
     f->addLayout(ucet, 6, 1);
+    editIban = pole(grpUdaje, m_h.eFaktura.IBAN, 42);
+    editBic = pole(grpUdaje, m_h.eFaktura.BIC, 11);
+    f->addWidget(new QLabel(QStringLiteral("IBAN:"), grpUdaje), 7, 0);
+    f->addWidget(editIban, 7, 1);
+    f->addWidget(new QLabel(QStringLiteral("BIC:"), grpUdaje), 7, 2);
+    f->addWidget(editBic, 7, 3);
+    connect(editCisloUctu, &QLineEdit::editingFinished, this, [this] { OverUcet(true); });
+    connect(editIban, &QLineEdit::editingFinished, this, [this] { OverUcet(true); });
+    editTelefon = pole(grpUdaje, m_h.eFaktura.Telefon, 40);
+    editEmail = pole(grpUdaje, m_h.eFaktura.Email, 80);
+    f->addWidget(new QLabel(QStringLiteral("Telefón:"), grpUdaje), 8, 0);
+    f->addWidget(editTelefon, 8, 1);
+    f->addWidget(new QLabel(QStringLiteral("E-mail:"), grpUdaje), 8, 2);
+    f->addWidget(editEmail, 8, 3);
     editICO = pole(grpUdaje, n.ICO, 10);
     editDIC = pole(grpUdaje, n.DIC, 10);
     editICDPH = pole(grpUdaje, n.ICDPH, 15);
-    f->addWidget(new QLabel(QStringLiteral("IČO:"), grpUdaje), 7, 0);
-    f->addWidget(editICO, 7, 1);
-    f->addWidget(new QLabel(QStringLiteral("DIČ:"), grpUdaje), 7, 2);
-    f->addWidget(editDIC, 7, 3);
-    f->addWidget(new QLabel(QStringLiteral("IČ DPH:"), grpUdaje), 8, 0);
-    f->addWidget(editICDPH, 8, 1);
+    f->addWidget(new QLabel(QStringLiteral("IČO:"), grpUdaje), 9, 0);
+    f->addWidget(editICO, 9, 1);
+    f->addWidget(new QLabel(QStringLiteral("DIČ:"), grpUdaje), 9, 2);
+    f->addWidget(editDIC, 9, 3);
+    f->addWidget(new QLabel(QStringLiteral("IČ DPH:"), grpUdaje), 10, 0);
+    f->addWidget(editICDPH, 10, 1);
     chkPlatca = new QCheckBox(grpUdaje);
     chkPlatca->setChecked(n.PlatcaDPH);
     editSadzba = new QLineEdit(TextSadzby(n.SadzbaDPH), grpUdaje);
@@ -236,12 +252,12 @@ QWidget* TNastavenieForm::vytvorUdaje()
     dph->addWidget(new QLabel(QStringLiteral("Implicitná sadzba DPH:"), grpUdaje));
     dph->addWidget(editSadzba);
     dph->addStretch();
-    f->addLayout(dph, 9, 0, 1, 4);
+    f->addLayout(dph, 11, 0, 1, 4);
     chkDualne = new QCheckBox(QStringLiteral("zobrazovať duálne ceny EUR/SKK"), grpUdaje);
     chkDualne->setChecked(m_h.dualne);
-    f->addWidget(chkDualne, 10, 0, 1, 2);
+    f->addWidget(chkDualne, 12, 0, 1, 2);
     btnZapisaneKody = tlacidlo(grpUdaje, QString());
-    f->addWidget(btnZapisaneKody, 10, 2, 1, 2);
+    f->addWidget(btnZapisaneKody, 12, 2, 1, 2);
     f->setColumnStretch(1, 1);
     f->setColumnStretch(3, 1);
 
@@ -370,6 +386,9 @@ QWidget* TNastavenieForm::vytvorHlavickuPatu()
     stlpec(1, QStringLiteral("Päta vyúčtovania"), viewPata, btnEditujPatu, btnObnovPatu);
     btnHlavickaZAdresy = tlacidlo(w, QStringLiteral("Vytvor hlavičku z adresy"));
     g->addWidget(btnHlavickaZAdresy, 3, 0, Qt::AlignLeft);
+    btnPataZNastaveni = tlacidlo(w, QStringLiteral("Vytvor pätu z nastavení"));
+    g->addWidget(btnPataZNastaveni, 3, 1, Qt::AlignLeft);
+    connect(btnPataZNastaveni, &QPushButton::clicked, this, &TNastavenieForm::PataZNastaveni);
     chkWord = new QCheckBox(QStringLiteral("používať Word na editáciu textov"), w);
     // Without a word processor the built-in editor is used always.
     chkWord->setVisible(cezTextovyProcesor());
@@ -618,17 +637,43 @@ void TNastavenieForm::ObnovHlavicku(bool pata)
 {
     const QString subor = pata ? SablonyDruhu::suborPaty() : SablonyDruhu::suborHlavicky();
     QTextEdit* view = pata ? viewPata : viewHlavicka;
-    if (QFileInfo::exists(subor))
+    if (HlavickaZnalca::jeVlastna(subor)) {
         RtfQt::nacitajSubor(subor, *view->document());
-    else
-        view->clear();
+        return;
+    }
+    // Until the user writes his own, the documents take the one made from the settings.
+    const QString text = pata ? RiadokPaty(m_h.nastavenie, m_h.eFaktura)
+                              : RiadkyHlavicky(m_h.nastavenie, m_h.eFaktura).join(u'\n');
+    view->setPlainText(text);
 }
 
 void TNastavenieForm::HlavickaZAdresy()
 {
     prevezmiPolia();
-    NastavenieSubory::VytvorHlavickuZAdresy(m_h.nastavenie);
+    NastavenieSubory::VytvorHlavickuZAdresy(m_h.nastavenie, m_h.eFaktura);
     ObnovHlavicku(false);
+}
+
+void TNastavenieForm::PataZNastaveni()
+{
+    prevezmiPolia();
+    NastavenieSubory::VytvorPatuZNastaveni(m_h.nastavenie, m_h.eFaktura);
+    ObnovHlavicku(true);
+}
+
+bool TNastavenieForm::OverUcet(bool hlasit)
+{
+    const PoliaUctu p = UpravPoliaUctu({editCisloUctu->text(), editKodBanky->text(), editIban->text()});
+    if (p.cisloUctu != editCisloUctu->text())
+        editCisloUctu->setText(p.cisloUctu);
+    if (p.kodBanky != editKodBanky->text())
+        editKodBanky->setText(p.kodBanky);
+    if (p.iban != editIban->text())
+        editIban->setText(p.iban);
+    const QString chyba = ChybaPoliUctu(p);
+    if (!chyba.isEmpty() && hlasit)
+        spravy().chyba(chyba);
+    return chyba.isEmpty();
 }
 
 void TNastavenieForm::ObnovZoznam(SadaSablon sada)
@@ -707,6 +752,10 @@ void TNastavenieForm::prevezmiPolia()
     n.EC = editEC->text();
     n.Banka = editKodBanky->text();
     n.CisloUctu = editCisloUctu->text();
+    m_h.eFaktura.IBAN = editIban->text();
+    m_h.eFaktura.BIC = editBic->text().trimmed().toUpper();
+    m_h.eFaktura.Telefon = editTelefon->text().trimmed();
+    m_h.eFaktura.Email = editEmail->text().trimmed();
     n.ICO = editICO->text();
     n.DIC = editDIC->text();
     n.ICDPH = editICDPH->text();
@@ -726,6 +775,10 @@ void TNastavenieForm::Potvrd()
 {
     OpustilSadzbu();
     OpustilCisloKevrota();
+    if (!OverUcet(true)) {
+        editCisloUctu->setFocus();
+        return;
+    }
     prevezmiPolia();
     accept();
 }
@@ -739,5 +792,7 @@ bool SpustiNastavenie(QWidget* rodic, Nastavenia& nastavenia, Vozidla& vozidla, 
         return false;
     PrevezmiHodnoty(okno.hodnoty(), nastavenia, vozidla.ZoznamVozidiel);
     UlozPoNastaveni(nastavenia, vozidla);
+    if (!(okno.hodnoty().eFaktura == NacitajNastaveniaEFaktury()))
+        UlozNastaveniaEFaktury(okno.hodnoty().eFaktura);
     return true;
 }

@@ -60,6 +60,9 @@ public:
     void EditujHlavicku(bool pata);
     void ObnovHlavicku(bool pata);
     void HlavickaZAdresy();
+    void PataZNastaveni();
+    // "Číslo účtu" or "IBAN:" left: an IBAN moves to its field, a fault is shown. False on a fault.
+    bool OverUcet(bool hlasit);
     void NovyText(SadaSablon sada, const QString& nazov);
     void OtvorText(SadaSablon sada);
     void VymazText(SadaSablon sada);
@@ -90,6 +93,10 @@ public:
     QToolButton* btnOpravBanku = nullptr;
     QLineEdit* editCisloUctu = nullptr;
     QLineEdit* editKodBanky = nullptr;
+    QLineEdit* editIban = nullptr;
+    QLineEdit* editBic = nullptr;
+    QLineEdit* editTelefon = nullptr;
+    QLineEdit* editEmail = nullptr;
     QLineEdit* editICO = nullptr;
     QLineEdit* editDIC = nullptr;
     QLineEdit* editICDPH = nullptr;
@@ -120,6 +127,7 @@ public:
     QPushButton* btnEditujHlavicku = nullptr;
     QPushButton* btnObnovHlavicku = nullptr;
     QPushButton* btnHlavickaZAdresy = nullptr;
+    QPushButton* btnPataZNastaveni = nullptr;
     QPushButton* btnEditujPatu = nullptr;
     QPushButton* btnObnovPatu = nullptr;
     QCheckBox* chkWord = nullptr;

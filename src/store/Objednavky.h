@@ -39,6 +39,8 @@ public:
     // overwritten afterwards (see UlozObjednavky).
     // True when the file was missing or read without fault.
     bool NacitajObjednavky(int rok);
+    // The year of the list loaded last; 0 before any.
+    int Rok() const { return m_rok; }
 
     // Creates the year's directory when missing and writes the list, each record marked
     // as the current layout (also in the list). Refuses, after reporting, when the year's

@@ -11,8 +11,9 @@
 #include "Cisla.h"
 #include "Datum.h"
 #include "Spravy.h"
+#include "ZdielaneSubory.h"
 
-QString SadzbyDPH::Subor() { return Cesty::cesta(QStringLiteral("\\Data\\dph.csv")); }
+QString SadzbyDPH::Subor() { return ZdielaneSubory::subor(QStringLiteral("\\Data\\dph.csv")); }
 
 bool SadzbyDPH::Nacitaj(const QByteArray& obsah)
 {

@@ -34,15 +34,14 @@ const QStringList& Zurnal::DokumentyZaznamu()
         QStringLiteral("vyuctovanie.doc"),      QStringLiteral("text_vyuctovania.rtf"),
         QStringLiteral("text_financna_ciastka.rtf"), QStringLiteral("efaktura.xml"),
         QStringLiteral("dobropis.xml"),
+        // Kept as well: the travel order, the PDFs and the documents' issue date.
+        QStringLiteral("cestovny_prikaz.doc"), QStringLiteral("vyuctovanie.pdf"), QStringLiteral("faktura.pdf"),
+        QStringLiteral("prijmovy_doklad.pdf"), QStringLiteral("cestovny_prikaz.pdf"), QStringLiteral("doklady.txt"),
     };
     return d;
 }
 
-const QStringList& Zurnal::PracovneDokumenty()
-{
-    static const QStringList d = DokumentyZaznamu() + QStringList{QStringLiteral("cestovny_prikaz.doc")};
-    return d;
-}
+const QStringList& Zurnal::PracovneDokumenty() { return DokumentyZaznamu(); }
 
 QString Zurnal::SuborZaznamu(int cislo, int rok) { return AdresarDokumentov(cislo, rok) + QStringLiteral(".kvd"); }
 

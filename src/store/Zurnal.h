@@ -33,9 +33,10 @@ public:
     // As NacitajUlozeneVyuctovania last built them; see UlozeneVyuctovaniaRoka.
     QList<TCiselnikVydavok> UlozeneVyuctovania;
 
-    // The five documents kept in an entry's document folder.
+    // The documents kept in an entry's document folder: the four documents, their PDFs, the
+    // e-invoices, the working billing texts and the issue date.
     static const QStringList& DokumentyZaznamu();
-    // Those and the travel order: what the working directory is emptied of.
+    // The same: what the working directory is emptied of.
     static const QStringList& PracovneDokumenty();
 
     // "\ZnalKevrot<rok>\<cislo>-<rok>.kvd" and the document folder beside it.

@@ -341,7 +341,7 @@ TEST_F(KevrotCliTest, DocumentOfAStoredEntryWithItsBillingTextAndMissingTemplate
     for (const RtfBlok& b : d.telo)
         for (const RtfRiadok& r : b.tabulka.riadky)
             riadky << r.bunky.value(0).text() + u'|' + r.bunky.value(3).text() + u'|' + r.bunky.value(4).text();
-    EXPECT_TRUE(riadky.contains(QStringLiteral("práca| 2.50|25,00\u00a0€"))) << riadky.join("\n").toStdString();
+    EXPECT_TRUE(riadky.contains(QStringLiteral("práca|2,50|25,00\u00a0€"))) << riadky.join("\n").toStdString();
 
     struct Pripad {
         QStringList argumenty;
@@ -389,6 +389,7 @@ TEST_F(KevrotCliEFaktura, EFakturaSaUloziRazAChybajuceUdajeSaPomenuju)
     n.Nastavenie.DIC = QStringLiteral("1020304050");
     n.Nastavenie.Banka = QStringLiteral("1200");
     n.Nastavenie.CisloUctu = QStringLiteral("19-8742637541");
+    n.Nastavenie.EC = QStringLiteral("912345");
     ASSERT_TRUE(n.UlozNastavenia());
     z.Adresa = QStringLiteral("Hurbanova 27, 010 01 Žilina");
     z.DIC = QStringLiteral("2021000000");
@@ -501,4 +502,28 @@ TEST_F(KevrotCliTest, InstalledProgramKeepsDataUnderTheHomeAndSaysWhere)
     kde = spustiInstalovany({"--appdir", inst.path(), "where"}, m_adresar.path());
     EXPECT_EQ(kde["data"].toString(), inst.path());
     EXPECT_EQ(kde["zdroj"].toString(), "--appdir");
+}
+
+TEST_F(KevrotCliTest, DocumentsWritesTheEntrysPdfsWithTheKeptIssueDate)
+{
+    QDir zdroj(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy"));
+    QDir().mkpath(cesta("Zostavy"));
+    for (const QString& f : zdroj.entryList(QDir::Files))
+        QFile::copy(zdroj.filePath(f), cesta("Zostavy/" + f));
+    zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), vydavky(), {}));
+    zapis("ZnalKevrot2024/1-2024/doklady.txt", "datum_vystavenia=9.4.2024\n");
+    int kod = -1;
+    const QJsonObject j = spusti({"documents", "2024", "1", cesta("von")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 0);
+    const QStringList subory = j["files"].toVariant().toStringList();
+    EXPECT_EQ(subory, (QStringList{cesta("von/vyuctovanie.pdf"), cesta("von/faktura.pdf")}))
+        << j["messages"].toVariant().toStringList().join("\n").toStdString();
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {cesta("von/faktura.pdf"), QStringLiteral("-")});
+    if (!p.waitForStarted(10000))
+        GTEST_SKIP() << "pdftotext is missing";
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("9.4.2024")));
+    spusti({"documents", "2024", "x", cesta("von")}, m_adresar.path(), &kod);
+    EXPECT_EQ(kod, 2);
 }

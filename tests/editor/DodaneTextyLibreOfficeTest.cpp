@@ -93,7 +93,8 @@ TEST_F(DodaneTextyLibreOffice, ListyAVyuctovanieSaZobraziaCelePoSlovensky)
     d.vloz(QString::fromUtf8("\rVec: Vyúčtovanie tlmočníckeho úkonu: 7/2024\r"));
     const QList<Zastupca> z = {{"$CISLO$", "7/2024"}, {"$UKON$", QString::fromUtf8("tlmočenie")},
                                {"$PREDMET$", QString::fromUtf8("výsluch svedka")}, {"$OBJEDNAVKA$", "2T 18/2024"},
-                               {"$VARIAB_SYMBOL$", "72024"}, {"$CISLO_UCTU$", "1234567890/0900"}};
+                               {"$VARIAB_SYMBOL$", "72024"}, {"$CISLO_UCTU$", "1234567890/0900"},
+                               {"$SPLATNOST$", "14"}, {"$DATUM_SPLATNOSTI$", "20.3.2024"}};
     zapis("text.rtf", RtfZastupcovia::nahrad(dodany("Text vyuctovania (tlmocnik)/Tlmočnícky úkon pre súd.rtf"), z));
     zapis("platba.rtf", RtfZastupcovia::nahrad(dodany("Text vyuctovania - financna ciastka (tlmocnik)/Úhrada na účet.rtf"), z));
     ASSERT_TRUE(d.vlozSubor(cesta("text.rtf")));

@@ -63,7 +63,8 @@ QSet<QString> povoleniZastupcovia(Sada s)
         return {"$DATUM_VYZIAD$", "$ZADAVATEL_MENO$", "$ZADAVATEL_ADRESA$", "$ZNALEC_MENO$",
                 "$ZNALEC_ADRESA$", "$ZNALEC_MESTO$", "$ZNALEC_HLAVICKA$", "$ZNALEC_PATA$",
                 "$DNES$", "$CISLO_UCTU$", "$OBJEDNAVKA$"};
-    return {"$CISLO$", "$UKON$", "$PREDMET$", "$OBJEDNAVKA$", "$VARIAB_SYMBOL$", "$CISLO_UCTU$"};
+    return {"$CISLO$", "$UKON$", "$PREDMET$", "$OBJEDNAVKA$", "$VARIAB_SYMBOL$", "$CISLO_UCTU$", "$SPLATNOST$",
+            "$DATUM_SPLATNOSTI$"};
 }
 
 // Values with Slovak letters and the characters that mean something to RTF.

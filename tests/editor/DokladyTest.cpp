@@ -3,7 +3,10 @@
 
 #include "editor/DokladVyuctovanie.h"
 #include "editor/DokladyZaznamu.h"
+#include "editor/DatumVystavenia.h"
 #include "editor/DokladySablon.h"
+#include "remuneration/PreddefinovaneTexty.h"
+#include "settings/Nastavenia.h"
 #include "store/Cesty.h"
 #include "store/Peniaze.h"
 
@@ -48,6 +51,15 @@ protected:
     }
 };
 
+// The tables below the header, which the settings make when there is no header file.
+QList<QStringList> bezHlavicky(const QList<QStringList>& t)
+{
+    EXPECT_FALSE(t.isEmpty());
+    if (!t.isEmpty())
+        EXPECT_TRUE(t[0].join(u'\n').contains(QStringLiteral("zapísaný v zozname znalcov"))) << t[0].join(u'\n').toStdString();
+    return t.mid(1);
+}
+
 PodkladyDokladu pausal100(bool platca, double vykonanie)
 {
     PodkladyDokladu p = podklady(platca, vykonanie, 20);
@@ -61,12 +73,12 @@ PodkladyDokladu pausal100(bool platca, double vykonanie)
 TEST_F(Doklady, BillingOfOneFlatItemHasOneGroupAndItsTotal)
 {
     const RtfDokument dok = zostav(DruhDokladu::Vyuctovanie, pausal100(false, d(2024, 3, 5)));
-    const QList<QStringList> t = tabulky(dok);
+    const QList<QStringList> t = bezHlavicky(tabulky(dok));
     // Requester block, one group, total block.
     ASSERT_EQ(t.size(), 3);
     EXPECT_EQ(t[0][0], QStringLiteral("Zadávateľ: |Okresný súd"));
     EXPECT_EQ(t[1], (QStringList{QStringLiteral("Položka | MJ | Cena MJ € | Počet | Cena spolu"),
-                                 QStringLiteral("Posudok|hod|100.00| 1.00|") + eur("100,00"),
+                                 QStringLiteral("Posudok|hod|100,00|1,00|") + eur("100,00"),
                                  QStringLiteral("Spolu| | | |") + eur("100,00")}));
     EXPECT_EQ(t[2], QStringList{QStringLiteral("Znalečné celkom: | ") + eur("100,00")});
     const QString text = dok.text();
@@ -86,7 +98,7 @@ TEST_F(Doklady, VatPayerTotalsFollowTheDateOfPerformance)
     const Pripad pripady[] = {{d(2012, 6, 1), eur("100,00"), eur("20,00"), eur("120,00")},
                               {d(2010, 12, 31), eur("83,33"), eur("16,67"), eur("100,00")}};
     for (const Pripad& c : pripady) {
-        const QList<QStringList> t = tabulky(zostav(DruhDokladu::Vyuctovanie, pausal100(true, c.vykonanie)));
+        const QList<QStringList> t = bezHlavicky(tabulky(zostav(DruhDokladu::Vyuctovanie, pausal100(true, c.vykonanie))));
         ASSERT_EQ(t.size(), 3);
         EXPECT_EQ(t[2], (QStringList{QStringLiteral("Znalečné celkom bez DPH: | ") + c.zaklad,
                                      QStringLiteral("DPH: 20% | ") + c.dph,
@@ -107,7 +119,7 @@ TEST_F(Doklady, GroupsComeInTheirOrderListEveryKindAndSkipEmptyItems)
         polozka(DruhVydavku::StrataCasu, QStringLiteral("Strata"), 8, {1}),
     };
     p.zaznam.CestovneNahrady.SpoluNaklady = 30;
-    const QList<QStringList> t = tabulky(zostav(DruhDokladu::Vyuctovanie, p));
+    const QList<QStringList> t = bezHlavicky(tabulky(zostav(DruhDokladu::Vyuctovanie, p)));
     ASSERT_EQ(t.size(), 7);
     EXPECT_TRUE(t[1][1].startsWith(QStringLiteral("Zmluva|")));
     EXPECT_EQ(t[2].size(), 3);  // the sub-item of quantity 0 has no row
@@ -123,8 +135,8 @@ TEST_F(Doklady, GroupsComeInTheirOrderListEveryKindAndSkipEmptyItems)
         if (tab.first().startsWith(QStringLiteral("Položka")))
             riadky = tab;
     ASSERT_EQ(riadky.size(), 7);
-    EXPECT_TRUE(riadky[3].startsWith(QStringLiteral("Kópie|hod| 1.00| 5.00|")));
-    EXPECT_TRUE(riadky[4].startsWith(QStringLiteral("Strata|hod| 8.00| 1.00|")));
+    EXPECT_TRUE(riadky[3].startsWith(QStringLiteral("Kópie|hod|1,00|5,00|")));
+    EXPECT_TRUE(riadky[4].startsWith(QStringLiteral("Strata|hod|8,00|1,00|")));
     EXPECT_EQ(riadky.last(), QStringLiteral("Spolu| | | |") + eur("113,00"));
 }
 
@@ -141,7 +153,7 @@ TEST_F(Doklady, UserTextsPrintAsTyped)
         EXPECT_TRUE(cely(zostav(druh, p)).contains(zly))
             << NazovDokladu(druh).toStdString();
     }
-    const QList<QStringList> t = tabulky(zostav(DruhDokladu::Vyuctovanie, p));
+    const QList<QStringList> t = bezHlavicky(tabulky(zostav(DruhDokladu::Vyuctovanie, p)));
     EXPECT_EQ(t[1][1].section(u'|', 0, 0), zly);  // the ";" stays inside its cell
     EXPECT_EQ(t[1][1].count(u'|'), 7);
 }
@@ -276,4 +288,80 @@ TEST_F(Doklady, ExistingDocumentIsOpenedRebuiltOrLeftByTheAnswer)
     EXPECT_TRUE(precitaj(obsah(QStringLiteral("Tmp_doc/vyuctovanie.doc"))).text().contains(QStringLiteral("Vec:")));
     EXPECT_EQ(otazky, QStringList(3, QStringLiteral("Vyúčtovanie")));
     EXPECT_EQ(m_spravy.otvoreneSubory, QStringList(3, subor));
+}
+
+TEST_F(Doklady, HeaderAndFooterComeFromTheSettingsUntilTheUserWritesHisOwn)
+{
+    PodkladyDokladu p = pausal100(false, d(2024, 3, 5));
+    p.nastavenie.EC = QStringLiteral("912345");
+    p.nastavenie.ICO = QStringLiteral("12345678");
+    p.nastavenie.DIC = QStringLiteral("1020304050");
+    p.nastavenie.CisloUctu = QStringLiteral("19-2000145399");
+    p.nastavenie.Banka = QStringLiteral("0800");
+    p.eFaktura.Telefon = QStringLiteral("0905 123 456");
+    p.eFaktura.BIC = QStringLiteral("GIBASKBX");
+    // The shipped files hold dotted placeholders: they are not the user's.
+    const QString texty = QStringLiteral(KEVROT_SOURCE_DIR "/data/app/ZnaleckyKevrot texty/");
+    QDir().mkpath(cesta(QStringLiteral("ZnaleckyKevrot texty")));
+    for (const char* s : {"hlavicka_vyuctovania.rtf", "pata_vyuctovania.rtf"})
+        QFile::copy(texty + s, cesta(QStringLiteral("ZnaleckyKevrot texty/") + s));
+    const auto text = [&] {
+        const RtfDokument d = zostav(DruhDokladu::Vyuctovanie, p);
+        return d.text() + RtfDokument::textBlokov(d.pata);
+    };
+    const QString t = text();
+    EXPECT_FALSE(t.contains(QStringLiteral("číslo ....."))) << t.toStdString();
+    EXPECT_FALSE(t.contains(QStringLiteral(": ........ •")));
+    EXPECT_FALSE(t.contains(QStringLiteral("Titul Meno")));
+    for (const char* cast : {"Ing. Ján Kováč", "evidenčné číslo 912345", "Hlavná 5, 949 01 Nitra • tel.: 0905 123 456",
+                             "IBAN: SK63 0800 0000 1920 0014 5399, BIC: GIBASKBX • IČO: 12345678 • DIČ: 1020304050"})
+        EXPECT_TRUE(t.contains(QString::fromUtf8(cast))) << cast;
+    // A header the user wrote is his.
+    zapis(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"), "{\\rtf1 Moja hlavi\\'e8ka\\par}");
+    EXPECT_TRUE(text().contains(QStringLiteral("Moja hlavička")));
+    EXPECT_FALSE(text().contains(QStringLiteral("evidenčné číslo 912345")));
+}
+
+TEST_F(Doklady, TheIssueDateIsTheDayTheFirstDocumentWasMadeAndStaysForReprints)
+{
+    PodkladyDokladu p = pausal100(false, d(2024, 3, 5));
+    p.datumVystavenia = 0;  // no document made yet: today
+    const auto faktura = [&] {
+        EXPECT_TRUE(VytvorDokladDo(DruhDokladu::Faktura, p, PracovnySuborDokladu(DruhDokladu::Faktura)));
+        return tabulky(precitaj(obsah(QStringLiteral("Tmp_doc/faktura.doc"))));
+    };
+    const auto datumy = [](const QList<QStringList>& t) {
+        for (const QStringList& tab : t)
+            if (tab.first().startsWith(QStringLiteral("Dátum vystavenia:")))
+                return tab;
+        return QStringList();
+    };
+    const QStringList prve = datumy(faktura());
+    ASSERT_EQ(prve.size(), 3);
+    // Issued the day it was made, delivered on the date of performance.
+    EXPECT_TRUE(prve[0].startsWith(QStringLiteral("Dátum vystavenia:|2.4.2024|"))) << prve[0].toStdString();
+    EXPECT_TRUE(prve[1].startsWith(QStringLiteral("Dátum dodania:|5.3.2024|"))) << prve[1].toStdString();
+    EXPECT_EQ(NacitajDatumVystavenia(), d(2024, 4, 2));
+    // Made again a week later, and the billing statement too: the same issue date.
+    p.dnes = d(2024, 4, 9);
+    p.datumVystavenia = NacitajDatumVystavenia();
+    EXPECT_EQ(datumy(faktura()), prve);
+    EXPECT_TRUE(cely(zostav(DruhDokladu::Vyuctovanie, p)).contains(QStringLiteral("Nitra, dňa 2.4.2024")));
+}
+
+TEST_F(Doklady, GroupsWithoutAHeadingOfTheUsersTakeTheUsualOne)
+{
+    Nastavenia n;
+    n.Nastavenie.Druh = Tlmocnik;
+    PreddefinovaneTexty hlavicky;
+    PodkladyDokladu p = PodkladyDokladov({}, {}, {}, n, hlavicky);
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::PausalnaOdmena), QStringLiteral("Tlmočné"));
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::HotoveVydavky), QStringLiteral("Náhrada výdavkov"));
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::CestovneNahrady), QStringLiteral("Cestovné náhrady"));
+    n.Nastavenie.Druh = Znalec;
+    hlavicky.NastavHlavicky(QStringList(PreddefinovaneTexty::DruhyHlaviciek().size(), QStringLiteral("Moja")));
+    p = PodkladyDokladov({}, {}, {}, n, PreddefinovaneTexty{});
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::TarifnaOdmena), QStringLiteral("Znalečné"));
+    p = PodkladyDokladov({}, {}, {}, n, hlavicky);
+    EXPECT_EQ(p.hlavickyDruhov.value(DruhVydavku::TarifnaOdmena), QStringLiteral("Moja"));
 }

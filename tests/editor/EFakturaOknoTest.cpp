@@ -5,6 +5,7 @@
 #include "common/TestAppDir.h"
 #include "editor/UiPomoc.h"
 
+#include "editor/DokladyPanel.h"
 #include "editor/TZnalecKevrotEditForm.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
@@ -68,6 +69,12 @@ TEST_F(EFakturaOkno, EFakturaSaZapiseDoPracovnehoAdresaraRaz)
     TZnalecKevrotEditForm okno2(zaznam(), Zdroje(m_udaje));
     m_spravy.vymaz();
     m_spravy.vybery << cesta("kopia.xml");
+    // Declined when shown what goes out: nothing archived; confirmed: written.
+    m_spravy.odpovede << false;
+    okno2.btnEFaktura->click();
+    EXPECT_FALSE(QFile::exists(cesta("Tmp_doc/efaktura.xml")));
+    EXPECT_TRUE(m_spravy.texty().join('\n').contains(QStringLiteral("Príjemca platby: ")));
+    m_spravy.odpovede << true;
     okno2.btnEFaktura->click();
     ASSERT_TRUE(QFile::exists(cesta("Tmp_doc/efaktura.xml"))) << m_spravy.texty().join('\n').toStdString();
     const QByteArray xml = obsah("Tmp_doc/efaktura.xml");
@@ -80,8 +87,19 @@ TEST_F(EFakturaOkno, EFakturaSaZapiseDoPracovnehoAdresaraRaz)
     EXPECT_EQ(obsah("Tmp_doc/efaktura.xml"), xml);
     EXPECT_TRUE(m_spravy.texty().first().contains(QStringLiteral("zostáva bez zmeny")));
 
+    m_spravy.odpovede << true;
     okno2.btnDobropis->click();
     EXPECT_TRUE(obsah("Tmp_doc/dobropis.xml").contains("<cbc:ID>5/2027</cbc:ID>"));
+}
+
+TEST_F(EFakturaOkno, EnterMeansOkNeverADocumentCommand)
+{
+    TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
+    EXPECT_TRUE(okno.btnOK->isDefault());
+    QList<QPushButton*> prikazy{okno.btnEFaktura, okno.btnDobropis, okno.panelDokladov->btnVsetky};
+    prikazy += okno.panelDokladov->tlacidla + okno.panelDokladov->tlacidlaPdf;
+    for (QPushButton* b : prikazy)
+        EXPECT_FALSE(b->isDefault() || b->autoDefault()) << b->text().toStdString();
 }
 
 }  // namespace

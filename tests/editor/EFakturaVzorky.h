@@ -19,6 +19,9 @@ inline EFaktura VzorovaEFaktura(const QString& kategoria = QStringLiteral("S"), 
     f.Odberatel = {QStringLiteral("Okresný súd Nitra"), QStringLiteral("Štúrova 9"), QStringLiteral("Nitra"),
                    QStringLiteral("949 68"), QStringLiteral("SK"), QStringLiteral("00165000"),
                    QStringLiteral("2021000000"), QString(), QStringLiteral("0245"), QStringLiteral("2021000000")};
+    f.Dodavatel.PravneInfo = QStringLiteral("zapísaný v zozname znalcov, tlmočníkov a prekladateľov vedenom "
+                                            "Ministerstvom spravodlivosti Slovenskej republiky, evidenčné číslo 912345");
+    f.Dodavatel.Telefon = QStringLiteral("+421 905 123 456");
     f.IBAN = QStringLiteral("SK3112000000198742637541");
     f.VariabilnySymbol = QStringLiteral("122027");
     const EKategoriaDPH k{kategoria, kategoria == QLatin1String("S") ? sadzba : 0,
@@ -58,6 +61,7 @@ inline PodkladyDokladu VzorovePodklady(bool platca, const QDate& vykonanie, doub
     TNastavenia& n = p.nastavenie;
     n.Meno = QStringLiteral("Ján");
     n.Priezvisko = QStringLiteral("Nový");
+    n.EC = QStringLiteral("912345");
     n.TitulPred = QStringLiteral("Ing.");
     n.Adresa = QStringLiteral("Hlavná 5");
     n.Mesto = QStringLiteral("Nitra");

@@ -1,4 +1,6 @@
+#include "editor/DokladyZaznamu.h"
 #include "editor/EFakturaZaznamu.h"
+#include "editor/KontrolaEFaktury.h"
 #include "editor/HodnotyFaktury.h"
 #include "editor/UlozenieEFaktury.h"
 
@@ -120,3 +122,16 @@ TEST_F(EFakturaZaznamuTest, DruheVytvorenieNechaPrvySuborAPovie)
 }
 
 }  // namespace
+
+TEST_F(EFakturaZaznamuTest, AnAccountFailingItsCheckGivesNoEInvoice)
+{
+    PodkladyDokladu p = VzorovePodklady(true, QDate(2027, 1, 10), 23);
+    p.nastavenie.CisloUctu = QStringLiteral("19-2000145398");  // fails mod 11
+    p.nastavenie.Banka = QStringLiteral("0800");
+    const auto v = UlozenieEFaktury::Uloz(EFakturaZaznamu(p, {}), cesta(QStringLiteral("Tmp_doc")));
+    EXPECT_TRUE(v.subor.isEmpty());
+    EXPECT_TRUE(v.chyby.join(u' ').contains(QStringLiteral("Číslo účtu nie je platné"))) << v.chyby.join(u' ').toStdString();
+    NastaveniaEFaktury n;
+    n.IBAN = QStringLiteral("SK6308000000192000145398");  // fails mod 97
+    EXPECT_TRUE(ChybyEFaktury(EFakturaZaznamu(p, n)).join(u' ').contains(QStringLiteral("kontrolné číslice nesúhlasia")));
+}

@@ -75,8 +75,14 @@ TEST_F(EditorOkno, NewEntryStartsWithDefaultsAndConfirmsWithAllValues)
     EXPECT_TRUE(okno.btnZnalecne->isEnabled());
 
     okno.cmbOdvetvie->setCurrentIndex(0);
-    okno.NastavVykonanie(d(2024, 3, 5));
+    // Due counts from the documents' issue date, not from the date of performance.
+    okno.EditVystavenie->setText(QStringLiteral("1.3.2024"));
+    okno.NastavVykonanie(d(2024, 2, 20));
+    EXPECT_EQ(okno.Edit18->text(), QStringLiteral("15.3.2024"));
+    okno.EditVystavenie->setText(QStringLiteral("5.3.2024"));
+    okno.OpustilVystavenie();
     EXPECT_EQ(okno.Edit18->text(), QStringLiteral("19.3.2024"));
+    okno.NastavVykonanie(d(2024, 3, 5));
     okno.Edit2->setText(QStringLiteral("Okresný súd"));
     okno.cmbPredmet->nastavText(QStringLiteral("Škoda Octavia"));
     okno.PodlaCisla();
@@ -132,6 +138,7 @@ TEST_F(EditorOkno, InvalidDatesAndRatesNeverReachTheEntry)
     u.zaznam.Splatnost = 10;
     TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     EXPECT_EQ(okno.cmbOdvetvie->currentText(), QStringLiteral("370900 Cestná doprava"));
+    okno.EditVystavenie->setText(QStringLiteral("1.2.2024"));
     okno.show();
     okno.Edit17->setText(QStringLiteral("31.2.2024"));
     okno.OpustilVykonanie();
@@ -165,6 +172,7 @@ TEST_F(EditorOkno, PermanentTermChangesAndSavesTheSettings)
     EXPECT_EQ(okno.splatnost(), 30);
     EXPECT_TRUE(okno.Edit18->text().isEmpty());  // no date of performance yet
     EXPECT_EQ(m_udaje.nastavenia.Nastavenie.Splatnost, 14);
+    okno.EditVystavenie->setText(QStringLiteral("1.5.2024"));
     okno.NastavVykonanie(d(2024, 5, 1));
     okno.ZmenSplatnost(21, true);
     EXPECT_EQ(okno.Edit18->text(), QStringLiteral("22.5.2024"));

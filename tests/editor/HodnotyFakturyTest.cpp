@@ -68,11 +68,11 @@ TEST_F(HodnotyFaktury_, RowsComeInInvoiceOrderAndSkipEmptyOnes)
     p.zaznam.CestovneNahrady.SpoluNaklady = 12.4;
     const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
     EXPECT_EQ(stlpce(h.Riadky), (QStringList{
-                                    QStringLiteral("Úkon|hod|10.00| 2.00"),
-                                    QStringLiteral("Obhliadka|hod|10.00| 1.00"),
-                                    QStringLiteral("Podiel, pozemok|m2|16.60|1235.00"),
-                                    QStringLiteral("Kópie|hod| 0.50|10.00"),
-                                    QStringLiteral("Strata času|hod| 8.00| 1.50"),
+                                    QStringLiteral("Úkon|hod|10,00|2,00"),
+                                    QStringLiteral("Úkon\u2028Obhliadka|hod|10,00|1,00"),  // the act, then the note
+                                    QStringLiteral("Podiel, pozemok|m2|16,60|1\u00a0235,00"),
+                                    QStringLiteral("Kópie|hod|0,50|10,00"),
+                                    QStringLiteral("Strata času|hod|8,00|1,50"),
                                     QStringLiteral("Cestovné náklady| | | "),
                                 }));
     EXPECT_DOUBLE_EQ(h.Riadky[0].Suma, 20);
@@ -91,7 +91,7 @@ TEST_F(HodnotyFaktury_, ProportionalRowOtherThanLandIsInEuroWithoutUnitPrice)
     ASSERT_EQ(r.size(), 1);
     EXPECT_EQ(r[0].MJ, QStringLiteral("€"));
     EXPECT_TRUE(r[0].CenaMJ.isEmpty());
-    EXPECT_EQ(r[0].Pocet, QStringLiteral("5001.00"));
+    EXPECT_EQ(r[0].Pocet, QStringLiteral("5\u00a0001,00"));
     EXPECT_EQ(r[0].Polozka, QStringLiteral("Podiel"));
 }
 
@@ -117,4 +117,24 @@ TEST_F(HodnotyFaktury_, HeaderValuesComeFromFieldsAndSettings)
     EXPECT_EQ(h.BankoveSpojenie, QStringLiteral("123456789/0900"));
     EXPECT_EQ(h.VariabilnySymbol, QStringLiteral("72024"));
     EXPECT_DOUBLE_EQ(h.SadzbaDPH, 23);
+}
+
+TEST_F(HodnotyFaktury_, AnInvoiceRowNamesTheActItsRateWithSurchargesAndThenTheNote)
+{
+    PodkladyDokladu p = podklady(false, d(2024, 3, 5), 20, Tlmocnik);
+    TVydavok v = polozka(DruhVydavku::TarifnaOdmena, QStringLiteral("Tlmočenie pri úkone"), 29.88, {2.5});
+    v.ZakladnaCena = 19.92;
+    v.Priplatok1 = 50;
+    v.Priplatok1Text = QStringLiteral("§ 12");
+    v.Rozpis[0].Popis = QStringLiteral("výsluch obvineného 18:30–21:00");
+    p.vydavky = {v};
+    const HodnotyFaktury h = VypocitajHodnotyFaktury(p);
+    ASSERT_EQ(h.Riadky.size(), 1);
+    EXPECT_EQ(h.Riadky[0].Polozka, QStringLiteral("Tlmočenie pri úkone\u2028") + QStringLiteral("19,92\u00a0€ + 50 % § 12\u2028")
+                                       + QStringLiteral("výsluch obvineného 18:30–21:00"));
+    // Without a surcharge and a note: the act alone.
+    v.Priplatok1 = 0;
+    v.Rozpis[0].Popis.clear();
+    p.vydavky = {v};
+    EXPECT_EQ(VypocitajHodnotyFaktury(p).Riadky[0].Polozka, QStringLiteral("Tlmočenie pri úkone"));
 }

@@ -59,13 +59,14 @@ TEST_F(NastavenieZEditora, EntrysRateFillsTheSlotAndTheTextsAreMadeAgainAfterOk)
 
     ked_sa_otvori<TNastavenieForm>([](TNastavenieForm* f) {
         EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10.00"));
-        f->editCisloUctu->setText(QStringLiteral("222"));
+        f->editCisloUctu->setText(QStringLiteral("2000145399"));
         f->btnOK->click();
     });
     okno.btnNastavenie->click();
     EXPECT_EQ(m_udaje.nastavenia.Nastavenie.SadzbaDPH, 10.0);
     EXPECT_EQ(okno.sadzbaDPH(), 10.0);
-    EXPECT_EQ(RtfCitac::citajSubor(subor).dokument.text().trimmed(), QStringLiteral("Na 222/0900"));
+    // A valid account is printed as its IBAN.
+    EXPECT_EQ(RtfCitac::citajSubor(subor).dokument.text().trimmed(), QStringLiteral("Na IBAN SK02 0900 0000 0020 0014 5399"));
 
     // "Storno" changes nothing.
     ked_sa_otvori<TNastavenieForm>([](TNastavenieForm* f) {
@@ -73,7 +74,7 @@ TEST_F(NastavenieZEditora, EntrysRateFillsTheSlotAndTheTextsAreMadeAgainAfterOk)
         f->btnStorno->click();
     });
     okno.btnNastavenie->click();
-    EXPECT_EQ(m_udaje.nastavenia.Nastavenie.CisloUctu, QStringLiteral("222"));
+    EXPECT_EQ(m_udaje.nastavenia.Nastavenie.CisloUctu, QStringLiteral("2000145399"));
 }
 
 TEST_F(NastavenieZEditora, EverythingIsOfferedOnlyUntilSettingsAreSaved)

@@ -112,7 +112,7 @@ TEST_F(TextyTabTest, ChoosingATemplateFillsItFromTheControls)
     EXPECT_EQ(t->TextVyuctovanie->toPlainText().trimmed(), ocakavany);
 }
 
-TEST_F(TextyTabTest, LeavingTheNumberRegeneratesTheVariableSymbolDoesNot)
+TEST_F(TextyTabTest, LeavingTheNumberOrTheVariableSymbolRegenerates)
 {
     TZnalecKevrotEditForm okno(zaznam(true), Zdroje(m_udaje));
     TextyTab* t = okno.tabTexty;
@@ -127,9 +127,10 @@ TEST_F(TextyTabTest, LeavingTheNumberRegeneratesTheVariableSymbolDoesNot)
     EXPECT_EQ(text(vyplatenie()), QStringLiteral("Na účet 123456789/0900 (OBJ-1)"));
     EXPECT_EQ(t->TextFinancnaCiastka->toPlainText().trimmed(), QStringLiteral("Na účet 123456789/0900 (OBJ-1)"));
 
+    // A variable symbol set later is taken into the texts at once.
     okno.Edit20->setText(QStringLiteral("111"));
     emit okno.Edit20->editingFinished();
-    EXPECT_TRUE(text(vyuctovanie()).endsWith(QStringLiteral("VS 72024")));
+    EXPECT_TRUE(text(vyuctovanie()).endsWith(QStringLiteral("VS 111")));
     okno.Edit16->setText(QStringLiteral("2025"));
     emit okno.Edit16->editingFinished();
     EXPECT_EQ(text(vyuctovanie()), QStringLiteral("Účtujem úkon 8/2025: , vozidlo, VS 111"));

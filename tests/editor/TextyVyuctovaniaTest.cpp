@@ -182,3 +182,23 @@ TEST_F(TextyVyuctovaniaTest, LegacyTextBecomesTheWorkingFileInTheDocumentFont)
     EXPECT_FALSE(pripravPracovnySubor(DruhTextu::Vyplatenie, QString(), QStringLiteral("Arial"), 10));
     EXPECT_FALSE(QFile::exists(pracovny(DruhTextu::Vyplatenie)));
 }
+
+TEST_F(TextyVyuctovaniaTest, ShippedPaymentTemplatesTakeTheTermAndDueDateOfTheEntry)
+{
+    const QString dodane = QStringLiteral(KEVROT_SOURCE_DIR "/data/app/ZnaleckyKevrot texty/");
+    for (const char* priecinok : {"Text vyuctovania - financna ciastka/", "Text vyuctovania - financna ciastka (tlmocnik)/",
+                                  "Text vyuctovania - financna ciastka (prekladatel)/"}) {
+        QDir().mkpath(cesta(QStringLiteral("ZnaleckyKevrot texty/") + priecinok));
+        ASSERT_TRUE(QFile::copy(dodane + priecinok + QStringLiteral("Úhrada na účet.rtf"),
+                                cesta(QStringLiteral("ZnaleckyKevrot texty/") + priecinok + QStringLiteral("Úhrada na účet.rtf"))));
+    }
+    HodnotyTextov h = hodnoty();
+    h.splatnost = QStringLiteral("30");
+    h.datumSplatnosti = QStringLiteral("9.1.2027");
+    for (int druh : {0, 1, 2}) {
+        ASSERT_TRUE(TextyVyuctovania::VytvorTextVyplatenia(druh, QStringLiteral("Úhrada na účet"), h));
+        const QString t = textSuboru(pracovny(DruhTextu::Vyplatenie));
+        EXPECT_TRUE(t.contains(QStringLiteral("symbolom 72024 najneskôr do 9.1.2027 (splatnosť 30 dní)"))) << t.toStdString();
+        EXPECT_FALSE(t.contains(QStringLiteral("14 dní")));
+    }
+}

@@ -5,6 +5,7 @@
 
 #include "word/RtfCitac.h"
 #include "orders/KorespondenciaObjednavky.h"
+#include "store/Objednavka.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -170,4 +171,27 @@ TEST_F(KorespondenciaTest, WordProcessorCopyGetsTheFooterOnlyWhenAsked)
     // No footer file: the letter opens as it is.
     QFile::remove(cesta(QStringLiteral("ZnaleckyKevrot texty/pata_vyuctovania.rtf")));
     EXPECT_EQ(pripravNaOtvorenie(0, QStringLiteral("S patou"), true, QString(), 0), pracovnySubor());
+}
+
+TEST_F(KorespondenciaTest, TheLetterIsKeptWithItsOrderAndComesBackWhenItOpens)
+{
+    TObjednavka a, b, bezCasu;
+    a.CasZalozenia = 0.5;    // 12:00:00
+    b.CasZalozenia = 0.25;   // 6:00:00
+    const QString listA = KorespondenciaObjednavky::SuborListuObjednavky(2024, a);
+    const QString listB = KorespondenciaObjednavky::SuborListuObjednavky(2024, b);
+    EXPECT_TRUE(listA.endsWith(QStringLiteral("ZnalKevrot2024/Objednavky/list_43200000.rtf"))) << listA.toStdString();
+    EXPECT_NE(listA, listB);
+    EXPECT_TRUE(KorespondenciaObjednavky::SuborListuObjednavky(2024, bezCasu).isEmpty());
+
+    // Order A: a letter written, OK keeps it.
+    KorespondenciaObjednavky::NacitajList(listA);
+    EXPECT_FALSE(QFileInfo::exists(KorespondenciaObjednavky::pracovnySubor()));
+    zapis(QStringLiteral("Tmp_doc/korespondencia_obj.rtf"), "{\\rtf1 List A\\par}");
+    ASSERT_TRUE(KorespondenciaObjednavky::UlozList(listA));
+    // Order B opened next shows no letter of A; A opened again shows its own.
+    KorespondenciaObjednavky::NacitajList(listB);
+    EXPECT_FALSE(QFileInfo::exists(KorespondenciaObjednavky::pracovnySubor()));
+    KorespondenciaObjednavky::NacitajList(listA);
+    EXPECT_EQ(obsah(QStringLiteral("Tmp_doc/korespondencia_obj.rtf")), QByteArray("{\\rtf1 List A\\par}"));
 }

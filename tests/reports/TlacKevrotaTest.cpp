@@ -5,6 +5,7 @@
 
 #include "reports/TAlZostava.h"
 #include "reports/TlacKevrota.h"
+#include "settings/Jazyky.h"
 #include "reports/TlacCestovnehoPrikazu.h"
 #include "store/CestovneNahrady.h"
 #include "settings/Nastavenia.h"
@@ -165,6 +166,19 @@ TEST_F(TlacKevrotaTest, DlhyZoznamOpakujeHlavickyACislujeStrany)
     ASSERT_EQ(vsetkyCisla.size(), 40);
     EXPECT_EQ(vsetkyCisla.first(), QString("1 / 2024"));
     EXPECT_EQ(vsetkyCisla.last(), QString("40 / 2024"));
+}
+
+TEST_F(TlacKevrotaTest, TheCoverOfAnInterpreterNamesTheLanguages)
+{
+    Jazyky jazyky;
+    jazyky.PridajJazyk(QStringLiteral("eng"), QStringLiteral("anglický"));
+    TNastavenia n = m_nastavenia.Nastavenie;
+    n.Druh = Tlmocnik;
+    n.Odbory = QStringLiteral("eng|xyz|");
+    const NazvaneHodnoty h = TlacKevrota::HodnotyHlavicky(n, m_nastavenia.NastavenieTlac, m_ciselnik, &jazyky);
+    EXPECT_EQ(hodnotyPola(h, "Typ"), QStringList({"jazyk", "jazyk"}));
+    EXPECT_EQ(hodnotyPola(h, "TypName"), QStringList({QStringLiteral("anglický (eng)"), "xyz"}));
+    EXPECT_TRUE(hodnotyPola(h, "c1").isEmpty());
 }
 
 TEST_F(TlacKevrotaTest, HodnotyAStranaHlavicky)

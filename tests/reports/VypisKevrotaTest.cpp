@@ -150,3 +150,32 @@ TEST_F(VypisKevrotaDokument, KratkeEcNevyplniAChybajucaSablonaSaOhlasi)
     ASSERT_EQ(m_spravy.spravy.size(), 1);
     EXPECT_TRUE(m_spravy.spravy.first().text.contains(chyba));
 }
+
+TEST(VypisKevrota, InterpretersCountPerLanguageWithTheirOwnWords)
+{
+    Jazyky jazyky;
+    jazyky.PridajJazyk(QStringLiteral("eng"), QStringLiteral("anglický"));
+    jazyky.PridajJazyk(QStringLiteral("deu"), QStringLiteral("nemecký"));
+    TNastavenia n = nastavenie();
+    n.Druh = Tlmocnik;
+    n.Odbory = QStringLiteral("eng|deu|");
+    n.Odvetvia.clear();
+    const QList<TZnalKevrotZaznam> z = {zaznam(1, 1, datum(2024, 2, 1), "eng", ""), zaznam(2, 0, datum(2024, 3, 1), "eng", ""),
+                                        zaznam(3, 1, datum(2024, 4, 1), "deu", ""), zaznam(4, 0, datum(2024, 5, 1), "", "")};
+    VypisKevrota v(n, ciselnik(), z, 2024, &jazyky);
+    EXPECT_EQ(v.Kontrola(), QStringList{QStringLiteral("4/2024 - nie je zadaný jazyk")});
+    QStringList mriezka;
+    for (const auto& r : v.Mriezka())
+        mriezka << QString::number(r.pocet) + u' ' + r.text;
+    EXPECT_EQ(mriezka, (QStringList{QStringLiteral("1 Štátne orgány: anglický (eng)"), QStringLiteral("1 Štátne orgány: nemecký (deu)"),
+                                    QStringLiteral("1 Právnické a fyzické osoby: anglický (eng)"),
+                                    QStringLiteral("0 Právnické a fyzické osoby: nemecký (deu)")}));
+    const auto d = v.VytvorDokument(QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy/vypis.dot"));
+    ASSERT_TRUE(d);
+    const QString t = d->model().text();
+    for (const char* cast : {"VÝPIS Z TLMOČNÍCKEHO KEVROTA", "Tlmočník:", "tieto tlmočnícke úkony (počet; druh úkonov v jazyku)",
+                             "tlmočníckych úkonov pre štátne orgány v jazyku anglický", "podpis tlmočníka"})
+        EXPECT_TRUE(t.contains(QString::fromUtf8(cast))) << cast;
+    for (const char* nie : {"Znalec:", "znalecké úkony", "odvetví"})
+        EXPECT_FALSE(t.contains(QString::fromUtf8(nie))) << nie;
+}

@@ -137,3 +137,42 @@ TEST_F(HodnotyNastaveniaTest, SavesStopAtTheFirstFileThatCannotBeWritten)
     EXPECT_FALSE(QFile::exists(cesta(QStringLiteral("nastavenia.dat"))));
     EXPECT_EQ(m_spravy.spravy.size(), 1);
 }
+
+TEST_F(HodnotyNastaveniaTest, AnIbanPastedIntoTheAccountMovesToItsFieldWhole)
+{
+    // A pasted Slovak IBAN keeps all its digits: it gives the account and the bank code.
+    const PoliaUctu p = UpravPoliaUctu({QStringLiteral("SK63 0800 0000 1920 0014 5399"), QString(), QString()});
+    EXPECT_EQ(p, (PoliaUctu{QStringLiteral("19-2000145399"), QStringLiteral("0800"),
+                            QStringLiteral("SK6308000000192000145399")}));
+    EXPECT_TRUE(ChybaPoliUctu(p).isEmpty());
+    // A foreign IBAN has no Slovak account.
+    const PoliaUctu cudzi = UpravPoliaUctu({QStringLiteral("de89370400440532013000"), QStringLiteral("0800"), {}});
+    EXPECT_EQ(cudzi.iban, QStringLiteral("DE89370400440532013000"));
+    EXPECT_TRUE(cudzi.cisloUctu.isEmpty());
+    EXPECT_TRUE(ChybaPoliUctu(cudzi).isEmpty());
+}
+
+TEST_F(HodnotyNastaveniaTest, AccountAndIbanFailingTheirChecksAreNamed)
+{
+    const struct {
+        PoliaUctu polia;
+        const char* chyba;  // part of the message; "" = accepted
+    } pripady[] = {
+        {{"19-2000145399", "0800", ""}, ""},
+        {{"", "", ""}, ""},
+        {{"19-2000145398", "0800", ""}, "Číslo účtu nie je platné"},    // mod 11 of the number
+        {{"18-2000145399", "0800", ""}, "Číslo účtu nie je platné"},    // mod 11 of the prefix
+        {{"19-2000145399", "080", ""}, "Kód banky nie je platný"},
+        {{"", "", "SK6308000000192000145398"}, "kontrolné číslice nesúhlasia"},  // mod 97
+        {{"", "", "SK63080000001920001453"}, "má mať 24 znakov"},
+        {{"", "", "123"}, "nemá správny tvar"},
+        {{"2000145399", "0800", "SK6308000000192000145399"}, "nepatrí k účtu"},
+    };
+    for (const auto& c : pripady) {
+        const QString chyba = ChybaPoliUctu(c.polia);
+        if (*c.chyba)
+            EXPECT_TRUE(chyba.contains(QString::fromUtf8(c.chyba))) << chyba.toStdString();
+        else
+            EXPECT_TRUE(chyba.isEmpty()) << chyba.toStdString();
+    }
+}

@@ -143,7 +143,7 @@ TEST_F(NastaveniaTest, WithoutAnyFileTheDefaultsHoldAndNothingIsSaid)
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
     EXPECT_EQ(n.Nastavenie.Druh, Znalec);
     EXPECT_FALSE(n.Nastavenie.PlatcaDPH);
-    EXPECT_EQ(n.Nastavenie.Splatnost, 0);
+    EXPECT_EQ(n.Nastavenie.Splatnost, 14);  // a new installation's payment term in days
     EXPECT_EQ(n.NastavenieTlac.KevrotCislo, 1);
     EXPECT_FALSE(n.Dualne.DualneZobrazovanie) << "a new installation shows euro alone";
     EXPECT_EQ(n.PodielOdmena.SadzbaPozemky, 16.6);
@@ -158,7 +158,9 @@ TEST_F(NastaveniaTest, WithoutAnyFileTheDefaultsHoldAndNothingIsSaid)
     tlac[0] = 1;
     EXPECT_EQ(obsah("Data/znalec_kevrot_nastavenie_tlac.dat"), tlac);
     EXPECT_EQ(obsah("Data/nastavenie_dualneZobrazovanie.dat"), QByteArray(1, '\0'));
-    EXPECT_EQ(obsah("nastavenia.dat"), QByteArray(8692, '\0'));
+    QByteArray nastavenia(8692, '\0');
+    nastavenia[7896] = 14;
+    EXPECT_EQ(obsah("nastavenia.dat"), nastavenia);
 }
 
 TEST_F(NastaveniaTest, DefaultFontsFillOnlyFontsWithoutAName)

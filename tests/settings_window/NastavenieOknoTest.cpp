@@ -241,7 +241,9 @@ TEST_F(NastavenieOkno, HeaderFromTheAddressAndTheFooterInTheEditor)
     f->editPSC->setText(QStringLiteral("040 01"));
     f->editMesto->setText(QStringLiteral("Košice"));
     f->btnHlavickaZAdresy->click();
-    const QString hlavicka = QStringLiteral("Ing. Ján Novák, Hlavná 1, 040 01 Košice");
+    // The full header: name, the registration in the list, the address.
+    const QString hlavicka = QStringLiteral("Ing. Ján Novák\nzapísaný v zozname znalcov, tlmočníkov a prekladateľov vedenom "
+                                            "Ministerstvom spravodlivosti Slovenskej republiky\nHlavná 1, 040 01 Košice");
     EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), hlavicka);
     EXPECT_EQ(f->viewHlavicka->toPlainText().trimmed(), hlavicka);
 

@@ -5,6 +5,7 @@
 
 #include "word/RtfCitac.h"
 #include "settings/HodnotyNastavenia.h"
+#include "settings/NastaveniaEFaktury.h"
 #include "settings/SablonyDruhu.h"
 #include "settings_window/NastavenieSubory.h"
 
@@ -56,8 +57,21 @@ TEST_F(NastavenieSuboryTest, HeaderFromTheAddressKeepsRichTextCharactersAsText)
     n.Mesto = QStringLiteral("Košice");
     n.BasicFontName = QStringLiteral("Arial");
     n.BasicFontSize = 11;
-    ASSERT_TRUE(NastavenieSubory::VytvorHlavickuZAdresy(n));
-    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), HlavickaZAdresy(n));
+    n.EC = QStringLiteral("912345");
+    n.ICO = QStringLiteral("12345678");
+    n.CisloUctu = QStringLiteral("19-2000145399");
+    n.Banka = QStringLiteral("0800");
+    NastaveniaEFaktury e;
+    e.Telefon = QStringLiteral("0905 123 456");
+    e.Email = QStringLiteral("novak@example.sk");
+    ASSERT_TRUE(NastavenieSubory::VytvorHlavickuZAdresy(n, e));
+    EXPECT_EQ(text(SablonyDruhu::suborHlavicky()),
+              QStringLiteral("{\\b Ing.} Ján Novák\\par\nzapísaný v zozname znalcov, tlmočníkov a prekladateľov vedenom "
+                             "Ministerstvom spravodlivosti Slovenskej republiky, evidenčné číslo 912345\n"
+                             "Hlavná 1, 040 01 Košice • tel.: 0905 123 456 • e-mail: novak@example.sk"));
+    ASSERT_TRUE(NastavenieSubory::VytvorPatuZNastaveni(n, e));
+    EXPECT_EQ(text(SablonyDruhu::suborPaty()),
+              QStringLiteral("Bankové spojenie: IBAN: SK63 0800 0000 1920 0014 5399 • IČO: 12345678"));
 }
 
 TEST_F(NastavenieSuboryTest, TemplateNamesAreFilesOfTheirFolder)

@@ -1,0 +1,47 @@
+#include "DatumVystavenia.h"
+
+#include <QDir>
+
+#include "store/Cesty.h"
+#include "store/Datum.h"
+#include "store/Subory.h"
+
+namespace {
+const QLatin1String Kluc("datum_vystavenia=");
+}
+
+QString SuborDatumuVystavenia(const QString& adresar)
+{
+    return QDir(adresar.isEmpty() ? Cesty::tmpDoc() : adresar).filePath(QStringLiteral("doklady.txt"));
+}
+
+double NacitajDatumVystavenia(const QString& adresar)
+{
+    const auto obsah = Subory::citaj(SuborDatumuVystavenia(adresar));
+    if (!obsah)
+        return 0;
+    for (const QString& riadok : QString::fromUtf8(*obsah).split(u'\n'))
+        if (riadok.startsWith(Kluc))
+            return TextNaDatum(riadok.mid(Kluc.size()).trimmed());
+    return 0;
+}
+
+bool UlozDatumVystavenia(double datum)
+{
+    Cesty::vytvorJednuUroven(Cesty::tmpDoc());
+    const QByteArray obsah = (Kluc + DatumText(datum) + u'\n').toUtf8();
+    QString chyba;
+    if (Subory::ulozAtomicky(SuborDatumuVystavenia(), obsah, &chyba))
+        return true;
+    Subory::ohlasChybuZapisu(SuborDatumuVystavenia(), chyba);
+    return false;
+}
+
+double PotvrdDatumVystavenia(double navrh)
+{
+    const double ulozeny = NacitajDatumVystavenia();
+    if (ulozeny > 0)
+        return ulozeny;
+    UlozDatumVystavenia(navrh);
+    return navrh;
+}
