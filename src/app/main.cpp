@@ -8,6 +8,8 @@
 #include "store/SpravyQt.h"
 #include "store/Subory.h"
 #include "widgets/PrvaKresbaTabulky.h"
+#include "widgets/KlavesnicaOkien.h"
+#include "widgets/KolieskoLenSFokusom.h"
 #include "widgets/PrekladQt.h"
 
 #include <QApplication>
@@ -22,6 +24,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     NacitajPrekladQt();
+    KolieskoLenSFokusom::Zapni();
+    KlavesnicaOkien::Zapni();
     const QString appDir = QCoreApplication::applicationDirPath();
     Cesty::nastavAppDir(appDir);
     QDir::setCurrent(appDir);

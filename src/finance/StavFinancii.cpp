@@ -36,16 +36,18 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
         if (!zurnal.NacitajZaznam(z))
             return std::nullopt;
         bool maPlatbu = false;
+        double vyplatene = 0.0;
         for (const TVyplatenie& v : std::as_const(zurnal.VyplateniaZaznamu)) {
-            if (podlaPlatieb && !vRozsahu(v.Datum, od, po))
-                continue;
-            s.vyplatene += v.Suma;
-            maPlatbu = true;
+            maPlatbu = maPlatbu || vRozsahu(v.Datum, od, po);
+            if (!podlaPlatieb || v.Datum <= po)
+                vyplatene += v.Suma;
         }
         if (podlaPlatieb && !maPlatbu)
             continue;
+        s.vyplatene += vyplatene;
         s.odmena += z.UctovanaOdmena;
         s.vydavky += z.UctovaneVydavky;
+        s.priznana += z.PriznanaOdmena;
     }
     return s;
 }
@@ -60,7 +62,15 @@ QStringList PopisyFinancii()
 QStringList RiadkyFinancii(const SumyFinancii& s)
 {
     QStringList r;
-    for (double v : {s.odmena, s.vydavky, s.uctovane(), s.vyplatene, s.rozdiel()})
+    for (double v : {s.priznana, s.vydavky, s.uctovane(), s.vyplatene, s.rozdiel()})
         r << SumaTextSk(SymbolEuro, v);
     return r;
+}
+
+QString VyznamRozdielu(VolbaFinancii volba)
+{
+    if (volba == VolbaFinancii::DatumVyplatenia)
+        return QStringLiteral("Rozdiel: koľko zo znalečného záznamov s platbou v období zostávalo nevyplatené "
+                              "ku dňu „Dátum do“ (ich účtované znalečné mínus ich platby do toho dňa).");
+    return QStringLiteral("Rozdiel: účtované znalečné vybraných záznamov mínus všetky ich platby.");
 }

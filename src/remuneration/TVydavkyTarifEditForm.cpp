@@ -7,6 +7,7 @@
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,8 +28,14 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     cmbUkon->setInsertPolicy(QComboBox::NoInsert);
     cmbUkon->lineEdit()->setMaxLength(200);
     cmbUkon->setMinimumContentsLength(40);
-    for (const auto& p : m_logika.ponuka())
+    for (const auto& p : m_logika.ponuka()) {
         cmbUkon->addItem(p.Nazov);
+        cmbUkon->setItemData(cmbUkon->count() - 1, p.Nazov, Qt::ToolTipRole);
+    }
+    // Long names differ at their ends: the list shows them whole, the box in a tooltip.
+    cmbUkon->view()->setTextElideMode(Qt::ElideNone);
+    cmbUkon->view()->setMinimumWidth(qMin(cmbUkon->view()->sizeHintForColumn(0) + 24, 1100));
+    connect(cmbUkon, &QComboBox::currentTextChanged, cmbUkon, &QComboBox::setToolTip);
     MJEdit = new QLineEdit(this);
     MJEdit->setMaxLength(10);
     CenaEdit = new QLineEdit(this);
@@ -45,7 +52,7 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     lblCelkovaCena->setFont(tucne);
 
     auto* g = new QGridLayout;
-    g->addWidget(new QLabel(QStringLiteral("Znalecký úkon:"), this), 0, 0);
+    g->addWidget(new QLabel(PopisUkonu(m_logika.skupina()), this), 0, 0);
     g->addWidget(cmbUkon, 0, 1, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("MJ:"), this), 1, 0);
     g->addWidget(MJEdit, 1, 1);

@@ -23,7 +23,9 @@ SuctyVydavkov SpocitajSucty(const QList<TVydavok>& polozky, double spoluNaklady)
         case TarifnaOdmena: s.tarifna += v.Suma; break;
         case PausalnaOdmena: s.pausalna += v.Suma; break;
         case ZmluvnaOdmena: s.zmluvna += v.Suma; break;
-        case PausalneVydavky: s.vydavky += v.Suma; break;
+        case VydavokSCenou:
+        case PausalneVydavky:
+        case HotoveVydavky: s.vydavky += v.Suma; break;
         case StrataCasu: s.strataCasu += v.Suma; break;
         default: break;
         }

@@ -8,6 +8,7 @@
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/Banky.h"
 #include "settings/TBankaForm.h"
+#include "settings/TNastaveniaEFakturyForm.h"
 #include "settings/TVozidloEditForm.h"
 #include "settings/TZapisaneJazykyForm.h"
 #include "settings/TZapisaneOdboryForm.h"
@@ -114,7 +115,9 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnStorno = tlacidlo(this, QStringLiteral("Storno"));
     btnOK->setAutoDefault(false);
+    btnNastaveniaEFaktury = tlacidlo(this, QStringLiteral("Nastavenia e-faktúry"));
     auto* dole = new QHBoxLayout;
+    dole->addWidget(btnNastaveniaEFaktury);
     dole->addStretch();
     dole->addWidget(btnOK);
     dole->addWidget(btnStorno);
@@ -124,6 +127,7 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     connect(btnOK, &QPushButton::clicked, this, &TNastavenieForm::Potvrd);
     connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHlavickyOdmien, &QPushButton::clicked, this, &TNastavenieForm::HlavickyOdmien);
+    connect(btnNastaveniaEFaktury, &QPushButton::clicked, this, &TNastavenieForm::OtvorNastaveniaEFaktury);
 
     const int druh = m_h.nastavenie.Druh == Tlmocnik || m_h.nastavenie.Druh == Prekladatel ? m_h.nastavenie.Druh : Znalec;
     (druh == Tlmocnik ? rbTlmocnik : druh == Prekladatel ? rbPrekladatel : rbZnalec)->setChecked(true);
@@ -430,17 +434,21 @@ void TNastavenieForm::nastavPopisy()
     btnZapisaneKody->setText(p.ciselnik);
 }
 
-void TNastavenieForm::OpustilSadzbu()
+bool TNastavenieForm::OpustilSadzbu()
 {
-    if (editSadzba->text().trimmed().isEmpty())
-        return;
     if (const auto v = CitajSadzbu(editSadzba->text())) {
         m_h.nastavenie.SadzbaDPH = *v;
-        return;
+        editSadzba->setText(TextSadzby(*v));
+        return true;
     }
     spravy().upozornenie(QStringLiteral("Neplatná hodnota"));
-    editSadzba->clear();
+    // An emptied box gets the rate in force back, so that it is not lost unseen.
+    if (editSadzba->text().trimmed().isEmpty())
+        editSadzba->setText(TextSadzby(m_h.nastavenie.SadzbaDPH));
+    else
+        editSadzba->clear();
     editSadzba->setFocus();
+    return false;
 }
 
 void TNastavenieForm::OpustilCisloKevrota()
@@ -712,9 +720,15 @@ void TNastavenieForm::prevezmiPolia()
     m_h.dualne = chkDualne->isChecked();
 }
 
+void TNastavenieForm::OtvorNastaveniaEFaktury()
+{
+    UpravNastaveniaEFaktury(IbanZUctu(editCisloUctu->text(), editKodBanky->text()), editDIC->text(), this);
+}
+
 void TNastavenieForm::Potvrd()
 {
-    OpustilSadzbu();
+    if (!OpustilSadzbu())
+        return;
     OpustilCisloKevrota();
     prevezmiPolia();
     accept();

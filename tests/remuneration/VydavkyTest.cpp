@@ -123,10 +123,11 @@ TEST_F(VydavkyTest, TotalsByKindWithTravelAndVatForm)
     EXPECT_EQ(s.tarifna, 35);
     EXPECT_EQ(s.pausalna, 100);
     EXPECT_EQ(s.zmluvna, 360);
-    EXPECT_EQ(s.vydavky, 30);
+    EXPECT_EQ(s.vydavky, 6 + 30 + 4);  // every expense before travel and lost time
     EXPECT_EQ(s.strataCasu, 10);
     EXPECT_EQ(s.odmena, 35 + 100 + 360 + 142);
     EXPECT_EQ(s.vydavkyCelkom, 6 + 30 + 10 + 4 + 69.3125);
+    EXPECT_EQ(s.vydavkyCelkom, s.vydavky + s.strataCasu + s.cestovne);
 
     u.platcaDPH = true;
     u.sadzbaDPH = 20;

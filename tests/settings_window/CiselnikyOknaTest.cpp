@@ -85,6 +85,10 @@ TEST_F(CiselnikyOkna, FieldAddedInACancelledChoiceIsSavedFirstAndCutToSixCharact
         EXPECT_EQ(f->cmbOdbor->itemData(0).toString(), QStringLiteral("330000"));
         EXPECT_EQ(f->cmbOdbor->currentIndex(), 0);
         EXPECT_EQ(f->cmbOdvetvie->count(), 0);
+        // a branch just added (the field's only one) is the choice
+        vyplnKodNazov(QStringLiteral("330100"), QStringLiteral("Pozemné stavby"));
+        f->btnPridajOdvetvie->click();
+        EXPECT_EQ(f->cmbOdvetvie->currentData().toString(), QStringLiteral("330100"));
         // The same field again is refused.
         vyplnKodNazov(QStringLiteral("330000"), QStringLiteral("Iný"));
         f->btnPridajOdbor->click();
@@ -97,7 +101,7 @@ TEST_F(CiselnikyOkna, FieldAddedInACancelledChoiceIsSavedFirstAndCutToSixCharact
     ASSERT_TRUE(ulozene.NacitajOdboryOdvetvia());
     ASSERT_EQ(ulozene.Odbory.size(), 2);
     EXPECT_EQ(ulozene.Odbory.at(0).Kod, QStringLiteral("330000"));
-    EXPECT_EQ(ulozene.Odvetvia.size(), 1);
+    EXPECT_EQ(ulozene.Odvetvia.size(), 2);
 }
 
 TEST_F(CiselnikyOkna, RegisteredBranchesAddedTwiceRemovedAndTheMostUsedField)
@@ -164,6 +168,19 @@ TEST_F(CiselnikyOkna, LanguageAddedInTheChoiceAppearsInCodeOrderAndIsSavedAtOnce
     okno.btnNajpouzivanejsi->click();
     EXPECT_EQ(okno.texty().Jazyky, QStringLiteral("eng|bul|"));
     EXPECT_EQ(okno.texty().Najpouzivanejsi, QStringLiteral("bul"));
+
+    // "Storno" after adding one: neither the list nor its file changes
+    ked_sa_otvori<TJazykForm>([](TJazykForm* f) {
+        vyplnKodNazov(QStringLiteral("hun"), QStringLiteral("maďarský"));
+        f->btnPridaj->click();
+        f->btnStorno->click();
+    });
+    okno.btnPridaj->click();
+    EXPECT_EQ(okno.Grid->rowCount(), 2);
+    EXPECT_EQ(m_jazyky.ZoznamJazykov.size(), 3);
+    Jazyky znova;
+    ASSERT_TRUE(znova.NacitajJazyky());
+    EXPECT_EQ(znova.ZoznamJazykov.size(), 3);
 }
 
 TEST_F(CiselnikyOkna, BankEditorWantsFourCharactersAndAName)

@@ -1,0 +1,51 @@
+// Accelerators given to the captions of a window: one letter each, never twice.
+#include "widgets/KlavesnicaOkien.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+TEST(Klavesnica, KazdyPopisMaInePismeno)
+{
+    QWidget okno;
+    auto* l = new QFormLayout(&okno);
+    QList<QPushButton*> tlacidla;
+    for (const char* t : {"Pridaj", "Pridaj položku", "&Storno", "Zmaž", "Vytlač Excel", "Vytvor kópiu", "Tlač && pošli"})
+        tlacidla.append(new QPushButton(QString::fromUtf8(t), &okno));
+    for (auto* b : tlacidla)
+        l->addRow(b);
+    l->addRow(QStringLiteral("Suma:"), new QLineEdit(&okno));
+    auto* karty = new QTabWidget(&okno);
+    karty->addTab(new QWidget, QStringLiteral("Vec"));
+    karty->addTab(new QWidget, QStringLiteral("Vyúčtovanie"));
+    l->addRow(karty);
+    l->addRow(new QPushButton(QStringLiteral("…"), &okno));  // too short to carry one
+
+    KlavesnicaOkien::PridajAkceleratory(&okno);
+    KlavesnicaOkien::PridajAkceleratory(&okno);  // a second show changes nothing
+
+    EXPECT_EQ(tlacidla[0]->text(), QStringLiteral("&Pridaj"));
+    EXPECT_EQ(tlacidla[2]->text(), QStringLiteral("&Storno"));
+    EXPECT_EQ(QString(tlacidla[4]->text()).remove(QLatin1Char('&')), QStringLiteral("Vytlač Excel"));
+    EXPECT_EQ(tlacidla[6]->text().count(QLatin1Char('&')), 3);  // "&&" stays an ampersand
+    QStringList texty;
+    for (auto* b : tlacidla)
+        texty << b->text();
+    texty << karty->tabText(0) << karty->tabText(1);
+    for (auto* lab : okno.findChildren<QLabel*>())
+        texty << lab->text();
+    QSet<QChar> pismena;
+    for (const QString& t : texty) {
+        const QChar a = KlavesnicaOkien::Akcelerator(t);
+        ASSERT_FALSE(a.isNull()) << t.toStdString();
+        EXPECT_FALSE(pismena.contains(a)) << t.toStdString();
+        pismena.insert(a);
+    }
+    EXPECT_EQ(okno.findChildren<QPushButton*>().last()->text(), QStringLiteral("…"));
+}
