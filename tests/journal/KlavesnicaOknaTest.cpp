@@ -17,7 +17,10 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -106,4 +109,33 @@ TEST_F(KlavesnicaOkna, InsertEnterAndDeleteWorkOnTheRegister)
     QTest::keyClick(k->StringGrid1, Qt::Key_Delete);
     EXPECT_EQ(m_spravy.texty().last(), QString::fromUtf8(KevrotPrikazy::OtazkaZmazat));
     EXPECT_EQ(k->StringGrid1->model()->rowCount(), 0);
+}
+
+TEST_F(KlavesnicaOkna, EntryEditorStartsInItsHeaderAndTabsThroughThePageToOk)
+{
+    TZnalecKevrotForm f({});
+    f.show();
+    f.PrvaAktivacia();
+    QApplication::setActiveWindow(&f);
+    f.kevrot()->StringGrid1->setFocus();
+    bool otvoreny = false, zacinaCislom = false;
+    int meno = -1, karty = -1, ok = -1;
+    ked_sa_otvori<TZnalecKevrotEditForm>([&](TZnalecKevrotEditForm* e) {
+        otvoreny = true;
+        QApplication::setActiveWindow(e);
+        const QList<QWidget*> retaz = retazTabu(120);
+        zacinaCislom = !retaz.isEmpty() && retaz.first() == e->Edit4;
+        meno = int(retaz.indexOf(e->Edit2));
+        ok = int(retaz.indexOf(e->btnOK));
+        for (int i = 0; i < retaz.size() && karty < 0; ++i)
+            if (e->Zalozky->isAncestorOf(retaz[i]))
+                karty = i;
+        e->done(QDialog::Rejected);
+    });
+    QTest::keyClick(f.kevrot()->StringGrid1, Qt::Key_Insert);
+    ASSERT_TRUE(otvoreny);
+    EXPECT_TRUE(zacinaCislom);  // the entry's number first
+    EXPECT_GE(meno, 0);
+    EXPECT_LT(meno, karty);  // the header before the page
+    EXPECT_LT(karty, ok);    // the page before "OK"
 }
