@@ -4,6 +4,7 @@
 #include "PolePopisu.h"
 #include "SkupinaZaznamu.h"
 #include "TVydavkyPopisEditForm.h"
+#include "VstupVydavkov.h"
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
 
@@ -40,6 +41,8 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     MJEdit->setMaxLength(10);
     CenaEdit = new QLineEdit(this);
     CenaEdit->setAlignment(Qt::AlignRight);
+    PocetEdit = new QLineEdit(this);
+    PocetEdit->setAlignment(Qt::AlignRight);
     lblCenaSPriplatkami = new QLabel(this);
     lblNadpis = new QLabel(this);
     StringGrid1 = new MriezkaRozpisu(this);
@@ -71,6 +74,8 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     }
     g->addWidget(new QLabel(QStringLiteral("Cena s príplatkami:"), this), 5, 0);
     g->addWidget(lblCenaSPriplatkami, 5, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Počet MJ:"), this), 6, 0);
+    g->addWidget(PocetEdit, 6, 1);
     auto* rozpisTl = new QHBoxLayout;
     rozpisTl->addWidget(btnPridajRozpis);
     rozpisTl->addWidget(btnOpravRozpis);
@@ -107,6 +112,7 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
         ukaz();
     });
     connect(CenaEdit, &QLineEdit::editingFinished, this, &TVydavkyTarifEditForm::OpustilCenu);
+    connect(PocetEdit, &QLineEdit::editingFinished, this, &TVydavkyTarifEditForm::OpustilPocet);
     connect(btnPridajRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::PridajRozpis);
     connect(btnOpravRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::OpravRozpis);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TVydavkyTarifEditForm::OpravRozpis);
@@ -132,6 +138,11 @@ void TVydavkyTarifEditForm::ukaz(int vybranyRozpis)
     lblCenaSPriplatkami->setText(SumaText(SymbolEuro, v.Cena));
     lblCelkovaCena->setText(SumaText(SymbolEuro, v.Suma));
     StringGrid1->zobraz(v.Rozpis, vybranyRozpis);
+    double pocet = 0;
+    for (const TRozpisPolozky& r : v.Rozpis)
+        pocet += r.Pocet;
+    PocetEdit->setText(QString::number(pocet, 'f', 2));
+    PocetEdit->setReadOnly(v.Rozpis.size() > 1);
     m_plnenie = false;
 }
 
@@ -152,6 +163,25 @@ void TVydavkyTarifEditForm::OpustilCenu()
     }
     CenaEdit->clear();
     CenaEdit->setFocus();
+}
+
+void TVydavkyTarifEditForm::OpustilPocet()
+{
+    if (m_plnenie || PocetEdit->isReadOnly())
+        return;
+    const auto p = VstupVydavkov::Cislo(PocetEdit->text());
+    if (!p || *p < 0) {
+        spravy().upozornenie(QStringLiteral("Neplatná hodnota"));
+        ukaz(StringGrid1->vybrany());
+        return;
+    }
+    TRozpisPolozky r = m_logika.polozka().Rozpis.value(0);
+    r.Pocet = *p;
+    if (m_logika.polozka().Rozpis.isEmpty())
+        m_logika.PridajRozpis(r);
+    else
+        m_logika.OpravRozpis(0, r);
+    ukaz(0);
 }
 
 void TVydavkyTarifEditForm::PridajRozpis()

@@ -22,6 +22,7 @@
 #include "store/Peniaze.h"
 #include "store/SadzbyNahrad.h"
 
+#include <QLabel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -97,11 +98,21 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     TVydavkyForm o(m_u, zdroje());
     EXPECT_EQ(o.windowTitle(), QStringLiteral("Znalečné výdavky"));
 
-    // Tariff with both surcharges: 10 + 50 % + 100 % = 25.
+    // Tariff with both surcharges: 10 + 50 % + 100 % = 25; the hours typed in the dialog
+    // itself (1,5 h), not in a sub-item dialog.
     ked_sa_otvori<TVydavkyTarifEditForm>([](TVydavkyTarifEditForm* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Editovanie tarifnej odmeny"));
         d->chkPriplatok[0]->setChecked(true);
         d->chkPriplatok[1]->setChecked(true);
+        EXPECT_EQ(d->PocetEdit->text(), QStringLiteral("1.00"));
+        d->PocetEdit->setText(QStringLiteral("1,5"));
+        d->OpustilPocet();
+        EXPECT_EQ(d->lblCelkovaCena->text(), SumaText(SymbolEuro, 37.5));
+        d->PocetEdit->setText(QStringLiteral("2"));
+        d->OpustilPocet();
+        EXPECT_EQ(d->lblCelkovaCena->text(), SumaText(SymbolEuro, 50));
+        d->PocetEdit->setText(QStringLiteral("1"));
+        d->OpustilPocet();
         d->btnOK->click();
     });
     o.tlacidlo(Z::Tarifna, 0)->click();
