@@ -317,3 +317,19 @@ TEST_F(VydavkyOkno, LandRateSetForGoodIsStoredAndUsed)
     znova.NacitajPodielOdmena();
     EXPECT_EQ(znova.PodielOdmena.SadzbaPozemky, 20);
 }
+
+TEST_F(VydavkyOkno, FlatExpenseCountIsTypedInItsDialog)
+{
+    TVydavkyEditForm d(4, 1, nullptr);
+    d.CenaEdit->setText(QStringLiteral("10"));
+    d.OpustilCenu();
+    d.PocetEdit->setText(QStringLiteral("3"));
+    d.OpustilPocet();
+    EXPECT_EQ(d.lblCelkovaCena->text(), SumaText(SymbolEuro, 30));
+    ASSERT_EQ(d.rozpis().size(), 1);
+    EXPECT_EQ(d.rozpis()[0].Pocet, 3);
+    d.PocetEdit->setText(QStringLiteral("x"));
+    d.OpustilPocet();
+    EXPECT_EQ(m_spravy.texty().last(), QStringLiteral("Neplatná hodnota"));
+    EXPECT_EQ(d.PocetEdit->text(), QStringLiteral("3.00"));
+}
