@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -53,6 +54,7 @@ bool jePismeno(QChar c)
 struct Popis {
     QString text;
     std::function<void(const QString&)> nastav;
+    bool viditelny = true;  // shown now: served first, so that hidden pages do not use up letters
 };
 
 QList<Popis> popisyOkna(QWidget* okno)
@@ -61,19 +63,20 @@ QList<Popis> popisyOkna(QWidget* okno)
     for (QAbstractButton* b : okno->findChildren<QAbstractButton*>()) {
         if (b->window() != okno || b->text().trimmed().size() < 2)
             continue;
-        p.append({b->text(), [b](const QString& t) { b->setText(t); }});
+        p.append({b->text(), [b](const QString& t) { b->setText(t); }, b->isVisibleTo(okno)});
     }
     for (QTabBar* tb : okno->findChildren<QTabBar*>()) {
         if (tb->window() != okno)
             continue;
         for (int i = 0; i < tb->count(); ++i)
-            p.append({tb->tabText(i), [tb, i](const QString& t) { tb->setTabText(i, t); }});
+            p.append({tb->tabText(i), [tb, i](const QString& t) { tb->setTabText(i, t); }, tb->isVisibleTo(okno)});
     }
     for (QLabel* l : okno->findChildren<QLabel*>()) {
         if (l->window() != okno || !l->buddy() || l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()))
             continue;
-        p.append({l->text(), [l](const QString& t) { l->setText(t); }});
+        p.append({l->text(), [l](const QString& t) { l->setText(t); }, l->isVisibleTo(okno)});
     }
+    std::stable_sort(p.begin(), p.end(), [](const Popis& a, const Popis& b) { return a.viditelny && !b.viditelny; });
     return p;
 }
 

@@ -49,3 +49,15 @@ TEST(Klavesnica, KazdyPopisMaInePismeno)
     }
     EXPECT_EQ(okno.findChildren<QPushButton*>().last()->text(), QStringLiteral("…"));
 }
+
+TEST(Klavesnica, ViditelnePopisyMajuPrednost)
+{
+    QWidget okno;
+    auto* skryta = new QWidget(&okno);  // a tab page not shown
+    auto* skryte = new QPushButton(QStringLiteral("Pridaj"), skryta);
+    skryta->hide();
+    auto* viditelne = new QPushButton(QStringLiteral("Prepočítaj"), &okno);
+    KlavesnicaOkien::PridajAkceleratory(&okno);
+    EXPECT_EQ(viditelne->text(), QStringLiteral("&Prepočítaj"));
+    EXPECT_NE(KlavesnicaOkien::Akcelerator(skryte->text()), QLatin1Char('p'));
+}
