@@ -5,7 +5,10 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QBoxLayout>
 #include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -57,6 +60,46 @@ struct Popis {
     bool viditelny = true;  // shown now: served first, so that hidden pages do not use up letters
 };
 
+// The layout that holds `w` directly, searched from `l` down.
+QLayout* layoutS(QLayout* l, QWidget* w)
+{
+    if (!l)
+        return nullptr;
+    if (l->indexOf(w) >= 0)
+        return l;
+    for (int i = 0; i < l->count(); ++i)
+        if (QLayout* v = layoutS(l->itemAt(i)->layout(), w))
+            return v;
+    return nullptr;
+}
+
+// The control a label ending in ":" stands before (right of it in a grid or form, next in
+// a row), when it takes the keyboard focus.
+QWidget* poleZaPopisom(QLabel* l)
+{
+    if (!l->parentWidget() || !l->text().trimmed().endsWith(QLatin1Char(':')))
+        return nullptr;
+    QLayout* v = layoutS(l->parentWidget()->layout(), l);
+    if (!v)
+        return nullptr;
+    QLayoutItem* dalsi = nullptr;
+    const int i = v->indexOf(l);
+    if (auto* g = qobject_cast<QGridLayout*>(v)) {
+        int r, s, rr, ss;
+        g->getItemPosition(i, &r, &s, &rr, &ss);
+        dalsi = g->itemAtPosition(r, s + ss);
+    } else if (auto* f = qobject_cast<QFormLayout*>(v)) {
+        int r;
+        QFormLayout::ItemRole rola;
+        f->getItemPosition(i, &r, &rola);
+        dalsi = rola == QFormLayout::LabelRole ? f->itemAt(r, QFormLayout::FieldRole) : nullptr;
+    } else if (qobject_cast<QBoxLayout*>(v) && i + 1 < v->count()) {
+        dalsi = v->itemAt(i + 1);
+    }
+    QWidget* w = dalsi ? dalsi->widget() : nullptr;
+    return w && (w->focusPolicy() & Qt::TabFocus) ? w : nullptr;
+}
+
 QList<Popis> popisyOkna(QWidget* okno)
 {
     QList<Popis> p;
@@ -72,6 +115,9 @@ QList<Popis> popisyOkna(QWidget* okno)
             p.append({tb->tabText(i), [tb, i](const QString& t) { tb->setTabText(i, t); }, tb->isVisibleTo(okno)});
     }
     for (QLabel* l : okno->findChildren<QLabel*>()) {
+        if (l->window() == okno && !l->buddy() && !Qt::mightBeRichText(l->text()))
+            if (QWidget* pole = poleZaPopisom(l))
+                l->setBuddy(pole);
         if (l->window() != okno || !l->buddy() || l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()))
             continue;
         p.append({l->text(), [l](const QString& t) { l->setText(t); }, l->isVisibleTo(okno)});

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,4 +61,21 @@ TEST(Klavesnica, ViditelnePopisyMajuPrednost)
     KlavesnicaOkien::PridajAkceleratory(&okno);
     EXPECT_EQ(viditelne->text(), QStringLiteral("&Prepočítaj"));
     EXPECT_NE(KlavesnicaOkien::Akcelerator(skryte->text()), QLatin1Char('p'));
+}
+
+TEST(Klavesnica, PopisPolaDostanePoleAPismeno)
+{
+    QWidget okno;
+    auto* g = new QGridLayout(&okno);
+    auto* suma = new QLabel(QStringLiteral("Suma:"), &okno);
+    auto* pole = new QLineEdit(&okno);
+    auto* nadpis = new QLabel(QStringLiteral("Súčty"), &okno);  // no colon: a heading
+    g->addWidget(suma, 0, 0);
+    g->addWidget(pole, 0, 1);
+    g->addWidget(nadpis, 1, 0);
+    g->addWidget(new QLineEdit(&okno), 1, 1);
+    KlavesnicaOkien::PridajAkceleratory(&okno);
+    EXPECT_EQ(suma->buddy(), pole);
+    EXPECT_EQ(suma->text(), QStringLiteral("&Suma:"));
+    EXPECT_EQ(nadpis->buddy(), nullptr);
 }
