@@ -180,7 +180,9 @@ void KlavesnicaOkien::oramuj(QWidget* w)
     if (m_ramcek)
         m_ramcek->hide();
     m_oramovany = nullptr;
-    if (!w || !potrebujeRamcek(w) || !w->parentWidget() || w->isWindow())
+    // Containers that would take the frame for one of their own parts are left alone.
+    if (!w || !potrebujeRamcek(w) || !w->parentWidget() || w->isWindow() ||
+        w->parentWidget()->inherits("QSplitter") || w->parentWidget()->inherits("QToolBar"))
         return;
     if (!m_ramcek || m_ramcek->parentWidget() != w->parentWidget()) {
         delete m_ramcek;

@@ -1,7 +1,10 @@
 // Accelerators given to the captions of a window: one letter each, never twice.
 #include "widgets/KlavesnicaOkien.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QVBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -78,4 +81,28 @@ TEST(Klavesnica, PopisPolaDostanePoleAPismeno)
     EXPECT_EQ(suma->buddy(), pole);
     EXPECT_EQ(suma->text(), QStringLiteral("&Suma:"));
     EXPECT_EQ(nadpis->buddy(), nullptr);
+}
+
+TEST(Klavesnica, RozbalovaciZoznamSFokusomJeOramovany)
+{
+    KlavesnicaOkien::Zapni();
+    QWidget okno;
+    auto* l = new QVBoxLayout(&okno);
+    auto* pole = new QLineEdit(&okno);
+    auto* combo = new QComboBox(&okno);
+    l->addWidget(pole);
+    l->addWidget(combo);
+    okno.show();
+    QApplication::setActiveWindow(&okno);
+    auto ramcek = [&]() -> QWidget* {
+        for (QWidget* w : okno.findChildren<QWidget*>())
+            if (w->testAttribute(Qt::WA_TransparentForMouseEvents) && w->isVisible())
+                return w;
+        return nullptr;
+    };
+    combo->setFocus();
+    ASSERT_TRUE(ramcek());
+    EXPECT_TRUE(ramcek()->geometry().contains(combo->geometry()));
+    pole->setFocus();  // a line edit shows its own focus
+    EXPECT_FALSE(ramcek());
 }
