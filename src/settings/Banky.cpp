@@ -174,12 +174,19 @@ std::optional<QStringList> NacitajBanky()
         spravy().chyba(textProblemSoSuborom(cesta));
         return std::nullopt;
     }
-    const QStringList riadky = RiadkyTextu(*obsah);
-    if (const auto aktualny = AktualizovanyZoznamBank(riadky)) {
-        UlozBanky(*aktualny);  // a failure is reported; the current list is shown anyway
-        return aktualny;
-    }
-    return riadky;
+    return RiadkyTextu(*obsah);
+}
+
+bool AktualizujSuborBank()
+{
+    const QString cesta = SuborBank();
+    if (!QFileInfo::exists(cesta))
+        return false;
+    const auto obsah = Subory::citaj(cesta);
+    if (!obsah)
+        return false;  // reported by the window that reads it
+    const auto aktualny = AktualizovanyZoznamBank(RiadkyTextu(*obsah));
+    return aktualny && UlozBanky(*aktualny);
 }
 
 bool UlozBanky(const QStringList& banky)

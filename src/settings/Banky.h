@@ -18,10 +18,12 @@ std::optional<QStringList> AktualizovanyZoznamBank(const QStringList& ulozene);
 
 QString SuborBank();
 
-// The items of the file when it exists (an outdated shipped list brought up to date and
-// saved), else the built-in list. An unreadable file is reported and gives nothing (so
-// that it is not overwritten by a list that lacks it).
+// The items of the file when it exists, else the built-in list. An unreadable file is
+// reported and gives nothing (so that it is not overwritten by a list that lacks it).
 std::optional<QStringList> NacitajBanky();
+// At program start: a file that still holds the outdated shipped list is rewritten with
+// the current one and the user's own banks. True when it was rewritten.
+bool AktualizujSuborBank();
 
 // Writes the whole list, every line ending in CR LF. False, after reporting, on failure.
 bool UlozBanky(const QStringList& banky);

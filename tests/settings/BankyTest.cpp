@@ -88,9 +88,12 @@ TEST_F(BankySuborTest, SavedListIsReadBackAndTheLastMatchingLineNamesTheBank)
     EXPECT_EQ(NazovBanky(QStringLiteral("0000")), QString());
 }
 
-TEST_F(BankySuborTest, AnOutdatedFileIsBroughtUpToDateOnceAndSaved)
+TEST_F(BankySuborTest, AnOutdatedFileIsBroughtUpToDateOnceAtStart)
 {
     ASSERT_TRUE(UlozBanky({QStringLiteral("1200 UniBanka, a.s. "), QStringLiteral("9999 Moja banka")}));
+    EXPECT_EQ(NacitajBanky()->size(), 2);  // reading alone changes nothing
+    EXPECT_TRUE(AktualizujSuborBank());
+    EXPECT_FALSE(AktualizujSuborBank());  // once
     const auto banky = NacitajBanky();
     ASSERT_TRUE(banky);
     EXPECT_EQ(banky->size(), VstavaneBanky().size() + 1);
