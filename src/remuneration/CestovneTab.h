@@ -78,6 +78,7 @@ private:
     QWidget* vytvorDni();
     QWidget* vytvorSucty();
     void zmenenaBunka(QTableWidgetItem* i);
+    void zmenenaCesta();
     void prepocitaj();
     void ukazCisla();
     void ukazOpotrebenie();

@@ -202,6 +202,18 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     EXPECT_EQ(o.grid(Z::Zmluvna)->rowCount(), 1);  // the empty row
 }
 
+TEST_F(VydavkyOkno, JourneyTimesGiveTheDaysMealAllowance)
+{
+    TVydavkyForm o(m_u, zdroje());
+    CestovneTab* t = o.tabCestovne;
+    t->gridCesta->item(0, 0)->setText(QStringLiteral("Nitra, 3.5.2012 8:00"));
+    t->gridCesta->item(0, 3)->setText(QStringLiteral("Nitra, 3.5.2012 21:00"));  // 13 hours
+    EXPECT_EQ(t->gridStravne->item(0, 0)->text(), QStringLiteral("3.5.2012"));
+    EXPECT_EQ(t->lblStravne->text(), SumaTextSk(SymbolEuro, 6));
+    t->gridStravne->item(0, 1)->setText(QStringLiteral("4"));  // the user's amount stays
+    EXPECT_EQ(t->lblStravne->text(), SumaTextSk(SymbolEuro, 4));
+}
+
 TEST_F(VydavkyOkno, TravelTabWithVehicleJourneyAndTwoDays)
 {
     m_u.cesta.nastavTextCesty(4, 3, QStringLiteral("Nitra 18:00"));

@@ -318,3 +318,32 @@ TEST(SadzbyNahradTest, ShippedRateFilesReadWhole)
     EXPECT_GT(s.stravne.last().nad18h, 9.3);
     EXPECT_GT(s.opotrebenie.last().sadzba, 0.183);
 }
+
+TEST(CestovneTest, MealBandFromTheJourneysTimesPerDay)
+{
+    SadzbyNahrad s;
+    s.stravne = {{datum(2012, 9, 1), 4.0, 6.0, 9.3}, {datum(2025, 12, 1), 9.3, 13.8, 20.6}};
+    TCestovneNahrady c;
+    c.Cesta = QStringList(TCestovneNahrady::PocetTextovCesty, QString());
+    // day 1: two legs, 7:30 to 14:00 (6,5 h); day 2: 13:00 to 16:00 (3 h); day 3: 2025 rates
+    c.nastavTextCesty(1, 0, QStringLiteral("Nitra, 3.5.2024 7:30"));
+    c.nastavTextCesty(1, 3, QStringLiteral("Trnava 3.5.2024 10:00"));
+    c.nastavTextCesty(2, 0, QStringLiteral("Trnava 3.5.2024 11:00"));
+    c.nastavTextCesty(2, 3, QStringLiteral("Nitra, 3. 5. 2024 o 14.00 hod"));
+    c.nastavTextCesty(3, 0, QStringLiteral("Nitra 6.5.2024 13:00"));
+    c.nastavTextCesty(3, 3, QStringLiteral("Nitra 6.5.2024 16:00"));
+    c.nastavTextCesty(4, 0, QStringLiteral("Nitra 2.12.2025 4:00"));
+    c.nastavTextCesty(4, 3, QStringLiteral("Nitra 2.12.2025 23:00"));
+    DatumDna(c, 1) = QStringLiteral("6.5.2024");
+    StravneDna(c, 1) = 99;
+    EXPECT_EQ(StravnePodlaCasov(c, s), (QList<int>{2, 1, 3}));
+    EXPECT_EQ(DatumDna(c, 2), QStringLiteral("3.5.2024"));  // the first free row takes the day
+    EXPECT_EQ(StravneDna(c, 2), 4.0);
+    EXPECT_EQ(StravneDna(c, 1), 0.0);  // under 5 hours
+    EXPECT_EQ(StravneDna(c, 3), 20.6);
+    EXPECT_DOUBLE_EQ(c.Stravne, 24.6);
+    // texts without times change nothing
+    TCestovneNahrady bez;
+    bez.Cesta = QStringList(TCestovneNahrady::PocetTextovCesty, QStringLiteral("Nitra"));
+    EXPECT_TRUE(StravnePodlaCasov(bez, s).isEmpty());
+}
