@@ -120,6 +120,11 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     // Flat remuneration, raised by VAT for 2012, broken into two sub-items.
     ked_sa_otvori<TVydavkyTarifEditForm>([](TVydavkyTarifEditForm* d) { d->btnOK->click(); });
     o.tlacidlo(Z::Pausalna, 0)->click();
+    // a count that can be typed in the grid is shown so; the tariff's is not
+    const QTableWidgetItem* pocet = o.grid(Z::Pausalna)->item(0, StlpecVydavku::Pocet);
+    EXPECT_TRUE(pocet->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(pocet->toolTip().isEmpty());
+    EXPECT_FALSE(o.grid(Z::Tarifna)->item(0, StlpecVydavku::Pocet)->flags() & Qt::ItemIsEditable);
     vyberRiadok(o, Z::Pausalna, 0);
     ked_sa_otvori<TVydavkyEditForm>([](TVydavkyEditForm* d) {
         EXPECT_TRUE(d->NazovEdit->isReadOnly());

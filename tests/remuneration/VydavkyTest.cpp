@@ -179,6 +179,8 @@ TEST(UpravaVydavkovTest, CellEditsFollowTheTabsRules)
         u.PrepocitajVsetko();
         if (p.v.Druh == PodielovaOdmena)
             u.polozky[0].Suma = 0;
+        // the grid shows as editable exactly the cells whose typing is not refused outright
+        EXPECT_EQ(u.JeBunkaUpravitelna(p.zalozka, 0, p.stlpec), p.vysledok != R::StaryText) << p.text;
         EXPECT_EQ(u.UpravBunku(p.zalozka, 0, p.stlpec, QString::fromUtf8(p.text)), p.vysledok) << p.text;
         EXPECT_DOUBLE_EQ(u.polozky[0].Suma, p.suma) << p.text;
     }
