@@ -250,3 +250,13 @@ TEST_F(CiselnikyOkna, HeadingsDialogReplacesTheTableWithSevenCutTexts)
     EXPECT_EQ(t.HlavickaDruhu(7), QStringLiteral("Zmluvná\r\nodmena"));
     EXPECT_EQ(t.HlavickaDruhu(DruhCestovneNahrady).size(), 255);
 }
+
+TEST_F(CiselnikyOkna, MostUsedChoiceOfASingleItemIsPreselected)
+{
+    TNajpouzivanejsiForm jedna(QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("OK"),
+                               {QStringLiteral("eng anglický")}, -1);
+    EXPECT_EQ(jedna.cmbPolozky->currentIndex(), 0);
+    TNajpouzivanejsiForm dve(QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("OK"),
+                             {QStringLiteral("eng anglický"), QStringLiteral("deu nemecký")}, -1);
+    EXPECT_EQ(dve.cmbPolozky->currentIndex(), -1);
+}
