@@ -163,6 +163,30 @@ QList<TJazyk> Jazyky(const QByteArray& csv, QStringList& chyby)
     return kodyANazvy<TJazyk>(csv, QStringLiteral("jazyky.csv"), TJazyk::DlzkaNazvu, chyby);
 }
 
+QList<BankaCsv> Banky(const QByteArray& csv, QStringList& chyby)
+{
+    const QString nazov = QStringLiteral("banky.csv");
+    QList<BankaCsv> zoznam;
+    QSet<QString> kody;
+    for (const auto& [riadok, r] : CitajCsv(csv, 3, nazov, chyby)) {
+        const QString kde = miesto(nazov, riadok);
+        BankaCsv b{r.at(0), r.at(1), r.at(2)};
+        bool ok = overKod(b.kod, 4, kde, kody, chyby);
+        if (ok && !OverBanku(b.kod, b.nazov).isEmpty()) {
+            chyby.append(kde + QStringLiteral(": ") + OverBanku(b.kod, b.nazov));
+            ok = false;
+        }
+        ok = overText(b.nazov, 250, kde, "názov", chyby) && ok;
+        if (!b.bic.isEmpty() && b.bic.size() != 8 && b.bic.size() != 11) {
+            chyby.append(kde + QStringLiteral(": BIC má 8 alebo 11 znakov"));
+            ok = false;
+        }
+        if (ok)
+            zoznam.append(b);
+    }
+    return zoznam;
+}
+
 QList<TPolozkaCiselnika> Polozky(const QByteArray& csv, QStringList& chyby)
 {
     using T = TPolozkaCiselnika;
@@ -201,15 +225,19 @@ bool Generuj(const QString& zdroj, const QString& ciel, QStringList& chyby)
     const auto odvetvia = citajZdroj(zdroj, QStringLiteral("odvetvia.csv"), chyby);
     const auto jazyky = citajZdroj(zdroj, QStringLiteral("jazyky.csv"), chyby);
     const auto polozky = citajZdroj(zdroj, QStringLiteral("polozky.csv"), chyby);
+    const auto banky = citajZdroj(zdroj, QStringLiteral("banky.csv"), chyby);
     if (chyby.size() > predtym)
         return false;
+    QStringList polozkyBank;
+    for (const BankaCsv& b : Banky(*banky, chyby))
+        polozkyBank.append(PolozkaBanky(b.kod, b.nazov));
 
     const QList<std::pair<QString, QByteArray>> subory = {
         {QStringLiteral("odbory.dat"), obsahPocitanehoSuboru(Odbory(*odbory, chyby))},
         {QStringLiteral("odvetvia.dat"), obsahPocitanehoSuboru(Odvetvia(*odvetvia, chyby))},
         {QStringLiteral("jazyky.dat"), obsahPocitanehoSuboru(Jazyky(*jazyky, chyby))},
         {QStringLiteral("ZnalKevrot_polozky.dat"), obsahPocitanehoSuboru(Polozky(*polozky, chyby))},
-        {QStringLiteral("banky.kvz"), TextZRiadkov(VstavaneBanky())},
+        {QStringLiteral("banky.kvz"), TextZRiadkov(polozkyBank)},
     };
     if (chyby.size() > predtym)
         return false;

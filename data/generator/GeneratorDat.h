@@ -31,9 +31,14 @@ QList<TOdvetvie> Odvetvia(const QByteArray& csv, QStringList& chyby);
 QList<TJazyk> Jazyky(const QByteArray& csv, QStringList& chyby);
 QList<TPolozkaCiselnika> Polozky(const QByteArray& csv, QStringList& chyby);
 
-// Reads odbory.csv, odvetvia.csv, jazyky.csv and polozky.csv from `zdroj` and writes
-// odbory.dat, odvetvia.dat, jazyky.dat, ZnalKevrot_polozky.dat and banky.kvz (the
-// built-in bank list) into `ciel`. Writes nothing when a source has a fault.
+struct BankaCsv {
+    QString kod, nazov, bic;
+};
+QList<BankaCsv> Banky(const QByteArray& csv, QStringList& chyby);
+
+// Reads odbory.csv, odvetvia.csv, jazyky.csv, polozky.csv and banky.csv from `zdroj` and
+// writes odbory.dat, odvetvia.dat, jazyky.dat, ZnalKevrot_polozky.dat and banky.kvz into
+// `ciel`. Writes nothing when a source has a fault.
 bool Generuj(const QString& zdroj, const QString& ciel, QStringList& chyby);
 
 }  // namespace GeneratorDat

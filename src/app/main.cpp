@@ -11,6 +11,8 @@
 #include "store/ZmenaSuborov.h"
 #include "store/ZdielaneSubory.h"
 #include "widgets/PrvaKresbaTabulky.h"
+#include "widgets/KlavesnicaOkien.h"
+#include "widgets/KolieskoLenSFokusom.h"
 #include "widgets/PrekladQt.h"
 
 #include <QApplication>
@@ -26,6 +28,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(KEVROT_VERZIA));
     NacitajPrekladQt();
+    KolieskoLenSFokusom::Zapni();
+    KlavesnicaOkien::Zapni();
     SpravyQt sluzba;
     nastavSpravy(&sluzba);
 

@@ -168,6 +168,7 @@ QJsonObject financie(int rok, VolbaFinancii volba, double od, double po)
         return {{QStringLiteral("ok"), false}};
     return {{QStringLiteral("ok"), true},
             {QStringLiteral("odmena"), s->odmena},
+            {QStringLiteral("priznana"), s->priznana},
             {QStringLiteral("vydavky"), s->vydavky},
             {QStringLiteral("uctovane"), s->uctovane()},
             {QStringLiteral("vyplatene"), s->vyplatene},

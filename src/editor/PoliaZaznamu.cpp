@@ -150,8 +150,22 @@ void PrevezmiPolia(const PoliaZaznamu& p, int druhZnalca, TZnalKevrotZaznam& z)
     z.DoZoznamuVyuctovani = p.DoZoznamuVyuctovani;
 }
 
-void VyplnZObjednavky(PoliaZaznamu& p, const TObjednavka& o)
+void VyplnZObjednavky(PoliaZaznamu& p, const TObjednavka& o, const QList<TObjednavatel>& klienti)
 {
+    // The order keeps no tax numbers: they come from the client of its name (and address,
+    // when several share the name); a requester not in the list has none.
+    const TObjednavatel* klient = nullptr;
+    for (const TObjednavatel& k : klienti) {
+        if (k.Meno != o.Meno)
+            continue;
+        if (!klient || (k.Adresa == o.Adresa && klient->Adresa != o.Adresa))
+            klient = &k;
+    }
+    if (klient || p.Meno != o.Meno) {
+        p.ICO = klient ? klient->ICO.left(DlzkyPoli::ICO) : QString();
+        p.DIC = klient ? klient->DIC.left(DlzkyPoli::DIC) : QString();
+        p.ICDPH = klient ? klient->ICDPH.left(DlzkyPoli::ICDPH) : QString();
+    }
     p.Meno = o.Meno;
     p.Adresa = o.Adresa;
     p.TypCisla = o.TypCisla == 1 ? 1 : 0;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include "store/Objednavatel.h"
 #include "store/Objednavka.h"
 #include "store/ZnalKevrotZaznam.h"
 
@@ -66,8 +67,9 @@ inline constexpr const char* ZaznamExistuje = "Záznam s daným číslom existuj
 void PrevezmiPolia(const PoliaZaznamu& p, int druhZnalca, TZnalKevrotZaznam& z);
 
 // "Vytvor záznam na základe objednávky": the order's requester, number, date of request
-// and matter; IČO, DIČ and IČ DPH are not touched.
-void VyplnZObjednavky(PoliaZaznamu& p, const TObjednavka& o);
+// and matter; IČO, DIČ and IČ DPH of the client of that name in `klienti` (emptied for a
+// new requester who is not in the list).
+void VyplnZObjednavky(PoliaZaznamu& p, const TObjednavka& o, const QList<TObjednavatel>& klienti);
 
 // "podľa čísla znal úkonu": the number's text followed by the year's.
 QString VariabilnySymbolPodlaCisla(const QString& cislo, const QString& rok);

@@ -1,6 +1,8 @@
 #include "TZnalecKevrotEditForm.h"
 
 #include "editor/DatumVystavenia.h"
+#include "settings/HodnotyNastavenia.h"
+
 #include "editor/DokladyPanel.h"
 #include "editor/EFakturaPrikaz.h"
 #include "editor/KonstantneSymboly.h"
@@ -75,9 +77,9 @@ int skupinaPlatby(int druh) { return druh == 1 ? 6 : druh == 2 ? 7 : 0; }
 TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const ZdrojeEditora& zdroje, QWidget* rodic)
     : QDialog(rodic), m_uprava(uprava), m_zdroje(zdroje)
 {
-    setWindowTitle(QStringLiteral("Editovanie znaleckého kevrota"));
     const TNastavenia& nast = zdroje.nastavenia.Nastavenie;
     m_druh = nast.Druh == 1 || nast.Druh == 2 ? nast.Druh : 0;
+    setWindowTitle(PopisyPreDruh(m_druh).editor);
     m_volby = m_druh == 0
                   ? VolbyOdborov(zdroje.odbory.ZapisaneOdbory(nast.Odbory, nast.Odvetvia, nast.NajpouzivanejsiOdbor))
                   : VolbyJazykov(zdroje.jazyky.ZapisaneJazyky(nast.Odbory, nast.NajpouzivanejsiOdbor));
@@ -86,6 +88,8 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
         m_volby = m_druh == 0 ? VsetkyOdbory(zdroje.odbory) : VsetkyJazyky(zdroje.jazyky);
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
 
+    // The header first: Tab goes from it through the page to "OK".
+    QWidget* hlavicka = vytvorHlavicku();
     Zalozky = new QTabWidget(this);
     // The pages scroll when the screen is too small for them.
     Zalozky->addTab(new SvitokStranky(vytvorVec()), QStringLiteral("Vec"));
@@ -108,7 +112,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     dole->addWidget(btnOK);
     dole->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
-    hlavny->addWidget(vytvorHlavicku());
+    hlavny->addWidget(hlavicka);
     hlavny->addWidget(Zalozky, 1);
     hlavny->addLayout(dole);
 
@@ -238,7 +242,7 @@ QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
     cislo->addWidget(new QLabel(QStringLiteral("/"), w));
     cislo->addWidget(Edit16);
     cislo->addStretch();
-    g->addWidget(new QLabel(QStringLiteral("Číslo znaleckého úkonu:"), w), 0, 0);
+    g->addWidget(new QLabel(PopisyPreDruh(m_druh).cisloUkonu, w), 0, 0);
     g->addLayout(cislo, 0, 1);
     g->addWidget(btnObjednavka, 0, 2, 1, 2, Qt::AlignRight);
     g->addWidget(lblOdborJazyk, 1, 0);
@@ -493,7 +497,7 @@ void TZnalecKevrotEditForm::naplnOdvetvia(int odbor)
         return;
     for (const auto& v : m_volby[odbor].Odvetvia)
         cmbOdvetvie->addItem(v.Text, v.Kod);
-    cmbOdvetvie->setCurrentIndex(-1);
+    cmbOdvetvie->setCurrentIndex(IndexZvolenej(m_volby[odbor].Odvetvia, QString()));
 }
 
 PoliaZaznamu TZnalecKevrotEditForm::polia() const
@@ -546,7 +550,7 @@ void TZnalecKevrotEditForm::zobrazPolia(const PoliaZaznamu& p)
     if (m_druh == 0) {
         naplnOdvetvia(odbor);
         if (odbor >= 0)
-            cmbOdvetvie->setCurrentIndex(IndexKodu(m_volby[odbor].Odvetvia, p.KodOdvetvia));
+            cmbOdvetvie->setCurrentIndex(IndexZvolenej(m_volby[odbor].Odvetvia, p.KodOdvetvia));
     }
     Edit2->setText(p.Meno);
     Edit3->setText(p.Adresa);
@@ -749,7 +753,7 @@ void TZnalecKevrotEditForm::VyberZoZoznamu()
 void TZnalecKevrotEditForm::VytvorZObjednavky(const TObjednavka& o)
 {
     PoliaZaznamu p = polia();
-    VyplnZObjednavky(p, o);
+    VyplnZObjednavky(p, o, m_zdroje.objednavky.ZoznamObjednavatelov);
     zobrazPolia(p);
 }
 
@@ -780,6 +784,7 @@ void TZnalecKevrotEditForm::Znalecne()
     lblUctovaneVydavky->setText(s.vydavkyText);
     CheckBoxVlozeneDoZoznamuVyuctovani->setChecked(u.doZoznamu);
     tabVyplatenie->logika().NastavUctovane(s.odmena, s.vydavky);
+    tabVyplatenie->ukazCelkovuSumu();
 }
 
 void TZnalecKevrotEditForm::Potvrd()

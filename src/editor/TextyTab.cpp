@@ -1,4 +1,5 @@
 #include "TextyTab.h"
+#include "settings/SablonyDruhu.h"
 
 #include "word/RtfQt.h"
 #include "widgets/RichEditForm.h"
@@ -147,7 +148,7 @@ void TextyTab::VytvorTextVyplatenia() { vytvor(DruhTextu::Vyplatenie); }
 
 void TextyTab::ZvolenaSablona(DruhTextu t)
 {
-    const QString cesta = TextyVyuctovania::adresarSablon(t, m_druh) + sablona(t) + QStringLiteral(".rtf");
+    const QString cesta = SablonyDruhu::suborSablony(TextyVyuctovania::adresarSablon(t, m_druh), sablona(t));
     if (sablona(t).isEmpty() || !QFileInfo(cesta).isFile())
         return;
     QTextDocument& dokument = *pohlad(t)->document();

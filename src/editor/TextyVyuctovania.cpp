@@ -43,7 +43,7 @@ bool VytvorText(DruhTextu text, int druhZnalca, const QString& sablona, const Ho
     // A name is a file of the template folder, nothing outside it.
     if (sablona.isEmpty() || sablona.contains(QLatin1Char('/')) || sablona.contains(QLatin1Char('\\')))
         return false;
-    const QString t = adresarSablon(text, druhZnalca) + sablona + QStringLiteral(".rtf");
+    const QString t = SablonyDruhu::suborSablony(adresarSablon(text, druhZnalca), sablona);
     if (!QFileInfo(t).isFile())
         return false;
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());

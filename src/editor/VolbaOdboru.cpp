@@ -55,5 +55,12 @@ int IndexPredvolenej(const QList<PolozkaVolby>& polozky)
     for (int i = 0; i < polozky.size(); ++i)
         if (polozky[i].Predvolena)
             return i;
-    return -1;
+    return polozky.size() == 1 ? 0 : -1;
+}
+
+int IndexZvolenej(const QList<PolozkaVolby>& polozky, const QString& kod)
+{
+    if (kod.isEmpty())
+        return polozky.size() == 1 ? 0 : -1;
+    return IndexKodu(polozky, kod);
 }

@@ -27,5 +27,7 @@ QList<PolozkaVolby> VsetkyJazyky(const Jazyky& ciselnik);
 
 // The index of the item with this code, or -1 (also for an empty code).
 int IndexKodu(const QList<PolozkaVolby>& polozky, const QString& kod);
-// The index of the first default item, or -1.
+// The index of the first default item, else 0 when there is only one item, else -1.
 int IndexPredvolenej(const QList<PolozkaVolby>& polozky);
+// The item of a shown code; with no code, the only item when there is just one.
+int IndexZvolenej(const QList<PolozkaVolby>& polozky, const QString& kod);

@@ -42,12 +42,16 @@ VyplatenieTab::VyplatenieTab(QWidget* rodic) : QWidget(rodic)
     btnDatumVyplatenia->setText(QStringLiteral("…"));
     btnDatumVyplatenia->setToolTip(QStringLiteral("Dátum vyplatenia"));
     btnDnes = new QPushButton(QStringLiteral("Dnes"), panelCela);
+    lblSumaCela = new QLabel(panelCela);
     auto* lc = new QHBoxLayout(panelCela);
     lc->setContentsMargins(0, 0, 0, 0);
     lc->addWidget(new QLabel(QStringLiteral("Dátum:"), panelCela));
     lc->addWidget(txtVyplatenieALL);
     lc->addWidget(btnDatumVyplatenia);
     lc->addWidget(btnDnes);
+    lc->addSpacing(16);
+    lc->addWidget(new QLabel(QStringLiteral("Suma:"), panelCela));
+    lc->addWidget(lblSumaCela);
     lc->addStretch();
 
     panelCasti = new QWidget(this);
@@ -173,8 +177,11 @@ void VyplatenieTab::ukazRezim()
     panelCasti->setVisible(oba || m_logika.Rezim() == RezimVyplatenia::PoCastiach);
 }
 
+void VyplatenieTab::ukazCelkovuSumu() { lblSumaCela->setText(SumaText(SymbolEuro, m_logika.Celkom())); }
+
 void VyplatenieTab::naplnMriezku()
 {
+    ukazCelkovuSumu();
     const auto& v = m_logika.Vyplatenia();
     // Payments entered while no mode is checked are listed too (and dropped on "OK").
     const bool casti = m_logika.Rezim() != RezimVyplatenia::Cela;

@@ -23,6 +23,8 @@ public:
     void uloz(TZnalKevrotZaznam& z, QList<TVyplatenie>& vyplatenia);
 
     VyplatenieZaznamu& logika() { return m_logika; }
+    // Shows the billed total again (after the logic's billed amounts changed).
+    void ukazCelkovuSumu();
 
     // The commands of the parts mode, also for tests.
     void Pridaj();
@@ -33,6 +35,7 @@ public:
     QCheckBox* chkPoCastiach = nullptr;
     QWidget* panelCela = nullptr;
     QLineEdit* txtVyplatenieALL = nullptr;
+    QLabel* lblSumaCela = nullptr;  // the billed total that "celá časť" pays
     QToolButton* btnDatumVyplatenia = nullptr;
     QPushButton* btnDnes = nullptr;
     QWidget* panelCasti = nullptr;

@@ -3,9 +3,11 @@
 #include "store/Centy.h"
 
 #include "store/Cesty.h"
+#include "store/Datum.h"
 #include "store/Spravy.h"
 #include "store/Subory.h"
 #include "store/UlozenieCez.h"
+#include "store/Zurnal.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -29,6 +32,7 @@ constexpr bool Centrovane[Stlpcov] = {true, false, true, false, true, true, true
 constexpr bool DvaRiadky(int stlpec) { return stlpec == 2 || stlpec == 7; }
 constexpr int MaxDlzkaBunky = 32767;
 constexpr int MaxDlzkaZadavatela = 252;
+constexpr double VyskaRiadku = 16;  // points: the least height of a row
 
 const char* const Hlavicky[Stlpcov] = {
     "Por. čís- lo/rok",
@@ -114,10 +118,10 @@ RiadkyZaznamu bunkyZaznamu(const TZnalKevrotZaznam& z, VariantExportu variant)
     r.horne[6] = Bunka::Suma(z.UctovaneVydavky);
     r.horne[7] = Bunka::Suma(z.PriznanaOdmena);
     r.dolne[7] = Bunka::Suma(z.PriznaneVydavky);
-    QString datumy = z.DatumyVyplatenia;
-    while (datumy.endsWith(QLatin1Char('\r')))
-        datumy.chop(1);
-    r.horne[8] = Bunka::Text(datumy.replace(QLatin1Char('\r'), QStringLiteral(", ")));
+    // One payment date is a date cell; several are a list.
+    const QStringList datumy = Zurnal::DatumyVyplateniaZoznam(z.DatumyVyplatenia);
+    const double jedenDatum = datumy.size() == 1 ? TextNaDatum(datumy[0]) : 0.0;
+    r.horne[8] = jedenDatum != 0.0 ? Bunka::Datum(jedenDatum) : Bunka::Text(datumy.join(QStringLiteral(", ")));
     r.horne[9] = Bunka::Text(z.Poznamka);
     return r;
 }
@@ -129,6 +133,8 @@ public:
     {
         m_velkost = pismo.velkost > 0 ? pismo.velkost : 10;
     }
+
+    double velkost() const { return m_velkost; }
 
     lxw_format* format(bool tucne, bool centrovane, Obsah druh)
     {
@@ -172,6 +178,17 @@ public:
                 m_najdlhsiaSuma = std::max(m_najdlhsiaSuma, dlzkaSumy(v));
     }
 
+    // The height (points) of the lines a text takes in a column: a line per paragraph and
+    // per column width of characters (an average character taken a little wider than "0").
+    double vyskaTextu(const QString& t, int s, bool hlavicka) const
+    {
+        const double znakov = std::max(1.0, sirkaStlpca(s) - 1) / (hlavicka ? 1.15 : 1.05);
+        int riadkov = 0;
+        for (const QString& odsek : t.split(QLatin1Char('\n')))
+            riadkov += std::max(1, int(std::ceil(odsek.size() / znakov)));
+        return riadkov * m_formaty.velkost() * 1.3 + 3;
+    }
+
     lxw_worksheet* pridajHarok(const QString& nazov)
     {
         lxw_worksheet* h = workbook_add_worksheet(m_zosit, nazov.isEmpty() ? nullptr : nazov.toUtf8().constData());
@@ -187,6 +204,13 @@ public:
     void zapisZaznam(lxw_worksheet* h, int riadok, const TZnalKevrotZaznam& z, VariantExportu variant)
     {
         const RiadkyZaznamu r = bunkyZaznamu(z, variant);
+        // The entry's two rows grow with the wrapped texts of its merged cells.
+        double vyska = 2 * VyskaRiadku;
+        for (int s = 0; s < Stlpcov; ++s)
+            if (!DvaRiadky(s) && r.horne[s].druh == Obsah::Text && !r.horne[s].prazdna)
+                vyska = std::max(vyska, vyskaTextu(textBunky(r.horne[s].text), s, false));
+        over(worksheet_set_row(h, riadok, std::ceil(vyska / 2), nullptr));
+        over(worksheet_set_row(h, riadok + 1, std::ceil(vyska / 2), nullptr));
         for (int s = 0; s < Stlpcov; ++s) {
             if (DvaRiadky(s)) {
                 zapis(h, riadok, s, r.horne[s], false);
@@ -202,13 +226,30 @@ public:
 private:
     static int dlzkaSumy(double v) { return QString::number(v, 'f', 2).size() + (std::abs(v) >= 1000 ? 4 : 2); }
 
+    double sirkaStlpca(int s) const
+    {
+        const double sirka = PredvolenaSirka * RelativneSirky[s];
+        return s == 4 || s == 6 || s == 7 ? std::max(sirka, double(m_najdlhsiaSuma) + 1) : sirka;
+    }
+
     void zapisHlavicku(lxw_worksheet* h)
     {
+        // Rows 2 and 3 fit the captions: the merged ones share both rows, C and H have one each.
+        double spolu = 0, horny = VyskaRiadku, dolny = VyskaRiadku;
         for (int s = 0; s < Stlpcov; ++s) {
-            double sirka = PredvolenaSirka * RelativneSirky[s];
-            if (s == 4 || s == 6 || s == 7)
-                sirka = std::max(sirka, double(m_najdlhsiaSuma) + 1);
-            worksheet_set_column(h, s, s, sirka, nullptr);
+            const double v = vyskaTextu(QString::fromUtf8(Hlavicky[s]), s, true);
+            if (DvaRiadky(s)) {
+                horny = std::max(horny, v);
+                dolny = std::max(dolny, vyskaTextu(QString::fromUtf8(DolneHlavicky[s]), s, true));
+            } else {
+                spolu = std::max(spolu, v);
+            }
+        }
+        const double chyba = std::max(0.0, spolu - horny - dolny);
+        over(worksheet_set_row(h, 1, std::ceil(horny + chyba / 2), nullptr));
+        over(worksheet_set_row(h, 2, std::ceil(dolny + chyba / 2), nullptr));
+        for (int s = 0; s < Stlpcov; ++s) {
+            worksheet_set_column(h, s, s, sirkaStlpca(s), nullptr);
             over(worksheet_write_number(h, 0, s, s + 1, m_formaty.format(false, true, Obsah::Cislo)));
             const Bunka horna = Bunka::Text(QString::fromUtf8(Hlavicky[s]));
             if (DvaRiadky(s)) {
@@ -256,7 +297,6 @@ private:
 };
 
 constexpr int PrvyRiadokZaznamov = 3;  // row 4
-constexpr int VyskaRiadku = 16;
 
 void zapisRegister(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
 {
@@ -265,8 +305,6 @@ void zapisRegister(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
     for (qsizetype i = 0; i < zaznamy.size(); ++i) {
         if (i % ZaznamovNaStranu == 0) {
             h = z.pridajHarok(QStringLiteral("%1. strana").arg(i / ZaznamovNaStranu + 1));
-            for (int r = PrvyRiadokZaznamov; r < PrvyRiadokZaznamov + 2 * ZaznamovNaStranu; ++r)
-                worksheet_set_row(h, r, VyskaRiadku, nullptr);
             riadok = PrvyRiadokZaznamov;
         }
         z.zapisZaznam(h, riadok, zaznamy.at(i), VariantExportu::Register);
@@ -278,7 +316,7 @@ void zapisRegister(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
 
 void zapisFinancny(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
 {
-    lxw_worksheet* h = z.pridajHarok(QString());
+    lxw_worksheet* h = z.pridajHarok(QStringLiteral("Financie"));
     int riadok = PrvyRiadokZaznamov;
     for (const auto& zaznam : zaznamy) {
         z.zapisZaznam(h, riadok, zaznam, VariantExportu::Financny);

@@ -29,7 +29,7 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
     if (volba == VolbaFinancii::Ziadna)
         return s;
     // In cents, each amount as the journal shows it, so the sums are the sums of the lines.
-    Centy odmena = 0, vydavky = 0, vyplatene = 0;
+    Centy odmena = 0, vydavky = 0, vyplatene = 0, priznana = 0;
     const bool podlaPlatieb = volba == VolbaFinancii::DatumVyplatenia;
     // A copy: reading an entry must not disturb the list being walked.
     const QList<TZnalKevrotZaznam> zaznamy = zurnal.ZaznamyKevrota;
@@ -39,20 +39,23 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
         if (!zurnal.NacitajZaznam(z))
             return std::nullopt;
         bool maPlatbu = false;
+        Centy platbyZaznamu = 0;
         for (const TVyplatenie& v : std::as_const(zurnal.VyplateniaZaznamu)) {
-            if (podlaPlatieb && !vRozsahu(v.Datum, od, po))
-                continue;
-            vyplatene += NaCenty(v.Suma);
-            maPlatbu = true;
+            maPlatbu = maPlatbu || vRozsahu(v.Datum, od, po);
+            if (!podlaPlatieb || v.Datum <= po)
+                platbyZaznamu += NaCenty(v.Suma);
         }
         if (podlaPlatieb && !maPlatbu)
             continue;
+        vyplatene += platbyZaznamu;
         odmena += NaCenty(z.UctovanaOdmena);
         vydavky += NaCenty(z.UctovaneVydavky);
+        priznana += NaCenty(z.PriznanaOdmena);
     }
     s.odmena = ZCentov(odmena);
     s.vydavky = ZCentov(vydavky);
     s.vyplatene = ZCentov(vyplatene);
+    s.priznana = ZCentov(priznana);
     return s;
 }
 
@@ -66,7 +69,15 @@ QStringList PopisyFinancii()
 QStringList RiadkyFinancii(const SumyFinancii& s)
 {
     QStringList r;
-    for (double v : {s.odmena, s.vydavky, s.uctovane(), s.vyplatene, s.rozdiel()})
+    for (double v : {s.priznana, s.vydavky, s.uctovane(), s.vyplatene, s.rozdiel()})
         r << SumaTextSk(SymbolEuro, v);
     return r;
+}
+
+QString VyznamRozdielu(VolbaFinancii volba)
+{
+    if (volba == VolbaFinancii::DatumVyplatenia)
+        return QStringLiteral("Rozdiel: koľko zo znalečného záznamov s platbou v období zostávalo nevyplatené "
+                              "ku dňu „Dátum do“ (ich účtované znalečné mínus ich platby do toho dňa).");
+    return QStringLiteral("Rozdiel: účtované znalečné vybraných záznamov mínus všetky ich platby.");
 }

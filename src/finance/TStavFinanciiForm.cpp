@@ -50,6 +50,9 @@ TStavFinanciiForm::TStavFinanciiForm(Zurnal& zurnal, int rok, const PismoTabulky
         Sumy.append(hodnota);
     }
     hlavny->addLayout(vysledky);
+    lblVyznam = new QLabel(this);
+    lblVyznam->setWordWrap(true);
+    hlavny->addWidget(lblVyznam);
 
     auto* tlacidla = new QHBoxLayout;
     btnPrepocitaj = new QPushButton(QStringLiteral("Prepočítaj"), this);
@@ -64,6 +67,9 @@ TStavFinanciiForm::TStavFinanciiForm(Zurnal& zurnal, int rok, const PismoTabulky
     connect(btnVytlacExcel, &QPushButton::clicked, this, &TStavFinanciiForm::VytlacExcel);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
+    // Opens on every entry, computed.
+    rbVsetky->setChecked(true);
+    Prepocitaj();
 }
 
 void TStavFinanciiForm::pridajDatum(QGridLayout* l, int riadok, const QString& popis, QLineEdit*& edit,
@@ -119,6 +125,7 @@ void TStavFinanciiForm::Prepocitaj()
     const auto s = PrepocitajFinancie(m_zurnal, volba(), m_od, m_do);
     if (!s)
         return;  // reported; the lines keep what they showed
+    lblVyznam->setText(VyznamRozdielu(volba()));
     const QStringList riadky = RiadkyFinancii(*s);
     for (int i = 0; i < Sumy.size(); ++i)
         Sumy[i]->setText(riadky.at(i));

@@ -43,6 +43,7 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnStorno = nullptr;
     QList<QLabel*> Sumy;  // the five lines' values
+    QLabel* lblVyznam = nullptr;  // what "Rozdiel:" means under the choice
 
 private:
     struct PoleDatumu {

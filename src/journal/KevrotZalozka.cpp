@@ -4,6 +4,7 @@
 #include "EditorVolania.h"
 #include "FarbyRegistra.h"
 #include "KevrotPrikazy.h"
+#include "ZoradenieKevrota.h"
 #include "widgets/NedostupnaFunkcia.h"
 #include "finance/TStavFinanciiForm.h"
 #include "reports/TVypisKevrotForm.h"
@@ -229,9 +230,10 @@ PismoTabulky KevrotZalozka::pismoTabulky()
 
 void KevrotZalozka::VytlacExcel()
 {
-    const PismoTabulky pismo = pismoTabulky();
-    m_tabulka->ZoradPreTlac();
-    ::VytlacExcel(m_udaje.zurnal.ZaznamyKevrota, rok(), VariantExportu::Register, pismo);
+    // The workbook lists the entries by number; the screen keeps the order the user chose.
+    QList<TZnalKevrotZaznam> zaznamy = m_udaje.zurnal.ZaznamyKevrota;
+    ZoradKevrot(zaznamy, 0, false);
+    ::VytlacExcel(zaznamy, rok(), VariantExportu::Register, pismoTabulky());
 }
 
 void KevrotZalozka::StavFinancii()

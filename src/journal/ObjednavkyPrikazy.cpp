@@ -1,7 +1,9 @@
 #include "ObjednavkyPrikazy.h"
 
 #include "store/Datum.h"
+#include "KevrotPrikazy.h"
 #include "store/Objednavky.h"
+#include "store/Spravy.h"
 
 namespace ObjednavkyPrikazy {
 
@@ -47,6 +49,11 @@ bool UlozUpravu(Objednavky& objednavky, int pozicia, const TObjednavka& zEditora
 
 bool Zmaz(Objednavky& objednavky, int pozicia, int rok)
 {
+    if (pozicia < 0 || pozicia >= objednavky.ZoznamObjednavok.size())
+        return false;
+    // A stray click must not lose a record: asked as for a journal entry.
+    if (!spravy().otazka(QString::fromUtf8(KevrotPrikazy::OtazkaZmazat)))
+        return false;
     if (!objednavky.ZmazObjednavku(pozicia))
         return false;
     return objednavky.UlozObjednavky(rok);

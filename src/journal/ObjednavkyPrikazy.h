@@ -18,7 +18,7 @@ bool Pridaj(Objednavky& objednavky, const TObjednavka& zEditora, int rok);
 // reserved bytes stay) and saves.
 bool UlozUpravu(Objednavky& objednavky, int pozicia, const TObjednavka& zEditora, int rok);
 
-// Removes the order at `pozicia` without a question and saves.
+// Removes the order at `pozicia` and saves, once the user has confirmed it.
 bool Zmaz(Objednavky& objednavky, int pozicia, int rok);
 
 }  // namespace ObjednavkyPrikazy

@@ -34,3 +34,20 @@ std::optional<QList<int>> ObnovSirkyStlpcov(QTableView* mriezka, const QString& 
     }
     return stavy;
 }
+
+QList<int> SirkySVolnymMiestom(const QList<int>& sirky, const QList<int>& rozsirujuce, int dostupna)
+{
+    int spolu = 0;
+    for (int s : sirky)
+        spolu += s;
+    QList<int> vysledok = sirky;
+    const int volne = dostupna - spolu;
+    if (volne <= 0 || rozsirujuce.isEmpty())
+        return vysledok;
+    for (int i = 0; i < rozsirujuce.size(); ++i) {
+        const int c = rozsirujuce[i];
+        if (c >= 0 && c < vysledok.size())
+            vysledok[c] += volne / int(rozsirujuce.size()) + (i < volne % rozsirujuce.size() ? 1 : 0);
+    }
+    return vysledok;
+}

@@ -18,6 +18,15 @@ QStringList TabulkaRegistra::Hlavicky() const
     return h;
 }
 
+QList<int> TabulkaRegistra::RozsirujuceStlpce() const
+{
+    QList<int> s;
+    for (int c = 0; c < m_stlpce.size(); ++c)
+        if (m_stlpce[c].rozsiruje)
+            s.append(c);
+    return s;
+}
+
 QList<int> TabulkaRegistra::PredvoleneSirky() const
 {
     QList<int> w;

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -44,12 +45,36 @@ void ZalozkaRegistra::vytvorMriezku()
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     NastavPredvoleneSirky(StringGrid1, m_tabulka->PredvoleneSirky(), m_tabulka->StlpecPozicie());
+    for (int c = 0; c < m_tabulka->columnCount(); ++c)
+        m_zakladneSirky.append(StringGrid1->isColumnHidden(c) ? 0 : StringGrid1->columnWidth(c));
+    StringGrid1->viewport()->installEventFilter(this);
+    connect(StringGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_nastavujeSirky)
+            m_sirkyPredvolene = false;
+    });
     QPalette pal = StringGrid1->palette();
     pal.setColor(QPalette::Highlight, FarbaZCisla(FarbyRegistra::VybranyRiadok));
     pal.setColor(QPalette::HighlightedText, Qt::black);
     StringGrid1->setPalette(pal);
     StringGrid1->horizontalHeader()->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { Uprav(i.row()); });
+    // The keys of the grid (see eventFilter).
+    StringGrid1->installEventFilter(this);
+}
+
+bool ZalozkaRegistra::klavesMriezky(int kluc)
+{
+    switch (kluc) {
+    case Qt::Key_Insert: Pridaj(); return true;
+    case Qt::Key_Delete: Zmaz(); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        if (StringGrid1->currentIndex().isValid())
+            Uprav(StringGrid1->currentIndex().row());
+        return true;
+    default: return false;
+    }
 }
 
 QWidget* ZalozkaRegistra::vytvorBocnyPanel(const PanelZalozky& popis)
@@ -132,19 +157,52 @@ QString ZalozkaRegistra::StavStlpcovText() const
     QList<StavStlpca> s;
     const QList<int> predvolene = m_tabulka->PredvoleneSirky();
     for (int c = 0; c < predvolene.size(); ++c)
-        s.append({m_tabulka->zoradenie().stav(c),
-                  c == m_tabulka->StlpecPozicie() ? predvolene[c] : StringGrid1->columnWidth(c)});
+        s.append({m_tabulka->zoradenie().stav(c), c == m_tabulka->StlpecPozicie() ? predvolene[c]
+                                                  : m_sirkyPredvolene ? m_zakladneSirky.value(c)
+                                                                      : StringGrid1->columnWidth(c)});
     return ZakodujStavStlpcov(s);
 }
 
 void ZalozkaRegistra::ObnovStavStlpcov(const QString& text)
 {
-    if (const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, m_tabulka->columnCount(), m_tabulka->StlpecPozicie()))
+    m_nastavujeSirky = true;
+    const auto stavy = ObnovSirkyStlpcov(StringGrid1, text, m_tabulka->columnCount(), m_tabulka->StlpecPozicie());
+    m_nastavujeSirky = false;
+    if (stavy) {
+        // Widths the user set stay as they are; the default ones share the free width.
+        bool predvolene = true;
+        for (int c = 0; c < m_zakladneSirky.size(); ++c)
+            if (!StringGrid1->isColumnHidden(c) && StringGrid1->columnWidth(c) != m_zakladneSirky[c])
+                predvolene = false;
+        m_sirkyPredvolene = predvolene;
+        rozdelVolnuSirku();
         m_tabulka->ObnovZoradenie(*stavy);
+    }
+}
+
+void ZalozkaRegistra::rozdelVolnuSirku()
+{
+    if (!m_sirkyPredvolene)
+        return;
+    const QList<int> sirky =
+        SirkySVolnymMiestom(m_zakladneSirky, m_tabulka->RozsirujuceStlpce(), StringGrid1->viewport()->width());
+    m_nastavujeSirky = true;
+    for (int c = 0; c < sirky.size(); ++c)
+        if (!StringGrid1->isColumnHidden(c))
+            StringGrid1->setColumnWidth(c, sirky[c]);
+    m_nastavujeSirky = false;
 }
 
 bool ZalozkaRegistra::eventFilter(QObject* o, QEvent* e)
 {
+    if (o == StringGrid1->viewport() && e->type() == QEvent::Resize)
+        rozdelVolnuSirku();
+    // Insert adds, Enter and F2 open the current row, Delete deletes it.
+    if (o == StringGrid1 && e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && klavesMriezky(k->key()))
+            return true;
+    }
     if (o == StringGrid1->horizontalHeader()->viewport() && e->type() == QEvent::MouseButtonRelease) {
         const auto* m = static_cast<QMouseEvent*>(e);
         const int c = StringGrid1->horizontalHeader()->logicalIndexAt(m->position().toPoint());

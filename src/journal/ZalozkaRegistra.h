@@ -87,7 +87,15 @@ protected:
 
 private:
     void vytvorMriezku();
+    // A key pressed in the grid; true when it is one of the register's commands.
+    bool klavesMriezky(int kluc);
+    // Default widths with the free width given to the text columns, until the user sets
+    // widths (by dragging or by a saved layout).
+    void rozdelVolnuSirku();
     QWidget* vytvorBocnyPanel(const PanelZalozky& popis);
 
     TabulkaRegistra* m_tabulka;
+    QList<int> m_zakladneSirky;
+    bool m_sirkyPredvolene = true;
+    bool m_nastavujeSirky = false;
 };

@@ -1,5 +1,6 @@
 #include "kevrot/Udaje.h"
 
+#include "settings/Banky.h"
 #include "store/Peniaze.h"
 
 void Udaje::NacitajPriStarte(int rok, const Stav& stav)
@@ -15,5 +16,6 @@ void Udaje::NacitajPriStarte(int rok, const Stav& stav)
     objednavky.NacitajObjednavky(rok);
     polozky.NacitajPolozky();
     nastavenia.NacitajVsetko();
+    AktualizujSuborBank();
     nastavDualneZobrazovanie(nastavenia.Dualne.DualneZobrazovanie);
 }

@@ -92,7 +92,7 @@ QString cestaSablony(int druhZnalca, const QString& sablona)
 {
     if (sablona.isEmpty() || sablona.contains(QLatin1Char('/')) || sablona.contains(QLatin1Char('\\')))
         return {};
-    return adresarSablon(druhZnalca) + sablona + QStringLiteral(".rtf");
+    return SablonyDruhu::suborSablony(adresarSablon(druhZnalca), sablona);
 }
 
 }  // namespace

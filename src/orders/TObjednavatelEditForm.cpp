@@ -1,5 +1,6 @@
 #include "TObjednavatelEditForm.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,13 +20,20 @@ TObjednavatelEditForm::TObjednavatelEditForm(QWidget* rodic) : QDialog(rodic)
     for (auto* e : {ICOEdit, DICEdit, ICDPHEdit})
         e->setMaxLength(20);
     MenoEdit->setMinimumWidth(380);
+    cmbKategoria = new QComboBox(this);
+    const QStringList kategorie{QStringLiteral("súdy"), QStringLiteral("policajti"), QStringLiteral("exekútori"),
+                                QStringLiteral("ostatné")};
+    for (int i = 0; i < kategorie.size(); ++i)
+        cmbKategoria->addItem(kategorie[i], i + 1);
+    cmbKategoria->setCurrentIndex(-1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Meno:"), MenoEdit);
-    form->addRow(QStringLiteral("Adresa:"), AdresaEdit);
-    form->addRow(QStringLiteral("IČO:"), ICOEdit);
-    form->addRow(QStringLiteral("DIČ:"), DICEdit);
-    form->addRow(QStringLiteral("IČ DPH:"), ICDPHEdit);
+    form->addRow(QStringLiteral("&Meno:"), MenoEdit);
+    form->addRow(QStringLiteral("&Adresa:"), AdresaEdit);
+    form->addRow(QStringLiteral("&Kategória:"), cmbKategoria);
+    form->addRow(QStringLiteral("&IČO:"), ICOEdit);
+    form->addRow(QStringLiteral("&DIČ:"), DICEdit);
+    form->addRow(QStringLiteral("IČ DP&H:"), ICDPHEdit);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnStorno = new QPushButton(QStringLiteral("Storno"), this);
@@ -49,6 +57,12 @@ void TObjednavatelEditForm::nastavUdaje(const TObjednavatel& o)
     ICOEdit->setText(o.ICO);
     DICEdit->setText(o.DIC);
     ICDPHEdit->setText(o.ICDPH);
+    nastavKategoriu(o.Kategoria);
+}
+
+void TObjednavatelEditForm::nastavKategoriu(qint32 kategoria)
+{
+    cmbKategoria->setCurrentIndex(cmbKategoria->findData(kategoria));
 }
 
 TObjednavatel TObjednavatelEditForm::udaje() const
@@ -59,5 +73,6 @@ TObjednavatel TObjednavatelEditForm::udaje() const
     o.ICO = ICOEdit->text().left(20);
     o.DIC = DICEdit->text().left(20);
     o.ICDPH = ICDPHEdit->text().left(20);
+    o.Kategoria = cmbKategoria->currentIndex() < 0 ? qint32(BezKategorie) : cmbKategoria->currentData().toInt();
     return o;
 }

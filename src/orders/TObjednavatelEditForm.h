@@ -1,10 +1,11 @@
 #pragma once
-// "Editovanie objednávateľa": one client's name, address and numbers.
+// "Editovanie objednávateľa": one client's name, address, numbers and category.
 
 #include <QDialog>
 
 #include "store/Objednavatel.h"
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -14,7 +15,9 @@ public:
     explicit TObjednavatelEditForm(QWidget* rodic = nullptr);
 
     void nastavUdaje(const TObjednavatel& o);
-    // Name, address and the three numbers as typed (cut to their fields).
+    void nastavKategoriu(qint32 kategoria);
+    // Name, address and the three numbers as typed (cut to their fields), the category
+    // chosen (none when nothing is chosen).
     TObjednavatel udaje() const;
 
     QLineEdit* MenoEdit = nullptr;
@@ -22,6 +25,7 @@ public:
     QLineEdit* ICOEdit = nullptr;
     QLineEdit* DICEdit = nullptr;
     QLineEdit* ICDPHEdit = nullptr;
+    QComboBox* cmbKategoria = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnStorno = nullptr;
 };

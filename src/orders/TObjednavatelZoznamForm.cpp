@@ -138,6 +138,7 @@ void TObjednavatelZoznamForm::Hladaj()
 void TObjednavatelZoznamForm::Pridaj()
 {
     TObjednavatelEditForm dialog(this);
+    dialog.nastavKategoriu(m_logika.PredvolenaKategoria());
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_logika.Pridaj(dialog.udaje());

@@ -17,17 +17,19 @@ TObjednavkyForm::TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* 
     : QDialog(rodic), m_objednavky(objednavky)
 {
     setWindowTitle(QStringLiteral("Objednávky"));
-    resize(1000, 420);
+    resize(1100, 420);
     StringGrid1 = new QTableWidget(this);
-    StringGrid1->setColumnCount(9);
+    // The file number tells orders apart; the last column shows the purpose by its name.
+    StringGrid1->setColumnCount(StlpecPozicie + 1);
     StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Zadávateľ"),
-                                            QStringLiteral("Druh úkonu"), QStringLiteral("Typ posudku"),
-                                            QStringLiteral("Poznámka"), QStringLiteral("Podklad"),
-                                            QStringLiteral("Predmet"), QStringLiteral("Kód znalca"), QString()});
-    const int sirky[] = {80, 116, 130, 176, 90, 97, 79, 169, 2};
-    for (int i = 0; i < 9; ++i)
+                                            QStringLiteral("Číslo / spisová značka"), QStringLiteral("Druh úkonu"),
+                                            QStringLiteral("Typ posudku"), QStringLiteral("Poznámka"),
+                                            QStringLiteral("Podklad"), QStringLiteral("Predmet"), QStringLiteral("Účel"),
+                                            QString()});
+    const int sirky[] = {80, 150, 110, 130, 150, 90, 97, 100, 120, 2};
+    for (int i = 0; i <= StlpecPozicie; ++i)
         StringGrid1->setColumnWidth(i, sirky[i]);
-    StringGrid1->setColumnHidden(8, true);
+    StringGrid1->setColumnHidden(StlpecPozicie, true);
     StringGrid1->verticalHeader()->setVisible(false);
     StringGrid1->setWordWrap(false);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -50,7 +52,7 @@ TObjednavkyForm::TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* 
             item->setFont(pismo);
             StringGrid1->setItem(r, s, item);
         }
-        StringGrid1->setItem(r, 8, new QTableWidgetItem(QString::number(r)));
+        StringGrid1->setItem(r, StlpecPozicie, new QTableWidgetItem(QString::number(r)));
     }
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
@@ -92,7 +94,7 @@ void TObjednavkyForm::vyznacVybrany()
 
 std::optional<TObjednavka> TObjednavkyForm::vybrana() const
 {
-    const QTableWidgetItem* pozicia = StringGrid1->item(StringGrid1->currentRow(), 8);
+    const QTableWidgetItem* pozicia = StringGrid1->item(StringGrid1->currentRow(), StlpecPozicie);
     if (!pozicia)
         return std::nullopt;
     bool ok = false;

@@ -14,6 +14,7 @@ class TObjednavkyForm : public QDialog {
     Q_OBJECT
 public:
     explicit TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* rodic = nullptr);
+    static constexpr int StlpecPozicie = 9;  // hidden: the order's position
 
     // The order of the selected row, or nothing.
     std::optional<TObjednavka> vybrana() const;

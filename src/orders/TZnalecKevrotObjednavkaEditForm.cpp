@@ -1,4 +1,5 @@
 #include "TZnalecKevrotObjednavkaEditForm.h"
+#include "settings/SablonyDruhu.h"
 
 #include "word/HlavickaZnalca.h"
 #include "word/RtfZapisovac.h"
@@ -194,7 +195,7 @@ void TZnalecKevrotObjednavkaEditForm::obnovList()
 void TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu()
 {
     const QString meno = KorespondenciaComboBox->currentText();
-    const QString sablona = KorespondenciaObjednavky::adresarSablon(m_nastavenia.Druh) + meno + QStringLiteral(".rtf");
+    const QString sablona = SablonyDruhu::suborSablony(KorespondenciaObjednavky::adresarSablon(m_nastavenia.Druh), meno);
     if (meno.isEmpty() || !QFileInfo(sablona).isFile())
         return;
     RtfQt::nacitajSubor(sablona, *Korespondencia->document());

@@ -47,6 +47,11 @@ int VyberObjednavatela::StavStlpca(int stlpec) const
     return stlpec == 0 || stlpec == 1 ? m_stav[stlpec] : 0;
 }
 
+KategoriaObjednavatela VyberObjednavatela::PredvolenaKategoria() const
+{
+    return m_kategoria == FilterKategorie::Vsetci ? Ostatne : KategoriaObjednavatela(m_kategoria);
+}
+
 void VyberObjednavatela::Pridaj(const TObjednavatel& udaje)
 {
     TObjednavatel o;
@@ -55,7 +60,7 @@ void VyberObjednavatela::Pridaj(const TObjednavatel& udaje)
     o.ICO = udaje.ICO;
     o.DIC = udaje.DIC;
     o.ICDPH = udaje.ICDPH;
-    o.Kategoria = m_kategoria == FilterKategorie::Vsetci ? qint32(Ostatne) : qint32(m_kategoria);
+    o.Kategoria = udaje.Kategoria != BezKategorie ? udaje.Kategoria : qint32(PredvolenaKategoria());
     m_zoznam.append(o);
     m_zmeneny = true;
     Filtruj();
@@ -81,6 +86,8 @@ bool VyberObjednavatela::Zmen(int riadok, const TObjednavatel& udaje)
     o.ICO = udaje.ICO;
     o.DIC = udaje.DIC;
     o.ICDPH = udaje.ICDPH;
+    if (udaje.Kategoria != BezKategorie)
+        o.Kategoria = udaje.Kategoria;
     m_zmeneny = true;
     Filtruj();
     return true;
@@ -107,8 +114,7 @@ VybranyObjednavatel VyberObjednavatela::Vysledok(int riadok) const
     v.ICO = o->ICO;
     v.DIC = o->DIC;
     v.ICDPH = o->ICDPH;
-    v.StatnyOrgan = m_kategoria == FilterKategorie::Sudy || m_kategoria == FilterKategorie::Policajti ||
-                    m_kategoria == FilterKategorie::Exekutori;
+    v.StatnyOrgan = o->Kategoria == Sudy || o->Kategoria == Policajti || o->Kategoria == Exekutori;
     v.vybrany = true;
     return v;
 }

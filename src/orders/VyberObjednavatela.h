@@ -17,7 +17,7 @@ struct VybranyObjednavatel {
     QString ICO;
     QString DIC;
     QString ICDPH;
-    bool StatnyOrgan = false;  // the filter was courts, police or bailiffs
+    bool StatnyOrgan = false;  // the client is a court, police or a bailiff
     bool vybrany = false;      // a row with a client was selected
 };
 
@@ -48,9 +48,13 @@ public:
     void Zorad(int stlpec);
     int StavStlpca(int stlpec) const;
 
-    // Appends a client with the checked category ("všetci" counts as "ostatné").
+    // The category a new client's dialog offers: the checked one ("všetci" counts as
+    // "ostatné").
+    KategoriaObjednavatela PredvolenaKategoria() const;
+    // Appends a client with its own category, or the offered one when it has none.
     void Pridaj(const TObjednavatel& udaje);
-    // Writes name, address and the three numbers into the client of a view row.
+    // Writes name, address, the three numbers and a chosen category into the client of a
+    // view row (no category chosen keeps the one it has).
     bool Zmen(int riadok, const TObjednavatel& udaje);
     // Removes the client of a view row from the client list.
     bool Zmaz(int riadok);

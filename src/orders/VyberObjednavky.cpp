@@ -14,6 +14,7 @@ QStringList RiadokVyberu(const TObjednavka& o)
 {
     return {o.DatumVyziadania == 0 ? QString() : DatumText(o.DatumVyziadania),
             o.Meno + QLatin1Char(' ') + o.Adresa,
+            o.Cislo,
             o.DruhUkonu,
             o.TypPosudku,
             o.Poznamka,

@@ -10,8 +10,8 @@
 // may show another year and is saved under that year) is left as it is.
 QList<TObjednavka> ObjednavkyNaVyber(int rok);
 
-// The eight visible cells of a row: date, requester, kind of act, type of opinion, note,
-// basis, subject, purpose.
+// The nine visible cells of a row: date, requester, order or file number, kind of act,
+// type of opinion, note, basis, subject, purpose.
 QStringList RiadokVyberu(const TObjednavka& o);
 
 // Orders in progress or done are written in red.

@@ -71,6 +71,7 @@ CestovneTab::CestovneTab(TCestovneNahrady& cesta, const QList<TVozidlo>& vozidla
     connect(btnOpotrebenie, &QPushButton::clicked, this, &CestovneTab::AktualnaHodnota);
     connect(gridStravne, &QTableWidget::itemChanged, this, &CestovneTab::zmenenaBunka);
     connect(gridNoclazne, &QTableWidget::itemChanged, this, &CestovneTab::zmenenaBunka);
+    connect(gridCesta, &QTableWidget::itemChanged, this, &CestovneTab::zmenenaCesta);
     connect(btnVyvoj, &QPushButton::clicked, this, &CestovneTab::VyvojStravneho);
     connect(EditVyuctovane, &QLineEdit::editingFinished, this, &CestovneTab::OpustilVyuctovane);
     connect(btnDnes, &QPushButton::clicked, this, &CestovneTab::Dnes);
@@ -345,6 +346,22 @@ void CestovneTab::zmenenaBunka(QTableWidgetItem* i)
     m_plnenie = false;
     if (c)
         prepocitaj();
+}
+
+void CestovneTab::zmenenaCesta()
+{
+    if (m_plnenie)
+        return;
+    // Times typed in the journey give the meal allowance of their day.
+    PrevezmiTexty();
+    if (StravnePodlaCasov(m_c, sadzbyNahrad()).isEmpty())
+        return;
+    m_plnenie = true;
+    for (int k = 1; k <= 4; ++k)
+        gridStravne->setItem(k - 1, 0, new QTableWidgetItem(DatumDna(m_c, k)));
+    m_plnenie = false;
+    ukazCisla();
+    prepocitaj();
 }
 
 void CestovneTab::ZvolVozidlo(int index)

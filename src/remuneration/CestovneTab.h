@@ -80,6 +80,7 @@ private:
     QWidget* vytvorDni();
     QWidget* vytvorSucty();
     void zmenenaBunka(QTableWidgetItem* i);
+    void zmenenaCesta();
     void prepocitaj();
     void ukazCisla();
     void ukazOpotrebenie();

@@ -8,6 +8,12 @@
 #include "store/Datum.h"
 #include "store/Peniaze.h"
 
+#include <QDateTime>
+#include <QMap>
+#include <QRegularExpression>
+
+#include <optional>
+
 namespace {
 template <class T>
 T& den(T& d1, T& d2, T& d3, T& d4, int i)
@@ -111,3 +117,69 @@ QString TextAktualnehoOpotrebenia(double sadzba)
 }
 
 QString CisloCesty(double x, int desatinne) { return CisloText(x, desatinne); }
+
+namespace {
+// "…, 3.5.2024 7:30" or "3. 5. 2024 o 7.30 hod": the moment; nothing without a date and a time.
+std::optional<QDateTime> casCesty(const QString& text)
+{
+    static const QRegularExpression vzor(
+        QStringLiteral("(\\d{1,2})\\.\\s*(\\d{1,2})\\.\\s*(\\d{4})\\D{0,6}?(\\d{1,2})[:.](\\d{2})"));
+    const auto m = vzor.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QDate d(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    const QTime t(m.captured(4).toInt(), m.captured(5).toInt());
+    if (!d.isValid() || !t.isValid())
+        return std::nullopt;
+    return QDateTime(d, t);
+}
+}  // namespace
+
+double StravneZaHodiny(const SadzbaStravneho& s, double hodin)
+{
+    if (hodin < 5)
+        return 0;
+    if (hodin <= 12)
+        return s.do12h;
+    if (hodin <= 18)
+        return s.do18h;
+    return s.nad18h;
+}
+
+QList<int> StravnePodlaCasov(TCestovneNahrady& c, const SadzbyNahrad& sadzby)
+{
+    // first start and last end of the legs of each day
+    QMap<QDate, std::pair<QDateTime, QDateTime>> dni;
+    for (int k = 1; k <= 4; ++k) {
+        const auto zaciatok = casCesty(c.textCesty(k, 0));
+        const auto koniec = casCesty(c.textCesty(k, 3));
+        if (!zaciatok || !koniec || zaciatok->date() != koniec->date() || *koniec < *zaciatok)
+            continue;
+        auto it = dni.find(zaciatok->date());
+        if (it == dni.end())
+            dni.insert(zaciatok->date(), {*zaciatok, *koniec});
+        else
+            *it = {std::min(it->first, *zaciatok), std::max(it->second, *koniec)};
+    }
+    QList<int> nastavene;
+    for (auto it = dni.cbegin(); it != dni.cend(); ++it) {
+        const double datum = QDateNaDatum(it.key());
+        int den = 0;
+        for (int d = 1; d <= 4 && den == 0; ++d)
+            if (TextNaDatum(DatumDna(c, d)) == datum)
+                den = d;
+        for (int d = 1; d <= 4 && den == 0; ++d)
+            if (DatumDna(c, d).trimmed().isEmpty()) {
+                den = d;
+                DatumDna(c, d) = DatumText(datum);
+            }
+        if (den == 0)
+            continue;
+        const double hodin = it->first.secsTo(it->second) / 3600.0;
+        StravneDna(c, den) = StravneZaHodiny(sadzby.StravneKDatumu(datum), hodin);
+        nastavene.append(den);
+    }
+    if (!nastavene.isEmpty())
+        PrepocitajCestovne(c);
+    return nastavene;
+}

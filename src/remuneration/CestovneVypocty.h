@@ -44,6 +44,16 @@ QString& DatumDna(TCestovneNahrady& c, int den);
 // as a date, else the billing date, else `dnes`.
 double DatumStravneho(const QString& datumDna, double vyuctovaneDna, double dnes);
 
+// The meal allowance derived from the journey's texts: a leg's start and end that hold a
+// date and a time ("Nitra, 3.5.2024 7:30") give the hours of that day, from its first
+// start to its last end; a day row with that "Dátum" (or the first row without a date,
+// which takes it) gets the rate of the band in force that day: nothing under 5 hours,
+// then 5–12, 12–18 and over 18 hours. Other days keep what they hold; the user can still
+// change the amount. Returns the day rows set (1..4).
+QList<int> StravnePodlaCasov(TCestovneNahrady& c, const SadzbyNahrad& sadzby);
+// The rate of a band for a journey of `hodin` hours; 0 under 5 hours.
+double StravneZaHodiny(const SadzbaStravneho& s, double hodin);
+
 // The three buttons of the meal allowance picker for the rates in force then.
 struct TlacidloStravneho {
     QString text;

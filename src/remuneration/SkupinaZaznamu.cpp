@@ -24,3 +24,12 @@ QString NadpisUkonu(qint32 skupina)
         return QStringLiteral("Editovanie prekladateľského úkonu");
     return QStringLiteral("Editovanie znaleckého úkonu");
 }
+
+QString PopisUkonu(qint32 skupina)
+{
+    if (skupina == SkupinaCiselnika::Tlmocnik)
+        return QStringLiteral("Tlmočnícky úkon:");
+    if (skupina == SkupinaCiselnika::Prekladatel)
+        return QStringLiteral("Prekladateľský úkon:");
+    return QStringLiteral("Znalecký úkon:");
+}

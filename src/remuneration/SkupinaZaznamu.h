@@ -22,3 +22,5 @@ bool ZobrazitPodielovuOdmenu(qint32 druhZnalca);
 
 // The heading of the tariff dialog's sub-items for a group.
 QString NadpisUkonu(qint32 skupina);
+// The caption of the act's drop-down: "Znalecký úkon:", "Tlmočnícky úkon:", "Prekladateľský úkon:".
+QString PopisUkonu(qint32 skupina);

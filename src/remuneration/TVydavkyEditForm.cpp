@@ -6,6 +6,7 @@
 #include "VstupVydavkov.h"
 #include "VypoctyVydavkov.h"
 #include "store/Peniaze.h"
+#include "store/Spravy.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -42,6 +43,8 @@ TVydavkyEditForm::TVydavkyEditForm(int rezim, qint32 skupina, const TVydavok* po
     CenaEdit->setReadOnly(!upravitelne);
     cmbMJ->setEnabled(upravitelne);
     lblCelkovaCena = new QLabel(this);
+    PocetEdit = new QLineEdit(this);
+    PocetEdit->setAlignment(Qt::AlignRight);
     StringGrid1 = new MriezkaRozpisu(this);
     btnPridaj = new QPushButton(QStringLiteral("Pridaj"), this);
     btnOprav = new QPushButton(QStringLiteral("Oprav"), this);
@@ -57,8 +60,10 @@ TVydavkyEditForm::TVydavkyEditForm(int rezim, qint32 skupina, const TVydavok* po
     g->addWidget(new QLabel(QStringLiteral("€"), this), 1, 2);
     g->addWidget(new QLabel(QStringLiteral("Merná jednotka:"), this), 2, 0);
     g->addWidget(cmbMJ, 2, 1);
-    g->addWidget(new QLabel(QStringLiteral("Celková cena:"), this), 3, 0);
-    g->addWidget(lblCelkovaCena, 3, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Počet MJ:"), this), 3, 0);
+    g->addWidget(PocetEdit, 3, 1);
+    g->addWidget(new QLabel(QStringLiteral("Celková cena:"), this), 4, 0);
+    g->addWidget(lblCelkovaCena, 4, 1, 1, 3);
     auto* tl = new QHBoxLayout;
     tl->addWidget(btnPridaj);
     tl->addWidget(btnOprav);
@@ -73,6 +78,7 @@ TVydavkyEditForm::TVydavkyEditForm(int rezim, qint32 skupina, const TVydavok* po
     ukaz(0);
 
     connect(CenaEdit, &QLineEdit::editingFinished, this, &TVydavkyEditForm::OpustilCenu);
+    connect(PocetEdit, &QLineEdit::editingFinished, this, &TVydavkyEditForm::OpustilPocet);
     connect(btnPridaj, &QPushButton::clicked, this, &TVydavkyEditForm::Pridaj);
     connect(btnOprav, &QPushButton::clicked, this, &TVydavkyEditForm::Oprav);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TVydavkyEditForm::Oprav);
@@ -93,6 +99,23 @@ void TVydavkyEditForm::ukaz(int vybrany)
         pocet += r.Pocet;
     lblCelkovaCena->setText(SumaText(SymbolEuro, pocet * m_cena));
     StringGrid1->zobraz(m_rozpis, vybrany);
+    PocetEdit->setText(QString::number(pocet, 'f', 2));
+    PocetEdit->setReadOnly(m_rozpis.size() > 1);
+}
+
+void TVydavkyEditForm::OpustilPocet()
+{
+    if (PocetEdit->isReadOnly())
+        return;
+    const auto p = VstupVydavkov::Cislo(PocetEdit->text());
+    if (!p || *p < 0) {
+        spravy().upozornenie(QStringLiteral("Neplatná hodnota"));
+    } else {
+        if (m_rozpis.isEmpty())
+            m_rozpis.append(TRozpisPolozky{});
+        m_rozpis[0].Pocet = *p;
+    }
+    ukaz(0);
 }
 
 void TVydavkyEditForm::OpustilCenu()

@@ -28,9 +28,13 @@ public:
     void Oprav();
     void Zmaz();
     void OpustilCenu();
+    void OpustilPocet();
 
     QLineEdit* NazovEdit = nullptr;
     QLineEdit* CenaEdit = nullptr;
+    // "Počet MJ:" of an item with one sub-item, typed here instead of in the sub-item
+    // dialog; with several sub-items their total, read-only.
+    QLineEdit* PocetEdit = nullptr;
     QComboBox* cmbMJ = nullptr;
     QLabel* lblCelkovaCena = nullptr;
     MriezkaRozpisu* StringGrid1 = nullptr;

@@ -45,6 +45,7 @@ QColor farbaDruhu(qint32 druh)
 }
 
 const QColor kStrieborna(0xc0, 0xc0, 0xc0);
+const QColor kUpravitelna(0xff, 0xff, 0xe0);  // light yellow: cells that take typing
 
 // The old text of a cell, given back when an edit is refused.
 constexpr int RolaStaryText = Qt::UserRole + 1;
@@ -230,6 +231,14 @@ void TVydavkyForm::naplnZalozku(ZalozkaVydavkov z)
                 i->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (viac)
                 i->setBackground(kStrieborna);
+            // Cells that take typing are shown so (F2 or a double click opens them); the
+            // others do not open at all.
+            if (m_u.JeBunkaUpravitelna(z, rv.index, s)) {
+                i->setBackground(kUpravitelna);
+                i->setToolTip(QStringLiteral("Hodnotu možno prepísať priamo v tabuľke (F2 alebo dvojklik)."));
+            } else {
+                i->setFlags(i->flags() & ~Qt::ItemIsEditable);
+            }
             g->setItem(r, s, i);
         }
         g->setItem(r, S::Index, new QTableWidgetItem(QString::number(rv.index)));

@@ -5,9 +5,11 @@
 #include "SkupinaZaznamu.h"
 #include "VypoctyVydavkov.h"
 #include "TVydavkyPopisEditForm.h"
+#include "VstupVydavkov.h"
 #include "store/Peniaze.h"
 #include "store/Spravy.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,12 +30,20 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     cmbUkon->setInsertPolicy(QComboBox::NoInsert);
     cmbUkon->lineEdit()->setMaxLength(200);
     cmbUkon->setMinimumContentsLength(40);
-    for (const auto& p : m_logika.ponuka())
+    for (const auto& p : m_logika.ponuka()) {
         cmbUkon->addItem(p.Nazov);
+        cmbUkon->setItemData(cmbUkon->count() - 1, p.Nazov, Qt::ToolTipRole);
+    }
+    // Long names differ at their ends: the list shows them whole, the box in a tooltip.
+    cmbUkon->view()->setTextElideMode(Qt::ElideNone);
+    cmbUkon->view()->setMinimumWidth(qMin(cmbUkon->view()->sizeHintForColumn(0) + 24, 1100));
+    connect(cmbUkon, &QComboBox::currentTextChanged, cmbUkon, &QComboBox::setToolTip);
     MJEdit = new QLineEdit(this);
     MJEdit->setMaxLength(10);
     CenaEdit = new QLineEdit(this);
     CenaEdit->setAlignment(Qt::AlignRight);
+    PocetEdit = new QLineEdit(this);
+    PocetEdit->setAlignment(Qt::AlignRight);
     lblCenaSPriplatkami = new QLabel(this);
     lblNadpis = new QLabel(this);
     StringGrid1 = new MriezkaRozpisu(this);
@@ -46,7 +56,7 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     lblCelkovaCena->setFont(tucne);
 
     auto* g = new QGridLayout;
-    g->addWidget(new QLabel(QStringLiteral("Znalecký úkon:"), this), 0, 0);
+    g->addWidget(new QLabel(PopisUkonu(m_logika.skupina()), this), 0, 0);
     g->addWidget(cmbUkon, 0, 1, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("MJ:"), this), 1, 0);
     g->addWidget(MJEdit, 1, 1);
@@ -65,6 +75,8 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     }
     g->addWidget(new QLabel(QStringLiteral("Cena s príplatkami:"), this), 5, 0);
     g->addWidget(lblCenaSPriplatkami, 5, 1, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Počet MJ:"), this), 6, 0);
+    g->addWidget(PocetEdit, 6, 1);
     auto* rozpisTl = new QHBoxLayout;
     rozpisTl->addWidget(btnPridajRozpis);
     rozpisTl->addWidget(btnOpravRozpis);
@@ -103,6 +115,7 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
         ukaz();
     });
     connect(CenaEdit, &QLineEdit::editingFinished, this, &TVydavkyTarifEditForm::OpustilCenu);
+    connect(PocetEdit, &QLineEdit::editingFinished, this, &TVydavkyTarifEditForm::OpustilPocet);
     connect(btnPridajRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::PridajRozpis);
     connect(btnOpravRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::OpravRozpis);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TVydavkyTarifEditForm::OpravRozpis);
@@ -129,6 +142,11 @@ void TVydavkyTarifEditForm::ukaz(int vybranyRozpis)
     lblCelkovaCena->setText(SumaText(SymbolEuro, v.Suma));
     lblZaokruhlenie->setText(m_logika.zaokruhlene() ? TextZaokruhleniaNahor() : QString());
     StringGrid1->zobraz(v.Rozpis, vybranyRozpis);
+    double pocet = 0;
+    for (const TRozpisPolozky& r : v.Rozpis)
+        pocet += r.Pocet;
+    PocetEdit->setText(QString::number(pocet, 'f', 2));
+    PocetEdit->setReadOnly(v.Rozpis.size() > 1);
     m_plnenie = false;
 }
 
@@ -149,6 +167,25 @@ void TVydavkyTarifEditForm::OpustilCenu()
     }
     CenaEdit->clear();
     CenaEdit->setFocus();
+}
+
+void TVydavkyTarifEditForm::OpustilPocet()
+{
+    if (m_plnenie || PocetEdit->isReadOnly())
+        return;
+    const auto p = VstupVydavkov::Cislo(PocetEdit->text());
+    if (!p || *p < 0) {
+        spravy().upozornenie(QStringLiteral("Neplatná hodnota"));
+        ukaz(StringGrid1->vybrany());
+        return;
+    }
+    TRozpisPolozky r = m_logika.polozka().Rozpis.value(0);
+    r.Pocet = *p;
+    if (m_logika.polozka().Rozpis.isEmpty())
+        m_logika.PridajRozpis(r);
+    else
+        m_logika.OpravRozpis(0, r);
+    ukaz(0);
 }
 
 void TVydavkyTarifEditForm::PridajRozpis()

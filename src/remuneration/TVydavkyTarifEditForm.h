@@ -27,10 +27,14 @@ public:
     void OpravRozpis();
     void ZmazRozpis();
     void OpustilCenu();
+    void OpustilPocet();
 
     QComboBox* cmbUkon = nullptr;
     QLineEdit* MJEdit = nullptr;
     QLineEdit* CenaEdit = nullptr;
+    // "Počet MJ:" (hours, pieces) of an item with one sub-item, typed here instead of in
+    // the sub-item dialog; with several sub-items it shows their total and is read-only.
+    QLineEdit* PocetEdit = nullptr;
     QLabel* lblPriplatok[2] = {};
     QCheckBox* chkPriplatok[2] = {};
     QSpinBox* spinPriplatok[2] = {};

@@ -73,25 +73,37 @@ void UpravaVydavkov::PrepocitajVsetko()
         PrepocitajSumu(v);
 }
 
-VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpec, const QString& text)
+bool UpravaVydavkov::JeBunkaUpravitelna(ZalozkaVydavkov z, int index, int stlpec) const
 {
     if (index < 0 || index >= polozky.size())
-        return VysledokBunky::StaryText;
-    TVydavok& v = polozky[index];
+        return false;
+    const TVydavok& v = polozky[index];
     const bool jedenRozpis = v.Rozpis.size() == 1;
     if (v.Rozpis.size() >= 2 || z == ZalozkaVydavkov::Tarifna)
-        return VysledokBunky::StaryText;
+        return false;
     if (z == ZalozkaVydavkov::Podielova && stlpec != StlpecVydavku::Popis)
-        return VysledokBunky::StaryText;
+        return false;
     switch (stlpec) {
     case StlpecVydavku::MJ:
-        if (!cenaUpravitelna(z, v.Druh))
-            return VysledokBunky::StaryText;
+    case StlpecVydavku::Cena: return cenaUpravitelna(z, v.Druh);
+    case StlpecVydavku::Pocet: return jedenRozpis && pocetUpravitelny(z);
+    case StlpecVydavku::Popis: return jedenRozpis;
+    default: return false;
+    }
+}
+
+VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpec, const QString& text)
+{
+    if (!JeBunkaUpravitelna(z, index, stlpec))
+        return VysledokBunky::StaryText;
+    // Past the check: an editable count, unit or description has exactly one sub-item.
+    TVydavok& v = polozky[index];
+    const bool jedenRozpis = v.Rozpis.size() == 1;
+    switch (stlpec) {
+    case StlpecVydavku::MJ:
         v.MJ = text.left(10);
         return VysledokBunky::Prevzate;
     case StlpecVydavku::Cena: {
-        if (!cenaUpravitelna(z, v.Druh))
-            return VysledokBunky::StaryText;
         const auto c = VstupVydavkov::Cislo(text);
         if (!c)
             return VysledokBunky::Ponechat;
@@ -103,8 +115,6 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         return VysledokBunky::Prevzate;
     }
     case StlpecVydavku::Pocet: {
-        if (!jedenRozpis || !pocetUpravitelny(z))
-            return VysledokBunky::StaryText;
         // A count is never negative.
         const auto p = VstupVydavkov::Cislo(text);
         if (!p || *p < 0)
@@ -115,8 +125,6 @@ VysledokBunky UpravaVydavkov::UpravBunku(ZalozkaVydavkov z, int index, int stlpe
         return VysledokBunky::Prevzate;
     }
     case StlpecVydavku::Popis:
-        if (!jedenRozpis)
-            return VysledokBunky::StaryText;
         v.Rozpis[0].Popis = text.left(200);
         return VysledokBunky::Prevzate;
     default:

@@ -53,6 +53,8 @@ struct UpravaVydavkov {
     // The rows of a tab, recomputing each listed item's amount; an empty tab has no rows
     // (the window shows one empty row).
     QList<RiadokVydavku> NaplnZalozku(ZalozkaVydavkov z);
+    // Whether a typed value of that cell is taken (the grid shows such cells as editable).
+    bool JeBunkaUpravitelna(ZalozkaVydavkov z, int index, int stlpec) const;
     // Every tab, as the window refills them all.
     void PrepocitajVsetko();
 

@@ -74,7 +74,9 @@ SuctyVydavkov SpocitajSucty(const QList<TVydavok>& polozky, double spoluNaklady)
         case TarifnaOdmena: s.tarifna += suma; break;
         case PausalnaOdmena: s.pausalna += suma; break;
         case ZmluvnaOdmena: s.zmluvna += suma; break;
-        case PausalneVydavky: s.vydavky += suma; break;
+        case VydavokSCenou:
+        case PausalneVydavky:
+        case HotoveVydavky: s.vydavky += suma; break;
         case StrataCasu: s.strataCasu += suma; break;
         default: break;
         }

@@ -34,7 +34,7 @@ struct SuctyVydavkov {
     double tarifna = 0;      // kind 1
     double pausalna = 0;     // kind 2
     double zmluvna = 0;      // kind 7
-    double vydavky = 0;      // kind 4
+    double vydavky = 0;      // kinds 3, 4 and 6: the expenses before travel and lost time
     double cestovne = 0;     // the travel block's total
     double strataCasu = 0;   // kind 5
     double odmena = 0;       // kinds 1, 2, 7, 8

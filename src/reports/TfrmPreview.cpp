@@ -161,16 +161,23 @@ TfrmPreview::TfrmPreview(QWidget* rodic) : QWidget(rodic, Qt::Window)
     kluc(Qt::Key_Down, [this] { posun(0, 10); });
 }
 
-void TfrmPreview::Zobraz()
+void TfrmPreview::Zobraz(QPoint posun)
 {
     // Without a window manager "maximized" means nothing: the size is set first.
     if (const QScreen* s = screen()) {
         const QRect plocha = s->availableGeometry();
         QRect r(QPoint(), plocha.size() * 9 / 10);
         r.moveCenter(plocha.center());
+        if (!posun.isNull()) {
+            r.moveTopLeft(plocha.topLeft() + posun);
+            r = r.intersected(plocha);
+        }
         setGeometry(r);
     }
-    showMaximized();
+    if (posun.isNull())
+        showMaximized();
+    else
+        show();
 }
 
 void TfrmPreview::ZobrazPrvuStranu()

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QToolButton>
+#include <QPoint>
 #include <QWidget>
 
 #include "StavNahladu.h"
@@ -47,7 +48,9 @@ public:
     StranyZostavy& zostava() { return m_nahlad->zostava; }
     tAlPreview* nahlad() const { return m_nahlad; }
     // Opens the window over most of the screen, maximized where the desktop allows.
-    void Zobraz();
+    // `posun`: a second preview opened with another one lies beside it, moved by this much
+    // and not maximized, so that neither hides the other.
+    void Zobraz(QPoint posun = {});
     // Shows the first page (after the pages were prepared).
     void ZobrazPrvuStranu();
 

@@ -5,14 +5,14 @@
 #include "settings/Nastavenia.h"
 
 namespace TlacKevrota {
-TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic)
+TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic, QPoint posun)
 {
     auto strany = priprav(subor, hodnoty);
     if (!strany)
         return nullptr;
     auto* okno = new TfrmPreview(rodic);
     okno->zostava() = std::move(*strany);
-    okno->Zobraz();
+    okno->Zobraz(posun);
     okno->ZobrazPrvuStranu();
     return okno;
 }
@@ -23,7 +23,10 @@ QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const 
     QList<TfrmPreview*> okna;
     if (auto* o = OtvorNahlad(ZostavaZoznamu, HodnotyZoznamu(zaznamy, nastavenia.Nastavenie, rok), rodic))
         okna.append(o);
-    if (auto* o = OtvorNahlad(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik, jazyky), rodic))
+    // The cover opens beside the listing, not exactly over it.
+    const QPoint posun = okna.isEmpty() ? QPoint() : QPoint(60, 60);
+    if (auto* o = OtvorNahlad(ZostavaHlavicky, HodnotyHlavicky(nastavenia.Nastavenie, nastavenia.NastavenieTlac, ciselnik, jazyky),
+                              rodic, posun))
         okna.append(o);
     return okna;
 }

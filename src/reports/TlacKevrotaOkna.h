@@ -2,6 +2,7 @@
 // "Vytlač obrazovka": the listing and the cover page of a year, each in its own preview.
 
 #include <QList>
+#include <QPoint>
 
 #include "TlacKevrota.h"
 #include "store/ZnalKevrotZaznam.h"
@@ -15,7 +16,8 @@ namespace TlacKevrota {
 
 // Lays out a layout of "\Zostavy" with the values and shows it maximized in a preview of its
 // own; nothing (after its message) when the layout cannot be loaded.
-TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic = nullptr);
+TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QWidget* rodic = nullptr,
+                         QPoint posun = {});
 
 // `zaznamy` in the register's order (sorted by number by the caller). Opens the listing's
 // preview, then the cover page's; a layout that cannot be loaded is reported and its

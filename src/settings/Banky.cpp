@@ -7,7 +7,51 @@
 
 #include <QFileInfo>
 
-const QStringList& VstavaneBanky()
+#include <algorithm>
+
+namespace {
+
+struct Banka {
+    QString kod, nazov, bic;
+};
+
+// The banks of data/csv/banky.csv (a test keeps the two equal).
+const QList<Banka>& banky()
+{
+    static const QList<Banka> b = {
+        {QStringLiteral("0200"), QStringLiteral("Všeobecná úverová banka, a.s."), QStringLiteral("SUBASKBX")},
+        {QStringLiteral("0720"), QStringLiteral("Národná banka Slovenska"), QStringLiteral("NBSBSKBX")},
+        {QStringLiteral("0900"), QStringLiteral("Slovenská sporiteľňa, a.s."), QStringLiteral("GIBASKBX")},
+        {QStringLiteral("1100"), QStringLiteral("Tatra banka, a.s."), QStringLiteral("TATRSKBX")},
+        {QStringLiteral("1111"), QStringLiteral("UniCredit Bank Czech Republic and Slovakia, a.s., pobočka zahraničnej banky"), QStringLiteral("UNCRSKBX")},
+        {QStringLiteral("3000"), QStringLiteral("Slovenská záručná a rozvojová banka, a.s."), QStringLiteral("SLZBSKBA")},
+        {QStringLiteral("5200"), QStringLiteral("OTP Banka Slovensko, a.s."), QStringLiteral("OTPVSKBX")},
+        {QStringLiteral("5600"), QStringLiteral("Prima banka Slovensko, a.s."), QStringLiteral("KOMASK2X")},
+        {QStringLiteral("5900"), QStringLiteral("Prvá stavebná sporiteľňa, a.s."), QStringLiteral("PRVASKBA")},
+        {QStringLiteral("6500"), QStringLiteral("365.bank, a.s."), QStringLiteral("POBNSKBA")},
+        {QStringLiteral("7300"), QStringLiteral("ING Bank N.V., pobočka zahraničnej banky"), QStringLiteral("INGBSKBX")},
+        {QStringLiteral("7500"), QStringLiteral("Československá obchodná banka, a.s."), QStringLiteral("CEKOSKBX")},
+        {QStringLiteral("7930"), QStringLiteral("Wüstenrot stavebná sporiteľňa, a.s."), QStringLiteral("WUSTSKBA")},
+        {QStringLiteral("8050"), QStringLiteral("COMMERZBANK Aktiengesellschaft, pobočka zahraničnej banky"), QStringLiteral("COBASKBX")},
+        {QStringLiteral("8100"), QStringLiteral("Komerční banka, a.s., pobočka zahraničnej banky"), QStringLiteral("KOMBSKBA")},
+        {QStringLiteral("8120"), QStringLiteral("Privatbanka, a.s."), QStringLiteral("BSLOSK22")},
+        {QStringLiteral("8130"), QStringLiteral("Citibank Europe plc, pobočka zahraničnej banky"), QStringLiteral("CITISKBA")},
+        {QStringLiteral("8160"), QStringLiteral("EXIMBANKA SR"), QStringLiteral("EXSKSKBX")},
+        {QStringLiteral("8170"), QStringLiteral("ČSOB stavebná sporiteľňa, a.s."), QStringLiteral("KBSPSKBX")},
+        {QStringLiteral("8180"), QStringLiteral("Štátna pokladnica"), QStringLiteral("SPSRSKBA")},
+        {QStringLiteral("8320"), QStringLiteral("J&T BANKA, a.s., pobočka zahraničnej banky"), QStringLiteral("JTBPSKBA")},
+        {QStringLiteral("8330"), QStringLiteral("Fio banka, a.s., pobočka zahraničnej banky"), QStringLiteral("FIOZSKBA")},
+        {QStringLiteral("8360"), QStringLiteral("mBank S.A., pobočka zahraničnej banky"), QStringLiteral("BREXSKBX")},
+        {QStringLiteral("8370"), QStringLiteral("Oberbank AG pobočka zahraničnej banky v Slovenskej republike"), QStringLiteral("OBKLSKBA")},
+        {QStringLiteral("8400"), QStringLiteral("BANCO COFIDIS, S.A., pobočka zahraničnej banky"), QStringLiteral("")},
+        {QStringLiteral("8420"), QStringLiteral("BKS Bank AG, pobočka zahraničnej banky v SR"), QStringLiteral("BFKKSKBB")},
+    };
+    return b;
+}
+
+// The list earlier versions shipped: a file that still holds one of its own lines gets the
+// current list, keeping the user's banks.
+const QStringList& stareVstavaneBanky()
 {
     static const QStringList banky = {
         QStringLiteral("0200 Všeobecná úverová banka, a.s."),
@@ -44,6 +88,45 @@ const QStringList& VstavaneBanky()
         QStringLiteral("9951 Burza cenných papierov"),
     };
     return banky;
+}
+
+}  // namespace
+
+const QStringList& VstavaneBanky()
+{
+    static const QStringList polozky = [] {
+        QStringList p;
+        for (const Banka& b : banky())
+            p.append(PolozkaBanky(b.kod, b.nazov));
+        return p;
+    }();
+    return polozky;
+}
+
+QString BicBanky(const QString& kod)
+{
+    for (const Banka& b : banky())
+        if (b.kod == kod)
+            return b.bic;
+    return {};
+}
+
+std::optional<QStringList> AktualizovanyZoznamBank(const QStringList& ulozene)
+{
+    const QStringList& stare = stareVstavaneBanky();
+    const QStringList& nove = VstavaneBanky();
+    const bool zastarany = std::any_of(ulozene.begin(), ulozene.end(),
+                                       [&](const QString& r) { return stare.contains(r) && !nove.contains(r); });
+    if (!zastarany)
+        return std::nullopt;
+    QStringList vysledok = nove;
+    for (const QString& r : ulozene) {
+        const bool kodZnamy = std::any_of(nove.begin(), nove.end(),
+                                          [&](const QString& n) { return KodPolozkyBanky(n) == KodPolozkyBanky(r); });
+        if (!r.trimmed().isEmpty() && !stare.contains(r) && !kodZnamy && !vysledok.contains(r))
+            vysledok.append(r);
+    }
+    return vysledok;
 }
 
 QString SuborBank() { return Cesty::cesta(QStringLiteral("\\Data\\banky.kvz")); }
@@ -92,6 +175,18 @@ std::optional<QStringList> NacitajBanky()
         return std::nullopt;
     }
     return RiadkyTextu(*obsah);
+}
+
+bool AktualizujSuborBank()
+{
+    const QString cesta = SuborBank();
+    if (!QFileInfo::exists(cesta))
+        return false;
+    const auto obsah = Subory::citaj(cesta);
+    if (!obsah)
+        return false;  // reported by the window that reads it
+    const auto aktualny = AktualizovanyZoznamBank(RiadkyTextu(*obsah));
+    return aktualny && UlozBanky(*aktualny);
 }
 
 bool UlozBanky(const QStringList& banky)

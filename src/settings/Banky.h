@@ -8,14 +8,22 @@
 
 #include <optional>
 
-// The 32 items offered when the file does not exist.
+// The current Slovak banks ("code name"), offered when the file does not exist.
 const QStringList& VstavaneBanky();
+// The BIC of a bank of the current list; empty for another code or a bank without one.
+QString BicBanky(const QString& kod);
+// A list that still holds lines of the bank list earlier versions shipped (banks that no
+// longer exist): the current list followed by the user's own items; nothing otherwise.
+std::optional<QStringList> AktualizovanyZoznamBank(const QStringList& ulozene);
 
 QString SuborBank();
 
 // The items of the file when it exists, else the built-in list. An unreadable file is
 // reported and gives nothing (so that it is not overwritten by a list that lacks it).
 std::optional<QStringList> NacitajBanky();
+// At program start: a file that still holds the outdated shipped list is rewritten with
+// the current one and the user's own banks. True when it was rewritten.
+bool AktualizujSuborBank();
 
 // Writes the whole list, every line ending in CR LF. False, after reporting, on failure.
 bool UlozBanky(const QStringList& banky);

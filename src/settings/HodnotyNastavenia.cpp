@@ -88,13 +88,16 @@ PopisyDruhu PopisyPreDruh(int druhZnalca)
     switch (druhZnalca) {
     case Tlmocnik:
         return {QStringLiteral("Údaje o tlmočníkovi"), QStringLiteral("Meno tlmočníka:"),
-                QStringLiteral("tlmočník je platca DPH"), QStringLiteral("Zapísané jazyky")};
+                QStringLiteral("tlmočník je platca DPH"), QStringLiteral("Zapísané jazyky"),
+                QStringLiteral("Editovanie tlmočníckeho kevrota"), QStringLiteral("Číslo tlmočníckeho úkonu:")};
     case Prekladatel:
         return {QStringLiteral("Údaje o prekladateľovi"), QStringLiteral("Meno prekladateľa:"),
-                QStringLiteral("prekladateľ je platca DPH"), QStringLiteral("Zapísané jazyky")};
+                QStringLiteral("prekladateľ je platca DPH"), QStringLiteral("Zapísané jazyky"),
+                QStringLiteral("Editovanie prekladateľského kevrota"), QStringLiteral("Číslo prekladateľského úkonu:")};
     default:
         return {QStringLiteral("Údaje o znalcovi"), QStringLiteral("Meno znalca:"),
-                QStringLiteral("znalec je platca DPH"), QStringLiteral("Zapísané odbory a odvetvia")};
+                QStringLiteral("znalec je platca DPH"), QStringLiteral("Zapísané odbory a odvetvia"),
+                QStringLiteral("Editovanie znaleckého kevrota"), QStringLiteral("Číslo znaleckého úkonu:")};
     }
 }
 
@@ -107,7 +110,7 @@ std::optional<double> CitajSadzbu(const QString& text)
     return v;
 }
 
-QString TextSadzby(double sadzba) { return CisloText(sadzba, 2); }
+QString TextSadzby(double sadzba) { return CisloText(sadzba, 2).trimmed().replace(u'.', u','); }
 
 std::optional<qint32> CitajCisloKevrota(const QString& text) { return TextNaCeleCislo(text.trimmed()); }
 

@@ -49,13 +49,15 @@ struct PopisyDruhu {
     QString meno;         // "Meno znalca:"
     QString platca;       // "znalec je platca DPH"
     QString ciselnik;     // "Zapísané odbory a odvetvia"
+    QString editor;       // "Editovanie znaleckého kevrota"
+    QString cisloUkonu;   // "Číslo znaleckého úkonu:"
 };
 PopisyDruhu PopisyPreDruh(int druhZnalca);
 
 // The VAT rate as typed: "," read as "."; empty when it is not a decimal number or is
 // negative.
 std::optional<double> CitajSadzbu(const QString& text);
-// The rate shown: two decimals right-aligned in five characters (" 5.00", "20.50").
+// The rate shown in the Slovak form: two decimals after a comma ("5,00", "20,50").
 QString TextSadzby(double sadzba);
 // "Číslo kevrota:": a whole number, else empty.
 std::optional<qint32> CitajCisloKevrota(const QString& text);

@@ -1,6 +1,7 @@
 #include "SablonyDruhu.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "store/Cesty.h"
 
@@ -20,13 +21,24 @@ QString priponaDruhu(int druhZnalca)
 QStringList zoznamSuborovRtf(const QString& adresar)
 {
     QStringList mena{QString()};
-    // Only names that folder + name + ".rtf" finds again: the suffix is matched exactly.
-    const auto subory = QDir(adresar).entryList({QStringLiteral("*.rtf")},
-                                                QDir::Files | QDir::CaseSensitive, QDir::Name);
+    // Each name once, even where "a.rtf" and "a.RTF" both exist.
+    const auto subory = QDir(adresar).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
     for (const auto& s : subory)
-        if (s.size() > 4)
+        if (s.size() > 4 && !mena.contains(s.left(s.size() - 4)))
             mena << s.left(s.size() - 4);
     return mena;
+}
+
+QString suborSablony(const QString& adresar, const QString& meno)
+{
+    const QString presny = adresar + meno + QStringLiteral(".rtf");
+    if (QFileInfo(presny).isFile())
+        return presny;
+    const QDir d(adresar);
+    for (const QString& s : d.entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name))
+        if (s.size() == meno.size() + 4 && s.startsWith(meno) && s.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive))
+            return d.filePath(s);
+    return presny;
 }
 
 QString adresar(SadaSablon sada, int druhZnalca)

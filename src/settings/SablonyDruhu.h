@@ -16,9 +16,13 @@ QString koren();
 // (an unknown kind is taken as an expert).
 QString priponaDruhu(int druhZnalca);
 
-// An empty first item, then the names (without ".rtf") of the folder's "*.rtf" files, by
-// name. A missing folder gives the empty item alone.
+// An empty first item, then the names (without the suffix) of the folder's rich-text
+// files, ".rtf" in any case (an import may bring "*.RTF"), by name. A missing folder gives
+// the empty item alone.
 QStringList zoznamSuborovRtf(const QString& adresar);
+// The file of a listed name in a folder (ending with a separator): folder + name + ".rtf",
+// or the name's file with the suffix in another case when only that one is there.
+QString suborSablony(const QString& adresar, const QString& meno);
 
 // Folder of a template set for a kind, with a trailing separator.
 QString adresar(SadaSablon sada, int druhZnalca);

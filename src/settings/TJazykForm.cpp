@@ -88,11 +88,15 @@ void TJazykForm::Potvrd()
 
 bool VyberJazyk(QWidget* rodic, Jazyky& ciselnik, QString& kod)
 {
-    TJazykForm f(ciselnik, kod, rodic);
-    const bool ok = f.exec() == QDialog::Accepted;
-    if (f.zmeneny())
+    // The dialog works on a copy: "Storno" leaves the code list and its file as they were.
+    Jazyky kopia = ciselnik;
+    TJazykForm f(kopia, kod, rodic);
+    if (f.exec() != QDialog::Accepted)
+        return false;
+    if (f.zmeneny()) {
+        ciselnik = kopia;
         ciselnik.UlozJazyky();
-    if (ok)
-        kod = f.kod();
-    return ok;
+    }
+    kod = f.kod();
+    return true;
 }

@@ -13,7 +13,8 @@ TNajpouzivanejsiForm::TNajpouzivanejsiForm(const QString& titulok, const QString
     setWindowTitle(titulok);
     cmbPolozky = new QComboBox(this);
     cmbPolozky->addItems(polozky);
-    cmbPolozky->setCurrentIndex(vybrana);
+    // With nothing chosen yet, a single item is the choice.
+    cmbPolozky->setCurrentIndex(vybrana < 0 && polozky.size() == 1 ? 0 : vybrana);
     cmbPolozky->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbPolozky->setMinimumContentsLength(40);
     auto* f = new QFormLayout;

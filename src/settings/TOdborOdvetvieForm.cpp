@@ -85,7 +85,11 @@ void TOdborOdvetvieForm::naplnOdvetvia(const QString& vybrane)
     cmbOdvetvie->clear();
     for (const auto& v : m_ciselnik.OdvetviaOdboru(kodOdboru()))
         cmbOdvetvie->addItem(v.Kod + u' ' + v.Nazov, v.Kod);
-    cmbOdvetvie->setCurrentIndex(vybrane.isEmpty() ? -1 : cmbOdvetvie->findData(vybrane));
+    // With nothing to keep, a field's only branch is the choice.
+    if (vybrane.isEmpty())
+        cmbOdvetvie->setCurrentIndex(cmbOdvetvie->count() == 1 ? 0 : -1);
+    else
+        cmbOdvetvie->setCurrentIndex(cmbOdvetvie->findData(vybrane));
 }
 
 void TOdborOdvetvieForm::PridajOdbor()
@@ -135,7 +139,7 @@ void TOdborOdvetvieForm::PridajOdvetvie()
         return;
     }
     m_zmenene = true;
-    naplnOdvetvia(kodOdvetvia());
+    naplnOdvetvia(kod.left(6));  // the branch just added is the choice
 }
 
 void TOdborOdvetvieForm::EditujOdvetvie()

@@ -12,6 +12,7 @@
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/Banky.h"
 #include "settings/TBankaForm.h"
+#include "settings/TNastaveniaEFakturyForm.h"
 #include "settings/TVozidloEditForm.h"
 #include "settings/TZapisaneJazykyForm.h"
 #include "settings/TZapisaneOdboryForm.h"
@@ -118,7 +119,9 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnStorno = tlacidlo(this, QStringLiteral("Storno"));
     btnOK->setAutoDefault(false);
+    btnNastaveniaEFaktury = tlacidlo(this, QStringLiteral("Nastavenia e-faktúry"));
     auto* dole = new QHBoxLayout;
+    dole->addWidget(btnNastaveniaEFaktury);
     dole->addStretch();
     dole->addWidget(btnOK);
     dole->addWidget(btnStorno);
@@ -128,6 +131,7 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     connect(btnOK, &QPushButton::clicked, this, &TNastavenieForm::Potvrd);
     connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHlavickyOdmien, &QPushButton::clicked, this, &TNastavenieForm::HlavickyOdmien);
+    connect(btnNastaveniaEFaktury, &QPushButton::clicked, this, &TNastavenieForm::OtvorNastaveniaEFaktury);
 
     const int druh = m_h.nastavenie.Druh == Tlmocnik || m_h.nastavenie.Druh == Prekladatel ? m_h.nastavenie.Druh : Znalec;
     (druh == Tlmocnik ? rbTlmocnik : druh == Prekladatel ? rbPrekladatel : rbZnalec)->setChecked(true);
@@ -459,17 +463,21 @@ void TNastavenieForm::nastavPopisy()
     btnZapisaneKody->setText(p.ciselnik);
 }
 
-void TNastavenieForm::OpustilSadzbu()
+bool TNastavenieForm::OpustilSadzbu()
 {
-    if (editSadzba->text().trimmed().isEmpty())
-        return;
     if (const auto v = CitajSadzbu(editSadzba->text())) {
         m_h.nastavenie.SadzbaDPH = *v;
-        return;
+        editSadzba->setText(TextSadzby(*v));
+        return true;
     }
     spravy().upozornenie(QStringLiteral("Neplatná hodnota"));
-    editSadzba->clear();
+    // An emptied box gets the rate in force back, so that it is not lost unseen.
+    if (editSadzba->text().trimmed().isEmpty())
+        editSadzba->setText(TextSadzby(m_h.nastavenie.SadzbaDPH));
+    else
+        editSadzba->clear();
     editSadzba->setFocus();
+    return false;
 }
 
 void TNastavenieForm::OpustilCisloKevrota()
@@ -771,9 +779,15 @@ void TNastavenieForm::prevezmiPolia()
     m_h.dualne = chkDualne->isChecked();
 }
 
+void TNastavenieForm::OtvorNastaveniaEFaktury()
+{
+    UpravNastaveniaEFaktury(IbanZUctu(editCisloUctu->text(), editKodBanky->text()), editDIC->text(), this);
+}
+
 void TNastavenieForm::Potvrd()
 {
-    OpustilSadzbu();
+    if (!OpustilSadzbu())
+        return;
     OpustilCisloKevrota();
     if (!OverUcet(true)) {
         editCisloUctu->setFocus();

@@ -46,7 +46,8 @@ public:
 
     // The commands, also for tests.
     void NastavDruh(int druh);
-    void OpustilSadzbu();
+    // Reads the VAT rate box; a bad or emptied box is reported and not taken (false).
+    bool OpustilSadzbu();
     void OpustilCisloKevrota();
     void ZvolenaBanka(int index);
     void NapisanyKodBanky(const QString& text);
@@ -68,6 +69,8 @@ public:
     void VymazText(SadaSablon sada);
     void ObnovZoznam(SadaSablon sada);
     void HlavickyOdmien();
+    // "Nastavenia e-faktúry" on the account and DIČ as typed here (saved on its own OK).
+    void OtvorNastaveniaEFaktury();
     void Potvrd();
 
     QTabWidget* Zalozky = nullptr;
@@ -140,6 +143,7 @@ public:
     };
     ZoznamSablon& sablony(SadaSablon sada);
     QPushButton* btnHlavickyOdmien = nullptr;
+    QPushButton* btnNastaveniaEFaktury = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnStorno = nullptr;
 

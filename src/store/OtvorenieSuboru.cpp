@@ -13,12 +13,17 @@ bool jeFormatovanyText(const QString& pripona)
     return pripony.contains(pripona);
 }
 
+bool jeTabulka(const QString& pripona)
+{
+    return pripona == u"xlsx" || pripona == u"xls" || pripona == u"ods" || pripona == u"csv";
+}
+
 // What to install for a file type.
 QString coNainstalovat(const QString& pripona)
 {
     if (jeFormatovanyText(pripona))
         return QStringLiteral("LibreOffice Writer (balík libreoffice-writer)");
-    if (pripona == u"xlsx" || pripona == u"xls" || pripona == u"ods")
+    if (jeTabulka(pripona))
         return QStringLiteral("LibreOffice Calc (balík libreoffice-calc)");
     if (pripona == u"pdf")
         return QStringLiteral("prehliadač PDF (napríklad balík evince)");
@@ -39,6 +44,12 @@ SposobOtvorenia UrciOtvorenie(const QString& cesta, const std::function<QString(
             return {w, {cesta}, {}};
         if (const QString lo = najdiProgram(QStringLiteral("libreoffice")); !lo.isEmpty())
             return {lo, {QStringLiteral("--writer"), cesta}, {}};
+    }
+    if (jeTabulka(pripona)) {
+        if (const QString c = najdiProgram(QStringLiteral("localc")); !c.isEmpty())
+            return {c, {cesta}, {}};
+        if (const QString lo = najdiProgram(QStringLiteral("libreoffice")); !lo.isEmpty())
+            return {lo, {QStringLiteral("--calc"), cesta}, {}};
     }
     const QString typ = QMimeDatabase().mimeTypeForFile(info).name();
     if (!predvolenaAplikacia(typ).isEmpty())

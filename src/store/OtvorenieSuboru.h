@@ -1,6 +1,7 @@
 #pragma once
-// How a file is opened in the desktop's programs: rich text in LibreOffice Writer when it is
-// installed, anything else (or rich text without Writer) in the desktop's default
+// How a file is opened in the desktop's programs: rich text in LibreOffice Writer and
+// workbooks in LibreOffice Calc when they are installed, anything else (or either without
+// LibreOffice) in the desktop's default
 // application for its type; when nothing can open it, a message that says what to install.
 
 #include <QString>

@@ -193,6 +193,15 @@ QString Zurnal::DatumyVyplateniaZ(const QList<TVyplatenie>& vyplatenia)
     return t.left(kDlzkaDatumovVyplatenia);
 }
 
+QStringList Zurnal::DatumyVyplateniaZoznam(const QString& datumy)
+{
+    QStringList d;
+    for (const QString& t : datumy.split(QChar(13)))
+        if (!t.trimmed().isEmpty())
+            d.append(t.trimmed());
+    return d;
+}
+
 void Zurnal::NastavVyplatenia(int index)
 {
     if (index < 0 || index >= ZaznamyKevrota.size())

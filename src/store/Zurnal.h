@@ -71,6 +71,8 @@ public:
     // The payment dates as text: each in the short form followed by a carriage return,
     // at most the first 100 characters.
     static QString DatumyVyplateniaZ(const QList<TVyplatenie>& vyplatenia);
+    // The dates of that text, without the separators (a single date is one item).
+    static QStringList DatumyVyplateniaZoznam(const QString& datumy);
     // Sets `PocetVyplateni` and `DatumyVyplatenia` of the record at `index` from
     // `VyplateniaZaznamu`.
     void NastavVyplatenia(int index);

@@ -9,12 +9,17 @@ SvitokStranky::SvitokStranky(QWidget* stranka, QWidget* rodic) : QScrollArea(rod
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setWidget(stranka);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QSize SvitokStranky::sizeHint() const
 {
     const QWidget* w = widget();
-    return w ? w->sizeHint().expandedTo(w->minimumSizeHint()) : QScrollArea::sizeHint();
+    if (!w)
+        return QScrollArea::sizeHint();
+    // Room for the vertical bar beside the page: a page that scrolls down on a low screen
+    // never needs a horizontal bar as well.
+    return w->sizeHint().expandedTo(w->minimumSizeHint()) + QSize(verticalScrollBar()->sizeHint().width(), 0);
 }
 
 QSize SvitokStranky::minimumSizeHint() const

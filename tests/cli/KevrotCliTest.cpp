@@ -1,3 +1,4 @@
+#include "settings/Banky.h"
 #include "cli/KevrotCli.h"
 #include "journal/ZamokAplikacie.h"
 
@@ -260,7 +261,7 @@ TEST_F(KevrotCliTest, CodelistsReportMissingRequiredFiles)
     EXPECT_TRUE(spravy.join("\n").contains(QDir::toNativeSeparators(cesta("Data/odbory.dat"))));
     EXPECT_EQ(j["Odbory"].toArray().size(), 0);
     EXPECT_TRUE(j.contains("Vozidla"));
-    EXPECT_EQ(j["Banky"].toArray().size(), 32);  // the built-in list without banky.kvz
+    EXPECT_EQ(j["Banky"].toArray().size(), VstavaneBanky().size());  // the built-in list without banky.kvz
 }
 
 TEST_F(KevrotCliTest, UsageErrorsExitWithTwo)

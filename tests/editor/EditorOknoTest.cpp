@@ -12,6 +12,7 @@
 #include "editor/TVyplateneZnalecneForm.h"
 #include "editor/TZnalecKevrotEditForm.h"
 #include "editor/VyplatenieTab.h"
+#include "store/Peniaze.h"
 #include "widgets/PoleTextovehoZoznamu.h"
 #include "store/Datum.h"
 #include "kevrot/Udaje.h"
@@ -27,6 +28,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QCoreApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
 
 namespace {
 double d(int r, int m, int den) { return QDateNaDatum(QDate(r, m, den)); }
@@ -65,7 +70,7 @@ TEST_F(EditorOkno, NewEntryStartsWithDefaultsAndConfirmsWithAllValues)
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Editovanie znaleckého kevrota"));
     EXPECT_EQ(okno.cmbOdborJazyk->currentText(), QStringLiteral("370000 Strojárstvo"));
     EXPECT_EQ(okno.cmbOdvetvie->count(), 1);
-    EXPECT_EQ(okno.cmbOdvetvie->currentIndex(), -1);
+    EXPECT_EQ(okno.cmbOdvetvie->currentIndex(), 0);  // the only branch is chosen
     EXPECT_EQ(okno.splatnost(), 14);
     EXPECT_EQ(okno.DPHEdit->text(), QStringLiteral("20.00"));
     EXPECT_FALSE(okno.DPHEdit->isHidden());
@@ -110,8 +115,8 @@ TEST_F(EditorOkno, OkCollectsTheChecksAndRefusesATakenNumber)
     okno.Edit4->clear();
     okno.Potvrd();
     ASSERT_EQ(m_spravy.spravy.size(), 1);
-    EXPECT_EQ(m_spravy.spravy[0].text, QStringLiteral("Nie je vyplnené poradové číslo.\nNie je vyplnené odvetvie.\n"
-                                                      "Nie je vyplnený dátum vykonania."));
+    EXPECT_EQ(m_spravy.spravy[0].text,
+              QStringLiteral("Nie je vyplnené poradové číslo.\nNie je vyplnený dátum vykonania."));
     EXPECT_NE(okno.result(), QDialog::Accepted);
 
     TZnalKevrotZaznam iny;
@@ -184,6 +189,11 @@ TEST_F(EditorOkno, PermanentTermChangesAndSavesTheSettings)
 
 TEST_F(EditorOkno, OrderFillsTheEntryAndFileMarkChecksStateBody)
 {
+    TObjednavatel policia;
+    policia.Meno = QStringLiteral("Polícia");
+    policia.Kategoria = Policajti;
+    policia.ICO = QStringLiteral("00151866");
+    m_udaje.objednavky.ZoznamObjednavatelov = {policia};
     TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
     okno.Edit8->setText(QStringLiteral("12345678"));
     TObjednavka o;
@@ -198,7 +208,7 @@ TEST_F(EditorOkno, OrderFillsTheEntryAndFileMarkChecksStateBody)
     EXPECT_TRUE(okno.rbSO->isChecked());
     EXPECT_EQ(okno.Edit1->text(), QStringLiteral("2.2.2024"));
     EXPECT_EQ(okno.cmbPredmet->text(), QStringLiteral("vozidlo"));
-    EXPECT_EQ(okno.Edit8->text(), QStringLiteral("12345678"));
+    EXPECT_EQ(okno.Edit8->text(), QStringLiteral("00151866"));  // the client's, from the client list
     EXPECT_EQ(okno.cmbOdborJazyk->currentIndex(), 0);
 
     okno.cmbObjednavkaTyp->setCurrentIndex(1);
@@ -271,6 +281,7 @@ TEST_F(EditorOkno, WholePaymentStoresOnePaymentOnItsDate)
     VyplatenieTab* tab = okno.tabVyplatenie;
     EXPECT_TRUE(tab->panelCela->isHidden());
     tab->chkCelaCast->setChecked(true);
+    EXPECT_EQ(tab->lblSumaCela->text(), SumaText(SymbolEuro, 80));  // what "celá časť" pays
     tab->txtVyplatenieALL->setText(QStringLiteral("3.4.2024"));
     tab->chkPoCastiach->setChecked(true);
     EXPECT_FALSE(tab->chkCelaCast->isChecked());
@@ -284,6 +295,20 @@ TEST_F(EditorOkno, WholePaymentStoresOnePaymentOnItsDate)
     EXPECT_DOUBLE_EQ(okno.uprava().vyplatenia[0].Suma, 80);
     EXPECT_EQ(okno.uprava().vyplatenia[0].Datum, d(2024, 4, 3));
     EXPECT_TRUE(okno.uprava().zaznam.Vyplatene);
+}
+
+TEST_F(EditorOkno, PagesScrollDownButNeverSidewaysOnA1280x800Screen)
+{
+    TZnalecKevrotEditForm okno(novy(), Zdroje(m_udaje));
+    okno.resize(qMin(okno.sizeHint().width(), 1280 - 16), 800 - 48);
+    okno.show();
+    for (int i = 0; i < okno.Zalozky->count(); ++i) {
+        okno.Zalozky->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        auto* s = qobject_cast<QScrollArea*>(okno.Zalozky->widget(i));
+        ASSERT_TRUE(s) << i;
+        EXPECT_EQ(s->horizontalScrollBar()->maximum(), 0) << okno.Zalozky->tabText(i).toStdString();
+    }
 }
 
 TEST_F(EditorOkno, DatePickerAndTermDialog)

@@ -58,7 +58,7 @@ TEST_F(NastavenieZEditora, EntrysRateFillsTheSlotAndTheTextsAreMadeAgainAfterOk)
     okno.OpustilDPH();
 
     ked_sa_otvori<TNastavenieForm>([](TNastavenieForm* f) {
-        EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10.00"));
+        EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10,00"));
         f->editCisloUctu->setText(QStringLiteral("2000145399"));
         f->btnOK->click();
     });

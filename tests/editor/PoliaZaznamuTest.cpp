@@ -107,7 +107,7 @@ TEST(PoliaZaznamu, ShowAndTakeRoundTripWithCapacitiesAndDates)
     EXPECT_EQ(z.Jazyk, QStringLiteral("eng"));
 }
 
-TEST(PoliaZaznamu, OrderFillsRequesterAndMatterButNotTaxNumbers)
+TEST(PoliaZaznamu, OrderFillsRequesterMatterAndTheClientsTaxNumbers)
 {
     PoliaZaznamu p;
     p.ICO = QStringLiteral("111");
@@ -123,7 +123,14 @@ TEST(PoliaZaznamu, OrderFillsRequesterAndMatterButNotTaxNumbers)
     o.Predmet = QStringLiteral("vozidlo");
     o.Poznamka = QStringLiteral("pozn");
     o.Ucel = QStringLiteral("súd");
-    VyplnZObjednavky(p, o);
+    TObjednavatel iny, klient;
+    iny.Meno = klient.Meno = QStringLiteral("Okresný súd");
+    iny.Adresa = QStringLiteral("Trnava");
+    iny.ICO = QStringLiteral("999");
+    klient.Adresa = QStringLiteral("Nitra");
+    klient.ICO = QStringLiteral("00166073");
+    klient.DIC = QStringLiteral("2020000000");
+    VyplnZObjednavky(p, o, {iny, klient});
     EXPECT_EQ(p.Meno, QStringLiteral("Okresný súd"));
     EXPECT_EQ(p.TypCisla, 1);
     EXPECT_FALSE(p.StatnyOrgan);
@@ -131,7 +138,14 @@ TEST(PoliaZaznamu, OrderFillsRequesterAndMatterButNotTaxNumbers)
     EXPECT_EQ(p.DatumVyziadania, QStringLiteral("1.2.2024"));
     EXPECT_EQ(p.Poznamka, QStringLiteral("pozn"));
     EXPECT_EQ(p.Ucel, QStringLiteral("súd"));
-    EXPECT_EQ(p.ICO, QStringLiteral("111"));
+    EXPECT_EQ(p.ICO, QStringLiteral("00166073"));
+    EXPECT_EQ(p.DIC, QStringLiteral("2020000000"));
+
+    // a requester who is not in the client list has no numbers from the one before
+    o.Meno = QStringLiteral("Ján Novák");
+    VyplnZObjednavky(p, o, {klient});
+    EXPECT_TRUE(p.ICO.isEmpty());
+    EXPECT_TRUE(p.DIC.isEmpty());
 }
 
 TEST(PoliaZaznamu, VariableSymbolFromNumberAndYear)

@@ -4,6 +4,7 @@
 #include "common/TestAppDir.h"
 
 #include "editor/TextyVyuctovania.h"
+#include "settings/SablonyDruhu.h"
 #include "word/RtfCitac.h"
 #include "store/Cesty.h"
 
@@ -64,10 +65,13 @@ TEST_F(TextyVyuctovaniaTest, FoldersFollowTheKindAndListsStartWithTheEmptyItem)
     sablona(QStringLiteral("Pre súd.rtf"), "x", tlm);
     sablona(QStringLiteral("Na objednávku.rtf"), "x", tlm);
     sablona(QStringLiteral("poznamka.txt"), "x", tlm);
-    sablona(QStringLiteral("Velke.RTF"), "x", tlm);  // "folder + name + .rtf" would not find it
+    sablona(QStringLiteral("Velke.RTF"), "x", tlm);  // as an import from another system names them
     QDir().mkpath(cesta(tlm + QStringLiteral("priecinok.rtf")));
-    EXPECT_EQ(zoznamSablon(DruhTextu::Vyuctovanie, 1),
-              (QStringList{QString(), QStringLiteral("Na objednávku"), QStringLiteral("Pre súd")}));
+    EXPECT_EQ(zoznamSablon(DruhTextu::Vyuctovanie, 1), (QStringList{QString(), QStringLiteral("Na objednávku"),
+                                                                    QStringLiteral("Pre súd"), QStringLiteral("Velke")}));
+    // and the listed name finds its file
+    EXPECT_EQ(SablonyDruhu::suborSablony(adresarSablon(DruhTextu::Vyuctovanie, 1), QStringLiteral("Velke")),
+              cesta(tlm + QStringLiteral("Velke.RTF")));
     // The expert's list does not see the interpreter's templates.
     EXPECT_EQ(zoznamSablon(DruhTextu::Vyuctovanie, 0), QStringList{QString()});
 }

@@ -81,6 +81,7 @@ protected:
 TEST_F(ZnalecneOkno, ExpertEntryTakesItemsTravelAndBilledAmountsWithVat)
 {
     TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
+    okno.cmbOdvetvie->setCurrentIndex(-1);
     okno.btnZnalecne->click();
     okno.cmbOdvetvie->setCurrentIndex(0);
     okno.btnZnalecne->click();
@@ -135,6 +136,7 @@ TEST_F(ZnalecneOkno, InterpreterEntryNeedsALanguageAndShowsTlmocne)
     m_udaje.jazyky.ZoznamJazykov = {j};
     TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
     EXPECT_EQ(okno.btnZnalecne->text(), QStringLiteral("Tlmočné"));
+    EXPECT_EQ(okno.windowTitle(), QStringLiteral("Editovanie tlmočníckeho kevrota"));
     okno.NastavVykonanie(QDateNaDatum(QDate(2024, 3, 5)));
     okno.cmbOdborJazyk->setCurrentIndex(-1);
     okno.btnZnalecne->click();

@@ -42,6 +42,7 @@ protected:
         pridaj(2, 1, den(11), 200, 20, {{den(25), 30}});
         pridaj(3, 1, den(12), 400, 40, {});
         pridaj(4, 0, 0, 800, 80, {{0, 5}});
+        zurnal.ZaznamyKevrota[0].PriznanaOdmena = 90;
     }
 
     Zurnal zurnal;
@@ -62,7 +63,10 @@ TEST_F(StavFinanciiTest, EachChoiceCountsItsEntriesAndTheirPayments)
         {"state bodies", VolbaFinancii::StatnyOrgan, 0, 0, 600, 60, 30},
         {"performed up to the last day", VolbaFinancii::DatumVykonania, den(10), den(11), 300, 30, 180},
         {"performed: empty range is day 0", VolbaFinancii::DatumVykonania, 0, 0, 800, 80, 5},
-        {"paid: only payments in the range", VolbaFinancii::DatumVyplatenia, den(20), den(25), 300, 30, 80},
+        // entries with a payment in the range, and all their payments up to its end: the
+        // difference is what these entries still owed on that day
+        {"paid: entries paid in the range", VolbaFinancii::DatumVyplatenia, den(20), den(24), 100, 10, 150},
+        {"paid: payments after the range wait", VolbaFinancii::DatumVyplatenia, den(12), den(12), 100, 10, 100},
         {"paid: nothing in the range", VolbaFinancii::DatumVyplatenia, den(26), den(31), 0, 0, 0},
     };
     for (const Pripad& p : pripady) {
@@ -73,6 +77,9 @@ TEST_F(StavFinanciiTest, EachChoiceCountsItsEntriesAndTheirPayments)
         EXPECT_DOUBLE_EQ(s->vyplatene, p.vyplatene) << p.nazov;
         EXPECT_DOUBLE_EQ(s->rozdiel(), p.odmena + p.vydavky - p.vyplatene) << p.nazov;
     }
+    // "Priznaná odmena" is the awarded amount (entry 1 alone), not the billed one
+    EXPECT_DOUBLE_EQ(PrepocitajFinancie(zurnal, VolbaFinancii::Vsetky, 0, 0)->priznana, 90);
+    EXPECT_DOUBLE_EQ(PrepocitajFinancie(zurnal, VolbaFinancii::StatnyOrgan, 0, 0)->priznana, 0);
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
 }
 
@@ -88,7 +95,7 @@ TEST_F(StavFinanciiTest, AnUnreadableEntryAbandonsTheSums)
 
 TEST(RiadkyFinancii, MoneyWithCrownsUnderTheDualDisplay)
 {
-    SumyFinancii s{100, 50.5, 30};
+    SumyFinancii s{100, 50.5, 30, 100};
     nastavDualneZobrazovanie(false);
     EXPECT_EQ(RiadkyFinancii(s), (QStringList{SumaText(SymbolEuro, 100), SumaText(SymbolEuro, 50.5),
                                               SumaText(SymbolEuro, 150.5), SumaText(SymbolEuro, 30),

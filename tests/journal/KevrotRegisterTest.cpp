@@ -65,8 +65,10 @@ TEST(KevrotRegister, CellTextsOfAnEntry)
     EXPECT_EQ(t.Text(0, 4), QString());
     EXPECT_EQ(t.Text(0, 6), SumaText(SymbolEuro, 1234.5));
     EXPECT_FALSE(t.Text(0, 6).contains(QStringLiteral("Sk")));
-    EXPECT_EQ(t.Text(0, 8), QStringLiteral("1.4.2024,2.5.2024,"));
+    EXPECT_EQ(t.Text(0, 8), QStringLiteral("1.4.2024, 2.5.2024"));
     EXPECT_EQ(t.Text(0, 9), QStringLiteral("0"));
+    l[0].DatumyVyplatenia = QStringLiteral("10.12.2026\r");
+    EXPECT_EQ(t.Text(0, 8), QStringLiteral("10.12.2026"));
     EXPECT_EQ(t.data(t.index(0, 7), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight, Qt::AlignRight);
     EXPECT_EQ(t.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Por.číslo"));
 }

@@ -7,6 +7,7 @@
 #include "journal/TStartForm.h"
 #include "journal/TZnalecKevrotForm.h"
 #include "journal/KevrotPrikazy.h"
+#include "journal/SirkyStlpcov.h"
 #include "settings_window/TNastavenieForm.h"
 #include "store/TChybyNacitaniaForm.h"
 #include "store/Zurnal.h"
@@ -175,6 +176,46 @@ TEST_F(OknoTest, CopyDeleteAndYearChangeKeepTheHeadersSortAndTheSelectedEntry)
     k->NastavRok(2001);
     k->NastavRok(QDate::currentDate().year());
     EXPECT_EQ(cislaRiadkov(k), (QStringList{"4", "3", "1"}));
+}
+
+TEST_F(OknoTest, ExcelExportLeavesTheScreensOrder)
+{
+    for (int c : {1, 2, 3})
+        zaznam(c, QStringLiteral("Meno %1").arg(c));
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    auto* k = f.kevrot();
+    k->tabulka().KlikNaHlavicku(0);  // descending
+    k->btnVytlacExcel->click();
+    EXPECT_EQ(m_spravy.otvoreneSubory.size(), 1);
+    EXPECT_EQ(cislaRiadkov(k), (QStringList{"3", "2", "1"}));
+}
+
+TEST(SirkyStlpcov, FreeWidthGoesEvenlyToTheTextColumns)
+{
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {1, 3}, 281), (QList<int>{100, 101, 0, 80}));
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {1, 3}, 150), (QList<int>{100, 50, 0, 30}));  // no room
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50}, {}, 500), (QList<int>{100, 50}));
+}
+
+TEST_F(OknoTest, TextColumnsTakeTheFreeWidthUntilTheUserSetsWidths)
+{
+    TZnalecKevrotForm f({});
+    f.PrvaAktivacia();
+    f.resize(1280, 800);
+    f.show();
+    QCoreApplication::processEvents();
+    QTableView* g = f.kevrot()->StringGrid1;
+    EXPECT_GT(g->columnWidth(1), 112);  // "Zadávateľ"
+    EXPECT_GT(g->columnWidth(5), 92);   // "Predmet"
+    int spolu = 0;
+    for (int c = 0; c < g->model()->columnCount(); ++c)
+        spolu += g->isColumnHidden(c) ? 0 : g->columnWidth(c);
+    EXPECT_NEAR(spolu, g->viewport()->width(), 2);
+    g->setColumnWidth(1, 60);  // as a drag of the header does
+    f.resize(1200, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g->columnWidth(1), 60);
 }
 
 TEST_F(OknoTest, SearchBoxAndClearFilter)

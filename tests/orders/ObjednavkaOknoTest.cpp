@@ -35,6 +35,7 @@ TObjednavka objednavka(const QString& meno, qint32 stav)
     o.Adresa = QStringLiteral("Nitra");
     o.Stav = stav;
     o.Poznamka = QStringLiteral("poznámka");
+    o.Cislo = QStringLiteral("5C 12/2024");
     o.DatumVyziadania = QDateNaDatum(QDate(2024, 3, 5));
     return o;
 }
@@ -121,13 +122,14 @@ TEST_F(ObjednavkaOkno, PickerReadsTheYearIntoItsOwnListAndReturnsTheChosenOrder)
     ASSERT_EQ(zoznam.size(), 2);
     EXPECT_EQ(register2023.ZoznamObjednavok.size(), 1);  // the register's list is untouched
     EXPECT_EQ(RiadokVyberu(zoznam[0]),
-              (QStringList{"5.3.2024", "Prvá Nitra", "", "", "poznámka", "", "", ""}));
+              (QStringList{"5.3.2024", "Prvá Nitra", "5C 12/2024", "", "", "poznámka", "", "", ""}));
     EXPECT_FALSE(JeRozpracovana(zoznam[0]));
     EXPECT_TRUE(JeRozpracovana(zoznam[1]));
 
     TObjednavkyForm okno(zoznam);
-    EXPECT_EQ(okno.StringGrid1->columnCount(), 9);
-    EXPECT_TRUE(okno.StringGrid1->isColumnHidden(8));
+    EXPECT_EQ(okno.StringGrid1->columnCount(), 10);
+    EXPECT_TRUE(okno.StringGrid1->isColumnHidden(9));
+    EXPECT_EQ(okno.StringGrid1->horizontalHeaderItem(8)->text(), QStringLiteral("Účel"));
     EXPECT_EQ(okno.StringGrid1->item(1, 0)->foreground().color(), QColor(Qt::red));
     okno.StringGrid1->selectRow(1);
     ASSERT_TRUE(okno.vybrana());

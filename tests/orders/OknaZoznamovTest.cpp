@@ -8,6 +8,7 @@
 #include "widgets/TZoznamTextAddForm.h"
 #include "widgets/TZoznamTextForm.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,6 +90,7 @@ TEST_F(OknaZoznamov, ClientListAddsThroughTheDialogAndDeletesInPlace)
     okno.show();
     okno.rbPolicajti->click();
     ked_sa_otvori<TObjednavatelEditForm>([](TObjednavatelEditForm* d) {
+        EXPECT_EQ(d->cmbKategoria->currentText(), QStringLiteral("policajti"));
         d->MenoEdit->setText(QStringLiteral("OO PZ Senec"));
         d->ICOEdit->setText(QStringLiteral("123456789012345678901234"));
         d->btnOK->click();

@@ -103,8 +103,13 @@ TEST(VyberObjednavatela, AddTakesTheCheckedCategoryAndMarksTheListChanged)
     EXPECT_TRUE(v.Zmeneny());
     EXPECT_EQ(v.Pohlad().size(), 3);
 
+    // a category chosen in the dialog wins over the filter; none chosen under "všetci"
+    // gives "ostatné"
     v.NastavKategoriu(FilterKategorie::Vsetci);
-    v.Pridaj(klient(QStringLiteral("Iný"), QString(), Sudy));
+    EXPECT_EQ(v.PredvolenaKategoria(), Ostatne);
+    v.Pridaj(klient(QStringLiteral("OO PZ Senec"), QString(), Policajti));
+    EXPECT_EQ(z.last().Kategoria, Policajti);
+    v.Pridaj(klient(QStringLiteral("Iný"), QString(), BezKategorie));
     EXPECT_EQ(z.last().Kategoria, Ostatne);
 }
 
@@ -116,25 +121,27 @@ TEST(VyberObjednavatela, ChangeAndDeleteWorkThroughTheViewRow)
     TObjednavatel nove = klient(QStringLiteral("Krajský súd v Žiline"), QStringLiteral("Žilina 1"), Ostatne);
     ASSERT_TRUE(v.Zmen(1, nove));
     EXPECT_EQ(z[3].Meno, QStringLiteral("Krajský súd v Žiline"));
-    EXPECT_EQ(z[3].Kategoria, Sudy);  // a change keeps the category
+    EXPECT_EQ(z[3].Kategoria, Ostatne);  // the category chosen in the dialog
+    ASSERT_TRUE(v.Zmen(0, klient(QStringLiteral("Okresný súd Nitra"), QString(), BezKategorie)));
+    EXPECT_EQ(z[0].Kategoria, Sudy);  // none chosen keeps it
     EXPECT_FALSE(v.Zmen(2, nove));    // no client in that row
 
     ASSERT_TRUE(v.Zmaz(0));
     EXPECT_EQ(z.size(), 4);
     EXPECT_EQ(z[0].Meno, QStringLiteral("OR PZ Trnava"));
-    EXPECT_EQ(v.Pohlad().size(), 1);
-    EXPECT_EQ(v.Pohlad()[0].pozicia, 2);
+    EXPECT_EQ(v.Pohlad().size(), 0);
     EXPECT_FALSE(v.Zmaz(5));
     EXPECT_FALSE(v.Zmaz(-1));
 }
 
-TEST(VyberObjednavatela, StateBodyFlagFollowsTheFilterNotTheClient)
+TEST(VyberObjednavatela, StateBodyFlagFollowsTheClientNotTheFilter)
 {
     auto z = zoznam();
     VyberObjednavatela v(z);
     auto r = v.Vysledok(0);  // a court, picked under "všetci"
     EXPECT_TRUE(r.vybrany);
-    EXPECT_FALSE(r.StatnyOrgan);
+    EXPECT_TRUE(r.StatnyOrgan);
+    EXPECT_FALSE(v.Vysledok(4).StatnyOrgan);  // "firma abc"
     EXPECT_EQ(r.ICO, QStringLiteral("Okresný súd Nitra-ico"));
     v.NastavKategoriu(FilterKategorie::Exekutori);
     EXPECT_TRUE(v.Vysledok(0).StatnyOrgan);

@@ -188,6 +188,9 @@ TEST(SkupinaZaznamuTest, GroupOfAnEntryForEveryKindOfPractitioner)
     EXPECT_EQ(NadpisUkonu(6), QStringLiteral("Editovanie tlmočníckeho úkonu"));
     EXPECT_EQ(NadpisUkonu(7), QStringLiteral("Editovanie prekladateľského úkonu"));
     EXPECT_EQ(NadpisUkonu(4), QStringLiteral("Editovanie znaleckého úkonu"));
+    EXPECT_EQ(PopisUkonu(6), QStringLiteral("Tlmočnícky úkon:"));
+    EXPECT_EQ(PopisUkonu(7), QStringLiteral("Prekladateľský úkon:"));
+    EXPECT_EQ(PopisUkonu(1), QStringLiteral("Znalecký úkon:"));
 }
 
 TEST_F(CiselnikPoloziekTest, PrefillOfAnEntryKeepsNetPricesAndTakesTheKmRateInForce)

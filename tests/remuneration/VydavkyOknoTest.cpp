@@ -22,6 +22,7 @@
 #include "store/Peniaze.h"
 #include "store/SadzbyNahrad.h"
 
+#include <QLabel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -97,11 +98,21 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     TVydavkyForm o(m_u, zdroje());
     EXPECT_EQ(o.windowTitle(), QStringLiteral("Znalečné výdavky"));
 
-    // Tariff with both surcharges: 10 + 50 % + 100 % = 25.
+    // Tariff with both surcharges: 10 + 50 % + 100 % = 25; the hours typed in the dialog
+    // itself (1,5 h), not in a sub-item dialog.
     ked_sa_otvori<TVydavkyTarifEditForm>([](TVydavkyTarifEditForm* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Editovanie tarifnej odmeny"));
         d->chkPriplatok[0]->setChecked(true);
         d->chkPriplatok[1]->setChecked(true);
+        EXPECT_EQ(d->PocetEdit->text(), QStringLiteral("1.00"));
+        d->PocetEdit->setText(QStringLiteral("1,5"));
+        d->OpustilPocet();
+        EXPECT_EQ(d->lblCelkovaCena->text(), SumaText(SymbolEuro, 37.5));
+        d->PocetEdit->setText(QStringLiteral("2"));
+        d->OpustilPocet();
+        EXPECT_EQ(d->lblCelkovaCena->text(), SumaText(SymbolEuro, 50));
+        d->PocetEdit->setText(QStringLiteral("1"));
+        d->OpustilPocet();
         d->btnOK->click();
     });
     o.tlacidlo(Z::Tarifna, 0)->click();
@@ -109,6 +120,11 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     // Flat remuneration, raised by VAT for 2012, broken into two sub-items.
     ked_sa_otvori<TVydavkyTarifEditForm>([](TVydavkyTarifEditForm* d) { d->btnOK->click(); });
     o.tlacidlo(Z::Pausalna, 0)->click();
+    // a count that can be typed in the grid is shown so; the tariff's is not
+    const QTableWidgetItem* pocet = o.grid(Z::Pausalna)->item(0, StlpecVydavku::Pocet);
+    EXPECT_TRUE(pocet->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(pocet->toolTip().isEmpty());
+    EXPECT_FALSE(o.grid(Z::Tarifna)->item(0, StlpecVydavku::Pocet)->flags() & Qt::ItemIsEditable);
     vyberRiadok(o, Z::Pausalna, 0);
     ked_sa_otvori<TVydavkyEditForm>([](TVydavkyEditForm* d) {
         EXPECT_TRUE(d->NazovEdit->isReadOnly());
@@ -189,6 +205,18 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     o.tlacidlo(Z::Zmluvna, 2)->click();
     EXPECT_EQ(o.uprava().polozky.size(), 5);
     EXPECT_EQ(o.grid(Z::Zmluvna)->rowCount(), 1);  // the empty row
+}
+
+TEST_F(VydavkyOkno, JourneyTimesGiveTheDaysMealAllowance)
+{
+    TVydavkyForm o(m_u, zdroje());
+    CestovneTab* t = o.tabCestovne;
+    t->gridCesta->item(0, 0)->setText(QStringLiteral("Nitra, 3.5.2012 8:00"));
+    t->gridCesta->item(0, 3)->setText(QStringLiteral("Nitra, 3.5.2012 21:00"));  // 13 hours
+    EXPECT_EQ(t->gridStravne->item(0, 0)->text(), QStringLiteral("3.5.2012"));
+    EXPECT_EQ(t->lblStravne->text(), SumaTextSk(SymbolEuro, 6));
+    t->gridStravne->item(0, 1)->setText(QStringLiteral("4"));  // the user's amount stays
+    EXPECT_EQ(t->lblStravne->text(), SumaTextSk(SymbolEuro, 4));
 }
 
 TEST_F(VydavkyOkno, TravelTabWithVehicleJourneyAndTwoDays)
@@ -305,4 +333,20 @@ TEST_F(VydavkyOkno, LandRateSetForGoodIsStoredAndUsed)
     Nastavenia znova;
     znova.NacitajPodielOdmena();
     EXPECT_EQ(znova.PodielOdmena.SadzbaPozemky, 20);
+}
+
+TEST_F(VydavkyOkno, FlatExpenseCountIsTypedInItsDialog)
+{
+    TVydavkyEditForm d(4, 1, nullptr);
+    d.CenaEdit->setText(QStringLiteral("10"));
+    d.OpustilCenu();
+    d.PocetEdit->setText(QStringLiteral("3"));
+    d.OpustilPocet();
+    EXPECT_EQ(d.lblCelkovaCena->text(), SumaText(SymbolEuro, 30));
+    ASSERT_EQ(d.rozpis().size(), 1);
+    EXPECT_EQ(d.rozpis()[0].Pocet, 3);
+    d.PocetEdit->setText(QStringLiteral("x"));
+    d.OpustilPocet();
+    EXPECT_EQ(m_spravy.texty().last(), QStringLiteral("Neplatná hodnota"));
+    EXPECT_EQ(d.PocetEdit->text(), QStringLiteral("3.00"));
 }

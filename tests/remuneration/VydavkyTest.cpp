@@ -124,10 +124,11 @@ TEST_F(VydavkyTest, TotalsByKindWithTravelAndVatForm)
     EXPECT_EQ(s.tarifna, 35);
     EXPECT_EQ(s.pausalna, 100);
     EXPECT_EQ(s.zmluvna, 360);
-    EXPECT_EQ(s.vydavky, 30);
+    EXPECT_EQ(s.vydavky, 6 + 30 + 4);  // every expense before travel and lost time
     EXPECT_EQ(s.strataCasu, 10);
     EXPECT_EQ(s.odmena, 35 + 100 + 360 + 142);
     EXPECT_EQ(s.vydavkyCelkom, 6 + 30 + 10 + 4 + 69.31);  // the travel total in cents
+    EXPECT_EQ(s.vydavkyCelkom, s.vydavky + s.strataCasu + s.cestovne);
 
     u.platcaDPH = true;
     u.sadzbaDPH = 20;
@@ -179,6 +180,8 @@ TEST(UpravaVydavkovTest, CellEditsFollowTheTabsRules)
         u.PrepocitajVsetko();
         if (p.v.Druh == PodielovaOdmena)
             u.polozky[0].Suma = 0;
+        // the grid shows as editable exactly the cells whose typing is not refused outright
+        EXPECT_EQ(u.JeBunkaUpravitelna(p.zalozka, 0, p.stlpec), p.vysledok != R::StaryText) << p.text;
         EXPECT_EQ(u.UpravBunku(p.zalozka, 0, p.stlpec, QString::fromUtf8(p.text)), p.vysledok) << p.text;
         EXPECT_DOUBLE_EQ(u.polozky[0].Suma, p.suma) << p.text;
     }
@@ -391,4 +394,33 @@ TEST(ZacateJednotky, QuantitiesOfItemsPerStartedUnitRoundUp)
     ulozena.Rozpis[0].Pocet = 2.5;
     PrepocitajSumu(ulozena);
     EXPECT_EQ(ulozena.Rozpis[0].Pocet, 2.5);
+}
+
+TEST(CestovneTest, MealBandFromTheJourneysTimesPerDay)
+{
+    SadzbyNahrad s;
+    s.stravne = {{datum(2012, 9, 1), 4.0, 6.0, 9.3}, {datum(2025, 12, 1), 9.3, 13.8, 20.6}};
+    TCestovneNahrady c;
+    c.Cesta = QStringList(TCestovneNahrady::PocetTextovCesty, QString());
+    // day 1: two legs, 7:30 to 14:00 (6,5 h); day 2: 13:00 to 16:00 (3 h); day 3: 2025 rates
+    c.nastavTextCesty(1, 0, QStringLiteral("Nitra, 3.5.2024 7:30"));
+    c.nastavTextCesty(1, 3, QStringLiteral("Trnava 3.5.2024 10:00"));
+    c.nastavTextCesty(2, 0, QStringLiteral("Trnava 3.5.2024 11:00"));
+    c.nastavTextCesty(2, 3, QStringLiteral("Nitra, 3. 5. 2024 o 14.00 hod"));
+    c.nastavTextCesty(3, 0, QStringLiteral("Nitra 6.5.2024 13:00"));
+    c.nastavTextCesty(3, 3, QStringLiteral("Nitra 6.5.2024 16:00"));
+    c.nastavTextCesty(4, 0, QStringLiteral("Nitra 2.12.2025 4:00"));
+    c.nastavTextCesty(4, 3, QStringLiteral("Nitra 2.12.2025 23:00"));
+    DatumDna(c, 1) = QStringLiteral("6.5.2024");
+    StravneDna(c, 1) = 99;
+    EXPECT_EQ(StravnePodlaCasov(c, s), (QList<int>{2, 1, 3}));
+    EXPECT_EQ(DatumDna(c, 2), QStringLiteral("3.5.2024"));  // the first free row takes the day
+    EXPECT_EQ(StravneDna(c, 2), 4.0);
+    EXPECT_EQ(StravneDna(c, 1), 0.0);  // under 5 hours
+    EXPECT_EQ(StravneDna(c, 3), 20.6);
+    EXPECT_DOUBLE_EQ(c.Stravne, 24.6);
+    // texts without times change nothing
+    TCestovneNahrady bez;
+    bez.Cesta = QStringList(TCestovneNahrady::PocetTextovCesty, QStringLiteral("Nitra"));
+    EXPECT_TRUE(StravnePodlaCasov(bez, s).isEmpty());
 }

@@ -188,6 +188,9 @@ TEST_F(TfrmPreviewTest, VytlacObrazovkaOtvoriZoznamAHlavicku)
     const QSize plocha = obe[0]->screen()->availableGeometry().size();
     EXPECT_GE(obe[0]->normalGeometry().width(), plocha.width() * 8 / 10);
     EXPECT_GE(obe[0]->normalGeometry().height(), plocha.height() * 8 / 10);
+    // the cover does not lie exactly over the listing
+    EXPECT_FALSE(obe[1]->isMaximized());
+    EXPECT_NE(obe[1]->geometry().topLeft(), obe[0]->geometry().topLeft());
     for (auto* o : okna + obe)
         o->close();
 }

@@ -4,17 +4,34 @@
 
 #include <QDir>
 
-TEST(BankyTest, BuiltInList)
+TEST(BankyTest, BuiltInListIsTheCurrentOne)
 {
     const QStringList& b = VstavaneBanky();
-    ASSERT_EQ(b.size(), 32);
     EXPECT_EQ(b.first(), QStringLiteral("0200 Všeobecná úverová banka, a.s."));
-    EXPECT_EQ(b.last(), QStringLiteral("9951 Burza cenných papierov"));
-    EXPECT_EQ(b.at(4), QStringLiteral("1200 UniBanka, a.s. "));  // the trailing space stays
+    EXPECT_TRUE(b.contains(QStringLiteral("0900 Slovenská sporiteľňa, a.s.")));
+    for (const char* zaniknuta : {"1200", "4900", "8080", "9951"})
+        EXPECT_EQ(PolozkaSKodom(b, QString::fromLatin1(zaniknuta)), -1) << zaniknuta;
     for (const auto& polozka : b) {
         EXPECT_EQ(polozka.at(4), u' ') << polozka.toStdString();
         EXPECT_EQ(OverBanku(KodPolozkyBanky(polozka), NazovPolozkyBanky(polozka)), QString());
     }
+    EXPECT_EQ(BicBanky(QStringLiteral("1100")), QStringLiteral("TATRSKBX"));
+    EXPECT_EQ(BicBanky(QStringLiteral("9999")), QString());
+}
+
+TEST(BankyTest, AnOutdatedShippedListBecomesTheCurrentOneKeepingTheUsersBanks)
+{
+    const QStringList stary = {QStringLiteral("0200 Všeobecná úverová banka, a.s."), QStringLiteral("1200 UniBanka, a.s. "),
+                               QStringLiteral("4900 ISTROBANKA, a.s."), QStringLiteral("9999 Moja banka"),
+                               QStringLiteral("0900 Moja sporiteľňa")};
+    const auto novy = AktualizovanyZoznamBank(stary);
+    ASSERT_TRUE(novy);
+    EXPECT_EQ(novy->mid(0, VstavaneBanky().size()), VstavaneBanky());
+    // the user's own bank stays; one under a code of the current list gives way to it
+    EXPECT_EQ(novy->mid(VstavaneBanky().size()), QStringList{QStringLiteral("9999 Moja banka")});
+    // a list without lines of the old one is the user's: left alone
+    EXPECT_FALSE(AktualizovanyZoznamBank(*novy));
+    EXPECT_FALSE(AktualizovanyZoznamBank({QStringLiteral("0200 Všeobecná úverová banka, a.s.")}));
 }
 
 TEST(BankyTest, EditorChecks)
@@ -63,13 +80,25 @@ TEST_F(BankySuborTest, SavedListIsReadBackAndTheLastMatchingLineNamesTheBank)
     const QByteArray b = obsah(QStringLiteral("Data/banky.kvz"));
     EXPECT_TRUE(b.startsWith("0200 V\x9a" "eobecn\xe1 \xfaverov\xe1 banka, a.s.\r\n"));
     EXPECT_TRUE(b.endsWith("\r\n"));
-    EXPECT_EQ(b.count("\r\n"), 34);
+    EXPECT_EQ(b.count("\r\n"), VstavaneBanky().size() + 2);
 
     EXPECT_EQ(NacitajBanky(), banky);
     EXPECT_EQ(NazovBanky(QStringLiteral("0200")), QStringLiteral("Zlepené"));
-    EXPECT_EQ(NazovBanky(QStringLiteral("1200")), QStringLiteral("UniBanka, a.s. "));
-    EXPECT_EQ(NazovBanky(QStringLiteral("7930")), QStringLiteral("Wüstenrot stavebná sporitelna, a.s."));
+    EXPECT_EQ(NazovBanky(QStringLiteral("7930")), QStringLiteral("Wüstenrot stavebná sporiteľňa, a.s."));
     EXPECT_EQ(NazovBanky(QStringLiteral("0000")), QString());
+}
+
+TEST_F(BankySuborTest, AnOutdatedFileIsBroughtUpToDateOnceAtStart)
+{
+    ASSERT_TRUE(UlozBanky({QStringLiteral("1200 UniBanka, a.s. "), QStringLiteral("9999 Moja banka")}));
+    EXPECT_EQ(NacitajBanky()->size(), 2);  // reading alone changes nothing
+    EXPECT_TRUE(AktualizujSuborBank());
+    EXPECT_FALSE(AktualizujSuborBank());  // once
+    const auto banky = NacitajBanky();
+    ASSERT_TRUE(banky);
+    EXPECT_EQ(banky->size(), VstavaneBanky().size() + 1);
+    EXPECT_EQ(RiadkyTextu(obsah(QStringLiteral("Data/banky.kvz"))), *banky);
+    EXPECT_EQ(NazovBanky(QStringLiteral("9999")), QStringLiteral("Moja banka"));
 }
 
 TEST_F(BankySuborTest, AnUnreadableFileGivesNoList)

@@ -99,7 +99,8 @@ TEST_F(HodnotyNastaveniaTest, VatRateAndJournalNumberAsTyped)
     };
     for (const auto& s : sadzby)
         EXPECT_EQ(CitajSadzbu(s.text), s.sadzba) << s.text.toStdString();
-    EXPECT_EQ(TextSadzby(5), QStringLiteral(" 5.00"));
+    EXPECT_EQ(TextSadzby(5), QStringLiteral("5,00"));
+    EXPECT_EQ(TextSadzby(20.5), QStringLiteral("20,50"));
     EXPECT_EQ(CitajCisloKevrota(QStringLiteral("12")), 12);
     EXPECT_EQ(CitajCisloKevrota(QStringLiteral("1,5")), std::nullopt);
 }

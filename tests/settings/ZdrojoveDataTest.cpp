@@ -28,7 +28,7 @@ protected:
     {
         const QString adresar = cesta(QStringLiteral("zdroj"));
         QDir().mkpath(adresar);
-        for (const char* n : {"odbory.csv", "odvetvia.csv", "jazyky.csv", "polozky.csv"}) {
+        for (const char* n : {"odbory.csv", "odvetvia.csv", "jazyky.csv", "polozky.csv", "banky.csv"}) {
             const QString meno = QString::fromLatin1(n);
             zapis(QStringLiteral("zdroj/") + meno, meno == nazov ? obsah : citaj(csv(meno)));
         }
@@ -83,8 +83,16 @@ TEST_F(ZdrojoveDataTest, GeneratedFilesAreReadByTheProgramsLoaders)
     EXPECT_EQ(tarif.at(0).Priplatok1Text, QStringLiteral("Bezodkladné vykonanie úkonu na žiadosť zadávateľa (§ 12 ods. 1)"));
     EXPECT_EQ(c.PonukaPoloziek(7, 1).at(1).Cena, 19.92);
 
+    // the shipped file and the built-in list are the same current list, with its BICs
     EXPECT_EQ(NacitajBanky(), VstavaneBanky());
     EXPECT_EQ(NazovBanky(QStringLiteral("0200")), QStringLiteral("Všeobecná úverová banka, a.s."));
+    QFile f(csv(QStringLiteral("banky.csv")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto banky = GeneratorDat::Banky(f.readAll(), chyby);
+    ASSERT_EQ(banky.size(), VstavaneBanky().size());
+    for (const auto& b : banky)
+        EXPECT_EQ(BicBanky(b.kod), b.bic) << b.kod.toStdString();
+    EXPECT_EQ(BicBanky(QStringLiteral("0900")), QStringLiteral("GIBASKBX"));
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
 }
 
@@ -107,6 +115,8 @@ TEST_F(ZdrojoveDataTest, FaultsInASourceStopTheGeneratorAndWriteNothing)
         {"polozky.csv", "h\n1;1;N;hodiny_a_minuty;1;0;;0;\n", "polozky.csv:2: mj má 15 znakov"},
         {"polozky.csv", "h\n1;1;N;ks;1;-5;;0;\n", "polozky.csv:2: priplatok1_max \"-5\""},
         {"polozky.csv", "h\n1;1;;ks;1;0;;0;\n", "polozky.csv:2: prázdny názov"},
+        {"banky.csv", "h\n0200;Banka;SUBASK\n", "banky.csv:2: BIC má 8 alebo 11 znakov"},
+        {"banky.csv", "h\n020;Banka;SUBASKBX\n", "banky.csv:2: Nesprávne vyplnený kód banky."},
     };
     for (const auto& p : pripady) {
         const QString zdroj = zdrojS(QString::fromLatin1(p.subor), p.obsah);
@@ -121,7 +131,7 @@ TEST_F(ZdrojoveDataTest, FaultsInASourceStopTheGeneratorAndWriteNothing)
 
     QStringList chyby;
     EXPECT_FALSE(GeneratorDat::Generuj(cesta(QStringLiteral("neexistuje")), cesta(QStringLiteral("vystup")), chyby));
-    EXPECT_EQ(chyby.size(), 4);
+    EXPECT_EQ(chyby.size(), 5);
 }
 
 TEST(CitanieCsv, HeaderBomLineEndsAndEmptyLines)

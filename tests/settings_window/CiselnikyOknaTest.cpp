@@ -87,6 +87,10 @@ TEST_F(CiselnikyOkna, FieldAddedInACancelledChoiceIsSavedFirstAndCutToSixCharact
         EXPECT_EQ(f->cmbOdbor->itemData(0).toString(), QStringLiteral("330000"));
         EXPECT_EQ(f->cmbOdbor->currentIndex(), 0);
         EXPECT_EQ(f->cmbOdvetvie->count(), 0);
+        // a branch just added (the field's only one) is the choice
+        vyplnKodNazov(QStringLiteral("330100"), QStringLiteral("Pozemné stavby"));
+        f->btnPridajOdvetvie->click();
+        EXPECT_EQ(f->cmbOdvetvie->currentData().toString(), QStringLiteral("330100"));
         // The same field again is refused.
         vyplnKodNazov(QStringLiteral("330000"), QStringLiteral("Iný"));
         f->btnPridajOdbor->click();
@@ -99,7 +103,7 @@ TEST_F(CiselnikyOkna, FieldAddedInACancelledChoiceIsSavedFirstAndCutToSixCharact
     ASSERT_TRUE(ulozene.NacitajOdboryOdvetvia());
     ASSERT_EQ(ulozene.Odbory.size(), 2);
     EXPECT_EQ(ulozene.Odbory.at(0).Kod, QStringLiteral("330000"));
-    EXPECT_EQ(ulozene.Odvetvia.size(), 1);
+    EXPECT_EQ(ulozene.Odvetvia.size(), 2);
 }
 
 TEST_F(CiselnikyOkna, RegisteredBranchesAddedTwiceRemovedAndTheMostUsedField)
@@ -166,6 +170,19 @@ TEST_F(CiselnikyOkna, LanguageAddedInTheChoiceAppearsInCodeOrderAndIsSavedAtOnce
     okno.btnNajpouzivanejsi->click();
     EXPECT_EQ(okno.texty().Jazyky, QStringLiteral("eng|bul|"));
     EXPECT_EQ(okno.texty().Najpouzivanejsi, QStringLiteral("bul"));
+
+    // "Storno" after adding one: neither the list nor its file changes
+    ked_sa_otvori<TJazykForm>([](TJazykForm* f) {
+        vyplnKodNazov(QStringLiteral("hun"), QStringLiteral("maďarský"));
+        f->btnPridaj->click();
+        f->btnStorno->click();
+    });
+    okno.btnPridaj->click();
+    EXPECT_EQ(okno.Grid->rowCount(), 2);
+    EXPECT_EQ(m_jazyky.ZoznamJazykov.size(), 3);
+    Jazyky znova;
+    ASSERT_TRUE(znova.NacitajJazyky());
+    EXPECT_EQ(znova.ZoznamJazykov.size(), 3);
 }
 
 TEST_F(CiselnikyOkna, BankEditorWantsFourCharactersAndAName)
@@ -242,4 +259,14 @@ TEST_F(CiselnikyOkna, HeadingsDialogReplacesTheTableWithSevenCutTexts)
     ASSERT_EQ(t.Texty.size(), 7);
     EXPECT_EQ(t.HlavickaDruhu(7), QStringLiteral("Zmluvná\r\nodmena"));
     EXPECT_EQ(t.HlavickaDruhu(DruhCestovneNahrady).size(), 255);
+}
+
+TEST_F(CiselnikyOkna, MostUsedChoiceOfASingleItemIsPreselected)
+{
+    TNajpouzivanejsiForm jedna(QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("OK"),
+                               {QStringLiteral("eng anglický")}, -1);
+    EXPECT_EQ(jedna.cmbPolozky->currentIndex(), 0);
+    TNajpouzivanejsiForm dve(QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("OK"),
+                             {QStringLiteral("eng anglický"), QStringLiteral("deu nemecký")}, -1);
+    EXPECT_EQ(dve.cmbPolozky->currentIndex(), -1);
 }

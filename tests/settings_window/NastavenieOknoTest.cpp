@@ -16,6 +16,7 @@
 #include "settings/OdboryOdvetvia.h"
 #include "settings/TBankaForm.h"
 #include "settings/TJazykForm.h"
+#include "settings/TNastaveniaEFakturyForm.h"
 #include "settings/TVozidloEditForm.h"
 #include "settings/TZapisaneJazykyForm.h"
 #include "settings_window/TNastavenieForm.h"
@@ -103,8 +104,8 @@ TEST_F(NastavenieOkno, CaptionsFollowTheKind)
     }
     EXPECT_EQ(f->editMeno->text(), QStringLiteral("Ján Novák"));
     EXPECT_TRUE(f->editMeno->isReadOnly());
-    EXPECT_EQ(f->cmbBanka->currentText(), QStringLiteral("0900 Slovenská sporitelna, a.s."));
-    EXPECT_EQ(f->editSadzba->text(), QStringLiteral("20.00"));
+    EXPECT_EQ(f->cmbBanka->currentText(), QStringLiteral("0900 Slovenská sporiteľňa, a.s."));
+    EXPECT_EQ(f->editSadzba->text(), QStringLiteral("20,00"));
 }
 
 TEST_F(NastavenieOkno, StornoKeepsTheNewBankButNoSetting)
@@ -170,6 +171,11 @@ TEST_F(NastavenieOkno, InterpreterWithLanguagesRateAndVehicleIsSavedOnOk)
         f->OpustilSadzbu();
         EXPECT_EQ(m_spravy.texty(), QStringList{QStringLiteral("Neplatná hodnota")});
         EXPECT_TRUE(f->editSadzba->text().isEmpty());
+        // an emptied box is not taken silently: "OK" warns, the rate in force comes back
+        f->btnOK->click();
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_EQ(m_spravy.texty().size(), 2);
+        EXPECT_EQ(f->editSadzba->text(), QStringLiteral("20,00"));
         f->editSadzba->setText(QStringLiteral("20,5"));
         ked_sa_otvori<TVozidloEditForm>([](TVozidloEditForm* v) {
             v->editNazov->setText(QStringLiteral("Škoda Octavia"));
@@ -208,7 +214,7 @@ TEST_F(NastavenieOkno, EntryEditorsRateFillsTheSlotAndBecomesTheDefault)
 {
     ASSERT_TRUE(spusti(
         [](TNastavenieForm* f) {
-            EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10.00"));
+            EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10,00"));
             f->btnOK->click();
         },
         10.0));
@@ -328,4 +334,19 @@ TEST_F(NastavenieOkno, LegacyTextBecomesDefaultRtfAndHeadingsAreSavedAtOnce)
     QFile::remove(predvoleny);
     spusti([](TNastavenieForm* f) { f->btnStorno->click(); });
     EXPECT_FALSE(QFile::exists(predvoleny));
+}
+
+TEST_F(NastavenieOkno, EInvoiceSettingsOpenFromTheWindowWithTheAccountAsTyped)
+{
+    QString iban;
+    ASSERT_FALSE(spusti([&](TNastavenieForm* f) {
+        f->editCisloUctu->setText(QStringLiteral("2600000001"));
+        ked_sa_otvori<TNastaveniaEFakturyForm>([&](TNastaveniaEFakturyForm* e) {
+            iban = e->EditIBAN->placeholderText();
+            e->btnStorno->click();
+        });
+        f->btnNastaveniaEFaktury->click();
+        f->btnStorno->click();
+    }));
+    EXPECT_TRUE(iban.contains(QStringLiteral("2600000001"))) << iban.toStdString();
 }

@@ -8,11 +8,13 @@
 
 using OtvorenieSuboruTest = TestAppDir;
 
-TEST_F(OtvorenieSuboruTest, WriterForRichTextElseTheDefaultAppElseAMessage)
+TEST_F(OtvorenieSuboruTest, WriterForRichTextCalcForWorkbooksElseTheDefaultAppElseAMessage)
 {
     zapis("Tmp_doc/faktura.rtf", "{\\rtf1}");
     zapis("Tmp_doc/zakon.pdf", "%PDF-1.4");
+    zapis("Tmp_doc/kevrot.xlsx", "PK");
     const QString rtf = cesta("Tmp_doc/faktura.rtf");
+    const QString xlsx = cesta("Tmp_doc/kevrot.xlsx");
     const QString pdf = cesta("Tmp_doc/zakon.pdf");
     struct Pripad {
         QString subor;
@@ -27,6 +29,9 @@ TEST_F(OtvorenieSuboruTest, WriterForRichTextElseTheDefaultAppElseAMessage)
         {rtf, {"libreoffice"}, false, "/usr/bin/libreoffice", {"--writer", rtf}, {}},
         {rtf, {}, true, {}, {}, {}},
         {rtf, {}, false, {}, {}, "libreoffice-writer"},
+        {xlsx, {"localc", "libreoffice"}, false, "/usr/bin/localc", {xlsx}, {}},
+        {xlsx, {"libreoffice"}, false, "/usr/bin/libreoffice", {"--calc", xlsx}, {}},
+        {xlsx, {"lowriter"}, false, {}, {}, "libreoffice-calc"},
         {pdf, {"lowriter"}, true, {}, {}, {}},
         {pdf, {"lowriter"}, false, {}, {}, "PDF"},
         {cesta("Tmp_doc/chyba.rtf"), {"lowriter"}, true, {}, {}, "neexistuje"},
