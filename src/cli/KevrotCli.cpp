@@ -666,7 +666,7 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         if (p.sRokom && !p.sRokomFn) {
             Zurnal z;
             z.NacitajRok(rok);
-            return {0, JsonZurnalu(z, [&] { return zaznamnik.texty(); }), {}};
+            return {0, JsonZurnalu(z, [&] { return g_uvodneSpravy + zaznamnik.texty(); }), {}};
         }
         QJsonObject j = p.sRokom ? p.sRokomFn(rok) : p.bezRokuFn();
         return hotovo(j, zaznamnik);

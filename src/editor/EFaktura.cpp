@@ -240,6 +240,8 @@ private:
         w.writeEndElement();
         suma("LineExtensionAmount", r.SumaCenty);
         w.writeStartElement("cac:Item");
+        if (!r.Popis.isEmpty())
+            cbc("Description", r.Popis);
         cbc("Name", r.Nazov);
         kategoria("ClassifiedTaxCategory", r.Dph, false);
         w.writeEndElement();

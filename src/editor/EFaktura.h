@@ -41,6 +41,7 @@ struct ERiadok {
     qint64 CenaCenty = 0;   // net price per unit
     qint64 SumaCenty = 0;   // net line amount
     EKategoriaDPH Dph;
+    QString Popis;  // the rate and notes of the printed row; empty when it has none
 };
 
 // One line of the VAT breakdown: lines of one category and rate together.

@@ -59,7 +59,13 @@ ERiadok riadok(const QString& nazov, const QString& mj, double cena, double mnoz
                const EKategoriaDPH& k, const HodnotyFaktury& h)
 {
     ERiadok r;
-    r.Nazov = nazov.simplified().isEmpty() ? QStringLiteral("Položka") : nazov.simplified();
+    // The printed row: the act, then its rate and notes on lines of their own.
+    QStringList casti;
+    for (const QString& c : nazov.split(QChar(0x2028)))
+        if (!c.simplified().isEmpty())
+            casti << c.simplified();
+    r.Nazov = casti.isEmpty() ? QStringLiteral("Položka") : casti.takeFirst();
+    r.Popis = casti.join(QStringLiteral("; "));
     r.SumaCenty = suma;
     r.Dph = k;
     // Quantity × price, rounded to the cent, must give the line amount; otherwise one unit

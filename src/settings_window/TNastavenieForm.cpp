@@ -8,6 +8,7 @@
 #include "word/RtfQt.h"
 #include "word/RtfZapisovac.h"
 #include "widgets/RichEditForm.h"
+#include "widgets/VelkostOkna.h"
 #include "remuneration/PreddefinovaneTexty.h"
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/Banky.h"
@@ -97,7 +98,7 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     m_h.nastavenie.TextVyuctovaniaCiastka.clear();
 
     Zalozky = new QTabWidget(this);
-    Zalozky->addTab(vytvorUdaje(), QString());
+    Zalozky->addTab(new SvitokStranky(vytvorUdaje()), QString());
     Zalozky->addTab(vytvorTlac(), QStringLiteral("Nastavenie tlače"));
     Zalozky->addTab(vytvorCisloKevrota(), QStringLiteral("Nastavenie čísla kevrota"));
     Zalozky->addTab(vytvorHlavickuPatu(), QStringLiteral("Hlavička/päta vyúčtovania"));

@@ -70,10 +70,10 @@ TEST_F(EFakturaZaznamuTest, RiadkyHodnotyAStranyZoZaznamu)
     const EFaktura f = EFakturaZaznamu(p, n);
     QStringList riadky;
     for (const ERiadok& r : f.Riadky)
-        riadky << QStringLiteral("%1|%2|%3|%4|%5|%6").arg(r.Nazov, r.Jednotka).arg(r.Mnozstvo).arg(r.CenaCenty).arg(r.SumaCenty).arg(r.Dph.Kod);
+        riadky << QStringLiteral("%1|%2|%3|%4|%5|%6").arg(r.Nazov + (r.Popis.isEmpty() ? QString() : u'/' + r.Popis), r.Jednotka).arg(r.Mnozstvo).arg(r.CenaCenty).arg(r.SumaCenty).arg(r.Dph.Kod);
     EXPECT_EQ(riadky, QStringList({"Podielová odmena, Podielová odmena – časť|C62|1|12345|12345|E",
-                                   "Štúdium spisu – časť|HUR|2.5|3319|8298|E",
-                                   "Štúdium spisu – časť|HUR|1|3319|3319|E",
+                                   "Štúdium spisu/Štúdium spisu – časť|HUR|2.5|3319|8298|E",
+                                   "Štúdium spisu/Štúdium spisu – časť|HUR|1|3319|3319|E",
                                    "Poštovné|H87|3|215|645|E",
                                    "Cestovné náklady|C62|1|4517|4517|E"}));
     EXPECT_EQ(VypocitajSucty(f).NaUhradu, NaCenty(VypocitajHodnotyFaktury(p).Spolu));
