@@ -10,6 +10,7 @@
 #include "Cesty.h"
 #include "Cisla.h"
 #include "Datum.h"
+#include "SadzbyNahrad.h"
 #include "Spravy.h"
 #include "ZdielaneSubory.h"
 
@@ -17,20 +18,15 @@ QString SadzbyDPH::Subor() { return ZdielaneSubory::subor(QStringLiteral("\\Data
 
 bool SadzbyDPH::Nacitaj(const QByteArray& obsah)
 {
+    const auto riadky = RiadkySadzieb(obsah, 1);
+    if (!riadky)
+        return false;
     QList<SadzbaDPHObdobia> nove;
-    const QList<QByteArray> linky = obsah.split('\n');
-    for (int i = 0; i < linky.size(); ++i) {
-        const QString l = QString::fromUtf8(linky[i]).trimmed();
-        if (l.isEmpty() || (i == 0 && !l.front().isDigit()))
-            continue;
-        const QStringList casti = l.split(u';');
-        const QDate d = casti.size() == 2 ? QDate::fromString(casti[0].trimmed(), Qt::ISODate) : QDate();
-        const auto s = casti.size() == 2 ? TextNaCislo(casti[1].trimmed()) : std::nullopt;
-        if (!d.isValid() || !s || *s < 0 || *s >= 100)
+    for (const QList<double>& r : *riadky) {
+        if (r[1] >= 100)
             return false;
-        nove.append({QDateNaDatum(d), *s});
+        nove.append({r[0], r[1]});
     }
-    std::stable_sort(nove.begin(), nove.end(), [](const auto& a, const auto& b) { return a.od < b.od; });
     obdobia = nove;
     return true;
 }

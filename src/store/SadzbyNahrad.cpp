@@ -13,11 +13,7 @@
 #include <memory>
 #include <optional>
 
-namespace {
-
-// The fields of each data line (the header and empty lines are skipped); empty when a line
-// is not a date followed by `pocet` non-negative numbers.
-std::optional<QList<QList<double>>> riadky(const QByteArray& obsah, int pocet)
+std::optional<QList<QList<double>>> RiadkySadzieb(const QByteArray& obsah, int pocet)
 {
     QList<QList<double>> vysledok;
     const QList<QByteArray> linky = obsah.split('\n');
@@ -43,6 +39,8 @@ std::optional<QList<QList<double>>> riadky(const QByteArray& obsah, int pocet)
     std::stable_sort(vysledok.begin(), vysledok.end(), [](const auto& a, const auto& b) { return a[0] < b[0]; });
     return vysledok;
 }
+
+namespace {
 
 template <class T>
 const T* platna(const QList<T>& obdobia, double datum)
@@ -79,7 +77,7 @@ QString SadzbyNahrad::SuborOpotrebenia() { return ZdielaneSubory::subor(QStringL
 
 bool SadzbyNahrad::NacitajStravne(const QByteArray& obsah)
 {
-    const auto r = riadky(obsah, 3);
+    const auto r = RiadkySadzieb(obsah, 3);
     if (!r)
         return false;
     stravne.clear();
@@ -90,7 +88,7 @@ bool SadzbyNahrad::NacitajStravne(const QByteArray& obsah)
 
 bool SadzbyNahrad::NacitajOpotrebenie(const QByteArray& obsah)
 {
-    const auto r = riadky(obsah, 1);
+    const auto r = RiadkySadzieb(obsah, 1);
     if (!r)
         return false;
     opotrebenie.clear();

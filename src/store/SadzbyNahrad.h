@@ -6,6 +6,13 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
+// The data lines of a rate file, each as its first day (days since 1899-12-30) and `pocet`
+// non-negative numbers, oldest first; the header and empty lines are skipped. Nothing when a
+// line is not such a period.
+std::optional<QList<QList<double>>> RiadkySadzieb(const QByteArray& obsah, int pocet);
+
 struct SadzbaStravneho {
     double od = 0;         // first day of the period (days since 1899-12-30)
     double do12h = 0;      // 5 to 12 hours
