@@ -2,7 +2,7 @@
 // like the journal's: the yardstick of the program's start-up and memory. Ends once the
 // table has been painted.
 
-#include "widgets/PrvaKresbaTabulky.h"
+#include "app/PrvaKresbaTabulky.h"
 
 #include <QApplication>
 #include <QMainWindow>

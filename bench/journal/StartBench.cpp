@@ -6,7 +6,7 @@
 #include "journal/TStartForm.h"
 #include "journal/TZnalecKevrotForm.h"
 #include "settings/Nastavenia.h"
-#include "widgets/PrvaKresbaTabulky.h"
+#include "app/PrvaKresbaTabulky.h"
 
 #include <QCoreApplication>
 #include <QDate>

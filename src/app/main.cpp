@@ -1,5 +1,6 @@
 // Znalecký kevrot: the program entry.
 
+#include "app/PrvaKresbaTabulky.h"
 #include "journal/TStartForm.h"
 #include "journal/TZnalecKevrotForm.h"
 #include "journal/ZamokAplikacie.h"
@@ -10,7 +11,6 @@
 #include "store/Subory.h"
 #include "store/ZmenaSuborov.h"
 #include "store/ZdielaneSubory.h"
-#include "widgets/PrvaKresbaTabulky.h"
 #include "widgets/KlavesnicaOkien.h"
 #include "widgets/KolieskoLenSFokusom.h"
 #include "widgets/PrekladQt.h"

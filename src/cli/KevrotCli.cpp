@@ -317,23 +317,6 @@ QJsonObject vypis(int rok, int polrok, const QString& subor)
             {QStringLiteral("kontrola"), QJsonArray::fromStringList(v.Kontrola())}};
 }
 
-struct Prikaz {
-    const char* nazov;
-    bool sRokom;
-    QJsonObject (*sRokomFn)(int);
-    QJsonObject (*bezRokuFn)();
-};
-
-const Prikaz kPrikazy[] = {
-    {"journal", true, nullptr, nullptr},  // written straight: JsonZurnalu
-    {"orders", true, objednavky, nullptr},
-    {"clients", false, nullptr, objednavatelia},
-    {"settings", false, nullptr, nastavenia},
-    {"codelists", false, nullptr, ciselniky},
-    {"billings", true, vyuctovania, nullptr},
-    {"resave", true, prepis, nullptr},
-};
-
 // What the start of a writing command did (a change cut short, finished), for its messages.
 QStringList g_uvodneSpravy;
 
@@ -501,30 +484,6 @@ VysledokCli zositCli(const QStringList& a, const QString& appDir)
     return spusti(appDir, [&] { return zosit(variant, rok, subor); });
 }
 
-// Whether the command changes files below `appDir`: those that always do, and those whose
-// output file lies there.
-bool zapisujeUdaje(const QStringList& a, const QString& appDir)
-{
-    static const QStringList vzdy = {QStringLiteral("resave"), QStringLiteral("transfer"),
-                                     QStringLiteral("import-texts"), QStringLiteral("restore"),
-                                     QStringLiteral("einvoice")};
-    static const QStringList sVystupom = {QStringLiteral("backup"), QStringLiteral("document"), QStringLiteral("documents"),
-                                          QStringLiteral("extract"), QStringLiteral("xlsx"),
-                                          QStringLiteral("journal-pdf")};
-    const QString& prikaz = a.first();
-    if (vzdy.contains(prikaz) || (prikaz == QLatin1String("backup") && a.size() == 1))
-        return true;
-    if (!sVystupom.contains(prikaz) || a.size() < 2)
-        return false;
-    auto skutocna = [](const QString& c) {
-        const QFileInfo f(c);
-        return f.exists() ? f.canonicalFilePath() : f.absoluteFilePath();
-    };
-    const QString adresarVystupu = skutocna(QFileInfo(a.last()).absolutePath());
-    const QString koren = skutocna(appDir);
-    return adresarVystupu == koren || adresarVystupu.startsWith(koren + u'/');
-}
-
 // The real path of a file that may not exist yet: links of its existing folders resolved.
 QString skutocnaCesta(const QString& c)
 {
@@ -584,20 +543,227 @@ VysledokCli zamknute(const QString& appDir, const QString& prikaz)
     return {3, QJsonDocument(j).toJson(QJsonDocument::Indented), text};
 }
 
+// What a command is given: its arguments (the first is its name), the data directory and
+// where that came from.
+struct Volanie {
+    const QStringList& a;
+    const QString& appDir;
+    const QString& zdroj;
+};
+
+// How a command uses the data directory.
+enum class Pristup {
+    BezUdajov,  // does not open it
+    Cita,       // reads it (writes there only when its output lies there)
+    Zapisuje,   // changes it: always under the program's lock
+};
+
+// Which argument names what a command writes, for the lock and the output guard.
+enum class Vystup {
+    Ziadny,
+    Subor,    // the last argument, a file the guard checks
+    Adresar,  // the last argument, a folder for new files
+    Zaloha,   // an optional file; without it the backup folder inside the data directory
+};
+
+struct Prikaz {
+    const char* nazov;
+    const char* pouzitie;  // the command's part of the usage text
+    Pristup pristup;
+    Vystup vystup;
+    VysledokCli (*spusti)(const Volanie&);
+    bool koniecRiadku = false;  // the usage text breaks its line after this command
+};
+
+int rokPrikazu(const QStringList& a)
+{
+    return a.size() == 2 ? rokZ(a.at(1)) : 0;
+}
+
+template <QJsonObject (*F)(int)>
+VysledokCli sRokom(const Volanie& v)
+{
+    const int rok = rokPrikazu(v.a);
+    if (rok == 0)
+        return chybaPouzitia(QStringLiteral("Príkaz %1 potrebuje rok.").arg(v.a.first()));
+    return spusti(v.appDir, [&] { return F(rok); });
+}
+
+template <QJsonObject (*F)()>
+VysledokCli bezArgumentu(const Volanie& v)
+{
+    if (v.a.size() != 1)
+        return chybaPouzitia(QStringLiteral("Príkaz %1 nemá argument.").arg(v.a.first()));
+    return spusti(v.appDir, F);
+}
+
+VysledokCli kdeCli(const Volanie& v)
+{
+    if (v.a.size() != 1)
+        return chybaPouzitia(QStringLiteral("Príkaz where nemá argument."));
+    Cesty::nastavAppDir(QFileInfo(v.appDir).absoluteFilePath());
+    return hotovo(kdeSuUdaje(v.zdroj), ZaznamnikSprav());
+}
+
+// The journal is written straight, record by record (JsonZurnalu).
+VysledokCli zurnalCli(const Volanie& v)
+{
+    const int rok = rokPrikazu(v.a);
+    if (rok == 0)
+        return chybaPouzitia(QStringLiteral("Príkaz %1 potrebuje rok.").arg(v.a.first()));
+    Cesty::nastavAppDir(QFileInfo(v.appDir).absoluteFilePath());
+    ZaznamnikSprav zaznamnik;
+    PouziSpravy pouzi(&zaznamnik);
+    Zurnal z;
+    z.NacitajRok(rok);
+    return {0, JsonZurnalu(z, [&] { return g_uvodneSpravy + zaznamnik.texty(); }), {}};
+}
+
+VysledokCli kevrotDoPdfCli(const Volanie& v)
+{
+    const int rok = v.a.size() == 3 ? rokZ(v.a.at(1)) : 0;
+    if (rok == 0)
+        return chybaPouzitia(QStringLiteral("Príkaz journal-pdf potrebuje rok a súbor."));
+    const QString subor = QFileInfo(v.a.at(2)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return kevrotDoPdf(rok, subor); });
+}
+
+VysledokCli dokumentCli(const Volanie& v)
+{
+    const QStringList& a = v.a;
+    bool okRok = false, okCislo = false;
+    const int rok = a.size() == 5 ? a.at(2).toInt(&okRok) : 0;
+    const int cislo = a.size() == 5 ? a.at(3).toInt(&okCislo) : 0;
+    const auto druh = std::find_if(std::begin(kDoklady), std::end(kDoklady),
+                                   [&](const auto& d) { return a.size() > 1 && a.at(1) == QLatin1String(d.first); });
+    if (druh == std::end(kDoklady) || !okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+        return chybaPouzitia(QStringLiteral("Príkaz document potrebuje druh (billing, invoice, receipt, travel), rok, číslo a súbor."));
+    const QString subor = QFileInfo(a.at(4)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return dokument(druh->second, rok, cislo, subor); });
+}
+
+VysledokCli vsetkyDokladyCli(const Volanie& v)
+{
+    const QStringList& a = v.a;
+    bool okRok = false, okCislo = false;
+    const int rok = a.size() == 4 ? a.at(1).toInt(&okRok) : 0;
+    const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
+    if (!okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+        return chybaPouzitia(QStringLiteral("Príkaz documents potrebuje rok, číslo záznamu a adresár."));
+    const QString adresar = QFileInfo(a.at(3)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return vsetkyDoklady(rok, cislo, adresar); });
+}
+
+VysledokCli eFakturaCli(const Volanie& v)
+{
+    const QStringList& a = v.a;
+    bool ok = false, okCislo = false;
+    const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
+    const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
+    if (!ok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+        return chybaPouzitia(QStringLiteral("Príkaz einvoice potrebuje rok, číslo záznamu a súbor."));
+    const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return eFaktura(rok, cislo, subor); });
+}
+
+VysledokCli vypisCli(const Volanie& v)
+{
+    const QStringList& a = v.a;
+    bool ok = false, okPolrok = false;
+    const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
+    const int polrok = a.size() == 4 ? a.at(2).toInt(&okPolrok) : 0;
+    if (!ok || rok < 1 || rok > 9999 || !okPolrok || (polrok != 1 && polrok != 2))
+        return chybaPouzitia(QStringLiteral("Príkaz extract potrebuje rok, polrok 1 alebo 2 a súbor."));
+    const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return vypis(rok, polrok, subor); });
+}
+
+VysledokCli prenosPrikaz(const Volanie& v) { return prenosCli(v.a, v.appDir); }
+VysledokCli zalohaPrikaz(const Volanie& v) { return zalohaCli(v.a, v.appDir); }
+VysledokCli financiePrikaz(const Volanie& v) { return financieCli(v.a.mid(1), v.appDir); }
+VysledokCli zositPrikaz(const Volanie& v) { return zositCli(v.a.mid(1), v.appDir); }
+
+// One row per command: the dispatch, the lock, the output guard and the usage text (in this
+// order) all come from here.
+const Prikaz kPrikazy[] = {
+    {"where", "where", Pristup::BezUdajov, Vystup::Ziadny, kdeCli},
+    {"journal", "journal ROK", Pristup::Cita, Vystup::Ziadny, zurnalCli},
+    {"orders", "orders ROK", Pristup::Cita, Vystup::Ziadny, sRokom<objednavky>},
+    {"clients", "clients", Pristup::Cita, Vystup::Ziadny, bezArgumentu<objednavatelia>},
+    {"settings", "settings", Pristup::Cita, Vystup::Ziadny, bezArgumentu<nastavenia>},
+    {"codelists", "codelists", Pristup::Cita, Vystup::Ziadny, bezArgumentu<ciselniky>},
+    {"billings", "billings ROK", Pristup::Cita, Vystup::Ziadny, sRokom<vyuctovania>},
+    {"resave", "resave ROK", Pristup::Zapisuje, Vystup::Ziadny, sRokom<prepis>, true},
+    {"journal-pdf", "journal-pdf ROK SÚBOR", Pristup::Cita, Vystup::Subor, kevrotDoPdfCli, true},
+    {"transfer", "transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--replace 2011] [--no-settings] [--no-texts]",
+     Pristup::Zapisuje, Vystup::Ziadny, prenosPrikaz, true},
+    {"import-texts", "import-texts ZDROJ [--no-settings]", Pristup::Zapisuje, Vystup::Ziadny, prenosPrikaz},
+    {"backup", "backup [SÚBOR]", Pristup::Cita, Vystup::Zaloha, zalohaPrikaz},
+    {"restore", "restore SÚBOR [--without-manifest]", Pristup::Zapisuje, Vystup::Ziadny, zalohaPrikaz, true},
+    {"finance", "finance ROK [all|state|private|performed OD DO|paid OD DO]", Pristup::Cita, Vystup::Ziadny,
+     financiePrikaz, true},
+    {"xlsx", "xlsx register|finance ROK SÚBOR", Pristup::Cita, Vystup::Subor, zositPrikaz},
+    {"document", "document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR", Pristup::Cita, Vystup::Subor,
+     dokumentCli, true},
+    {"documents", "documents ROK ČÍSLO ADRESÁR", Pristup::Cita, Vystup::Adresar, vsetkyDokladyCli, true},
+    {"einvoice", "einvoice ROK ČÍSLO SÚBOR", Pristup::Zapisuje, Vystup::Subor, eFakturaCli},
+    {"extract", "extract ROK 1|2 SÚBOR (.rtf alebo .pdf)", Pristup::Cita, Vystup::Subor, vypisCli},
+};
+
+const Prikaz* najdiPrikaz(const QString& nazov)
+{
+    for (const Prikaz& p : kPrikazy)
+        if (nazov == QLatin1String(p.nazov))
+            return &p;
+    return nullptr;
+}
+
+// Whether the command changes files below `appDir`: those that always do, and those whose
+// output lies there.
+bool zapisujeUdaje(const Prikaz& p, const QStringList& a, const QString& appDir)
+{
+    if (p.pristup == Pristup::Zapisuje || (p.vystup == Vystup::Zaloha && a.size() == 1))
+        return true;
+    if (p.vystup == Vystup::Ziadny || a.size() < 2)
+        return false;
+    auto skutocna = [](const QString& c) {
+        const QFileInfo f(c);
+        return f.exists() ? f.canonicalFilePath() : f.absoluteFilePath();
+    };
+    const QString adresarVystupu = skutocna(QFileInfo(a.last()).absolutePath());
+    const QString koren = skutocna(appDir);
+    return adresarVystupu == koren || adresarVystupu.startsWith(koren + u'/');
+}
+
+// The output file the guard checks, or empty.
+QString kontrolovanyVystup(const Prikaz& p, const QStringList& a)
+{
+    if (a.size() < 2)
+        return {};
+    if (p.vystup == Vystup::Zaloha)
+        return a.at(1);
+    return p.vystup == Vystup::Subor ? a.last() : QString();
+}
+
 }  // namespace
+
+QList<PrikazCli> PrikazyKevrotCli()
+{
+    QList<PrikazCli> zoznam;
+    for (const Prikaz& p : kPrikazy)
+        zoznam.append({QString::fromLatin1(p.nazov), QString::fromUtf8(p.pouzitie), p.pristup == Pristup::Zapisuje});
+    return zoznam;
+}
 
 QString PouzitieKevrotCli()
 {
-    return QStringLiteral(
-        "Použitie: kevrot-cli [--appdir ADRESÁR] PRÍKAZ [ROK]\n"
-        "Príkazy: where, journal ROK, orders ROK, clients, settings, codelists, billings ROK, resave ROK,\n"
-        "         journal-pdf ROK SÚBOR,\n"
-        "         transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--replace 2011] [--no-settings] [--no-texts],\n"
-        "         import-texts ZDROJ [--no-settings], backup [SÚBOR], restore SÚBOR [--without-manifest],\n"
-        "         finance ROK [all|state|private|performed OD DO|paid OD DO],\n"
-        "         xlsx register|finance ROK SÚBOR, document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR,\n"
-        "         documents ROK ČÍSLO ADRESÁR,\n"
-        "         einvoice ROK ČÍSLO SÚBOR, extract ROK 1|2 SÚBOR (.rtf alebo .pdf)");
+    QString text = QStringLiteral("Použitie: kevrot-cli [--appdir ADRESÁR] PRÍKAZ [ROK]\nPríkazy: ");
+    for (const Prikaz& p : kPrikazy) {
+        if (&p != std::begin(kPrikazy))
+            text += std::prev(&p)->koniecRiadku ? QStringLiteral(",\n         ") : QStringLiteral(", ");
+        text += QString::fromUtf8(p.pouzitie);
+    }
+    return text;
 }
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir, const QString& povod)
@@ -614,20 +780,18 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
     }
     if (a.isEmpty())
         return chybaPouzitia(QStringLiteral("Chýba príkaz."));
-    if (a.first() == QLatin1String("where")) {
-        if (a.size() != 1)
-            return chybaPouzitia(QStringLiteral("Príkaz where nemá argument."));
-        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
-        return hotovo(kdeSuUdaje(zdroj), ZaznamnikSprav());
-    }
+    g_uvodneSpravy.clear();
+    const Prikaz* prikaz = najdiPrikaz(a.first());
+    const Volanie volanie{a, appDir, zdroj};
+    if (prikaz && prikaz->pristup == Pristup::BezUdajov)
+        return prikaz->spusti(volanie);
     if (!QFileInfo(appDir).isDir())
         return chybaPouzitia(QStringLiteral("Adresár neexistuje: ") + appDir);
     // A command that writes holds the program's lock for its whole run; so does any command
     // while a restore or transfer cut short waits to be finished.
     std::optional<ZamokAplikacie> zamok;
-    g_uvodneSpravy.clear();
     Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
-    if (zapisujeUdaje(a, appDir) || ZmenaSuborov::JePrerusena()) {
+    if ((prikaz && zapisujeUdaje(*prikaz, a, appDir)) || ZmenaSuborov::JePrerusena()) {
         zamok.emplace(appDir);
         if (!zamok->ziskaj()) {
             const QString chyba = zamok->textChyby();
@@ -638,92 +802,12 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
         if (const auto sprava = Zaloha::PoStarte())
             g_uvodneSpravy << *sprava;
     }
-    static const QStringList sVystupom = {QStringLiteral("backup"), QStringLiteral("document"), QStringLiteral("extract"),
-                                          QStringLiteral("xlsx"), QStringLiteral("journal-pdf"), QStringLiteral("einvoice")};
-    if (sVystupom.contains(a.first()) && a.size() >= 2) {
-        const QString vystup = a.first() == QLatin1String("backup") ? a.at(1) : a.last();
+    if (!prikaz)
+        return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
+    if (const QString vystup = kontrolovanyVystup(*prikaz, a); !vystup.isEmpty()) {
         const QString dovod = odmietnutyVystup(a.first(), vystup, appDir);
         if (!dovod.isEmpty())
             return {2, {}, dovod};
     }
-
-    for (const Prikaz& p : kPrikazy) {
-        if (a.first() != QLatin1String(p.nazov))
-            continue;
-        int rok = 0;
-        if (p.sRokom) {
-            bool ok = false;
-            rok = a.size() == 2 ? a.at(1).toInt(&ok) : 0;
-            if (!ok || rok < 1 || rok > 9999)
-                return chybaPouzitia(QStringLiteral("Príkaz %1 potrebuje rok.").arg(a.first()));
-        } else if (a.size() != 1) {
-            return chybaPouzitia(QStringLiteral("Príkaz %1 nemá argument.").arg(a.first()));
-        }
-
-        Cesty::nastavAppDir(QFileInfo(appDir).absoluteFilePath());
-        ZaznamnikSprav zaznamnik;
-        PouziSpravy pouzi(&zaznamnik);
-        if (p.sRokom && !p.sRokomFn) {
-            Zurnal z;
-            z.NacitajRok(rok);
-            return {0, JsonZurnalu(z, [&] { return g_uvodneSpravy + zaznamnik.texty(); }), {}};
-        }
-        QJsonObject j = p.sRokom ? p.sRokomFn(rok) : p.bezRokuFn();
-        return hotovo(j, zaznamnik);
-    }
-    if (a.first() == QLatin1String("journal-pdf")) {
-        bool ok = false;
-        const int rok = a.size() == 3 ? a.at(1).toInt(&ok) : 0;
-        if (!ok || rok < 1 || rok > 9999)
-            return chybaPouzitia(QStringLiteral("Príkaz journal-pdf potrebuje rok a súbor."));
-        const QString subor = QFileInfo(a.at(2)).absoluteFilePath();
-        return spusti(appDir, [&] { return kevrotDoPdf(rok, subor); });
-    }
-    if (a.first() == QLatin1String("backup") || a.first() == QLatin1String("restore"))
-        return zalohaCli(a, appDir);
-    if (a.first() == QLatin1String("transfer") || a.first() == QLatin1String("import-texts"))
-        return prenosCli(a, appDir);
-    if (a.first() == QLatin1String("finance"))
-        return financieCli(a.mid(1), appDir);
-    if (a.first() == QLatin1String("xlsx"))
-        return zositCli(a.mid(1), appDir);
-    if (a.first() == QLatin1String("document")) {
-        bool okRok = false, okCislo = false;
-        const int rok = a.size() == 5 ? a.at(2).toInt(&okRok) : 0;
-        const int cislo = a.size() == 5 ? a.at(3).toInt(&okCislo) : 0;
-        const auto druh = std::find_if(std::begin(kDoklady), std::end(kDoklady),
-                                       [&](const auto& d) { return a.size() > 1 && a.at(1) == QLatin1String(d.first); });
-        if (druh == std::end(kDoklady) || !okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
-            return chybaPouzitia(QStringLiteral("Príkaz document potrebuje druh (billing, invoice, receipt, travel), rok, číslo a súbor."));
-        const QString subor = QFileInfo(a.at(4)).absoluteFilePath();
-        return spusti(appDir, [&] { return dokument(druh->second, rok, cislo, subor); });
-    }
-    if (a.first() == QLatin1String("documents")) {
-        bool okRok = false, okCislo = false;
-        const int rok = a.size() == 4 ? a.at(1).toInt(&okRok) : 0;
-        const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
-        if (!okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
-            return chybaPouzitia(QStringLiteral("Príkaz documents potrebuje rok, číslo záznamu a adresár."));
-        const QString adresar = QFileInfo(a.at(3)).absoluteFilePath();
-        return spusti(appDir, [&] { return vsetkyDoklady(rok, cislo, adresar); });
-    }
-    if (a.first() == QLatin1String("einvoice")) {
-        bool ok = false, okCislo = false;
-        const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
-        const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
-        if (!ok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
-            return chybaPouzitia(QStringLiteral("Príkaz einvoice potrebuje rok, číslo záznamu a súbor."));
-        const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
-        return spusti(appDir, [&] { return eFaktura(rok, cislo, subor); });
-    }
-    if (a.first() == QLatin1String("extract")) {
-        bool ok = false, okPolrok = false;
-        const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
-        const int polrok = a.size() == 4 ? a.at(2).toInt(&okPolrok) : 0;
-        if (!ok || rok < 1 || rok > 9999 || !okPolrok || (polrok != 1 && polrok != 2))
-            return chybaPouzitia(QStringLiteral("Príkaz extract potrebuje rok, polrok 1 alebo 2 a súbor."));
-        const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
-        return spusti(appDir, [&] { return vypis(rok, polrok, subor); });
-    }
-    return chybaPouzitia(QStringLiteral("Neznámy príkaz: ") + a.first());
+    return prikaz->spusti(volanie);
 }

@@ -4,6 +4,7 @@
 // prints one JSON object on standard output.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,3 +20,12 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
                             const QString& povod = QStringLiteral("adresár programu"));
 
 QString PouzitieKevrotCli();
+
+// The tool's commands as its table lists them: name, part of the usage text, and whether it
+// always changes the data (and so runs under the program's lock).
+struct PrikazCli {
+    QString nazov;
+    QString pouzitie;
+    bool zapisuje = false;
+};
+QList<PrikazCli> PrikazyKevrotCli();

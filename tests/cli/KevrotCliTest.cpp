@@ -528,3 +528,21 @@ TEST_F(KevrotCliTest, DocumentsWritesTheEntrysPdfsWithTheKeptIssueDate)
     spusti({"documents", "2024", "x", cesta("von")}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
 }
+
+TEST_F(KevrotCliTest, EveryCommandOfTheTableIsInTheUsageAndTheWritingOnesTakeTheLock)
+{
+    const QString pouzitie = PouzitieKevrotCli();
+    auto program = std::make_unique<ZamokAplikacie>(m_adresar.path());
+    ASSERT_TRUE(program->ziskaj());
+    int zapisujuce = 0;
+    for (const PrikazCli& p : PrikazyKevrotCli()) {
+        EXPECT_TRUE(p.pouzitie.startsWith(p.nazov) && pouzitie.contains(p.pouzitie)) << p.nazov.toStdString();
+        if (!p.zapisuje)
+            continue;
+        ++zapisujuce;
+        int kod = 0;
+        spusti({p.nazov}, m_adresar.path(), &kod);
+        EXPECT_EQ(kod, 3) << p.nazov.toStdString();
+    }
+    EXPECT_EQ(zapisujuce, 5);
+}

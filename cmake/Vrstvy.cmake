@@ -1,0 +1,18 @@
+# kevrot_vrstvy(<var>): the folders of src/ in their layer order, read from src/VRSTVY.txt
+# (one folder a line, '#' starts a comment line). Editing the file reconfigures.
+function(kevrot_vrstvy var)
+  set(_subor ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../src/VRSTVY.txt)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_subor})
+  file(STRINGS ${_subor} _riadky)
+  set(_mena "")
+  foreach(_r IN LISTS _riadky)
+    string(STRIP "${_r}" _r)
+    if(_r AND NOT _r MATCHES "^#")
+      list(APPEND _mena ${_r})
+    endif()
+  endforeach()
+  if(NOT _mena)
+    message(FATAL_ERROR "${_subor}: no folders")
+  endif()
+  set(${var} ${_mena} PARENT_SCOPE)
+endfunction()
