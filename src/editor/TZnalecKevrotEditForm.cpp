@@ -453,32 +453,33 @@ QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
     g->addWidget(new QLabel(QStringLiteral("Variabilný symbol:"), w), 6, 0);
     g->addWidget(Edit20, 6, 1);
     g->addWidget(btnPodlaCisla, 6, 2, Qt::AlignLeft);
+    // Compact rows, so that the document buttons show without scrolling on a 1280 × 800 screen.
+    auto* platba = new QHBoxLayout;
+    platba->addWidget(cmbDodaciePodmienky, 1);
+    platba->addWidget(new QLabel(QStringLiteral("Spôsob platby:"), w));
+    platba->addWidget(cmbSposobPlatby, 1);
     g->addWidget(new QLabel(QStringLiteral("Dodacie podmientky:"), w), 7, 0);
-    g->addWidget(cmbDodaciePodmienky, 7, 1, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Spôsob platby:"), w), 8, 0);
-    g->addWidget(cmbSposobPlatby, 8, 1, 1, 2);
-    g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 9, 0, 1, 4);
+    g->addLayout(platba, 7, 1, 1, 3);
     const double vystavenie = NacitajDatumVystavenia();
     EditVystavenie = new QLineEdit(DatumText(vystavenie > 0 ? vystavenie : Dnes()), w);
     EditVystavenie->setMaxLength(10);
     EditVystavenie->setToolTip(QStringLiteral("Deň, keď bol vytvorený prvý doklad záznamu; splatnosť sa počíta od neho."));
     connect(EditVystavenie, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilVystavenie);
-    g->addWidget(new QLabel(QStringLiteral("Dátum vystavenia dokladov:"), w), 10, 0);
-    g->addWidget(EditVystavenie, 10, 1);
+    g->addWidget(new QLabel(QStringLiteral("Dátum vystavenia dokladov:"), w), 8, 0);
+    g->addWidget(EditVystavenie, 8, 1);
+    g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 8, 2, 1, 2);
+    QWidget::setTabOrder(EditVystavenie, CheckBoxVlozeneDoZoznamuVyuctovani);
     panelDokladov = new DokladyPanel([this] { return podkladyDokladov(); }, w);
-    g->addWidget(panelDokladov, 11, 0, 1, 4);
-    auto* eFaktury = new QHBoxLayout;
+    g->addWidget(panelDokladov, 9, 0, 1, 4);
     btnEFaktura = new QPushButton(QStringLiteral("e-Faktúra (XML)"), w);
     btnDobropis = new QPushButton(QStringLiteral("Dobropis (XML)"), w);
     btnEFaktura->setAutoDefault(false);
     btnDobropis->setAutoDefault(false);
-    eFaktury->addWidget(btnEFaktura);
-    eFaktury->addWidget(btnDobropis);
-    eFaktury->addStretch();
+    panelDokladov->PridajDoRiadkuVsetkych(btnEFaktura);
+    panelDokladov->PridajDoRiadkuVsetkych(btnDobropis);
     connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), false, this); });
     connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), true, this); });
-    g->addLayout(eFaktury, 12, 0, 1, 4);
-    g->setRowStretch(13, 1);
+    g->setRowStretch(10, 1);
     g->setColumnStretch(3, 1);
 
     connect(ComboBox5, &QComboBox::activated, this,
