@@ -226,9 +226,8 @@ TEST_F(VelkostOkienTest, EntryEditorShowsTheDocumentButtonsOnA1280x800Screen)
                                m_udaje.objednavky, m_udaje.zurnal.ZaznamyKevrota, m_udaje.polozky,
                                m_udaje.vozidla,  m_udaje.zurnal.UlozeneVyuctovania, m_udaje.preddefTexty};
     TZnalecKevrotEditForm e(KevrotPrikazy::NovyZaznam(m_udaje.zurnal, m_rok, 0), zdroje);
-    e.adjustSize();
-    e.resize(qMin(e.width(), 1280), 740);
     e.show();
+    e.resize(qMin(e.sizeHint().width(), 1280), 740);
     e.Zalozky->setCurrentIndex(2);
     ASSERT_EQ(e.Zalozky->tabText(2).remove(u'&'), QStringLiteral("Vyúčtovanie"));
     QCoreApplication::processEvents();
@@ -242,6 +241,6 @@ TEST_F(VelkostOkienTest, EntryEditorShowsTheDocumentButtonsOnA1280x800Screen)
         ASSERT_NE(w, nullptr);
         const QWidget* okno = static_cast<QScrollArea*>(w)->viewport();
         const QRect r(b->mapTo(okno, QPoint(0, 0)), b->size());
-        EXPECT_TRUE(okno->rect().contains(r)) << "at " << r.y() << ".." << r.bottom() << " of " << okno->height();
+        EXPECT_TRUE(okno->rect().contains(r)) << r.x() << ".." << r.right() << " x " << r.y() << ".." << r.bottom() << " of " << okno->width() << "x" << okno->height();
     }
 }
