@@ -89,6 +89,12 @@ void DokladyPanel::VytvorVsetky()
     ObnovZnacky();
 }
 
+void DokladyPanel::PridajDoRiadkuVsetkych(QPushButton* b)
+{
+    static_cast<QGridLayout*>(layout())->addWidget(b, 1, m_dalsiStlpec);
+    m_dalsiStlpec += 3;
+}
+
 void DokladyPanel::ObnovZnacky()
 {
     const QList<bool> z = ZnackyDokladov();

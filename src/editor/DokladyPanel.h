@@ -31,7 +31,10 @@ public:
     // entry, then shown.
     void VytvorVsetky();
     void ObnovZnacky();
+    // A button of the entry put in the row of "Všetky doklady", under the next document.
+    void PridajDoRiadkuVsetkych(QPushButton* b);
 
 private:
+    int m_dalsiStlpec = 4;
     Zdroj m_zdroj;
 };

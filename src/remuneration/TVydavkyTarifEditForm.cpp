@@ -96,6 +96,12 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     hlavny->addLayout(celkom);
     hlavny->addLayout(riadokTlacidiel(this, btnOK, btnStorno));
     resize(640, 480);
+    // The surcharges are made after the grid: Tab takes them between price and count.
+    QWidget::setTabOrder(CenaEdit, chkPriplatok[0]);
+    QWidget::setTabOrder(chkPriplatok[0], spinPriplatok[0]);
+    QWidget::setTabOrder(spinPriplatok[0], chkPriplatok[1]);
+    QWidget::setTabOrder(chkPriplatok[1], spinPriplatok[1]);
+    QWidget::setTabOrder(spinPriplatok[1], PocetEdit);
 
     if (polozka)
         m_logika.Oprav(*polozka);

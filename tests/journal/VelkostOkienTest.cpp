@@ -4,6 +4,7 @@
 #include "editor/TKontrolaForm.h"
 #include "editor/TNastavSplatnostForm.h"
 #include "editor/TVyplateneZnalecneForm.h"
+#include "editor/DokladyPanel.h"
 #include "editor/TZnalecKevrotEditForm.h"
 #include "finance/TStavFinanciiForm.h"
 #include "journal/KevrotPrikazy.h"
@@ -55,7 +56,10 @@
 #include <QDate>
 #include <QDirIterator>
 #include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QSet>
 
 #include <functional>
@@ -212,4 +216,31 @@ TEST_F(VelkostOkienTest, EveryWindowFitsA1280x720Screen)
         ADD_FAILURE() << "window class missing from the table: " << m.toStdString();
     for (const QString& m : vTabulke - vZdrojoch)
         ADD_FAILURE() << "no such window class under src: " << m.toStdString();
+}
+
+// On a 1280 × 800 screen (less the title bar and a panel) the document buttons of the tab
+// "Vyúčtovanie" show without scrolling.
+TEST_F(VelkostOkienTest, EntryEditorShowsTheDocumentButtonsOnA1280x800Screen)
+{
+    const ZdrojeEditora zdroje{m_udaje.odbory,   m_udaje.jazyky,   m_udaje.nastavenia,
+                               m_udaje.objednavky, m_udaje.zurnal.ZaznamyKevrota, m_udaje.polozky,
+                               m_udaje.vozidla,  m_udaje.zurnal.UlozeneVyuctovania, m_udaje.preddefTexty};
+    TZnalecKevrotEditForm e(KevrotPrikazy::NovyZaznam(m_udaje.zurnal, m_rok, 0), zdroje);
+    e.show();
+    e.resize(qMin(e.sizeHint().width(), 1280), 740);
+    e.Zalozky->setCurrentIndex(2);
+    ASSERT_EQ(e.Zalozky->tabText(2).remove(u'&'), QStringLiteral("Vyúčtovanie"));
+    QCoreApplication::processEvents();
+    const QList<QPushButton*> tlacidla = QList<QPushButton*>{e.btnEFaktura, e.btnDobropis, e.panelDokladov->btnVsetky}
+                                         + e.panelDokladov->tlacidla;
+    for (QPushButton* b : tlacidla) {
+        SCOPED_TRACE(b->text().toStdString());
+        QWidget* w = b;
+        while (w && !qobject_cast<QScrollArea*>(w))
+            w = w->parentWidget();
+        ASSERT_NE(w, nullptr);
+        const QWidget* okno = static_cast<QScrollArea*>(w)->viewport();
+        const QRect r(b->mapTo(okno, QPoint(0, 0)), b->size());
+        EXPECT_TRUE(okno->rect().contains(r)) << r.x() << ".." << r.right() << " x " << r.y() << ".." << r.bottom() << " of " << okno->width() << "x" << okno->height();
+    }
 }

@@ -350,3 +350,25 @@ TEST_F(VydavkyOkno, FlatExpenseCountIsTypedInItsDialog)
     EXPECT_EQ(m_spravy.texty().last(), QStringLiteral("Neplatná hodnota"));
     EXPECT_EQ(d.PocetEdit->text(), QStringLiteral("3.00"));
 }
+
+TEST_F(VydavkyOkno, TariffSurchargesLieInTheTabOrderBetweenPriceAndCount)
+{
+    TVydavkyTarifEditForm d(UpravaTarifu(1, 1, m_ciselnik.PolozkyCiselnika), nullptr);
+    ASSERT_TRUE(d.chkPriplatok[1]->isVisibleTo(&d));
+    // the next widget Tab reaches: focusable, shown, not a part of the widget left
+    const auto dalsi = [&d](QWidget* w) {
+        QWidget* z = w;
+        do
+            w = w->nextInFocusChain();
+        while (w != z && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&d) || z->isAncestorOf(w)));
+        return w;
+    };
+    QWidget* w = d.CenaEdit;
+    for (QWidget* ocakavany : {static_cast<QWidget*>(d.chkPriplatok[0]), static_cast<QWidget*>(d.spinPriplatok[0]),
+                               static_cast<QWidget*>(d.chkPriplatok[1]), static_cast<QWidget*>(d.spinPriplatok[1]),
+                               static_cast<QWidget*>(d.PocetEdit)}) {
+        w = dalsi(w);
+        EXPECT_TRUE(w == ocakavany || ocakavany->isAncestorOf(w)) << w->metaObject()->className();
+        w = ocakavany;
+    }
+}
