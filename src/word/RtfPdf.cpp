@@ -91,15 +91,14 @@ QList<Prvok> prvky(QTextDocument& text)
 
 int strana(double y, double vyskaTela) { return int(std::floor(y / vyskaTela)); }
 
-// A table goes to the next page by a break before its first cell's paragraph: Qt's layout
-// ignores breaks set on a table.
+// A table goes to the next page by space above it: Qt's layout ignores breaks set on a
+// table (and a break in a cell moves that cell alone).
 bool zalomPred(const QList<Prvok>& p, qsizetype i, double vyskaTela)
 {
     if (auto* tabulka = qobject_cast<QTextTable*>(p[i].ramec)) {
-        QTextCursor c = tabulka->cellAt(0, 0).firstCursorPosition();
-        QTextBlockFormat f = c.blockFormat();
-        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        c.setBlockFormat(f);
+        QTextTableFormat f = tabulka->format();
+        f.setTopMargin(f.topMargin() + (strana(p[i].hore + 0.5, vyskaTela) + 1) * vyskaTela - p[i].hore + 1);
+        tabulka->setFormat(f);
         return true;
     }
     if (p[i].ramec)
