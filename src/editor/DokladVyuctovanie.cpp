@@ -216,6 +216,7 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.vloz(QStringLiteral("\r"));
 
     const RozpisSumy rozpis = skupiny(d, p);
+    const Dokument::Pozicia sucty = d.pozicia();
     celkom(d, p, rozpis);
 
     d.vloz(QStringLiteral("\r") + TextPlatcuDPH(n.Druh, n.PlatcaDPH) + QStringLiteral("\r"));
@@ -224,7 +225,6 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
         d.vlozSubor(p.textFinancnaCiastka, true);
     }
 
-    // Few empty lines: the signature lines stay on the page of the totals.
     d.vloz(QStringLiteral("\r\r"));
     d.zarovnaj(Zarovnanie::Vlavo);
     ZakladnePismo(d, n);
@@ -234,6 +234,8 @@ Dokument ZostavVyuctovanie(const PodkladyDokladu& p, const QString& suborHlavick
     d.zarovnaj(Zarovnanie::Vlavo);
     d.novyOdsek();
     d.vloz(RiadokPrevzatia(n.Druh));
+    // The totals, the date and the signature lines on one page.
+    d.drzPohromade(sucty);
 
     d.nastavPatu(HlavickaZnalca::pataDokladu(suborPaty, n, p.eFaktura), n.PataZakladnymPismom == 1);
     return d;

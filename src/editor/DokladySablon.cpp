@@ -164,7 +164,7 @@ void VyplnPrijmovyDoklad(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "DIC", f.DIC);
     if (rozpis.sDPH()) {
         const TDPH r = TextyDPH(rozpis.sucet(), rozpis);
-        naZalozku(d, "DPH_percent", CisloText(p.sadzbaDPH) + QStringLiteral(" %"));
+        naZalozku(d, "DPH_percent", KratkeCislo(p.sadzbaDPH) + QStringLiteral(" %"));
         naZalozku(d, "suma_DPH", r.DPHText);
         naZalozku(d, "suma_bez_DPH", r.ZakladText);
     } else {

@@ -6,6 +6,7 @@
 #include "store/Spravy.h"
 #include "store/Subory.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -133,6 +134,29 @@ RtfOdsek& Dokument::odsek(const Pozicia& p)
 }
 
 void Dokument::zarovnaj(Zarovnanie z) { odsek(m_kurzor).zarovnanie = z; }
+
+void Dokument::drzPohromade(const Pozicia& od)
+{
+    int po = std::min(m_kurzor.blok, int(m_d.telo.size()) - 1);
+    if (po >= 0 && !m_d.telo[po].jeTabulka && m_d.telo[po].odsek.behy.isEmpty())
+        --po;
+    for (int i = std::max(od.blok, 0); i <= po; ++i) {
+        RtfBlok& b = m_d.telo[i];
+        const bool posledny = i == po;
+        if (!b.jeTabulka) {
+            b.odsek.drzSoNasledujucim = !posledny;
+            continue;
+        }
+        for (int r = 0; r < b.tabulka.riadky.size(); ++r) {
+            RtfRiadok& riadok = b.tabulka.riadky[r];
+            riadok.drzPohromade = true;
+            const bool sDalsim = !posledny || r + 1 < b.tabulka.riadky.size();
+            for (RtfBunka& c : riadok.bunky)
+                for (RtfOdsek& o : c.odseky)
+                    o.drzSoNasledujucim = sDalsim;
+        }
+    }
+}
 
 // A position at the end of a text run is the start of the next run.
 void Dokument::normalizuj(Pozicia& p)

@@ -73,6 +73,9 @@ public:
     // is not part of it. The cursor goes to the paragraph after the table. Returns the
     // table's block number, or -1 when there was nothing to convert.
     int textNaTabulku(const Pozicia& od, const TabulkaVolby& volby);
+    // The blocks from `od` up to the cursor stay on one page: each paragraph keeps with the
+    // next, table rows are not split. An empty paragraph just begun at the cursor is not one.
+    void drzPohromade(const Pozicia& od);
 
     // Inserts an RTF file at the cursor, with its own formatting, or set in the basic font
     // and size. False when the file cannot be read (nothing is inserted).

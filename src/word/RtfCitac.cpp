@@ -26,6 +26,7 @@ struct StavOdseku {
     int vlavo = 0, vpravo = 0, prvy = 0, pred = 0, za = 0;
     bool vTabulke = false;
     bool odrazka = false;
+    bool keepn = false;
 };
 
 struct Stav {
@@ -84,7 +85,7 @@ enum class Rs : unsigned char {
     uld, uldb, ulw, uldash, ulth, ulnone, cf, tab, line, emdash, endash, bullet, lquote, rquote,
     ldblquote, rdblquote, trowd, trleft, trgaph, clbrdrt, clbrdrl, clbrdrb, clbrdrr, brdrw, brdrcf,
     brdrt, brdrb, brdrl, brdrr, brdrnone, box, clcbpat, clshdng, cellx, paperw, paperh, margl,
-    margr, margt, margb, landscape, deff, ansicpg,
+    margr, margt, margb, landscape, deff, ansicpg, keepn, trkeep,
 };
 
 struct ZnameSlovo {
@@ -102,6 +103,7 @@ constexpr ZnameSlovo kZnameSlova[] = {
     {"pnlvl", Rs::pnlvl}, {"par", Rs::par}, {"cell", Rs::cell}, {"row", Rs::row},
     {"pard", Rs::pard}, {"ql", Rs::ql}, {"qc", Rs::qc}, {"qr", Rs::qr}, {"qj", Rs::qj},
     {"li", Rs::li}, {"ri", Rs::ri}, {"fi", Rs::fi}, {"sb", Rs::sb}, {"sa", Rs::sa},
+    {"keepn", Rs::keepn}, {"trkeep", Rs::trkeep},
     {"intbl", Rs::intbl}, {"plain", Rs::plain}, {"fs", Rs::fs}, {"b", Rs::b}, {"i", Rs::i},
     {"ul", Rs::ul}, {"uld", Rs::uld}, {"uldb", Rs::uldb}, {"ulw", Rs::ulw}, {"uldash", Rs::uldash},
     {"ulth", Rs::ulth}, {"ulnone", Rs::ulnone}, {"cf", Rs::cf}, {"tab", Rs::tab},
@@ -191,6 +193,7 @@ private:
     RtfBunka m_defBunky;
     char m_stranaOkraja = 0;
     int m_trleft = 0, m_trgaph = 70;
+    bool m_trkeep = false;
 
     // font and colour table entries being read
     int m_ftCislo = -1, m_ftSada = -1;
@@ -562,6 +565,7 @@ private:
         case Rs::fi: st.odsek.prvy = twip(n); break;
         case Rs::sb: st.odsek.pred = std::clamp(twip(n), 0, MaxTwip); break;
         case Rs::sa: st.odsek.za = std::clamp(twip(n), 0, MaxTwip); break;
+        case Rs::keepn: st.odsek.keepn = zapni; break;
         case Rs::intbl: st.odsek.vTabulke = true; break;
         // characters
         case Rs::plain:
@@ -596,7 +600,9 @@ private:
             m_stranaOkraja = 0;
             m_trleft = 0;
             m_trgaph = 70;
+            m_trkeep = false;
             break;
+        case Rs::trkeep: m_trkeep = zapni; break;
         case Rs::trleft: m_trleft = twip(n); break;
         case Rs::trgaph: m_trgaph = std::clamp(twip(n), 0, MaxTwip); break;
         case Rs::clbrdrt: m_stranaOkraja = 't'; break;
@@ -782,6 +788,7 @@ private:
         o.medzeraPred = so.pred;
         o.medzeraZa = so.za;
         o.odrazka = so.odrazka;
+        o.drzSoNasledujucim = so.keepn;
         o.znacka = aktualnyFormat();
         return o;
     }
@@ -836,6 +843,7 @@ private:
         RtfRiadok r;
         r.lavyOkraj = m_trleft;
         r.medzera = m_trgaph;
+        r.drzPohromade = m_trkeep;
         int predosly = 0;
         for (int i = 0; i < k.bunky.size(); ++i) {
             RtfBunka b = k.bunky[i];

@@ -43,6 +43,7 @@ struct RtfOdsek {
     int medzeraPred = 0;
     int medzeraZa = 0;
     bool odrazka = false;
+    bool drzSoNasledujucim = false;  // \keepn: on the page of the next paragraph
 
     // The visible text of the paragraph (without bookmarks and raw groups).
     QString text() const;
@@ -73,6 +74,7 @@ struct RtfRiadok {
     QList<RtfBunka> bunky;
     int lavyOkraj = 0;      // \trleft
     int medzera = 70;       // \trgaph
+    bool drzPohromade = false;  // \trkeep: never split across pages
 };
 
 struct RtfTabulka {

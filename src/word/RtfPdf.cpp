@@ -10,9 +10,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace RtfPdf {
@@ -50,6 +55,101 @@ Cast rozloz(const RtfDokument& zdroj, const QList<RtfBlok>& bloky, double sirka,
     return c;
 }
 
+// A paragraph or a table at the top of the body, as laid out.
+struct Prvok {
+    QTextBlock blok;
+    QTextFrame* ramec = nullptr;
+    double hore = 0;
+    double dole = 0;
+    bool drziSoNasledujucim = false;
+    bool prazdny = false;
+};
+
+QList<Prvok> prvky(QTextDocument& text)
+{
+    QList<Prvok> vysledok;
+    QAbstractTextDocumentLayout* rozlozenie = text.documentLayout();
+    for (auto it = text.rootFrame()->begin(); !it.atEnd(); ++it) {
+        Prvok p;
+        QRectF r;
+        if (QTextFrame* ramec = it.currentFrame()) {
+            p.ramec = ramec;
+            r = rozlozenie->frameBoundingRect(ramec);
+            p.drziSoNasledujucim = ramec->frameFormat().boolProperty(RtfQt::VlastnostDrziSoNasledujucim);
+        } else {
+            p.blok = it.currentBlock();
+            r = rozlozenie->blockBoundingRect(p.blok);
+            p.drziSoNasledujucim = p.blok.blockFormat().boolProperty(RtfQt::VlastnostDrziSoNasledujucim);
+            p.prazdny = p.blok.text().trimmed().isEmpty();
+        }
+        p.hore = r.top();
+        p.dole = r.bottom();
+        vysledok.append(p);
+    }
+    return vysledok;
+}
+
+int strana(double y, double vyskaTela) { return int(std::floor(y / vyskaTela)); }
+
+// A table goes to the next page by space above it: Qt's layout ignores breaks set on a
+// table (and a break in a cell moves that cell alone).
+bool zalomPred(const QList<Prvok>& p, qsizetype i, double vyskaTela)
+{
+    if (auto* tabulka = qobject_cast<QTextTable*>(p[i].ramec)) {
+        QTextTableFormat f = tabulka->format();
+        f.setTopMargin(f.topMargin() + (strana(p[i].hore + 0.5, vyskaTela) + 1) * vyskaTela - p[i].hore + 1);
+        tabulka->setFormat(f);
+        return true;
+    }
+    if (p[i].ramec)
+        return false;
+    QTextBlockFormat f = p[i].blok.blockFormat();
+    f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(p[i].blok).setBlockFormat(f);
+    return true;
+}
+
+bool drziPred(const QList<Prvok>& p, qsizetype i) { return p[i - 1].drziSoNasledujucim; }
+
+// Paragraphs and tables kept with what follows go to the next page together with it when
+// the group would be split and fits on a page; each move lays the body out anew.
+void drzSkupiny(QTextDocument& text, double vyskaTela)
+{
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        const QList<Prvok> p = prvky(text);
+        bool presunute = false;
+        for (qsizetype od = 0; od < p.size() && !presunute; ++od) {
+            qsizetype po = od;
+            // The empty paragraph Qt puts after a table holds as the table does.
+            auto drzi = [&](qsizetype i) {
+                return p[i].drziSoNasledujucim || (i > 0 && p[i - 1].ramec && !p[i].ramec && p[i].prazdny && drziPred(p, i));
+            };
+            while (po + 1 < p.size() && drzi(po))
+                ++po;
+            // Half a pixel of rounding: a block moved to a page starts a hair above its top.
+            const double zaciatok = p[od].hore + 0.5;
+            const double koniec = p[po].dole - 0.5;
+            if (po > od && strana(zaciatok, vyskaTela) != strana(koniec, vyskaTela) && koniec - zaciatok <= vyskaTela
+                && strana(zaciatok, vyskaTela) * vyskaTela < p[od].hore - 0.5) {
+                presunute = zalomPred(p, od, vyskaTela);
+            }
+            od = po;
+        }
+        if (!presunute)
+            return;
+    }
+}
+
+// Pages up to the last one with text: empty paragraphs that spill over make no page.
+int stranSTextom(QTextDocument& text, double vyskaTela)
+{
+    int stran = 1;
+    for (const Prvok& p : prvky(text))
+        if (!p.prazdny)
+            stran = std::max(stran, strana(std::max(p.dole - 0.5, p.hore + 0.5), vyskaTela) + 1);
+    return std::min(stran, std::max(text.pageCount(), 1));
+}
+
 }  // namespace
 
 QByteArray pdf(const RtfDokument& dokument)
@@ -77,7 +177,8 @@ QByteArray pdf(const RtfDokument& dokument)
     const double dole = std::max(px(std::clamp(s.dole, 0, s.vyska / 3)), px(OdstupHlavickyTwip) + pata.vyska);
     const double vyskaTela = std::max(vyskaStrany - hore - dole, 72.0);
     telo.text->setPageSize(QSizeF(sirkaTextu, vyskaTela));
-    const int stran = std::max(telo.text->pageCount(), 1);
+    drzSkupiny(*telo.text, vyskaTela);
+    const int stran = stranSTextom(*telo.text, vyskaTela);
 
     QByteArray vysledok;
     QBuffer buffer(&vysledok);

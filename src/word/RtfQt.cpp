@@ -88,6 +88,8 @@ QTextBlockFormat formatOdseku(const RtfOdsek& o)
     b.setTextIndent(naPixely(o.odsadeniePrvehoRiadku));
     b.setTopMargin(naPixely(o.medzeraPred));
     b.setBottomMargin(naPixely(o.medzeraZa));
+    if (o.drzSoNasledujucim)
+        b.setProperty(VlastnostDrziSoNasledujucim, true);
     return b;
 }
 
@@ -218,6 +220,10 @@ private:
             predosly = okraj;
         }
         tf.setColumnWidthConstraints(sirky);
+        // Kept with what follows when its last row is.
+        for (const RtfBunka& b : t.riadky.last().bunky)
+            if (!b.odseky.isEmpty() && b.odseky.last().drzSoNasledujucim)
+                tf.setProperty(VlastnostDrziSoNasledujucim, true);
         QTextTable* tab = c.insertTable(int(t.riadky.size()), stlpcov, tf);
         for (int r = 0; r < t.riadky.size(); ++r) {
             for (int s = 0; s < t.riadky[r].bunky.size(); ++s) {
@@ -273,6 +279,7 @@ public:
         o.odsadeniePrvehoRiadku = naTwipy(bf.textIndent());
         o.medzeraPred = naTwipy(bf.topMargin());
         o.medzeraZa = naTwipy(bf.bottomMargin());
+        o.drzSoNasledujucim = bf.boolProperty(VlastnostDrziSoNasledujucim);
         o.odrazka = blok.textList() != nullptr;
         o.znacka = formatZQt(blok.charFormat());
         for (auto it = blok.begin(); !it.atEnd(); ++it) {

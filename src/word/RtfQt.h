@@ -28,5 +28,7 @@ bool ulozSubor(const QString& cesta, const QTextDocument& zdroj);
 
 // A twip in the control's pixels: one point is 4/3 of a screen pixel.
 inline constexpr double PixelovNaTwip = 1.0 / 15.0;
+// Set on a paragraph's or a table's format that stays on the page of what follows it.
+inline constexpr int VlastnostDrziSoNasledujucim = 0x100000 + 3;  // QTextFormat::UserProperty + 3
 
 }  // namespace RtfQt

@@ -171,6 +171,8 @@ private:
             out += cislo("\\sb", o.medzeraPred);
         if (o.medzeraZa)
             out += cislo("\\sa", o.medzeraZa);
+        if (o.drzSoNasledujucim)
+            out += "\\keepn";
         out += format(o.znacka);
         out += ' ';
         QByteArray otvoreny;  // format of the open run group: runs that write alike share it
@@ -219,7 +221,8 @@ private:
         for (const auto& r : t.riadky) {
             if (r.bunky.isEmpty())
                 continue;
-            out += cislo("\\trowd\\trgaph", r.medzera) + cislo("\\trleft", r.lavyOkraj) + "\r\n";
+            out += cislo("\\trowd\\trgaph", r.medzera) + cislo("\\trleft", r.lavyOkraj) + (r.drzPohromade ? "\\trkeep" : "")
+                + "\r\n";
             int predosly = 0;
             for (const auto& c : r.bunky) {
                 if (c.okraje.horny) out += okraj("\\clbrdrt");

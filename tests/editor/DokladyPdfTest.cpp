@@ -167,4 +167,26 @@ TEST_F(DokladyPdf, TheTablesOfTheBillingStatementLineUp)
     EXPECT_TRUE(riadky.join(u'\n').contains(QStringLiteral("strana"))) << riadky.join(u'\n').toStdString();
 }
 
+TEST_F(DokladyPdf, NumbersOfAllDocumentsReadInTheSlovakForm)
+{
+    // A number with one decimal point, not part of a date ("5.3.2024").
+    const QRegularExpression bodka(QStringLiteral("(?<![0-9.])[0-9]+\\.[0-9]+(?![0-9.])"));
+    const QString adresar = cesta(QStringLiteral("Tmp_doc"));
+    for (const auto& [platca, druh] : {std::pair{true, Znalec}, std::pair{false, Tlmocnik}}) {
+        PodkladyDokladu p = podklady(platca, d(2024, 3, 5), 23, druh);
+        p.vydavky = {polozka(DruhVydavku::TarifnaOdmena, QStringLiteral("Úkon"), 29.88, {2.5}),
+                     polozka(DruhVydavku::HotoveVydavky, QStringLiteral("Kópie"), 1234.5, {1})};
+        p.polia.SposobPlatby = QStringLiteral("hotovosť");
+        p.zaznam.CestovneNahrady.SpoluNaklady = 30.5;
+        p.zaznam.UctovanaOdmena = 1500;
+        const VysledokVsetkych v = VytvorVsetkyDoklady(p, adresar, [](const EFaktura&) { return false; });
+        ASSERT_EQ(v.pdf.size(), 4) << v.chyby.join(u'\n').toStdString();
+        for (const QString& pdf : v.pdf) {
+            const QString text = textPdf(pdf);
+            const QRegularExpressionMatch m = bodka.match(text);
+            EXPECT_FALSE(m.hasMatch()) << pdf.toStdString() << ": " << m.captured().toStdString() << "\n" << text.toStdString();
+        }
+    }
+}
+
 }  // namespace
