@@ -628,42 +628,46 @@ VysledokCli kevrotDoPdfCli(const Volanie& v)
     return spusti(v.appDir, [&] { return kevrotDoPdf(rok, subor); });
 }
 
+// Year and entry number at a[i] and a[i + 1] of a command of exactly `pocet` words;
+// nothing when they are not a valid year and number.
+std::optional<std::pair<int, int>> rokACislo(const QStringList& a, qsizetype pocet, qsizetype i)
+{
+    bool okRok = false, okCislo = false;
+    const int rok = a.size() == pocet ? a.at(i).toInt(&okRok) : 0;
+    const int cislo = a.size() == pocet ? a.at(i + 1).toInt(&okCislo) : 0;
+    if (!okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+        return std::nullopt;
+    return std::pair{rok, cislo};
+}
+
 VysledokCli dokumentCli(const Volanie& v)
 {
     const QStringList& a = v.a;
-    bool okRok = false, okCislo = false;
-    const int rok = a.size() == 5 ? a.at(2).toInt(&okRok) : 0;
-    const int cislo = a.size() == 5 ? a.at(3).toInt(&okCislo) : 0;
+    const auto rc = rokACislo(a, 5, 2);
     const auto druh = std::find_if(std::begin(kDoklady), std::end(kDoklady),
                                    [&](const auto& d) { return a.size() > 1 && a.at(1) == QLatin1String(d.first); });
-    if (druh == std::end(kDoklady) || !okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+    if (druh == std::end(kDoklady) || !rc)
         return chybaPouzitia(QStringLiteral("Príkaz document potrebuje druh (billing, invoice, receipt, travel), rok, číslo a súbor."));
     const QString subor = QFileInfo(a.at(4)).absoluteFilePath();
-    return spusti(v.appDir, [&] { return dokument(druh->second, rok, cislo, subor); });
+    return spusti(v.appDir, [&] { return dokument(druh->second, rc->first, rc->second, subor); });
 }
 
 VysledokCli vsetkyDokladyCli(const Volanie& v)
 {
-    const QStringList& a = v.a;
-    bool okRok = false, okCislo = false;
-    const int rok = a.size() == 4 ? a.at(1).toInt(&okRok) : 0;
-    const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
-    if (!okRok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+    const auto rc = rokACislo(v.a, 4, 1);
+    if (!rc)
         return chybaPouzitia(QStringLiteral("Príkaz documents potrebuje rok, číslo záznamu a adresár."));
-    const QString adresar = QFileInfo(a.at(3)).absoluteFilePath();
-    return spusti(v.appDir, [&] { return vsetkyDoklady(rok, cislo, adresar); });
+    const QString adresar = QFileInfo(v.a.at(3)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return vsetkyDoklady(rc->first, rc->second, adresar); });
 }
 
 VysledokCli eFakturaCli(const Volanie& v)
 {
-    const QStringList& a = v.a;
-    bool ok = false, okCislo = false;
-    const int rok = a.size() == 4 ? a.at(1).toInt(&ok) : 0;
-    const int cislo = a.size() == 4 ? a.at(2).toInt(&okCislo) : 0;
-    if (!ok || !okCislo || rok < 1 || rok > 9999 || cislo < 1)
+    const auto rc = rokACislo(v.a, 4, 1);
+    if (!rc)
         return chybaPouzitia(QStringLiteral("Príkaz einvoice potrebuje rok, číslo záznamu a súbor."));
-    const QString subor = QFileInfo(a.at(3)).absoluteFilePath();
-    return spusti(v.appDir, [&] { return eFaktura(rok, cislo, subor); });
+    const QString subor = QFileInfo(v.a.at(3)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return eFaktura(rc->first, rc->second, subor); });
 }
 
 VysledokCli vypisCli(const Volanie& v)
