@@ -17,14 +17,14 @@ static void BM_SumaTextSk(benchmark::State& s)
 }
 BENCHMARK(BM_SumaTextSk);
 
-static void BM_SumaSlovomZCelkovej(benchmark::State& s)
+static void BM_SumaSlovomCenty(benchmark::State& s)
 {
-    double v = 0.5;
+    Centy v = 50;
     for (auto _ : s) {
-        benchmark::DoNotOptimize(SumaSlovomZCelkovej(v));
-        v += 7777.25;
-        if (v > 999999999)
-            v = 0.5;
+        benchmark::DoNotOptimize(SumaSlovomCenty(v));
+        v += 777725;
+        if (v > 99999999900)
+            v = 50;
     }
 }
-BENCHMARK(BM_SumaSlovomZCelkovej);
+BENCHMARK(BM_SumaSlovomCenty);

@@ -652,23 +652,20 @@ VysledokCli dokumentCli(const Volanie& v)
     return spusti(v.appDir, [&] { return dokument(druh->second, rc->first, rc->second, subor); });
 }
 
-VysledokCli vsetkyDokladyCli(const Volanie& v)
+// A command of year, entry number and an output path: `prace` runs with them.
+template <class Prace>
+VysledokCli sRokomCislomACestou(const Volanie& v, const char* prikaz, const char* cesta, Prace prace)
 {
     const auto rc = rokACislo(v.a, 4, 1);
     if (!rc)
-        return chybaPouzitia(QStringLiteral("Príkaz documents potrebuje rok, číslo záznamu a adresár."));
-    const QString adresar = QFileInfo(v.a.at(3)).absoluteFilePath();
-    return spusti(v.appDir, [&] { return vsetkyDoklady(rc->first, rc->second, adresar); });
+        return chybaPouzitia(QStringLiteral("Príkaz %1 potrebuje rok, číslo záznamu a %2.")
+                                 .arg(QLatin1String(prikaz), QString::fromUtf8(cesta)));
+    const QString vystup = QFileInfo(v.a.at(3)).absoluteFilePath();
+    return spusti(v.appDir, [&] { return prace(rc->first, rc->second, vystup); });
 }
 
-VysledokCli eFakturaCli(const Volanie& v)
-{
-    const auto rc = rokACislo(v.a, 4, 1);
-    if (!rc)
-        return chybaPouzitia(QStringLiteral("Príkaz einvoice potrebuje rok, číslo záznamu a súbor."));
-    const QString subor = QFileInfo(v.a.at(3)).absoluteFilePath();
-    return spusti(v.appDir, [&] { return eFaktura(rc->first, rc->second, subor); });
-}
+VysledokCli vsetkyDokladyCli(const Volanie& v) { return sRokomCislomACestou(v, "documents", "adresár", vsetkyDoklady); }
+VysledokCli eFakturaCli(const Volanie& v) { return sRokomCislomACestou(v, "einvoice", "súbor", eFaktura); }
 
 VysledokCli vypisCli(const Volanie& v)
 {

@@ -82,28 +82,6 @@ QString SumaSlovom(const QString& cislice)
     return slova + QStringLiteral(" eur");
 }
 
-double ZaokruhliNaCeleEura(double spolu)
-{
-    const double v = DesatinnaHodnota(spolu);
-    if (!std::isfinite(v))
-        return 0;
-    const double dole = std::floor(v);
-    const double zvysok = v - dole;
-    if (zvysok > 0.5)
-        return dole + 1;
-    if (zvysok < 0.5)
-        return dole;
-    return std::fmod(dole, 2.0) == 0 ? dole : dole + 1;
-}
-
-QString SumaSlovomZCelkovej(double spolu)
-{
-    const double cele = ZaokruhliNaCeleEura(spolu);
-    const QString cislice = ZaokruhliDesatinne(std::fabs(cele), 0).cele;
-    const QString slova = SumaSlovom(cislice);
-    return cele < 0 ? QStringLiteral("mínus ") + slova : slova;
-}
-
 namespace {
 
 // `pocet` with the noun's form for 1, 2 to 4 and the rest.
