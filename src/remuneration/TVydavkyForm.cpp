@@ -6,6 +6,8 @@
 #include "widgets/VelkostOkna.h"
 #include "CestovneVypocty.h"
 #include "CiselnikPoloziek.h"
+#include "FilterZalozky.h"
+#include "ModelVydavkov.h"
 #include "TPodielovaOdmenaEditForm.h"
 #include "TVsetkyPolozkyForm.h"
 #include "TVydavkyEditForm.h"
@@ -25,30 +27,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
 
 using namespace DruhVydavku;
 namespace S = StlpecVydavku;
-
-QColor farbaDruhu(qint32 druh)
-{
-    switch (druh) {
-    case PausalnaOdmena: return QColor(0x80, 0, 0);
-    case VydavokSCenou: return QColor(0, 0x80, 0x80);
-    case PausalneVydavky: return QColor(0, 0, 0xff);
-    case StrataCasu: return QColor(0, 0x80, 0);
-    default: return QColor(0, 0, 0);
-    }
-}
-
-const QColor kStrieborna(0xc0, 0xc0, 0xc0);
-const QColor kUpravitelna(0xff, 0xff, 0xe0);  // light yellow: cells that take typing
-
-// The old text of a cell, given back when an edit is refused.
-constexpr int RolaStaryText = Qt::UserRole + 1;
 
 TRozpisPolozky prvyRozpis(const TVydavok& v) { return v.Rozpis.isEmpty() ? TRozpisPolozky{} : v.Rozpis[0]; }
 
@@ -58,6 +43,7 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
     : QDialog(rodic), m_u(uprava), m_z(std::move(zdroje))
 {
     setWindowTitle(m_u.Titulok());
+    m_model = new ModelVydavkov(m_u, this);
     Zalozky = new QTabWidget(this);
     for (int i = 0; i < PocetZaloziekVydavkov; ++i) {
         const auto z = ZalozkaVydavkov(i);
@@ -95,6 +81,9 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
     if (m_u.novaCesta)
         PredvolbyCesty(m_u.cesta, m_z.nastavenia.Nastavenie, Dnes());
     connect(tabCestovne, &CestovneTab::zmenene, this, &TVydavkyForm::ukazSucty);
+    connect(m_model, &ModelVydavkov::dataChanged, this, &TVydavkyForm::ukazSucty);
+    connect(m_model, &ModelVydavkov::rowsRemoved, this, &TVydavkyForm::ukazSucty);
+    connect(m_model, &ModelVydavkov::modelReset, this, &TVydavkyForm::ukazSucty);
     tabCestovne->zobraz();
     chkZaradit->setChecked(m_u.doZoznamu);
 
@@ -106,25 +95,14 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
 QWidget* TVydavkyForm::vytvorZalozku(ZalozkaVydavkov z)
 {
     auto* w = new QWidget(this);
-    auto* g = new QTableWidget(0, 8, w);
-    QStringList hlavicka = {QString(),
-                            QStringLiteral("Položka"),
-                            QStringLiteral("MJ"),
-                            QStringLiteral("Cena za MJ v €"),
-                            QStringLiteral("Počet MJ"),
-                            QStringLiteral("Cena spolu v €"),
-                            QStringLiteral("Popis"),
-                            QString()};
-    if (z == ZalozkaVydavkov::Podielova) {
-        hlavicka[S::Cena] = QStringLiteral("Východisková cena v €");
-        hlavicka[S::Pocet] = QStringLiteral("Pcčet MJ");
-    }
-    g->setHorizontalHeaderLabels(hlavicka);
+    auto* f = new FilterZalozky(z, this);
+    f->setSourceModel(m_model);
+    auto* g = new QTableView(w);
+    g->setModel(f);
     QFont tucne = g->horizontalHeader()->font();
     tucne.setBold(true);
     g->horizontalHeader()->setFont(tucne);
     g->verticalHeader()->setVisible(false);
-    g->setColumnHidden(S::Index, true);
     g->setColumnWidth(S::Znacka, 8);
     g->setColumnWidth(S::Polozka, 300);
     g->horizontalHeader()->setSectionResizeMode(S::Popis, QHeaderView::Stretch);
@@ -132,15 +110,15 @@ QWidget* TVydavkyForm::vytvorZalozku(ZalozkaVydavkov z)
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     if (z == ZalozkaVydavkov::Tarifna) {
         g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        g->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: silver; selection-color: black; }"));
+        g->setStyleSheet(QStringLiteral("QTableView { selection-background-color: silver; selection-color: black; }"));
     } else {
         g->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
         g->setSelectionBehavior(QAbstractItemView::SelectItems);
     }
+    m_filtre[int(z)] = f;
     m_gridy[int(z)] = g;
-    connect(g, &QTableWidget::itemChanged, this, [this, z](QTableWidgetItem* i) { zmenenaBunka(z, i); });
-    connect(g, &QTableWidget::cellDoubleClicked, this, [this, z] { DvojklikRiadku(z); });
+    connect(g, &QTableView::doubleClicked, this, [this, z] { DvojklikRiadku(z); });
 
     const QString texty[3] = {QStringLiteral("Pridaj novú položku"), QStringLiteral("Oprav položku"),
                               QStringLiteral("Zmaž položku")};
@@ -191,62 +169,8 @@ QWidget* TVydavkyForm::vytvorSucty()
 
 void TVydavkyForm::NaplnVsetko()
 {
-    for (int i = 0; i < PocetZaloziekVydavkov; ++i)
-        naplnZalozku(ZalozkaVydavkov(i));
+    m_model->Prepocitaj();
     ukazSucty();
-}
-
-void TVydavkyForm::naplnZalozku(ZalozkaVydavkov z)
-{
-    QTableWidget* g = m_gridy[int(z)];
-    const QList<RiadokVydavku> riadky = m_u.NaplnZalozku(z);
-    m_plnenie = true;
-    g->setUpdatesEnabled(false);
-    const int vybrany = g->currentRow();
-    g->clearContents();
-    g->setRowCount(std::max<int>(1, riadky.size()));
-    QFont tucne = g->font();
-    tucne.setBold(true);
-    for (int r = 0; r < riadky.size(); ++r) {
-        const RiadokVydavku& rv = riadky[r];
-        const bool viac = rv.pocetRozpisov >= 2;
-        auto* znacka = new QTableWidgetItem;
-        znacka->setBackground(farbaDruhu(rv.druh));
-        znacka->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        g->setItem(r, S::Znacka, znacka);
-        for (int s = S::Polozka; s <= S::Popis; ++s) {
-            QString text = rv.bunky[s - 1];
-            auto* i = new QTableWidgetItem;
-            if (viac && s == S::Popis) {
-                text = QStringLiteral("počet položiek: ") + QString::number(rv.pocetRozpisov);
-                i->setForeground(QColor(0, 0, 0x80));
-                i->setFont(tucne);
-                i->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
-            i->setText(text);
-            i->setData(RolaStaryText, text);
-            if (s == S::Polozka || s == S::Suma)
-                i->setFont(tucne);
-            if (s == S::Cena || s == S::Suma)
-                i->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (viac)
-                i->setBackground(kStrieborna);
-            // Cells that take typing are shown so (F2 or a double click opens them); the
-            // others do not open at all.
-            if (m_u.JeBunkaUpravitelna(z, rv.index, s)) {
-                i->setBackground(kUpravitelna);
-                i->setToolTip(QStringLiteral("Hodnotu možno prepísať priamo v tabuľke (F2 alebo dvojklik)."));
-            } else {
-                i->setFlags(i->flags() & ~Qt::ItemIsEditable);
-            }
-            g->setItem(r, s, i);
-        }
-        g->setItem(r, S::Index, new QTableWidgetItem(QString::number(rv.index)));
-    }
-    if (vybrany >= 0 && vybrany < g->rowCount())
-        g->setCurrentCell(vybrany, std::max(1, g->currentColumn()));
-    g->setUpdatesEnabled(true);
-    m_plnenie = false;
 }
 
 void TVydavkyForm::ukazSucty()
@@ -264,40 +188,9 @@ QString TVydavkyForm::textSuctu(const QString& nazov) const
     return {};
 }
 
-void TVydavkyForm::zmenenaBunka(ZalozkaVydavkov z, QTableWidgetItem* i)
-{
-    if (m_plnenie)
-        return;
-    QTableWidget* g = m_gridy[int(z)];
-    const auto* indexBunka = g->item(i->row(), S::Index);
-    const int index = indexBunka ? indexBunka->text().toInt() : -1;
-    const VysledokBunky v = indexBunka ? m_u.UpravBunku(z, index, i->column(), i->text()) : VysledokBunky::StaryText;
-    m_plnenie = true;
-    switch (v) {
-    case VysledokBunky::StaryText: i->setText(i->data(RolaStaryText).toString()); break;
-    case VysledokBunky::Vyprazdnit: i->setText({}); break;
-    case VysledokBunky::Ponechat: break;
-    case VysledokBunky::Prevzate:
-        i->setData(RolaStaryText, i->text());
-        if (auto* suma = g->item(i->row(), S::Suma)) {
-            const QString t = SumaText(SymbolEuro, m_u.polozky[index].Suma);
-            suma->setText(t);
-            suma->setData(RolaStaryText, t);
-        }
-        break;
-    }
-    m_plnenie = false;
-    ukazSucty();
-}
-
 int TVydavkyForm::vybranaPolozka(ZalozkaVydavkov z) const
 {
-    const QTableWidget* g = m_gridy[int(z)];
-    const int r = g->currentRow();
-    const auto* i = r >= 0 ? g->item(r, S::Index) : nullptr;
-    if (!i)
-        return -1;
-    const int index = i->text().toInt();
+    const int index = m_filtre[int(z)]->Polozka(m_gridy[int(z)]->currentIndex().row());
     return index >= 0 && index < m_u.polozky.size() && ZalozkaUkazuje(z, m_u.polozky[index].Druh) ? index : -1;
 }
 
@@ -307,7 +200,7 @@ void TVydavkyForm::upravTarif(int rezim, int index)
                         m_z.ciselnik.PonukaPoloziek(m_u.skupina, rezim));
     TVydavkyTarifEditForm d(std::move(logika), index >= 0 ? &m_u.polozky[index] : nullptr, this);
     if (d.exec() == QDialog::Accepted)
-        m_u.Uloz(index, d.logika().polozka());
+        m_model->Uloz(index, d.logika().polozka());
 }
 
 void TVydavkyForm::upravPausalne(int rezim, int index)
@@ -316,9 +209,9 @@ void TVydavkyForm::upravPausalne(int rezim, int index)
     if (d.exec() != QDialog::Accepted)
         return;
     if (rezim == 4)
-        m_u.UlozPausalne(index, d.nazov(), d.mj(), d.cena(), d.rozpis());
+        m_model->UlozPausalne(index, d.nazov(), d.mj(), d.cena(), d.rozpis());
     else
-        m_u.NahradRozpis(index, d.rozpis());
+        m_model->NahradRozpis(index, d.rozpis());
 }
 
 void TVydavkyForm::Pridaj(ZalozkaVydavkov z)
@@ -330,19 +223,19 @@ void TVydavkyForm::Pridaj(ZalozkaVydavkov z)
     case ZalozkaVydavkov::Zmluvna: {
         TZmluvnaOdmenaForm d({}, 0, 1, this);
         if (d.exec() == QDialog::Accepted)
-            m_u.Uloz(-1, ZmluvnaPolozka(d.popis(), d.cena(), d.pocet()));
+            m_model->Uloz(-1, ZmluvnaPolozka(d.popis(), d.cena(), d.pocet()));
         break;
     }
     case ZalozkaVydavkov::Podielova: {
         TPodielovaOdmenaEditForm d({}, 0, 0, 0, m_z.nastavenia, this);
         if (d.exec() == QDialog::Accepted)
-            m_u.Uloz(-1, PodielovaPolozka(d.typ(), d.hodnota(), d.popis(), d.odmena()));
+            m_model->Uloz(-1, PodielovaPolozka(d.typ(), d.hodnota(), d.popis(), d.odmena()));
         break;
     }
     case ZalozkaVydavkov::Hotove: {
         TVydavkyIneEditForm d({}, {}, 0, 0, this);
         if (d.exec() == QDialog::Accepted)
-            m_u.Uloz(-1, HotovaPolozka(d.popis(), d.mj(), d.cena(), d.pocet()));
+            m_model->Uloz(-1, HotovaPolozka(d.popis(), d.mj(), d.cena(), d.pocet()));
         break;
     }
     }
@@ -366,13 +259,13 @@ void TVydavkyForm::Oprav(ZalozkaVydavkov z)
             break;
         TVydavok n = ZmluvnaPolozka(d.popis(), d.cena(), d.pocet());
         n.Rozpis[0].Popis = r.Popis;
-        m_u.Uloz(i, n);
+        m_model->Uloz(i, n);
         break;
     }
     case ZalozkaVydavkov::Podielova: {
         TPodielovaOdmenaEditForm d(r.Popis, v.Cena, CelyPocet(r.Pocet), v.Suma, m_z.nastavenia, this);
         if (d.exec() == QDialog::Accepted)
-            m_u.Uloz(i, PodielovaPolozka(d.typ(), d.hodnota(), d.popis(), d.odmena()));
+            m_model->Uloz(i, PodielovaPolozka(d.typ(), d.hodnota(), d.popis(), d.odmena()));
         break;
     }
     case ZalozkaVydavkov::Hotove: {
@@ -381,7 +274,7 @@ void TVydavkyForm::Oprav(ZalozkaVydavkov z)
             break;
         TVydavok n = HotovaPolozka(d.popis(), d.mj(), d.cena(), d.pocet());
         n.Rozpis[0].Popis = r.Popis;  // a description typed in the grid stays
-        m_u.Uloz(i, n);
+        m_model->Uloz(i, n);
         break;
     }
     }
@@ -393,7 +286,7 @@ void TVydavkyForm::Zmaz(ZalozkaVydavkov z)
     const int i = vybranaPolozka(z);
     if (i < 0)
         return;
-    m_u.Zmaz(i);
+    m_model->Zmaz(i);
     NaplnVsetko();
 }
 
@@ -417,8 +310,7 @@ void TVydavkyForm::ZoznamUlozenych()
         return;
     if (!spravy().otazka(QStringLiteral("Chcete vytvoriť nové znalečné podľa zvoleného vzoru?")))
         return;
-    m_u.NacitajVzor(d.vyuctovania()[d.zvolene()]);
-    NaplnVsetko();
+    m_model->NacitajVzor(d.vyuctovania()[d.zvolene()]);
     tabCestovne->zobraz();
 }
 

@@ -11,13 +11,14 @@
 
 class CestovneTab;
 class CiselnikPoloziek;
+class FilterZalozky;
+class ModelVydavkov;
 class Nastavenia;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
 struct TVozidlo;
 
 // What the window reads besides the entry.
@@ -44,10 +45,10 @@ public:
     void DvojklikRiadku(ZalozkaVydavkov z);
     void ZoznamUlozenych();
     void Potvrd();
-    // Refills every item tab and the totals (after every change).
+    // Recomputes the items shown in every tab and the totals (after every change).
     void NaplnVsetko();
 
-    QTableWidget* grid(ZalozkaVydavkov z) const { return m_gridy[int(z)]; }
+    QTableView* grid(ZalozkaVydavkov z) const { return m_gridy[int(z)]; }
     QPushButton* tlacidlo(ZalozkaVydavkov z, int k) const { return m_tlacidla[int(z)][k]; }
     // The total of a line ("Celková odmena:" ...).
     QString textSuctu(const QString& nazov) const;
@@ -65,19 +66,18 @@ public slots:
 private:
     QWidget* vytvorZalozku(ZalozkaVydavkov z);
     QWidget* vytvorSucty();
-    void naplnZalozku(ZalozkaVydavkov z);
     void ukazSucty();
-    void zmenenaBunka(ZalozkaVydavkov z, QTableWidgetItem* i);
     int vybranaPolozka(ZalozkaVydavkov z) const;
     void upravTarif(int rezim, int index);
     void upravPausalne(int rezim, int index);
 
     UpravaVydavkov m_u;
     ZdrojeVydavkov m_z;
-    QTableWidget* m_gridy[PocetZaloziekVydavkov] = {};
+    ModelVydavkov* m_model = nullptr;
+    FilterZalozky* m_filtre[PocetZaloziekVydavkov] = {};
+    QTableView* m_gridy[PocetZaloziekVydavkov] = {};
     QPushButton* m_tlacidla[PocetZaloziekVydavkov][3] = {};
     QList<QPair<QLabel*, QLabel*>> m_sucty;
-    bool m_plnenie = false;
 };
 
 // Opens the window on `uprava`; true on "OK" with the edited copies in it.

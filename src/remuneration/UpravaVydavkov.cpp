@@ -38,6 +38,14 @@ bool ZalozkaUkazuje(ZalozkaVydavkov z, qint32 druh)
     return false;
 }
 
+std::optional<ZalozkaVydavkov> ZalozkaDruhu(qint32 druh)
+{
+    for (int i = 0; i < PocetZaloziekVydavkov; ++i)
+        if (ZalozkaUkazuje(ZalozkaVydavkov(i), druh))
+            return ZalozkaVydavkov(i);
+    return std::nullopt;
+}
+
 QString NazovZalozky(ZalozkaVydavkov z)
 {
     switch (z) {
@@ -51,20 +59,27 @@ QString NazovZalozky(ZalozkaVydavkov z)
     return {};
 }
 
-QList<RiadokVydavku> UpravaVydavkov::NaplnZalozku(ZalozkaVydavkov z)
+void UpravaVydavkov::PrepocitajZobrazene()
 {
-    QList<RiadokVydavku> riadky;
-    for (int i = 0; i < polozky.size(); ++i) {
-        TVydavok& v = polozky[i];
-        if (!ZalozkaUkazuje(z, v.Druh))
-            continue;
-        PrepocitajSumu(v);
-        const QString pocet = v.Druh == PodielovaOdmena ? QStringLiteral("1") : CisloText(v.SucetPoctov(), 2);
-        riadky.append({i, v.Druh, int(v.Rozpis.size()),
-                       {v.Nazov, v.MJ, SumaText(SymbolEuro, v.Cena), pocet, SumaText(SymbolEuro, v.Suma),
-                        popisRiadku(v)}});
+    for (TVydavok& v : polozky)
+        if (ZalozkaDruhu(v.Druh))
+            PrepocitajSumu(v);
+}
+
+QString UpravaVydavkov::TextBunky(int index, int stlpec) const
+{
+    if (index < 0 || index >= polozky.size())
+        return {};
+    const TVydavok& v = polozky[index];
+    switch (stlpec) {
+    case StlpecVydavku::Polozka: return v.Nazov;
+    case StlpecVydavku::MJ: return v.MJ;
+    case StlpecVydavku::Cena: return SumaText(SymbolEuro, v.Cena);
+    case StlpecVydavku::Pocet: return v.Druh == PodielovaOdmena ? QStringLiteral("1") : CisloText(v.SucetPoctov(), 2);
+    case StlpecVydavku::Suma: return SumaText(SymbolEuro, v.Suma);
+    case StlpecVydavku::Popis: return popisRiadku(v);
+    default: return {};
     }
-    return riadky;
 }
 
 void UpravaVydavkov::PrepocitajVsetko()

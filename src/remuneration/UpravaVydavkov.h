@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 #include "VypoctyVydavkov.h"
 #include "store/CestovneNahrady.h"
 #include "store/UlozeneVyuctovanie.h"
@@ -15,21 +17,16 @@
 enum class ZalozkaVydavkov { Pausalna, Zmluvna, Tarifna, Podielova, PausalneVydavky, Hotove };
 inline constexpr int PocetZaloziekVydavkov = 6;
 
-// Columns of an item grid; column 7 (hidden) holds the item's index.
+// Columns of an item grid.
 namespace StlpecVydavku {
-inline constexpr int Znacka = 0, Polozka = 1, MJ = 2, Cena = 3, Pocet = 4, Suma = 5, Popis = 6, Index = 7;
+inline constexpr int Znacka = 0, Polozka = 1, MJ = 2, Cena = 3, Pocet = 4, Suma = 5, Popis = 6;
+inline constexpr int PocetStlpcov = 7;
 }
 
 bool ZalozkaUkazuje(ZalozkaVydavkov z, qint32 druh);
+// The tab that lists a kind; none for a kind no tab shows.
+std::optional<ZalozkaVydavkov> ZalozkaDruhu(qint32 druh);
 QString NazovZalozky(ZalozkaVydavkov z);
-
-// One row of an item tab.
-struct RiadokVydavku {
-    int index = -1;  // in the item list
-    qint32 druh = 0;
-    int pocetRozpisov = 0;
-    QStringList bunky;  // columns 1 to 6
-};
 
 // What became of a typed cell.
 enum class VysledokBunky {
@@ -50,9 +47,10 @@ struct UpravaVydavkov {
     bool doZoznamu = false;       // insert the entry into the stored billings
     bool novaCesta = false;       // the travel block was empty when the window opened
 
-    // The rows of a tab, recomputing each listed item's amount; an empty tab has no rows
-    // (the window shows one empty row).
-    QList<RiadokVydavku> NaplnZalozku(ZalozkaVydavkov z);
+    // Recomputes the amount of every item that a tab lists (the window's refill).
+    void PrepocitajZobrazene();
+    // The text of column 1 to 6 of item `index`'s row.
+    QString TextBunky(int index, int stlpec) const;
     // Whether a typed value of that cell is taken (the grid shows such cells as editable).
     bool JeBunkaUpravitelna(ZalozkaVydavkov z, int index, int stlpec) const;
     // Every tab, as the window refills them all.
