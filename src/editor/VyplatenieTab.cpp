@@ -13,11 +13,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+ModelZoznamu<TVyplatenie>* modelPlatieb(const QList<TVyplatenie>& platby, QObject* rodic)
+{
+    using Stlpec = ModelZoznamu<TVyplatenie>::Stlpec;
+    return new ModelZoznamu<TVyplatenie>(
+        platby,
+        {Stlpec{QStringLiteral("Dátum"), [](const TVyplatenie& v) { return v.Datum == 0 ? QString() : DatumText(v.Datum); }},
+         Stlpec{QStringLiteral("Suma"), [](const TVyplatenie& v) { return SumaText(SymbolEuro, v.Suma); }, true},
+         Stlpec{QString(), [](const TVyplatenie& v) { return v.Preddavok ? QStringLiteral("preddavok") : QString(); }}},
+        rodic);
+}
+
 QWidget* riadok(QWidget* rodic, const QString& popis, QLabel* hodnota)
 {
     auto* w = new QWidget(rodic);
@@ -55,9 +66,11 @@ VyplatenieTab::VyplatenieTab(QWidget* rodic) : QWidget(rodic)
     lc->addStretch();
 
     panelCasti = new QWidget(this);
-    StringGrid1 = new QTableWidget(panelCasti);
-    StringGrid1->setColumnCount(3);
-    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Suma"), QString()});
+    m_platby = modelPlatieb(m_logika.Vyplatenia(), this);
+    // "celá časť" keeps its one payment out of the grid
+    m_platby->NastavSkrytie([this] { return m_logika.Rezim() == RezimVyplatenia::Cela; });
+    StringGrid1 = new QTableView(panelCasti);
+    StringGrid1->setModel(m_platby);
     StringGrid1->verticalHeader()->setVisible(false);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,7 +132,7 @@ VyplatenieTab::VyplatenieTab(QWidget* rodic) : QWidget(rodic)
     });
     connect(btnPridaj, &QPushButton::clicked, this, &VyplatenieTab::Pridaj);
     connect(btnOprav, &QPushButton::clicked, this, &VyplatenieTab::Oprav);
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { Oprav(); });
+    connect(StringGrid1, &QTableView::doubleClicked, this, [this] { Oprav(); });
     connect(btnZmaz, &QPushButton::clicked, this, &VyplatenieTab::Zmaz);
 
     ukazRezim();
@@ -130,7 +143,7 @@ void VyplatenieTab::zobraz(const TZnalKevrotZaznam& z, const QList<TVyplatenie>&
 {
     m_zobrazuje = true;
     m_skupina = skupina;
-    m_logika.Zobraz(z, vyplatenia, novy);
+    m_platby->Obnov([&] { m_logika.Zobraz(z, vyplatenia, novy); });
     chkCelaCast->setChecked(m_logika.Rezim() == RezimVyplatenia::Cela);
     chkPoCastiach->setChecked(m_logika.Rezim() == RezimVyplatenia::PoCastiach);
     txtVyplatenieALL->clear();
@@ -163,7 +176,7 @@ void VyplatenieTab::zmenenyRezim(QCheckBox* zdroj, bool zapnute)
         rezim = RezimVyplatenia::Cela;
     else if (chkPoCastiach->isChecked())
         rezim = RezimVyplatenia::PoCastiach;
-    m_logika.ZmenRezim(rezim);
+    m_platby->Obnov([&] { m_logika.ZmenRezim(rezim); });
     naplnMriezku();
     ukazRezim();
     lblInfo->setText(m_logika.Informacia());
@@ -182,20 +195,8 @@ void VyplatenieTab::ukazCelkovuSumu() { lblSumaCela->setText(SumaText(SymbolEuro
 void VyplatenieTab::naplnMriezku()
 {
     ukazCelkovuSumu();
-    const auto& v = m_logika.Vyplatenia();
     // Payments entered while no mode is checked are listed too (and dropped on "OK").
-    const bool casti = m_logika.Rezim() != RezimVyplatenia::Cela;
-    const int riadky = casti ? int(v.size()) : 0;
-    StringGrid1->clearContents();
-    StringGrid1->setRowCount(qMax(1, riadky));
-    for (int i = 0; i < riadky; ++i) {
-        StringGrid1->setItem(i, 0, new QTableWidgetItem(v[i].Datum == 0 ? QString() : DatumText(v[i].Datum)));
-        auto* suma = new QTableWidgetItem(SumaText(SymbolEuro, v[i].Suma));
-        suma->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        StringGrid1->setItem(i, 1, suma);
-        StringGrid1->setItem(i, 2, new QTableWidgetItem(v[i].Preddavok ? QStringLiteral("preddavok") : QString()));
-    }
-    if (riadky == 0) {
+    if (m_platby->rowCount() == 0) {
         m_riadokCelkom->setVisible(false);
         m_riadokZostatok->setVisible(false);
         return;
@@ -215,9 +216,9 @@ void VyplatenieTab::otvorPlatbu(int index)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (novy)
-        m_logika.Pridaj(dialog.datum(), dialog.suma());
+        m_platby->Vloz([&] { m_logika.Pridaj(dialog.datum(), dialog.suma()); });
     else
-        m_logika.Oprav(index, dialog.datum(), dialog.suma());
+        m_platby->Zmen(index, [&] { m_logika.Oprav(index, dialog.datum(), dialog.suma()); });
     naplnMriezku();
     lblInfo->setText(m_logika.Informacia());
     emit priznaneZmenene();
@@ -227,7 +228,7 @@ void VyplatenieTab::Pridaj() { otvorPlatbu(-1); }
 
 void VyplatenieTab::Oprav()
 {
-    const int r = StringGrid1->currentRow();
+    const int r = StringGrid1->currentIndex().row();
     if (r < 0 || r >= m_logika.Vyplatenia().size() || m_logika.Rezim() != RezimVyplatenia::PoCastiach)
         return;
     otvorPlatbu(r);
@@ -235,8 +236,8 @@ void VyplatenieTab::Oprav()
 
 void VyplatenieTab::Zmaz()
 {
-    const int r = StringGrid1->currentRow();
-    if (!m_logika.Zmaz(r))
+    const int r = StringGrid1->currentIndex().row();
+    if (!m_platby->Odober(r, [&] { return m_logika.Zmaz(r); }))
         return;
     naplnMriezku();
     lblInfo->setText(m_logika.Informacia());

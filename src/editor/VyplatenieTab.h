@@ -4,12 +4,13 @@
 #include <QWidget>
 
 #include "editor/VyplatenieZaznamu.h"
+#include "widgets/ModelZoznamu.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 class VyplatenieTab : public QWidget {
@@ -39,7 +40,7 @@ public:
     QToolButton* btnDatumVyplatenia = nullptr;
     QPushButton* btnDnes = nullptr;
     QWidget* panelCasti = nullptr;
-    QTableWidget* StringGrid1 = nullptr;
+    QTableView* StringGrid1 = nullptr;
     QPushButton* btnPridaj = nullptr;
     QPushButton* btnOprav = nullptr;
     QPushButton* btnZmaz = nullptr;
@@ -58,6 +59,7 @@ private:
     void otvorPlatbu(int index);
 
     VyplatenieZaznamu m_logika;
+    ModelZoznamu<TVyplatenie>* m_platby = nullptr;
     int m_skupina = 0;
     bool m_zobrazuje = false;
     QWidget* m_riadokCelkom = nullptr;

@@ -27,7 +27,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QTableView>
 #include <QCoreApplication>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -248,8 +250,11 @@ TEST_F(EditorOkno, PaymentsInPartsThroughTheDialogAwardTheBilledAmounts)
     TZnalecKevrotEditForm okno(u, Zdroje(m_udaje));
     okno.show();
     VyplatenieTab* tab = okno.tabVyplatenie;
+    QAbstractItemModel* platby = tab->StringGrid1->model();
+    QAbstractItemModelTester tester(platby, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto riadky = [tab] { return tab->StringGrid1->verticalHeader()->count(); };  // as the grid shows
     EXPECT_TRUE(tab->chkPoCastiach->isChecked());
-    EXPECT_EQ(tab->StringGrid1->rowCount(), 1);
+    EXPECT_EQ(riadky(), 1);
     EXPECT_FALSE(tab->lblZostatok->isHidden());
     EXPECT_FALSE(okno.lblCastOdmena->isHidden());
 
@@ -260,7 +265,8 @@ TEST_F(EditorOkno, PaymentsInPartsThroughTheDialogAwardTheBilledAmounts)
         dlg->btnOK->click();
     });
     tab->Pridaj();
-    EXPECT_EQ(tab->StringGrid1->rowCount(), 2);
+    EXPECT_EQ(riadky(), 2);
+    EXPECT_EQ(platby->index(1, 1).data().toString(), SumaText(SymbolEuro, 50));
     EXPECT_EQ(tab->lblInfo->text(), QStringLiteral("vyplatené"));
     EXPECT_EQ(okno.Edit12->text(), QStringLiteral("100.00"));
     EXPECT_EQ(okno.Edit13->text(), QStringLiteral("50.00"));
@@ -271,6 +277,13 @@ TEST_F(EditorOkno, PaymentsInPartsThroughTheDialogAwardTheBilledAmounts)
     EXPECT_EQ(okno.uprava().vyplatenia.size(), 2);
     EXPECT_DOUBLE_EQ(okno.uprava().zaznam.PriznanaOdmena, 100);
     EXPECT_TRUE(okno.uprava().zaznam.Vyplatene);
+
+    tab->StringGrid1->setCurrentIndex(platby->index(0, 0));
+    tab->Zmaz();
+    ASSERT_EQ(riadky(), 1);
+    EXPECT_EQ(platby->index(0, 1).data().toString(), SumaText(SymbolEuro, 50));
+    tab->chkCelaCast->setChecked(true);  // its one payment is not listed
+    EXPECT_EQ(riadky(), 0);
 }
 
 TEST_F(EditorOkno, WholePaymentStoresOnePaymentOnItsDate)

@@ -223,7 +223,7 @@ TEST_F(PouzitieProgramu, AnEntryIsEditedAndPaidInOneSumThenInParts)
             });
             t->btnPridaj->click();
         }
-        EXPECT_EQ(t->StringGrid1->item(1, 1)->text(), QStringLiteral("9,50\u00a0€"));
+        EXPECT_EQ(t->StringGrid1->model()->index(1, 1).data().toString(), QStringLiteral("9,50\u00a0€"));
         e->btnOK->click();
     });
     dvojklik(v, 0);
