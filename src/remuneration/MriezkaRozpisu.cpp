@@ -2,10 +2,17 @@
 
 #include <QHeaderView>
 
-MriezkaRozpisu::MriezkaRozpisu(QWidget* rodic) : QTableWidget(rodic)
+MriezkaRozpisu::MriezkaRozpisu(QWidget* rodic) : QTableView(rodic)
 {
-    setColumnCount(2);
-    setHorizontalHeaderLabels({QStringLiteral("Popis"), QStringLiteral("Počet MJ")});
+    using Stlpec = ModelZoznamu<TRozpisPolozky>::Stlpec;
+    m_model = new ModelZoznamu<TRozpisPolozky>(
+        m_rozpis,
+        {Stlpec{QStringLiteral("Popis"),
+                [](const TRozpisPolozky& r) { return r.Popis.isEmpty() ? QStringLiteral("bez popisu") : r.Popis; }},
+         Stlpec{QStringLiteral("Počet MJ"), [](const TRozpisPolozky& r) { return QString::number(r.Pocet, 'f', 2); },
+                true}},
+        this);
+    setModel(m_model);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     verticalHeader()->setVisible(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -15,14 +22,7 @@ MriezkaRozpisu::MriezkaRozpisu(QWidget* rodic) : QTableWidget(rodic)
 
 void MriezkaRozpisu::zobraz(const QList<TRozpisPolozky>& rozpis, int vybrany)
 {
-    setRowCount(rozpis.size());
-    for (int i = 0; i < rozpis.size(); ++i) {
-        const QString popis = rozpis[i].Popis.isEmpty() ? QStringLiteral("bez popisu") : rozpis[i].Popis;
-        setItem(i, 0, new QTableWidgetItem(popis));
-        auto* p = new QTableWidgetItem(QString::number(rozpis[i].Pocet, 'f', 2));
-        p->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setItem(i, 1, p);
-    }
+    m_model->Obnov([&] { m_rozpis = rozpis; });
     if (!rozpis.isEmpty())
         selectRow(std::clamp(vybrany, 0, int(rozpis.size()) - 1));
 }

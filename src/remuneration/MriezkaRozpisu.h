@@ -1,11 +1,12 @@
 #pragma once
 // The sub-item grid "Popis" / "Počet MJ" of the item dialogs.
 
-#include <QTableWidget>
+#include <QTableView>
 
 #include "store/Vydavok.h"
+#include "widgets/ModelZoznamu.h"
 
-class MriezkaRozpisu : public QTableWidget {
+class MriezkaRozpisu : public QTableView {
     Q_OBJECT
 public:
     explicit MriezkaRozpisu(QWidget* rodic = nullptr);
@@ -13,4 +14,8 @@ public:
     void zobraz(const QList<TRozpisPolozky>& rozpis, int vybrany);
     // The selected row, or -1.
     int vybrany() const;
+
+private:
+    QList<TRozpisPolozky> m_rozpis;
+    ModelZoznamu<TRozpisPolozky>* m_model = nullptr;
 };

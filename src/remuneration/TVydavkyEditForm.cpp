@@ -81,7 +81,7 @@ TVydavkyEditForm::TVydavkyEditForm(int rezim, qint32 skupina, const TVydavok* po
     connect(PocetEdit, &QLineEdit::editingFinished, this, &TVydavkyEditForm::OpustilPocet);
     connect(btnPridaj, &QPushButton::clicked, this, &TVydavkyEditForm::Pridaj);
     connect(btnOprav, &QPushButton::clicked, this, &TVydavkyEditForm::Oprav);
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TVydavkyEditForm::Oprav);
+    connect(StringGrid1, &QTableView::doubleClicked, this, &TVydavkyEditForm::Oprav);
     connect(btnZmaz, &QPushButton::clicked, this, &TVydavkyEditForm::Zmaz);
     connect(btnOK, &QPushButton::clicked, this, [this] {
         if (m_rezim == 4) {

@@ -124,7 +124,7 @@ TVydavkyTarifEditForm::TVydavkyTarifEditForm(UpravaTarifu logika, const TVydavok
     connect(PocetEdit, &QLineEdit::editingFinished, this, &TVydavkyTarifEditForm::OpustilPocet);
     connect(btnPridajRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::PridajRozpis);
     connect(btnOpravRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::OpravRozpis);
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TVydavkyTarifEditForm::OpravRozpis);
+    connect(StringGrid1, &QTableView::doubleClicked, this, &TVydavkyTarifEditForm::OpravRozpis);
     connect(btnZmazRozpis, &QPushButton::clicked, this, &TVydavkyTarifEditForm::ZmazRozpis);
     connect(btnOK, &QPushButton::clicked, this, &TVydavkyTarifEditForm::Potvrd);
 }
