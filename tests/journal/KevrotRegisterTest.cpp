@@ -13,6 +13,7 @@
 
 #include "common/TestAppDir.h"
 
+#include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QDir>
 #include <QFile>
@@ -78,6 +79,7 @@ TEST(KevrotRegister, StateAndYearDecideWhichEntriesShow)
     QList<TZnalKevrotZaznam> l{zaznam(1, 2024, "a"), zaznam(2, 2024, "b", true), zaznam(3, 2023, "c"),
                                zaznam(4, 2024, "d")};
     KevrotTabulka t(l);
+    QAbstractItemModelTester tester(&t, QAbstractItemModelTester::FailureReportingMode::Fatal);
     t.NastavRok(2024);
     EXPECT_EQ(cisla(t), (QStringList{"1/2024", "2/2024", "4/2024"}));
     t.NastavStav(KevrotTabulka::Nevyplatene);
