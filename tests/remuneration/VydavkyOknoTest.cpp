@@ -30,6 +30,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <QTableWidget>
 
 namespace {
@@ -197,11 +198,25 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     EXPECT_EQ(o.textSuctu(QStringLiteral("Celková odmena:")), SumaText(SymbolEuro, 25 + 300 + 360 + 35));
     EXPECT_EQ(o.textSuctu(QStringLiteral("Celkové výdavky:")), SumaText(SymbolEuro, 40));
 
-    // A typed count of a one-sub-item cash row.
-    o.grid(Z::Hotove)->model()->setData(bunka(o, Z::Hotove, 0, 4), QStringLiteral("2,5"));
+    // A count typed into a one-sub-item cash row (F2, Enter); the totals follow.
+    o.show();
+    o.Zalozky->setCurrentIndex(int(Z::Hotove));
+    o.grid(Z::Hotove)->setCurrentIndex(bunka(o, Z::Hotove, 0, 4));
+    QTest::keyClick(o.grid(Z::Hotove), Qt::Key_F2);
+    auto* editor = o.grid(Z::Hotove)->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "2,5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the grid takes the value queued
     EXPECT_DOUBLE_EQ(o.uprava().polozky[5].Suma, 12.5);
     EXPECT_EQ(o.textSuctu(QStringLiteral("Celkové výdavky:")), SumaText(SymbolEuro, 42.5));
-    o.grid(Z::Pausalna)->model()->setData(bunka(o, Z::Pausalna, 0, 4), QStringLiteral("9"));  // several sub-items: refused
+    // several sub-items: the cell does not open, a value put in is refused
+    o.Zalozky->setCurrentIndex(int(Z::Pausalna));
+    o.grid(Z::Pausalna)->setCurrentIndex(bunka(o, Z::Pausalna, 0, 4));
+    QTest::keyClick(o.grid(Z::Pausalna), Qt::Key_F2);
+    EXPECT_FALSE(o.grid(Z::Pausalna)->viewport()->findChild<QLineEdit*>());
+    o.grid(Z::Pausalna)->model()->setData(bunka(o, Z::Pausalna, 0, 4), QStringLiteral("9"));
     EXPECT_EQ(bunka(o, Z::Pausalna, 0, 4).data().toString(), QStringLiteral(" 3.00"));
 
     vyberRiadok(o, Z::Zmluvna, 0);
