@@ -43,7 +43,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -267,9 +267,14 @@ QWidget* TNastavenieForm::vytvorUdaje()
     f->setColumnStretch(3, 1);
 
     auto* cestak = new QGroupBox(QStringLiteral("Nastavenie cestovného príkazu"), w);
-    gridVozidla = new QTableWidget(0, 3, cestak);
-    gridVozidla->setHorizontalHeaderLabels({QStringLiteral("Vozidlo"), QStringLiteral("EČ"), QString()});
-    gridVozidla->setColumnHidden(2, true);
+    using StlpecVozidla = ModelZoznamu<TVozidlo>::Stlpec;
+    m_vozidla = new ModelZoznamu<TVozidlo>(
+        m_h.vozidla,
+        {StlpecVozidla{QStringLiteral("Vozidlo"), [](const TVozidlo& v) { return v.Nazov; }},
+         StlpecVozidla{QStringLiteral("EČ"), [](const TVozidlo& v) { return v.EvidencneCislo; }}},
+        this);
+    gridVozidla = new QTableView(cestak);
+    gridVozidla->setModel(m_vozidla);
     gridVozidla->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridVozidla->setSelectionMode(QAbstractItemView::SingleSelection);
     gridVozidla->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -301,7 +306,6 @@ QWidget* TNastavenieForm::vytvorUdaje()
     l->addWidget(cestak, 1);
 
     naplnBanky();
-    naplnVozidla();
     connect(cmbBanka, &QComboBox::activated, this, &TNastavenieForm::ZvolenaBanka);
     connect(editKodBanky, &QLineEdit::textEdited, this, &TNastavenieForm::NapisanyKodBanky);
     connect(btnPridajBanku, &QToolButton::clicked, this, &TNastavenieForm::PridajBanku);
@@ -320,7 +324,7 @@ QWidget* TNastavenieForm::vytvorUdaje()
     connect(btnNoveVozidlo, &QPushButton::clicked, this, &TNastavenieForm::NoveVozidlo);
     connect(btnEditujVozidlo, &QPushButton::clicked, this, &TNastavenieForm::EditujVozidlo);
     connect(btnVymazVozidlo, &QPushButton::clicked, this, &TNastavenieForm::VymazVozidlo);
-    connect(gridVozidla, &QTableWidget::cellDoubleClicked, this, &TNastavenieForm::EditujVozidlo);
+    connect(gridVozidla, &QTableView::doubleClicked, this, &TNastavenieForm::EditujVozidlo);
     return w;
 }
 
@@ -571,44 +575,31 @@ void TNastavenieForm::ZapisaneKody()
         m_h.odbory = f.kody();
 }
 
-void TNastavenieForm::naplnVozidla()
-{
-    gridVozidla->setRowCount(int(m_h.vozidla.size()));
-    for (int i = 0; i < m_h.vozidla.size(); ++i) {
-        gridVozidla->setItem(i, 0, new QTableWidgetItem(m_h.vozidla.at(i).Nazov));
-        gridVozidla->setItem(i, 1, new QTableWidgetItem(m_h.vozidla.at(i).EvidencneCislo));
-        gridVozidla->setItem(i, 2, new QTableWidgetItem(QString::number(i)));
-    }
-}
-
 void TNastavenieForm::NoveVozidlo()
 {
     TVozidloEditForm f(TVozidlo{}, this);
     if (f.exec() != QDialog::Accepted)
         return;
-    m_h.vozidla.append(f.vozidlo());
-    naplnVozidla();
+    m_vozidla->Vloz([&] { m_h.vozidla.append(f.vozidlo()); });
 }
 
 void TNastavenieForm::EditujVozidlo()
 {
-    const int i = gridVozidla->currentRow();
+    const int i = gridVozidla->currentIndex().row();
     if (i < 0 || i >= m_h.vozidla.size())
         return;
     TVozidloEditForm f(m_h.vozidla.at(i), this);
     if (f.exec() != QDialog::Accepted)
         return;
-    m_h.vozidla[i] = f.vozidlo();
-    naplnVozidla();
+    m_vozidla->Zmen(i, [&] { m_h.vozidla[i] = f.vozidlo(); });
 }
 
 void TNastavenieForm::VymazVozidlo()
 {
-    const int i = gridVozidla->currentRow();
+    const int i = gridVozidla->currentIndex().row();
     if (i < 0 || i >= m_h.vozidla.size())
         return;
-    m_h.vozidla.removeAt(i);
-    naplnVozidla();
+    m_vozidla->Odober(i, [&] { m_h.vozidla.removeAt(i); });
 }
 
 void TNastavenieForm::editujSubor(const QString& subor, const QString& titulok, int panel)

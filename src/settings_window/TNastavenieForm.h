@@ -7,6 +7,7 @@
 
 #include "settings/HodnotyNastavenia.h"
 #include "settings/SablonyDruhu.h"
+#include "widgets/ModelZoznamu.h"
 
 class Jazyky;
 class OdboryOdvetvia;
@@ -23,7 +24,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QTextEdit;
 class QToolButton;
 
@@ -107,7 +108,7 @@ public:
     QLineEdit* editSadzba = nullptr;
     QCheckBox* chkDualne = nullptr;
     QPushButton* btnZapisaneKody = nullptr;
-    QTableWidget* gridVozidla = nullptr;
+    QTableView* gridVozidla = nullptr;
     QPushButton* btnNoveVozidlo = nullptr;
     QPushButton* btnEditujVozidlo = nullptr;
     QPushButton* btnVymazVozidlo = nullptr;
@@ -154,7 +155,6 @@ private:
     QWidget* vytvorHlavickuPatu();
     QWidget* vytvorZoznam(SadaSablon sada, const QString& nadpis, QWidget* rodic);
     void nastavPopisy();
-    void naplnVozidla();
     void naplnBanky();
     void ulozBanky(int vybrana);
     void prevezmiPolia();
@@ -164,6 +164,7 @@ private:
     bool cezWord() const;
 
     HodnotyNastavenia m_h;
+    ModelZoznamu<TVozidlo>* m_vozidla = nullptr;
     CiselnikyNastavenia m_ciselniky;
     QStringList m_banky;
     bool m_bankyCitatelne = true;

@@ -21,6 +21,7 @@
 #include "settings/TZapisaneJazykyForm.h"
 #include "settings_window/TNastavenieForm.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -34,7 +35,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -181,8 +183,16 @@ TEST_F(NastavenieOkno, InterpreterWithLanguagesRateAndVehicleIsSavedOnOk)
             v->editNazov->setText(QStringLiteral("Škoda Octavia"));
             v->btnOK->click();
         });
+        QAbstractItemModelTester tester(f->gridVozidla->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         f->btnNoveVozidlo->click();
-        EXPECT_EQ(f->gridVozidla->rowCount(), 1);
+        ASSERT_EQ(f->gridVozidla->verticalHeader()->count(), 1);  // as the grid shows
+        f->gridVozidla->setCurrentIndex(f->gridVozidla->model()->index(0, 0));
+        ked_sa_otvori<TVozidloEditForm>([](TVozidloEditForm* v) {
+            v->editNazov->setText(v->editNazov->text() + QStringLiteral(" Combi"));
+            v->btnOK->click();
+        });
+        f->btnEditujVozidlo->click();
+        EXPECT_EQ(f->gridVozidla->model()->index(0, 0).data().toString(), QStringLiteral("Škoda Octavia Combi"));
         f->chkPlatca->click();
         f->rbBezDPH->click();
         f->chkDualne->setChecked(false);
@@ -202,12 +212,12 @@ TEST_F(NastavenieOkno, InterpreterWithLanguagesRateAndVehicleIsSavedOnOk)
     EXPECT_EQ(t.CestakBezDPH, 1);
     EXPECT_EQ(t.BasicFontName, QStringLiteral("Arial"));
     EXPECT_EQ(t.TitleFontStyle, 0x3001);
-    EXPECT_EQ(t.StaryCestak.value(1), QStringLiteral("Škoda Octavia"));
+    EXPECT_EQ(t.StaryCestak.value(1), QStringLiteral("Škoda Octavia Combi"));
     EXPECT_EQ(ulozene.NastavenieTlac.KevrotCislo, 7);
     EXPECT_FALSE(ulozene.Dualne.DualneZobrazovanie);
     Vozidla v;
     ASSERT_TRUE(v.NacitajVozidla());
-    EXPECT_EQ(v.NazvyVozidiel(), QStringList{QStringLiteral("Škoda Octavia")});
+    EXPECT_EQ(v.NazvyVozidiel(), QStringList{QStringLiteral("Škoda Octavia Combi")});
 }
 
 TEST_F(NastavenieOkno, EntryEditorsRateFillsTheSlotAndBecomesTheDefault)
