@@ -23,7 +23,8 @@ ModelZoznamu<TVyplatenie>* modelPlatieb(const QList<TVyplatenie>& platby, QObjec
     using Stlpec = ModelZoznamu<TVyplatenie>::Stlpec;
     return new ModelZoznamu<TVyplatenie>(
         platby,
-        {Stlpec{QStringLiteral("Dátum"), [](const TVyplatenie& v) { return v.Datum == 0 ? QString() : DatumText(v.Datum); }},
+        {Stlpec{QStringLiteral("Dátum"),
+                [](const TVyplatenie& v) { return v.Datum == 0 ? QString() : DatumText(v.Datum); }},
          Stlpec{QStringLiteral("Suma"), [](const TVyplatenie& v) { return SumaText(SymbolEuro, v.Suma); }, true},
          Stlpec{QString(), [](const TVyplatenie& v) { return v.Preddavok ? QStringLiteral("preddavok") : QString(); }}},
         rodic);
