@@ -9,6 +9,7 @@
 #include "remuneration/PreddefinovaneTexty.h"
 #include "remuneration/TOdmenyVydavkyPreddefTexty.h"
 #include "settings/TNastaveniaEFakturyForm.h"
+#include "settings/TlacidlaDialogu.h"
 #include "store/Spravy.h"
 #include "widgets/VelkostOkna.h"
 #include "word/NastavenieSubory.h"
@@ -69,18 +70,17 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
 
 void TNastavenieForm::vytvorTlacidla()
 {
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = tlacidlo(this, QStringLiteral("Storno"));
-    btnOK->setAutoDefault(false);
+    // Enter in a field closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
     btnNastaveniaEFaktury = tlacidlo(this, QStringLiteral("Nastavenia e-faktúry"));
     auto* dole = new QHBoxLayout;
     dole->addWidget(btnNastaveniaEFaktury);
     dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
+    dole->addWidget(t.riadok);
     static_cast<QVBoxLayout*>(layout())->addLayout(dole);
     connect(btnOK, &QPushButton::clicked, this, &TNastavenieForm::Potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnNastaveniaEFaktury, &QPushButton::clicked, this, &TNastavenieForm::OtvorNastaveniaEFaktury);
 }
 
