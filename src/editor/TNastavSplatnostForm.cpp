@@ -1,5 +1,7 @@
 #include "TNastavSplatnostForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "editor/VstupPoli.h"
 
 #include <QHBoxLayout>
@@ -14,11 +16,12 @@ TNastavSplatnostForm::TNastavSplatnostForm(int splatnost, QWidget* rodic)
     setWindowTitle(QStringLiteral("Nastavenie splatnosti"));
     Edit1 = new QLineEdit(QString::number(splatnost), this);
     Edit1->setMaximumWidth(80);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    // Enter in the field closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
     btnNastavTrvalo = new QPushButton(QStringLiteral("Nastav trvalo"), this);
-    for (auto* b : {btnOK, btnStorno, btnNastavTrvalo})
-        b->setAutoDefault(false);
+    btnNastavTrvalo->setAutoDefault(false);
 
     auto* riadok = new QHBoxLayout;
     riadok->addWidget(new QLabel(QStringLiteral("Počet dní splatnosti:"), this));
@@ -27,15 +30,13 @@ TNastavSplatnostForm::TNastavSplatnostForm(int splatnost, QWidget* rodic)
     auto* tlacidla = new QHBoxLayout;
     tlacidla->addWidget(btnNastavTrvalo);
     tlacidla->addStretch();
-    tlacidla->addWidget(btnOK);
-    tlacidla->addWidget(btnStorno);
+    tlacidla->addWidget(t.riadok);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(riadok);
     hlavny->addLayout(tlacidla);
 
     connect(Edit1, &QLineEdit::editingFinished, this, &TNastavSplatnostForm::opustilEdit);
     connect(btnOK, &QPushButton::clicked, this, [this] { done(OK); });
-    connect(btnStorno, &QPushButton::clicked, this, [this] { done(Storno); });
     connect(btnNastavTrvalo, &QPushButton::clicked, this, [this] { done(NastavTrvalo); });
 }
 

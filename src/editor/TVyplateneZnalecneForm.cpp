@@ -1,5 +1,7 @@
 #include "TVyplateneZnalecneForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "widgets/TCalendarFrm.h"
 #include "editor/VstupPoli.h"
 #include "store/Datum.h"
@@ -7,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,10 +28,7 @@ TVyplateneZnalecneForm::TVyplateneZnalecneForm(double datum, double suma, double
     btnKalendar->setToolTip(QStringLiteral("Kalendár"));
     btnDnes = new QPushButton(QStringLiteral("Dnes"), this);
     CelaSumaCheck = new QCheckBox(QStringLiteral("celá suma"), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    for (auto* b : {btnDnes, btnOK, btnStorno})
-        b->setAutoDefault(false);
+    btnDnes->setAutoDefault(false);
 
     auto* mriezka = new QGridLayout;
     mriezka->addWidget(new QLabel(QStringLiteral("Suma:"), this), 0, 0);
@@ -40,13 +38,12 @@ TVyplateneZnalecneForm::TVyplateneZnalecneForm(double datum, double suma, double
     mriezka->addWidget(DatumEdit, 1, 1);
     mriezka->addWidget(btnKalendar, 1, 2);
     mriezka->addWidget(btnDnes, 1, 3);
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnOK);
-    tlacidla->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(mriezka);
-    hlavny->addLayout(tlacidla);
+    // Enter in a field closes nothing.
+    const TlacidlaDialogu t = PridajTlacidla(this, hlavny, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
 
     connect(SumaEdit, &QLineEdit::editingFinished, this, &TVyplateneZnalecneForm::opustilSumu);
     connect(DatumEdit, &QLineEdit::editingFinished, this, &TVyplateneZnalecneForm::opustilDatum);
@@ -62,7 +59,6 @@ TVyplateneZnalecneForm::TVyplateneZnalecneForm(double datum, double suma, double
         SumaEdit->setText(QString::number(m_suma, 'f', 2));
     });
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TVyplateneZnalecneForm::opustilSumu()

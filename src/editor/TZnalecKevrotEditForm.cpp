@@ -1,5 +1,7 @@
 #include "TZnalecKevrotEditForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "editor/DatumVystavenia.h"
 #include "settings/HodnotyNastavenia.h"
 
@@ -99,25 +101,22 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     tabVyplatenie = new VyplatenieTab(this);
     Zalozky->addTab(new SvitokStranky(tabVyplatenie), QStringLiteral("Vyplatenie"));
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
     // Enter in a field means OK, never a document command.
-    btnOK->setDefault(true);
-    btnStorno->setAutoDefault(false);
+    const TlacidlaDialogu t = VytvorTlacidla(this);
+    btnOK = t.ok;
+    btnStorno = t.storno;
     btnNastavenie = new QPushButton(QStringLiteral("Nastavenie programu"), this);
     btnNastavenie->setAutoDefault(false);
     auto* dole = new QHBoxLayout;
     dole->addWidget(btnNastavenie);
     dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
+    dole->addWidget(t.riadok);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addWidget(hlavicka);
     hlavny->addWidget(Zalozky, 1);
     hlavny->addLayout(dole);
 
     connect(btnOK, &QPushButton::clicked, this, &TZnalecKevrotEditForm::Potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &TZnalecKevrotEditForm::reject);
     connect(btnNastavenie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::NastavenieProgramu);
     connect(tabVyplatenie, &VyplatenieTab::priznaneZmenene, this, &TZnalecKevrotEditForm::ukazPriznane);
 

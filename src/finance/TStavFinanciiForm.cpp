@@ -1,5 +1,7 @@
 #include "TStavFinanciiForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "widgets/TCalendarFrm.h"
 #include "editor/VstupPoli.h"
 #include "store/Datum.h"
@@ -57,16 +59,18 @@ TStavFinanciiForm::TStavFinanciiForm(Zurnal& zurnal, int rok, const PismoTabulky
     auto* tlacidla = new QHBoxLayout;
     btnPrepocitaj = new QPushButton(QStringLiteral("Prepočítaj"), this);
     btnVytlacExcel = new QPushButton(QStringLiteral("Vytlač Excel"), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    for (auto* b : {btnPrepocitaj, btnVytlacExcel, btnOK, btnStorno})
-        tlacidla->addWidget(b);
+    // Enter presses the first button, "Prepočítaj", as it always has.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
+    tlacidla->addWidget(btnPrepocitaj);
+    tlacidla->addWidget(btnVytlacExcel);
+    tlacidla->addWidget(t.riadok);
     hlavny->addLayout(tlacidla);
 
     connect(btnPrepocitaj, &QPushButton::clicked, this, &TStavFinanciiForm::Prepocitaj);
     connect(btnVytlacExcel, &QPushButton::clicked, this, &TStavFinanciiForm::VytlacExcel);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     // Opens on every entry, computed.
     rbVsetky->setChecked(true);
     Prepocitaj();

@@ -1,5 +1,7 @@
 #include "PanelRegistra.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,14 +33,8 @@ QSpinBox* PridajRok(QVBoxLayout* l, QWidget* panel)
     return rok;
 }
 
-TlacidlaHladania PridajTlacidlaHladania(QVBoxLayout* l, QWidget* okno)
+TlacidlaHladania PridajTlacidlaHladania(QVBoxLayout* l, QDialog* okno)
 {
-    auto* tl = new QHBoxLayout;
-    TlacidlaHladania t{new QPushButton(QStringLiteral("Hľadaj"), okno), new QPushButton(QStringLiteral("Storno"), okno)};
-    t.hladaj->setDefault(true);
-    tl->addStretch();
-    tl->addWidget(t.hladaj);
-    tl->addWidget(t.storno);
-    l->addLayout(tl);
-    return t;
+    const TlacidlaDialogu t = PridajTlacidla(okno, l, QStringLiteral("Hľadaj"));
+    return {t.ok, t.storno};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Pieces of the side panel that both registers show.
 
+class QDialog;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -12,9 +13,9 @@ QPlainTextEdit* PridajFilterVyhladavania(QVBoxLayout* l, QWidget* panel);
 // "Rok:" with the year shown (this year at start), then the panel's closing stretch.
 QSpinBox* PridajRok(QVBoxLayout* l, QWidget* panel);
 
-// The search dialogs' "Hľadaj" (default) and "Storno", right-aligned under the fields.
+// The search dialogs' "Hľadaj" (default) and "Storno" under the fields; "Storno" rejects.
 struct TlacidlaHladania {
     QPushButton* hladaj;
     QPushButton* storno;
 };
-TlacidlaHladania PridajTlacidlaHladania(QVBoxLayout* l, QWidget* okno);
+TlacidlaHladania PridajTlacidlaHladania(QVBoxLayout* l, QDialog* okno);

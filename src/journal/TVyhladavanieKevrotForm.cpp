@@ -36,7 +36,6 @@ TVyhladavanieKevrotForm::TVyhladavanieKevrotForm(const TZnalKevrotFilter& filter
 
     connect(CisloEdit, &QLineEdit::editingFinished, this, &TVyhladavanieKevrotForm::OpustiCislo);
     connect(btnHladaj, &QPushButton::clicked, this, &TVyhladavanieKevrotForm::hladaj);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TVyhladavanieKevrotForm::OpustiCislo()

@@ -30,7 +30,6 @@ TVyhladavanieObjednavkyForm::TVyhladavanieObjednavkyForm(const TObjednavkaFilter
     btnStorno = tlacidla.storno;
     resize(460, height());
     connect(btnHladaj, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TObjednavkaFilter TVyhladavanieObjednavkyForm::filter() const

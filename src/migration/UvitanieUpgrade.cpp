@@ -3,12 +3,12 @@
 #include "PrenosKevrota.h"
 #include "TObnovenieZalohyForm.h"
 #include "TTransferKevrotForm.h"
+#include "settings/TlacidlaDialogu.h"
 #include "store/Cesty.h"
 #include "store/Subory.h"
 
 #include <QDate>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,15 +30,10 @@ TUpgradeForm::TUpgradeForm(QWidget* rodic) : QDialog(rodic)
     l->addWidget(new QLabel(QStringLiteral("Vitajte v programe Znalecký kevrot 5.5."), this));
     l->addWidget(new QLabel(
         QStringLiteral("Prajete si preniesť nastavenia a preddefinované texty z minulej verzie Znalecký kevrot 5.4?"), this));
-    auto* tl = new QHBoxLayout;
-    btnAno = new QPushButton(QStringLiteral("Áno"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    tl->addStretch();
-    tl->addWidget(btnAno);
-    tl->addWidget(btnStorno);
-    l->addLayout(tl);
+    const TlacidlaDialogu t = PridajTlacidla(this, l, QStringLiteral("Áno"));
+    btnAno = t.ok;
+    btnStorno = t.storno;
     connect(btnAno, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool PonukniUpgrade()

@@ -1,8 +1,9 @@
 #include "TObjednavatelEditForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,19 +36,13 @@ TObjednavatelEditForm::TObjednavatelEditForm(QWidget* rodic) : QDialog(rodic)
     form->addRow(QStringLiteral("&DIČ:"), DICEdit);
     form->addRow(QStringLiteral("IČ DP&H:"), ICDPHEdit);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    btnOK->setDefault(true);
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnOK);
-    tlacidla->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(form);
-    hlavny->addLayout(tlacidla);
+    const TlacidlaDialogu t = PridajTlacidla(this, hlavny);
+    btnOK = t.ok;
+    btnStorno = t.storno;
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TObjednavatelEditForm::nastavUdaje(const TObjednavatel& o)

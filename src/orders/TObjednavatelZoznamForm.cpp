@@ -1,5 +1,7 @@
 #include "TObjednavatelZoznamForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "orders/TObjednavatelEditForm.h"
 
 #include <QButtonGroup>
@@ -51,9 +53,11 @@ TObjednavatelZoznamForm::TObjednavatelZoznamForm(QList<TObjednavatel>& zoznam, Q
     skupina->addButton(rbOstatne, int(FilterKategorie::Ostatne));
     skupina->addButton(rbVsetci, int(FilterKategorie::Vsetci));
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    for (auto* b : {btnHladaj, btnPridaj, btnZmaz, btnOK, btnStorno})
+    // Enter in the search field searches; it closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
+    for (auto* b : {btnHladaj, btnPridaj, btnZmaz})
         b->setAutoDefault(false);
 
     auto* hore = new QHBoxLayout;
@@ -66,15 +70,11 @@ TObjednavatelZoznamForm::TObjednavatelZoznamForm(QList<TObjednavatel>& zoznam, Q
     for (auto* rb : {rbSudy, rbPolicajti, rbExekutori, rbOstatne, rbVsetci})
         kategorie->addWidget(rb);
     kategorie->addStretch();
-    auto* dole = new QHBoxLayout;
-    dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(hore);
     hlavny->addWidget(StringGrid1, 1);
     hlavny->addLayout(kategorie);
-    hlavny->addLayout(dole);
+    hlavny->addWidget(t.riadok);
 
     connect(skupina, &QButtonGroup::idClicked, this, [this](int id) {
         m_logika.NastavKategoriu(FilterKategorie(id));
@@ -94,7 +94,6 @@ TObjednavatelZoznamForm::TObjednavatelZoznamForm(QList<TObjednavatel>& zoznam, Q
         naplnMriezku();
     });
     connect(btnOK, &QPushButton::clicked, this, &TObjednavatelZoznamForm::potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 
     naplnMriezku();
 }

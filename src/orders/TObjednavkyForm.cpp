@@ -1,9 +1,10 @@
 #include "TObjednavkyForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "orders/VyberObjednavky.h"
 
 #include <QDate>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -55,20 +56,15 @@ TObjednavkyForm::TObjednavkyForm(const QList<TObjednavka>& objednavky, QWidget* 
         StringGrid1->setItem(r, StlpecPozicie, new QTableWidgetItem(QString::number(r)));
     }
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    auto* dole = new QHBoxLayout;
-    dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addWidget(StringGrid1, 1);
-    hlavny->addLayout(dole);
+    const TlacidlaDialogu t = PridajTlacidla(this, hlavny);
+    btnOK = t.ok;
+    btnStorno = t.storno;
 
     connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, &TObjednavkyForm::vyznacVybrany);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     if (!m_objednavky.isEmpty())
         StringGrid1->selectRow(0);
 }

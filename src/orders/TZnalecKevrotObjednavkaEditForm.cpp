@@ -1,4 +1,6 @@
 #include "TZnalecKevrotObjednavkaEditForm.h"
+
+#include "settings/TlacidlaDialogu.h"
 #include "settings/SablonyDruhu.h"
 
 #include "word/HlavickaZnalca.h"
@@ -78,9 +80,11 @@ TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednav
     cmbPredmet = new PoleTextovehoZoznamu(TextoveZoznamy::Predmet, {}, DlzkyPoliObjednavky::Predmet, this);
     cmbUcel = new PoleTextovehoZoznamu(TextoveZoznamy::Ucel, {}, DlzkyPoliObjednavky::Ucel, this);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    for (auto* b : {btnDnes, btnDB, btnOK, btnStorno})
+    // Enter in a field closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
+    for (auto* b : {btnDnes, btnDB})
         b->setAutoDefault(false);
 
     auto* datum = new QHBoxLayout;
@@ -119,16 +123,12 @@ TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednav
     vec->addWidget(new QLabel(QStringLiteral("Účel:"), this), 3, 0);
     vec->addWidget(cmbUcel, 3, 1);
 
-    auto* dole = new QHBoxLayout;
-    dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(datum);
     hlavny->addWidget(ziadatel);
     hlavny->addLayout(vec);
     hlavny->addWidget(vytvorKorespondenciu(), 1);
-    hlavny->addLayout(dole);
+    hlavny->addWidget(t.riadok);
 
     connect(btnDnes, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::Dnes);
     connect(btnKalendar, &QToolButton::clicked, this, [this] {
@@ -137,7 +137,6 @@ TZnalecKevrotObjednavkaEditForm::TZnalecKevrotObjednavkaEditForm(const TObjednav
     });
     connect(btnDB, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::VyberKlientaDB);
     connect(btnOK, &QPushButton::clicked, this, &TZnalecKevrotObjednavkaEditForm::Potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 
     for (auto* pole : {cmbDruhUkonu, cmbTypPosudku, cmbPredmet, cmbUcel})
         pole->nacitaj();

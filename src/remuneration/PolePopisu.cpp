@@ -1,5 +1,7 @@
 #include "PolePopisu.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "VstupVydavkov.h"
 #include "ZoznamPopisov.h"
 #include "widgets/TZoznamTextForm.h"
@@ -71,15 +73,12 @@ void PolePopisu::UpravZoznam()
 
 QHBoxLayout* riadokTlacidiel(QDialog* d, QPushButton*& ok, QPushButton*& storno, const QString& textStorno)
 {
-    ok = new QPushButton(QStringLiteral("OK"), d);
-    storno = new QPushButton(textStorno, d);
-    ok->setAutoDefault(false);
-    storno->setAutoDefault(false);
-    QObject::connect(storno, &QPushButton::clicked, d, &QDialog::reject);
+    // Enter in a field closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(d, QStringLiteral("OK"), EnterDialogu::Nic, textStorno);
+    ok = t.ok;
+    storno = t.storno;
     auto* l = new QHBoxLayout;
-    l->addStretch();
-    l->addWidget(ok);
-    l->addWidget(storno);
+    l->addWidget(t.riadok);
     return l;
 }
 

@@ -1,5 +1,7 @@
 #include "TOdmenyVydavkyPreddefTexty.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "PreddefinovaneTexty.h"
 
 #include <QGridLayout>
@@ -28,18 +30,12 @@ TOdmenyVydavkyPreddefTexty::TOdmenyVydavkyPreddefTexty(PreddefinovaneTexty& text
         l->addWidget(pole);
         g->addLayout(l, i / 2, i % 2);
     }
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    btnStorno->setAutoDefault(false);
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnOK);
-    tlacidla->addWidget(btnStorno);
     auto* l = new QVBoxLayout(this);
     l->addLayout(g);
-    l->addLayout(tlacidla);
+    const TlacidlaDialogu t = PridajTlacidla(this, l);
+    btnOK = t.ok;
+    btnStorno = t.storno;
     connect(btnOK, &QPushButton::clicked, this, &TOdmenyVydavkyPreddefTexty::Potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TOdmenyVydavkyPreddefTexty::Potvrd()

@@ -1,5 +1,7 @@
 #include "TVydavkyForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "store/SadzbyDPH.h"
 
 #include "CestovneTab.h"
@@ -60,16 +62,16 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
 
     btnUlozene = new QPushButton(QStringLiteral("Zoznam uložených vyúčtovaní "), this);
     chkZaradit = new QCheckBox(m_u.TextZaradenia(), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    for (auto* b : {btnUlozene, btnOK, btnStorno})
-        b->setAutoDefault(false);
+    // Enter in a field closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
+    btnUlozene->setAutoDefault(false);
     auto* dole = new QHBoxLayout;
     dole->addWidget(btnUlozene);
     dole->addWidget(chkZaradit);
     dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
+    dole->addWidget(t.riadok);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addWidget(Zalozky, 1);
     hlavny->addWidget(vytvorSucty());
@@ -89,7 +91,6 @@ TVydavkyForm::TVydavkyForm(const UpravaVydavkov& uprava, ZdrojeVydavkov zdroje, 
 
     connect(btnUlozene, &QPushButton::clicked, this, &TVydavkyForm::ZoznamUlozenych);
     connect(btnOK, &QPushButton::clicked, this, &TVydavkyForm::Potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &TVydavkyForm::reject);
 }
 
 QWidget* TVydavkyForm::vytvorZalozku(ZalozkaVydavkov z)

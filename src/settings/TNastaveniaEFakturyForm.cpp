@@ -1,8 +1,9 @@
 #include "TNastaveniaEFakturyForm.h"
 
+#include "TlacidlaDialogu.h"
+
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,8 +29,10 @@ TNastaveniaEFakturyForm::TNastaveniaEFakturyForm(const NastaveniaEFaktury& n, co
     cmbKategoria->setCurrentIndex(n.KategoriaNeplatcu == QLatin1String("E") ? 1 : 0);
     EditDovod = new QLineEdit(n.DovodNeplatcu, this);
     EditDovod->setMaxLength(200);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
+    // Enter in a field presses "OK", as the first button of the dialog always did.
+    const TlacidlaDialogu t = VytvorTlacidla(this);
+    btnOK = t.ok;
+    btnStorno = t.storno;
 
     auto* formular = new QFormLayout;
     formular->addRow(QStringLiteral("IBAN (ak sa líši od účtu v nastaveniach):"), EditIBAN);
@@ -37,15 +40,10 @@ TNastaveniaEFakturyForm::TNastaveniaEFakturyForm(const NastaveniaEFaktury& n, co
     formular->addRow(QStringLiteral("Peppol identifikátor (DIČ):"), EditEndpoint);
     formular->addRow(QStringLiteral("Neplatca DPH – kategória:"), cmbKategoria);
     formular->addRow(QStringLiteral("Neplatca DPH – dôvod:"), EditDovod);
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnOK);
-    tlacidla->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(formular);
-    hlavny->addLayout(tlacidla);
+    hlavny->addWidget(t.riadok);
     connect(btnOK, &QPushButton::clicked, this, &TNastaveniaEFakturyForm::potvrd);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 NastaveniaEFaktury TNastaveniaEFakturyForm::nastavenia() const { return m_n; }

@@ -1,5 +1,6 @@
 #include "store/TChybyNacitaniaForm.h"
 
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -25,12 +26,10 @@ TChybyNacitaniaForm::TChybyNacitaniaForm(const QList<Spravy::Sprava>& spravy, QW
     }
     tabProblemy->resizeColumnToContents(0);
     l->addWidget(tabProblemy, 1);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* dole = new QDialogButtonBox(this);
+    btnOK = dole->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     btnOK->setDefault(true);
-    auto* dole = new QHBoxLayout;
-    dole->addStretch();
-    dole->addWidget(btnOK);
-    l->addLayout(dole);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    l->addWidget(dole);
+    connect(dole, &QDialogButtonBox::accepted, this, &QDialog::accept);
     resize(720, 360);
 }

@@ -1,5 +1,7 @@
 #include "TCalendarFrm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include <QCalendarWidget>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -33,20 +35,15 @@ TCalendarFrm::TCalendarFrm(const QDate& pociatocny, QWidget* rodic) : QDialog(ro
     casti->addWidget(RokEdit);
     casti->addStretch();
 
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
     // Enter in an edit applies that edit; it must not close the dialog.
-    btnOk->setAutoDefault(false);
-    btnStorno->setAutoDefault(false);
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnOk);
-    tlacidla->addWidget(btnStorno);
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("Ok"), EnterDialogu::Nic);
+    btnOk = t.ok;
+    btnStorno = t.storno;
 
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addWidget(Kalendar);
     hlavny->addLayout(casti);
-    hlavny->addLayout(tlacidla);
+    hlavny->addWidget(t.riadok);
 
     Kalendar->setSelectedDate(pociatocny.isValid() ? pociatocny : QDate::currentDate());
     ukazCasti();
@@ -58,7 +55,6 @@ TCalendarFrm::TCalendarFrm(const QDate& pociatocny, QWidget* rodic) : QDialog(ro
             [this] { pouziEdit(MesiacEdit, CastDatumu::Mesiac); });
     connect(RokEdit, &QLineEdit::editingFinished, this, [this] { pouziEdit(RokEdit, CastDatumu::Rok); });
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QDate TCalendarFrm::datum() const { return Kalendar->selectedDate(); }

@@ -1,5 +1,7 @@
 #include "TZoznamTextForm.h"
 
+#include "settings/TlacidlaDialogu.h"
+
 #include "widgets/TZoznamTextAddForm.h"
 #include "store/Spravy.h"
 
@@ -28,9 +30,11 @@ TZoznamTextForm::TZoznamTextForm(const QStringList& polozky, QWidget* rodic)
     btnPridaj = new QPushButton(QStringLiteral("Pridaj (Ins)"), this);
     btnOprav = new QPushButton(QStringLiteral("Oprav"), this);
     btnZmaz = new QPushButton(QStringLiteral("     Zmaž (Del)     "), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnStorno = new QPushButton(QStringLiteral("Storno"), this);
-    for (auto* b : {btnPridaj, btnOprav, btnZmaz, btnOK, btnStorno})
+    // Enter closes nothing.
+    const TlacidlaDialogu t = VytvorTlacidla(this, QStringLiteral("OK"), EnterDialogu::Nic);
+    btnOK = t.ok;
+    btnStorno = t.storno;
+    for (auto* b : {btnPridaj, btnOprav, btnZmaz})
         b->setAutoDefault(false);
 
     auto* lista = new QHBoxLayout;
@@ -38,14 +42,10 @@ TZoznamTextForm::TZoznamTextForm(const QStringList& polozky, QWidget* rodic)
     lista->addWidget(btnOprav);
     lista->addWidget(btnZmaz);
     lista->addStretch();
-    auto* dole = new QHBoxLayout;
-    dole->addStretch();
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
     auto* hlavny = new QVBoxLayout(this);
     hlavny->addLayout(lista);
     hlavny->addWidget(StringGrid1, 1);
-    hlavny->addLayout(dole);
+    hlavny->addWidget(t.riadok);
 
     connect(btnPridaj, &QPushButton::clicked, this, &TZoznamTextForm::Pridaj);
     connect(btnOprav, &QPushButton::clicked, this, &TZoznamTextForm::Oprav);
@@ -56,7 +56,6 @@ TZoznamTextForm::TZoznamTextForm(const QStringList& polozky, QWidget* rodic)
             &TZoznamTextForm::Zmaz);
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { Oprav(); });
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
 
     naplnMriezku(m_polozky.isEmpty() ? -1 : 0);
 }

@@ -8,6 +8,7 @@
 #include "editor/TextyTab.h"
 #include "word/RtfCitac.h"
 #include "settings_window/TNastavenieForm.h"
+#include "settings_window/StrankaUdaje.h"
 #include "kevrot/Udaje.h"
 
 #include <QComboBox>
@@ -58,8 +59,8 @@ TEST_F(NastavenieZEditora, EntrysRateFillsTheSlotAndTheTextsAreMadeAgainAfterOk)
     okno.OpustilDPH();
 
     ked_sa_otvori<TNastavenieForm>([](TNastavenieForm* f) {
-        EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10,00"));
-        f->editCisloUctu->setText(QStringLiteral("2000145399"));
+        EXPECT_EQ(f->udaje->editSadzba->text(), QStringLiteral("10,00"));
+        f->udaje->editCisloUctu->setText(QStringLiteral("2000145399"));
         f->btnOK->click();
     });
     okno.btnNastavenie->click();
@@ -70,7 +71,7 @@ TEST_F(NastavenieZEditora, EntrysRateFillsTheSlotAndTheTextsAreMadeAgainAfterOk)
 
     // "Storno" changes nothing.
     ked_sa_otvori<TNastavenieForm>([](TNastavenieForm* f) {
-        f->editCisloUctu->setText(QStringLiteral("333"));
+        f->udaje->editCisloUctu->setText(QStringLiteral("333"));
         f->btnStorno->click();
     });
     okno.btnNastavenie->click();

@@ -9,6 +9,7 @@
 #include "journal/KevrotPrikazy.h"
 #include "journal/SirkyStlpcov.h"
 #include "settings_window/TNastavenieForm.h"
+#include "settings_window/StrankaUdaje.h"
 #include "store/TChybyNacitaniaForm.h"
 #include "store/Zurnal.h"
 
@@ -76,10 +77,10 @@ TEST_F(OknoTest, StartWithoutSettingsOpensTheSettingsOnTheIdentityTabOnce)
     auto vypln = [&](TNastavenieForm* n) {
         ++otvorene;
         EXPECT_EQ(n->Zalozky->currentIndex(), 0);
-        EXPECT_FALSE(n->lblPrvySpustenie->isHidden());
-        n->rbTlmocnik->click();
-        n->editKrstneMeno->setText(QStringLiteral("Eva"));
-        n->editPriezvisko->setText(QStringLiteral("Malá"));
+        EXPECT_FALSE(n->udaje->lblPrvySpustenie->isHidden());
+        n->udaje->rbTlmocnik->click();
+        n->udaje->editKrstneMeno->setText(QStringLiteral("Eva"));
+        n->udaje->editPriezvisko->setText(QStringLiteral("Malá"));
         n->btnOK->click();
     };
     ked_sa_otvori<TNastavenieForm>(vypln);

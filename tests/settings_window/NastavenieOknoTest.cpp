@@ -20,6 +20,11 @@
 #include "settings/TVozidloEditForm.h"
 #include "settings/TZapisaneJazykyForm.h"
 #include "settings_window/TNastavenieForm.h"
+#include "settings_window/StrankaCisloKevrota.h"
+#include "settings_window/StrankaHlavickaPata.h"
+#include "settings_window/StrankaTlac.h"
+#include "settings_window/StrankaUdaje.h"
+#include "settings_window/ZoznamSablon.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -83,45 +88,45 @@ TEST_F(NastavenieOkno, CaptionsFollowTheKind)
     std::unique_ptr<TNastavenieForm> f(okno());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Nastavenie programu"));
     const struct {
-        QRadioButton* TNastavenieForm::*radio;
+        QRadioButton* StrankaUdaje::*radio;
         QString zalozka, skupina, meno, platca, tlacidlo;
     } pripady[] = {
-        {&TNastavenieForm::rbTlmocnik, QStringLiteral("Nastavenie údajov o tlmočníkovi"),
+        {&StrankaUdaje::rbTlmocnik, QStringLiteral("Nastavenie údajov o tlmočníkovi"),
          QStringLiteral("Údaje o tlmočníkovi"), QStringLiteral("Meno tlmočníka:"), QStringLiteral("tlmočník je platca DPH"),
          QStringLiteral("Zapísané jazyky")},
-        {&TNastavenieForm::rbPrekladatel, QStringLiteral("Nastavenie údajov o prekladateľovi"),
+        {&StrankaUdaje::rbPrekladatel, QStringLiteral("Nastavenie údajov o prekladateľovi"),
          QStringLiteral("Údaje o prekladateľovi"), QStringLiteral("Meno prekladateľa:"),
          QStringLiteral("prekladateľ je platca DPH"), QStringLiteral("Zapísané jazyky")},
-        {&TNastavenieForm::rbZnalec, QStringLiteral("Nastavenie údajov o znalcovi"), QStringLiteral("Údaje o znalcovi"),
+        {&StrankaUdaje::rbZnalec, QStringLiteral("Nastavenie údajov o znalcovi"), QStringLiteral("Údaje o znalcovi"),
          QStringLiteral("Meno znalca:"), QStringLiteral("znalec je platca DPH"),
          QStringLiteral("Zapísané odbory a odvetvia")},
     };
     for (const auto& p : pripady) {
-        (f.get()->*p.radio)->click();
+        (f->udaje->*p.radio)->click();
         EXPECT_EQ(f->Zalozky->tabText(0), p.zalozka);
-        EXPECT_EQ(f->grpUdaje->title(), p.skupina);
-        EXPECT_EQ(f->lblMeno->text(), p.meno);
-        EXPECT_EQ(f->chkPlatca->text(), p.platca);
-        EXPECT_EQ(f->btnZapisaneKody->text(), p.tlacidlo);
+        EXPECT_EQ(f->udaje->grpUdaje->title(), p.skupina);
+        EXPECT_EQ(f->udaje->lblMeno->text(), p.meno);
+        EXPECT_EQ(f->udaje->chkPlatca->text(), p.platca);
+        EXPECT_EQ(f->udaje->btnZapisaneKody->text(), p.tlacidlo);
     }
-    EXPECT_EQ(f->editMeno->text(), QStringLiteral("Ján Novák"));
-    EXPECT_TRUE(f->editMeno->isReadOnly());
-    EXPECT_EQ(f->cmbBanka->currentText(), QStringLiteral("0900 Slovenská sporiteľňa, a.s."));
-    EXPECT_EQ(f->editSadzba->text(), QStringLiteral("20,00"));
+    EXPECT_EQ(f->udaje->editMeno->text(), QStringLiteral("Ján Novák"));
+    EXPECT_TRUE(f->udaje->editMeno->isReadOnly());
+    EXPECT_EQ(f->udaje->cmbBanka->currentText(), QStringLiteral("0900 Slovenská sporiteľňa, a.s."));
+    EXPECT_EQ(f->udaje->editSadzba->text(), QStringLiteral("20,00"));
 }
 
 TEST_F(NastavenieOkno, StornoKeepsTheNewBankButNoSetting)
 {
     const bool ok = spusti([this](TNastavenieForm* f) {
-        f->editAdresa->setText(QStringLiteral("Hlavná 1"));
+        f->udaje->editAdresa->setText(QStringLiteral("Hlavná 1"));
         ked_sa_otvori<TBankaForm>([](TBankaForm* b) {
             b->editKod->setText(QStringLiteral("9999"));
             b->editNazov->setText(QStringLiteral("Nová banka"));
             b->btnOK->click();
         });
-        f->btnPridajBanku->click();
-        EXPECT_EQ(f->editKodBanky->text(), QStringLiteral("9999"));
-        EXPECT_EQ(f->cmbBanka->currentText(), QStringLiteral("9999 Nová banka"));
+        f->udaje->btnPridajBanku->click();
+        EXPECT_EQ(f->udaje->editKodBanky->text(), QStringLiteral("9999"));
+        EXPECT_EQ(f->udaje->cmbBanka->currentText(), QStringLiteral("9999 Nová banka"));
         f->btnStorno->click();
     });
     EXPECT_FALSE(ok);
@@ -138,19 +143,19 @@ TEST_F(NastavenieOkno, BankCodeAndListFollowEachOtherAndDeletingAsksFirst)
 {
     m_nastavenia.Nastavenie.Banka = QStringLiteral("12345");  // in no item
     std::unique_ptr<TNastavenieForm> f(okno());
-    EXPECT_EQ(f->cmbBanka->currentIndex(), -1);
-    EXPECT_EQ(f->editKodBanky->text(), QStringLiteral("1234"));  // the field holds four
-    f->ZvolenaBanka(3);
-    EXPECT_EQ(f->editKodBanky->text(), QStringLiteral("1100"));
-    f->NapisanyKodBanky(QStringLiteral("0720"));
-    EXPECT_EQ(f->cmbBanka->currentIndex(), 1);
+    EXPECT_EQ(f->udaje->cmbBanka->currentIndex(), -1);
+    EXPECT_EQ(f->udaje->editKodBanky->text(), QStringLiteral("1234"));  // the field holds four
+    f->udaje->ZvolenaBanka(3);
+    EXPECT_EQ(f->udaje->editKodBanky->text(), QStringLiteral("1100"));
+    f->udaje->NapisanyKodBanky(QStringLiteral("0720"));
+    EXPECT_EQ(f->udaje->cmbBanka->currentIndex(), 1);
     m_spravy.odpovede = {false, true};
-    f->btnZmazBanku->click();
+    f->udaje->btnZmazBanku->click();
     EXPECT_EQ(m_spravy.texty(), QStringList{QStringLiteral("Skutočne si prajete vymazať banku: \r0720 Národná banka Slovenska?")});
     EXPECT_FALSE(QFile::exists(SuborBank()));
-    f->btnZmazBanku->click();
-    EXPECT_TRUE(f->editKodBanky->text().isEmpty());
-    EXPECT_EQ(f->cmbBanka->count(), VstavaneBanky().size() - 1);
+    f->udaje->btnZmazBanku->click();
+    EXPECT_TRUE(f->udaje->editKodBanky->text().isEmpty());
+    EXPECT_EQ(f->udaje->cmbBanka->count(), VstavaneBanky().size() - 1);
     EXPECT_EQ(NacitajBanky()->size(), VstavaneBanky().size() - 1);
 }
 
@@ -159,7 +164,7 @@ TEST_F(NastavenieOkno, InterpreterWithLanguagesRateAndVehicleIsSavedOnOk)
     m_nastavenia.Nastavenie.Odbory = QStringLiteral("490000|");
     m_nastavenia.Nastavenie.Odvetvia = QStringLiteral("491500|");
     const bool ok = spusti([this](TNastavenieForm* f) {
-        f->rbTlmocnik->click();
+        f->udaje->rbTlmocnik->click();
         ked_sa_otvori<TZapisaneJazykyForm>([](TZapisaneJazykyForm* z) {
             ked_sa_otvori<TJazykForm>([](TJazykForm* j) {
                 j->cmbJazyk->setCurrentIndex(0);
@@ -168,36 +173,36 @@ TEST_F(NastavenieOkno, InterpreterWithLanguagesRateAndVehicleIsSavedOnOk)
             z->btnPridaj->click();
             z->btnOK->click();
         });
-        f->btnZapisaneKody->click();
-        f->editSadzba->setText(QStringLiteral("x"));
-        f->OpustilSadzbu();
+        f->udaje->btnZapisaneKody->click();
+        f->udaje->editSadzba->setText(QStringLiteral("x"));
+        f->udaje->OpustilSadzbu();
         EXPECT_EQ(m_spravy.texty(), QStringList{QStringLiteral("Neplatná hodnota")});
-        EXPECT_TRUE(f->editSadzba->text().isEmpty());
+        EXPECT_TRUE(f->udaje->editSadzba->text().isEmpty());
         // an emptied box is not taken silently: "OK" warns, the rate in force comes back
         f->btnOK->click();
         EXPECT_TRUE(f->isVisible());
         EXPECT_EQ(m_spravy.texty().size(), 2);
-        EXPECT_EQ(f->editSadzba->text(), QStringLiteral("20,00"));
-        f->editSadzba->setText(QStringLiteral("20,5"));
+        EXPECT_EQ(f->udaje->editSadzba->text(), QStringLiteral("20,00"));
+        f->udaje->editSadzba->setText(QStringLiteral("20,5"));
         ked_sa_otvori<TVozidloEditForm>([](TVozidloEditForm* v) {
             v->editNazov->setText(QStringLiteral("Škoda Octavia"));
             v->btnOK->click();
         });
-        QAbstractItemModelTester tester(f->gridVozidla->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        f->btnNoveVozidlo->click();
-        ASSERT_EQ(f->gridVozidla->verticalHeader()->count(), 1);  // as the grid shows
-        f->gridVozidla->setCurrentIndex(f->gridVozidla->model()->index(0, 0));
+        QAbstractItemModelTester tester(f->udaje->gridVozidla->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        f->udaje->btnNoveVozidlo->click();
+        ASSERT_EQ(f->udaje->gridVozidla->verticalHeader()->count(), 1);  // as the grid shows
+        f->udaje->gridVozidla->setCurrentIndex(f->udaje->gridVozidla->model()->index(0, 0));
         ked_sa_otvori<TVozidloEditForm>([](TVozidloEditForm* v) {
             v->editNazov->setText(v->editNazov->text() + QStringLiteral(" Combi"));
             v->btnOK->click();
         });
-        f->btnEditujVozidlo->click();
-        EXPECT_EQ(f->gridVozidla->model()->index(0, 0).data().toString(), QStringLiteral("Škoda Octavia Combi"));
-        f->chkPlatca->click();
-        f->rbBezDPH->click();
-        f->chkDualne->setChecked(false);
-        f->editCisloKevrota->setText(QStringLiteral("7"));
-        f->chkTucne->setChecked(false);
+        f->udaje->btnEditujVozidlo->click();
+        EXPECT_EQ(f->udaje->gridVozidla->model()->index(0, 0).data().toString(), QStringLiteral("Škoda Octavia Combi"));
+        f->udaje->chkPlatca->click();
+        f->udaje->rbBezDPH->click();
+        f->udaje->chkDualne->setChecked(false);
+        f->cisloKevrota->editCisloKevrota->setText(QStringLiteral("7"));
+        f->tlac->chkTucne->setChecked(false);
         f->btnOK->click();
     });
     ASSERT_TRUE(ok);
@@ -224,7 +229,7 @@ TEST_F(NastavenieOkno, EntryEditorsRateFillsTheSlotAndBecomesTheDefault)
 {
     ASSERT_TRUE(spusti(
         [](TNastavenieForm* f) {
-            EXPECT_EQ(f->editSadzba->text(), QStringLiteral("10,00"));
+            EXPECT_EQ(f->udaje->editSadzba->text(), QStringLiteral("10,00"));
             f->btnOK->click();
         },
         10.0));
@@ -238,44 +243,44 @@ TEST_F(NastavenieOkno, TickingVatPayerWithoutARateTakesTheRateInForce)
     zabudniSadzbyDPH();
     const QString dnes = TextSadzby(*sadzbyDPH().KDatumu(Dnes()));
     std::unique_ptr<TNastavenieForm> f(okno());
-    f->editSadzba->setText(QStringLiteral("0"));
-    f->OpustilSadzbu();
-    f->chkPlatca->setChecked(true);
-    EXPECT_EQ(f->editSadzba->text(), dnes);
-    f->chkPlatca->setChecked(false);
-    f->editSadzba->setText(QStringLiteral("21"));
-    f->chkPlatca->setChecked(true);
-    EXPECT_EQ(f->editSadzba->text(), QStringLiteral("21"));
+    f->udaje->editSadzba->setText(QStringLiteral("0"));
+    f->udaje->OpustilSadzbu();
+    f->udaje->chkPlatca->setChecked(true);
+    EXPECT_EQ(f->udaje->editSadzba->text(), dnes);
+    f->udaje->chkPlatca->setChecked(false);
+    f->udaje->editSadzba->setText(QStringLiteral("21"));
+    f->udaje->chkPlatca->setChecked(true);
+    EXPECT_EQ(f->udaje->editSadzba->text(), QStringLiteral("21"));
     zabudniSadzbyDPH();
 }
 
 TEST_F(NastavenieOkno, HeaderFromTheAddressAndTheFooterInTheEditor)
 {
     std::unique_ptr<TNastavenieForm> f(okno());
-    f->editTitulPred->setText(QStringLiteral("Ing."));
-    f->editAdresa->setText(QStringLiteral("Hlavná 1"));
-    f->editPSC->setText(QStringLiteral("040 01"));
-    f->editMesto->setText(QStringLiteral("Košice"));
-    f->btnHlavickaZAdresy->click();
+    f->udaje->editTitulPred->setText(QStringLiteral("Ing."));
+    f->udaje->editAdresa->setText(QStringLiteral("Hlavná 1"));
+    f->udaje->editPSC->setText(QStringLiteral("040 01"));
+    f->udaje->editMesto->setText(QStringLiteral("Košice"));
+    f->hlavickaPata->btnHlavickaZAdresy->click();
     // The full header: name, the registration in the list, the address.
     const QString hlavicka = QStringLiteral("Ing. Ján Novák\nzapísaný v zozname znalcov, tlmočníkov a prekladateľov vedenom "
                                             "Ministerstvom spravodlivosti Slovenskej republiky\nHlavná 1, 040 01 Košice");
     EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), hlavicka);
-    EXPECT_EQ(f->viewHlavicka->toPlainText().trimmed(), hlavicka);
+    EXPECT_EQ(f->hlavickaPata->viewHlavicka->toPlainText().trimmed(), hlavicka);
 
     ked_sa_otvori<TRichEditForm>([](TRichEditForm* e) {
         EXPECT_EQ(e->windowTitle().contains(QStringLiteral("[Päta vyúčtovania]")), true);
         e->editor()->setPlainText(QStringLiteral("Ďakujem"));
         e->btnVlozClick();
     });
-    f->btnEditujPatu->click();
+    f->hlavickaPata->btnEditujPatu->click();
     EXPECT_EQ(text(SablonyDruhu::suborPaty()), QStringLiteral("Ďakujem"));
-    EXPECT_EQ(f->viewPata->toPlainText().trimmed(), QStringLiteral("Ďakujem"));
+    EXPECT_EQ(f->hlavickaPata->viewPata->toPlainText().trimmed(), QStringLiteral("Ďakujem"));
 
     // With the word processor the file opens on the desktop.
-    if (!f->chkWord->isHidden()) {
-        f->chkWord->setChecked(true);
-        f->btnEditujHlavicku->click();
+    if (!f->hlavickaPata->chkWord->isHidden()) {
+        f->hlavickaPata->chkWord->setChecked(true);
+        f->hlavickaPata->btnEditujHlavicku->click();
         EXPECT_EQ(m_spravy.otvoreneSubory, QStringList{SablonyDruhu::suborHlavicky()});
     }
 }
@@ -283,14 +288,14 @@ TEST_F(NastavenieOkno, HeaderFromTheAddressAndTheFooterInTheEditor)
 TEST_F(NastavenieOkno, TemplateListsMakeOpenAndDeleteTextsOfTheChosenKind)
 {
     std::unique_ptr<TNastavenieForm> f(okno());
-    f->rbPrekladatel->click();
+    f->udaje->rbPrekladatel->click();
     auto& zoznam = f->sablony(SadaSablon::Vyuctovanie);
     ked_sa_otvori<TRichEditForm>([](TRichEditForm* e) {
         EXPECT_TRUE(e->windowTitle().contains(QStringLiteral("[Preklad.rtf]")));
         e->editor()->setPlainText(QStringLiteral("Prekladám"));
         e->btnVlozClick();
     });
-    f->NovyText(SadaSablon::Vyuctovanie, QStringLiteral("Preklad"));
+    f->sablony(SadaSablon::Vyuctovanie).NovyText(QStringLiteral("Preklad"));
     const QString adresar = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Prekladatel);
     EXPECT_EQ(text(adresar + "Preklad.rtf"), QStringLiteral("Prekladám"));
     ASSERT_EQ(zoznam.zoznam->count(), 1);
@@ -307,9 +312,9 @@ TEST_F(NastavenieOkno, TemplateListsMakeOpenAndDeleteTextsOfTheChosenKind)
     zoznam.novy->click();
     EXPECT_EQ(zoznam.zoznam->count(), 1);
 
-    if (!f->chkWord->isHidden()) {
-        f->chkWord->setChecked(true);
-        f->NovyText(SadaSablon::Vyuctovanie, QStringLiteral("Vo Worde"));
+    if (!f->hlavickaPata->chkWord->isHidden()) {
+        f->hlavickaPata->chkWord->setChecked(true);
+        f->sablony(SadaSablon::Vyuctovanie).NovyText(QStringLiteral("Vo Worde"));
         EXPECT_EQ(m_spravy.otvoreneSubory, QStringList{adresar + "Vo Worde.rtf"});
         EXPECT_EQ(zoznam.zoznam->count(), 1);  // until "Obnov"
         zoznam.obnov->click();
@@ -350,7 +355,7 @@ TEST_F(NastavenieOkno, EInvoiceSettingsOpenFromTheWindowWithTheAccountAsTyped)
 {
     QString iban;
     ASSERT_FALSE(spusti([&](TNastavenieForm* f) {
-        f->editCisloUctu->setText(QStringLiteral("2600000001"));
+        f->udaje->editCisloUctu->setText(QStringLiteral("2600000001"));
         ked_sa_otvori<TNastaveniaEFakturyForm>([&](TNastaveniaEFakturyForm* e) {
             iban = e->EditIBAN->placeholderText();
             e->btnStorno->click();
@@ -359,4 +364,81 @@ TEST_F(NastavenieOkno, EInvoiceSettingsOpenFromTheWindowWithTheAccountAsTyped)
         f->btnStorno->click();
     }));
     EXPECT_TRUE(iban.contains(QStringLiteral("2600000001"))) << iban.toStdString();
+}
+
+// Every page gives back, unchanged, the part of the values it was given.
+TEST_F(NastavenieOkno, EachPageTakesBackWhatItWasGiven)
+{
+    TNastavenia& n = m_nastavenia.Nastavenie;
+    n.Druh = Prekladatel;
+    n.TitulPred = QStringLiteral("Ing.");
+    n.TitulZa = QStringLiteral("PhD.");
+    n.Adresa = QStringLiteral("Hlavná 1");
+    n.Mesto = QStringLiteral("Košice");
+    n.PSC = QStringLiteral("040 01");
+    n.EC = QStringLiteral("912345");
+    n.CisloUctu = QStringLiteral("2000145399");
+    n.ICO = QStringLiteral("12345678");
+    n.DIC = QStringLiteral("1020304050");
+    n.ICDPH = QStringLiteral("SK1020304050");
+    n.PlatcaDPH = true;
+    n.SadzbaDPH = 23;
+    n.CestakBezDPH = 1;
+    n.BasicFontName = QStringLiteral("Arial");
+    n.BasicFontSize = 11;
+    n.TableFontName = QStringLiteral("Times New Roman");
+    n.TableFontSize = 9;
+    n.TitleFontName = QStringLiteral("Verdana");
+    n.TitleFontSize = 14;
+    n.TitleFontStyleBold = true;
+    n.TitleFontStyleItalic = true;
+    n.Odbory = QStringLiteral("eng|deu|");
+    n.NajpouzivanejsiOdbor = QStringLiteral("deu");
+    m_nastavenia.NastavenieTlac.KevrotCislo = 42;
+    TVozidlo v;
+    v.Nazov = QStringLiteral("Škoda Octavia");
+    v.EvidencneCislo = QStringLiteral("KE123AB");
+    HodnotyNastavenia h = HodnotyZNastaveni(m_nastavenia, {v});
+    h.dualne = false;
+    h.eFaktura.IBAN = QStringLiteral("SK3109000000002000145399");
+    h.eFaktura.BIC = QStringLiteral("GIBASKBX");
+    h.eFaktura.Telefon = QStringLiteral("0905 123 456");
+    h.eFaktura.Email = QStringLiteral("novak@example.sk");
+
+    const struct {
+        const char* stranka;
+        std::function<StrankaNastavenia*()> nova;
+        std::function<QString(const HodnotyNastavenia&)> cast;
+    } pripady[] = {
+        {"udaje", [this] { return new StrankaUdaje(ciselniky()); },
+         [](const HodnotyNastavenia& x) {
+             const TNastavenia& t = x.nastavenie;
+             return QStringList{QString::number(t.Druh), t.Meno, t.Priezvisko, t.TitulPred, t.TitulZa, t.Adresa,
+                                      t.Mesto, t.PSC, t.EC, t.Banka, t.CisloUctu, t.ICO, t.DIC, t.ICDPH,
+                                      QString::number(t.PlatcaDPH), QString::number(t.SadzbaDPH),
+                                      QString::number(t.CestakBezDPH), QString::number(x.dualne), x.eFaktura.IBAN,
+                                      x.eFaktura.BIC, x.eFaktura.Telefon, x.eFaktura.Email,
+                                      x.vozidla.value(0).Nazov + x.vozidla.value(0).EvidencneCislo,
+                                      x.jazyky.Jazyky + x.jazyky.Najpouzivanejsi}
+                 .join(u';');
+         }},
+        {"tlac", [] { return new StrankaTlac; },
+         [](const HodnotyNastavenia& x) {
+             const TNastavenia& t = x.nastavenie;
+             return QStringList{t.BasicFontName, QString::number(t.BasicFontSize), t.TableFontName,
+                                      QString::number(t.TableFontSize), t.TitleFontName, QString::number(t.TitleFontSize),
+                                      QString::number(t.TitleFontStyleBold), QString::number(t.TitleFontStyleItalic)}
+                 .join(u';');
+         }},
+        {"cisloKevrota", [] { return new StrankaCisloKevrota; },
+         [](const HodnotyNastavenia& x) { return QString::number(x.tlac.KevrotCislo); }},
+    };
+    for (const auto& p : pripady) {
+        std::unique_ptr<StrankaNastavenia> s(p.nova());
+        s->nacitaj(h);
+        HodnotyNastavenia spat;
+        s->zober(spat);
+        EXPECT_NE(p.cast(HodnotyNastavenia()), p.cast(h)) << p.stranka;
+        EXPECT_EQ(p.cast(spat).toStdString(), p.cast(h).toStdString()) << p.stranka;
+    }
 }

@@ -1,5 +1,5 @@
-// Files the settings window writes by itself: legacy texts turned into templates once, the
-// header made from the address.
+// Files the settings window works on: legacy texts turned into templates once, the header
+// made from the address, templates deleted.
 
 #include "common/TestAppDir.h"
 
@@ -7,10 +7,11 @@
 #include "settings/HodnotyNastavenia.h"
 #include "settings/NastaveniaEFaktury.h"
 #include "settings/SablonyDruhu.h"
-#include "settings_window/NastavenieSubory.h"
+#include "word/NastavenieSubory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 class NastavenieSuboryTest : public TestAppDir {
@@ -27,7 +28,7 @@ TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIs
     n.NastavenieHlavicka.HlavickaText = QStringLiteral("Ing. Ján Novák");
     n.DoplnPredvoleneFonty();
     HodnotyNastavenia h = HodnotyZNastaveni(n, {});
-    ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(h));
+    ASSERT_EQ(NastavenieSubory::PrevedStareTexty(h), QString());
     const QString vyuctovanie = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
     const QString ciastka = SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + "default.rtf";
     EXPECT_EQ(text(vyuctovanie), QStringLiteral("Účtujem úkon"));
@@ -41,7 +42,7 @@ TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIs
     PrevezmiHodnoty(h, n, vozidla);
     QFile::remove(vyuctovanie);
     zapis(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"), "{\\rtf1 Moja\\par}");
-    ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(HodnotyZNastaveni(n, {})));
+    ASSERT_EQ(NastavenieSubory::PrevedStareTexty(HodnotyZNastaveni(n, {})), QString());
     EXPECT_FALSE(QFile::exists(vyuctovanie));
     EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), QStringLiteral("Moja"));
 }
@@ -64,12 +65,12 @@ TEST_F(NastavenieSuboryTest, HeaderFromTheAddressKeepsRichTextCharactersAsText)
     NastaveniaEFaktury e;
     e.Telefon = QStringLiteral("0905 123 456");
     e.Email = QStringLiteral("novak@example.sk");
-    ASSERT_TRUE(NastavenieSubory::VytvorHlavickuZAdresy(n, e));
+    ASSERT_EQ(NastavenieSubory::VytvorHlavickuZAdresy(n, e), QString());
     EXPECT_EQ(text(SablonyDruhu::suborHlavicky()),
               QStringLiteral("{\\b Ing.} Ján Novák\\par\nzapísaný v zozname znalcov, tlmočníkov a prekladateľov vedenom "
                              "Ministerstvom spravodlivosti Slovenskej republiky, evidenčné číslo 912345\n"
                              "Hlavná 1, 040 01 Košice • tel.: 0905 123 456 • e-mail: novak@example.sk"));
-    ASSERT_TRUE(NastavenieSubory::VytvorPatuZNastaveni(n, e));
+    ASSERT_EQ(NastavenieSubory::VytvorPatuZNastaveni(n, e), QString());
     EXPECT_EQ(text(SablonyDruhu::suborPaty()),
               QStringLiteral("Bankové spojenie: IBAN: SK63 0800 0000 1920 0014 5399 • IČO: 12345678"));
 }
@@ -82,4 +83,28 @@ TEST_F(NastavenieSuboryTest, TemplateNamesAreFilesOfTheirFolder)
     for (const QString& zly : {QString(), QStringLiteral(" "), QStringLiteral("../x"), QStringLiteral("a\\b"),
                                QStringLiteral("..")})
         EXPECT_TRUE(NastavenieSubory::suborSablony(a, zly).isEmpty()) << zly.toStdString();
+}
+
+TEST_F(NastavenieSuboryTest, DeletingATemplateReportsWhatCouldNotBeDeleted)
+{
+    const QString a = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec);
+    ASSERT_TRUE(QDir().mkpath(a + "Priečinok.rtf/vnutri"));
+    zapis(QStringLiteral("ZnaleckyKevrot texty/Text vyuctovania/List.rtf"), "{\\rtf1 a\\par}");
+    zapis(QStringLiteral("ZnaleckyKevrot texty/Text vyuctovania/Dovoz.RTF"), "{\\rtf1 b\\par}");
+    const struct {
+        QString nazov, subor;
+        bool chyba;
+    } pripady[] = {
+        {QStringLiteral("List"), a + "List.rtf", false},
+        {QStringLiteral("Dovoz"), a + "Dovoz.RTF", false},  // as an import brought it
+        {QStringLiteral("Chýba"), a + "Chýba.rtf", false},
+        {QStringLiteral("Priečinok"), a + "Priečinok.rtf", true},
+    };
+    for (const auto& p : pripady) {
+        const QString chyba = NastavenieSubory::VymazSablonu(a, p.nazov);
+        EXPECT_EQ(chyba.startsWith(QStringLiteral("Nepodarilo sa vymazať súbor: ") + QDir::toNativeSeparators(p.subor)),
+                  p.chyba)
+            << p.nazov.toStdString() << ": " << chyba.toStdString();
+        EXPECT_EQ(QFileInfo::exists(p.subor), p.chyba) << p.nazov.toStdString();
+    }
 }
