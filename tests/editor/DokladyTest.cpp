@@ -191,6 +191,24 @@ TEST_F(Doklady, InvoiceFillsEveryBookmarkOfItsTemplate)
     EXPECT_TRUE(tucne);
 }
 
+TEST_F(Doklady, InvoiceLeavesOutTheLabelOfAnEmptyValue)
+{
+    PodkladyDokladu p = pausal100(false, d(2024, 3, 5));
+    p.nastavenie.ICO = QStringLiteral("12345678");
+    p.polia.ICO = QStringLiteral("00165000");
+    // No account, no BIC, no tax numbers: only the lines with values.
+    QString t = zostav(DruhDokladu::Faktura, p).text();
+    for (const char* riadok : {"BIC:", "IBAN:", "Banka:", "Číslo účtu:", "DIČ:", "IČ DPH:"})
+        EXPECT_FALSE(t.contains(QString::fromUtf8(riadok))) << riadok << "\n" << t.toStdString();
+    EXPECT_EQ(t.count(QStringLiteral("IČO: ")), 2) << t.toStdString();
+    p.nastavenie.CisloUctu = QStringLiteral("19-2000145399");
+    p.nastavenie.Banka = QStringLiteral("0800");
+    p.eFaktura.BIC = QStringLiteral("GIBASKBX");
+    t = zostav(DruhDokladu::Faktura, p).text();
+    for (const char* riadok : {"BIC: GIBASKBX", "IBAN: SK63 0800 0000 1920 0014 5399", "Číslo účtu: 19-2000145399/0800"})
+        EXPECT_TRUE(t.contains(QString::fromUtf8(riadok))) << riadok << "\n" << t.toStdString();
+}
+
 TEST_F(Doklady, ReceiptTakesTheBilledAmountAsIncludingVat)
 {
     PodkladyDokladu p = podklady(true, d(2012, 6, 1), 20);
