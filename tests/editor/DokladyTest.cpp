@@ -89,6 +89,24 @@ TEST_F(Doklady, BillingOfOneFlatItemHasOneGroupAndItsTotal)
     EXPECT_TRUE(text.contains(QStringLiteral("Znalecký úkon prevzal dňa:")));
 }
 
+TEST_F(Doklady, ItemTablesAndTheTotalsBoxOfTheStatementEndAtOneEdge)
+{
+    for (bool platca : {true, false}) {
+        PodkladyDokladu p = pausal100(platca, d(2024, 3, 5));
+        p.vydavky << polozka(DruhVydavku::HotoveVydavky, QStringLiteral("Kópie"), 10, {2});
+        p.zaznam.CestovneNahrady.SpoluNaklady = 30;
+        QList<int> okraje;
+        for (const RtfBlok& b : zostav(DruhDokladu::Vyuctovanie, p).telo) {
+            const QString text = b.jeTabulka ? b.tabulka.riadky.first().bunky.first().text() : QString();
+            if (text.startsWith(QStringLiteral("Položka")) || text.contains(QStringLiteral("celkom")))
+                okraje << b.tabulka.riadky.first().lavyOkraj + b.tabulka.riadky.first().bunky.last().pravyOkraj;
+        }
+        ASSERT_EQ(okraje.size(), 4) << platca;
+        for (int o : okraje)
+            EXPECT_EQ(o, okraje.last()) << platca;
+    }
+}
+
 TEST_F(Doklady, VatPayerTotalsFollowTheDateOfPerformance)
 {
     struct Pripad {
