@@ -27,6 +27,15 @@ bool naZalozku(Dokument& d, const char* zalozka, const QString& text = {})
     return true;
 }
 
+// A labelled line ("BIC: ") whose value is empty is left out with its label.
+void riadokSHodnotou(Dokument& d, const char* zalozka, const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        d.odstranOdsekSoZalozkou(QString::fromUtf8(zalozka));
+    else
+        naZalozku(d, zalozka, text);
+}
+
 // "6,5": the shortest decimal form, with the Slovak decimal comma.
 QString najkratsie(double cislo)
 {
@@ -95,20 +104,20 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "Znalec_meno", h.Dodavatel.Meno);
     naZalozku(d, "Znalec_adresa", n.Adresa);
     naZalozku(d, "Znalec_PSC_Mesto", n.PSC + u' ' + n.Mesto);
-    naZalozku(d, "Znalec_ICO", n.ICO);
-    naZalozku(d, "Znalec_DIC", n.DIC);
-    naZalozku(d, "Znalec_ICdph", n.ICDPH);
-    naZalozku(d, "Znalec_Banka", h.NazovBanky);
-    naZalozku(d, "Znalec_Ucet", h.BankoveSpojenie);
+    riadokSHodnotou(d, "Znalec_ICO", n.ICO);
+    riadokSHodnotou(d, "Znalec_DIC", n.DIC);
+    riadokSHodnotou(d, "Znalec_ICdph", n.ICDPH);
+    riadokSHodnotou(d, "Znalec_Banka", h.NazovBanky);
+    riadokSHodnotou(d, "Znalec_Ucet", n.CisloUctu.trimmed().isEmpty() ? QString() : h.BankoveSpojenie);
     naZalozku(d, "Znalec_zapis", TextZapisuVZozname(n));
-    naZalozku(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura)));
-    naZalozku(d, "Znalec_BIC", p.eFaktura.BIC.trimmed());
+    riadokSHodnotou(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura)));
+    riadokSHodnotou(d, "Znalec_BIC", p.eFaktura.BIC.trimmed());
     naZalozku(d, "Vystavil", h.Vystavil);
     naZalozku(d, "Zadavatel_meno", f.Meno);
     naZalozku(d, "Zadavatel_adresa", f.Adresa);
-    naZalozku(d, "Zadavatel_ICO", f.ICO);
-    naZalozku(d, "Zadavatel_DIC", f.DIC);
-    naZalozku(d, "Zadavatel_ICdph", f.ICDPH);
+    riadokSHodnotou(d, "Zadavatel_ICO", f.ICO);
+    riadokSHodnotou(d, "Zadavatel_DIC", f.DIC);
+    riadokSHodnotou(d, "Zadavatel_ICdph", f.ICDPH);
     naZalozku(d, "datum_vystavenia", h.DatumVystavenia);
     naZalozku(d, "datum_dodania", h.DatumDodania);
     naZalozku(d, "datum_splatnosti", h.DatumSplatnosti);

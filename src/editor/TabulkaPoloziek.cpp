@@ -25,14 +25,15 @@ QString Bunka(const QString& text)
 QList<double> SirkyStlpcov(DruhTabulky druh, bool platca, bool dualne)
 {
     switch (druh) {
+    // The statement's tables are as wide as its totals box (455 points).
     case DruhTabulky::Vyuctovanie:
         if (!platca)
-            return {160, 40, 70, 50, 130};
+            return {160, 40, 70, 50, 135};
         // MJ wide enough for "strana" and "hod".
         return dualne ? QList<double>{125, 35, 45, 45, 50, 50, 40, 65} : QList<double>{125, 35, 45, 45, 50, 50, 50, 55};
     case DruhTabulky::VyuctovaniePodiel:
         if (!platca)
-            return {170, 30, 70, 70, 110};
+            return {170, 30, 70, 70, 115};
         return dualne ? QList<double>{130, 25, 35, 60, 50, 50, 40, 65} : QList<double>{130, 25, 35, 60, 50, 50, 50, 55};
     case DruhTabulky::VyuctovanieCestovne:
         // The columns of the item tables above, so that they line up.

@@ -2,8 +2,12 @@
 
 #include "store/Datum.h"
 #include "KevrotPrikazy.h"
+#include "orders/KorespondenciaObjednavky.h"
 #include "store/Objednavky.h"
 #include "store/Spravy.h"
+
+#include <QFile>
+#include <QSet>
 
 namespace ObjednavkyPrikazy {
 
@@ -24,10 +28,17 @@ void prevezmi(TObjednavka& ciel, const TObjednavka& z)
 }
 }  // namespace
 
-TObjednavka NovaDoEditora()
+TObjednavka NovaDoEditora(const Objednavky& objednavky)
 {
     TObjednavka o = TObjednavka::zObrazu(QByteArray(TObjednavka::VELKOST, '\0'));
     o.DatumVyziadania = Dnes();
+    o.CasZalozenia = Objednavky::NovaObjednavka().CasZalozenia;
+    // A millisecond later while another order's letter would have the same name.
+    QSet<QString> listy;
+    for (const TObjednavka& ina : objednavky.ZoznamObjednavok)
+        listy.insert(KorespondenciaObjednavky::SuborListuObjednavky(objednavky.Rok(), ina));
+    while (objednavky.Rok() > 0 && listy.contains(KorespondenciaObjednavky::SuborListuObjednavky(objednavky.Rok(), o)))
+        o.CasZalozenia += 1.0 / 86400000.0;
     return o;
 }
 
@@ -35,6 +46,8 @@ bool Pridaj(Objednavky& objednavky, const TObjednavka& zEditora, int rok)
 {
     TObjednavka o = Objednavky::NovaObjednavka();
     prevezmi(o, zEditora);
+    if (zEditora.CasZalozenia > 0)
+        o.CasZalozenia = zEditora.CasZalozenia;
     objednavky.ZoznamObjednavok.append(o);
     return objednavky.UlozObjednavky(rok);
 }
@@ -54,9 +67,15 @@ bool Zmaz(Objednavky& objednavky, int pozicia, int rok)
     // A stray click must not lose a record: asked as for a journal entry.
     if (!spravy().otazka(QString::fromUtf8(KevrotPrikazy::OtazkaZmazat)))
         return false;
-    if (!objednavky.ZmazObjednavku(pozicia))
+    const QString list = KorespondenciaObjednavky::SuborListuObjednavky(rok, objednavky.ZoznamObjednavok[pozicia]);
+    if (!objednavky.ZmazObjednavku(pozicia) || !objednavky.UlozObjednavky(rok))
         return false;
-    return objednavky.UlozObjednavky(rok);
+    for (const TObjednavka& ina : std::as_const(objednavky.ZoznamObjednavok))
+        if (KorespondenciaObjednavky::SuborListuObjednavky(rok, ina) == list)
+            return true;
+    if (!list.isEmpty())
+        QFile::remove(list);
+    return true;
 }
 
 }  // namespace ObjednavkyPrikazy

@@ -32,7 +32,7 @@ void ObjednavkyZalozka::nacitajRok(int rok)
 
 void ObjednavkyZalozka::Pridaj()
 {
-    TObjednavka o = ObjednavkyPrikazy::NovaDoEditora();
+    TObjednavka o = ObjednavkyPrikazy::NovaDoEditora(m_udaje.objednavky);
     if (!UpravObjednavkuVEditore(this, m_udaje, o, true))
         return;
     ObjednavkyPrikazy::Pridaj(m_udaje.objednavky, o, rok());

@@ -5,6 +5,7 @@
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
+#include "store/Peniaze.h"
 #include "store/Spravy.h"
 #include "store/ZdielaneSubory.h"
 
@@ -40,7 +41,7 @@ void vlozRiadky(Dokument& d, const QList<ParUkonov>& pary, const QString& text, 
 {
     for (const auto& p : pary) {
         d.nastavPismo(n.BasicFontName, n.BasicFontSize);
-        d.vloz(QString::number(p.pocet) + QStringLiteral("; ") + text + nazovPary(p) + QStringLiteral("\r"));
+        d.vloz(PocetText(p.pocet) + QStringLiteral("; ") + text + nazovPary(p) + QStringLiteral("\r"));
     }
 }
 

@@ -44,6 +44,12 @@ bool DualneZobrazovanie() { return g_dualne; }
 
 QString SumaText(const QString& symbol, double suma) { return menovyText(symbol, suma, 2); }
 
+QString PocetText(qint64 pocet)
+{
+    const QString cislice = QString::number(pocet < 0 ? -pocet : pocet);
+    return (pocet < 0 ? QStringLiteral("-") : QString()) + zoskup(cislice);
+}
+
 QString CastVSk(double suma)
 {
     // The crowns of the euro amount as shown, not of its unrounded value.

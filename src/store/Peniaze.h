@@ -26,5 +26,8 @@ QString SumaTextSk(const QString& symbol, double suma);
 // The same with three decimals for the euro part (unit prices); the crowns keep two.
 QString SumaText3(const QString& symbol, double suma);
 
+// A count in the same form: "1 234", "-5".
+QString PocetText(qint64 pocet);
+
 // The crown part alone: " (" + crowns of the amount rounded to cents + ")".
 QString CastVSk(double suma);

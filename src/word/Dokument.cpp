@@ -523,6 +523,53 @@ bool Dokument::odstranRiadokSoZalozkou(const QString& meno)
     return false;
 }
 
+bool Dokument::odstranOdsekSoZalozkou(const QString& meno)
+{
+    // The bookmark and no other bookmark in the paragraph.
+    const auto lenTaZalozka = [&](const RtfOdsek& o) {
+        bool najdena = false;
+        for (const auto& beh : o.behy)
+            if (beh.druh == RtfBeh::Druh::ZalozkaZaciatok) {
+                if (beh.text != meno)
+                    return false;
+                najdena = true;
+            }
+        return najdena;
+    };
+    const auto odstran = [&](QList<RtfOdsek>& odseky) {
+        for (int i = 0; i < odseky.size(); ++i) {
+            if (!lenTaZalozka(odseky[i]))
+                continue;
+            if (odseky.size() > 1)
+                odseky.removeAt(i);
+            else
+                odseky[i].behy.clear();
+            return true;
+        }
+        return false;
+    };
+    for (int b = 0; b < m_d.telo.size(); ++b) {
+        RtfBlok& blok = m_d.telo[b];
+        bool odstranene = false;
+        if (!blok.jeTabulka && lenTaZalozka(blok.odsek)) {
+            // The body ends with a paragraph.
+            if (b + 1 < m_d.telo.size())
+                m_d.telo.removeAt(b);
+            else
+                blok.odsek.behy.clear();
+            odstranene = true;
+        }
+        for (int r = 0; !odstranene && blok.jeTabulka && r < blok.tabulka.riadky.size(); ++r)
+            for (auto& c : blok.tabulka.riadky[r].bunky)
+                odstranene = odstranene || odstran(c.odseky);
+        if (odstranene) {
+            m_kurzor = Pozicia{};
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Dokument::najdiAOdstran(const QString& text)
 {
     if (text.isEmpty())

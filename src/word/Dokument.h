@@ -94,6 +94,10 @@ public:
     // Removes the table row that holds the bookmark (a line of a form that does not apply);
     // the cursor goes to the document's start. False when no table row holds it.
     bool odstranRiadokSoZalozkou(const QString& meno);
+    // Removes the paragraph that holds the bookmark and no other (a labelled line whose value
+    // is empty); a cell keeps an empty paragraph. The cursor goes to the document's start.
+    // False when no such paragraph exists.
+    bool odstranOdsekSoZalozkou(const QString& meno);
 
     // Finds text inside one run, removes it and puts the cursor there with the run's format.
     bool najdiAOdstran(const QString& text);

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -132,4 +133,42 @@ TEST_F(DokladyLibreOffice, DocumentsPrintUserTextsAsTypedAndTheirAmounts)
     }
     EXPECT_TRUE(vyuctovanie.contains(QStringLiteral("Znalečné celkom s DPH:")));
     EXPECT_FALSE(vyuctovanie.contains(QStringLiteral("120,00")));
+}
+
+TEST_F(DokladyLibreOffice, WriterKeepsTheTotalsAndSignatureLinesOfTheStatementOnOnePage)
+{
+    if (m_lo.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+    nastavDualneZobrazovanie(false);
+    // Billing texts of growing length push the totals across the end of page 1.
+    QStringList subory;
+    for (int riadkov = 14; riadkov <= 30; riadkov += 2) {
+        PodkladyDokladu p = podklady(true, d(2024, 3, 5), 20);
+        p.vydavky = {polozka(DruhVydavku::PausalnaOdmena, QStringLiteral("Posudok"), 100, {1}),
+                     polozka(DruhVydavku::HotoveVydavky, QStringLiteral("Kópie"), 10, {2})};
+        QByteArray text = "{\\rtf1\\ansi ";
+        for (int i = 1; i <= riadkov; ++i)
+            text += "Riadok " + QByteArray::number(i) + "\\par ";
+        p.textVyuctovania = cesta(QStringLiteral("text%1.rtf").arg(riadkov));
+        zapis(QFileInfo(p.textVyuctovania).fileName(), text + '}');
+        subory << cesta(QStringLiteral("v%1.rtf").arg(riadkov));
+        ASSERT_TRUE(ZostavDoklad(DruhDokladu::Vyuctovanie, p)->ulozAko(subory.last()));
+    }
+    nastavDualneZobrazovanie(true);
+    ASSERT_TRUE(konvertuj(subory, QStringLiteral("pdf"), cesta(QStringLiteral("pdf"))));
+    for (const QString& s : subory) {
+        const QString pdf = cesta(QStringLiteral("pdf/") + QFileInfo(s).completeBaseName() + QStringLiteral(".pdf"));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QStringList strany = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+        const auto strana = [&](const QString& t) {
+            for (int i = 0; i < strany.size(); ++i)
+                if (strany[i].contains(t))
+                    return i;
+            return -1;
+        };
+        EXPECT_GE(strana(QStringLiteral("celkom bez DPH")), 0) << s.toStdString();
+        EXPECT_EQ(strana(QStringLiteral("celkom bez DPH")), strana(QStringLiteral("Podpis"))) << s.toStdString();
+    }
 }

@@ -89,6 +89,24 @@ TEST_F(Doklady, BillingOfOneFlatItemHasOneGroupAndItsTotal)
     EXPECT_TRUE(text.contains(QStringLiteral("Znalecký úkon prevzal dňa:")));
 }
 
+TEST_F(Doklady, ItemTablesAndTheTotalsBoxOfTheStatementEndAtOneEdge)
+{
+    for (bool platca : {true, false}) {
+        PodkladyDokladu p = pausal100(platca, d(2024, 3, 5));
+        p.vydavky << polozka(DruhVydavku::HotoveVydavky, QStringLiteral("Kópie"), 10, {2});
+        p.zaznam.CestovneNahrady.SpoluNaklady = 30;
+        QList<int> okraje;
+        for (const RtfBlok& b : zostav(DruhDokladu::Vyuctovanie, p).telo) {
+            const QString text = b.jeTabulka ? b.tabulka.riadky.first().bunky.first().text() : QString();
+            if (text.startsWith(QStringLiteral("Položka")) || text.contains(QStringLiteral("celkom")))
+                okraje << b.tabulka.riadky.first().lavyOkraj + b.tabulka.riadky.first().bunky.last().pravyOkraj;
+        }
+        ASSERT_EQ(okraje.size(), 4) << platca;
+        for (int o : okraje)
+            EXPECT_EQ(o, okraje.last()) << platca;
+    }
+}
+
 TEST_F(Doklady, VatPayerTotalsFollowTheDateOfPerformance)
 {
     struct Pripad {
@@ -189,6 +207,24 @@ TEST_F(Doklady, InvoiceFillsEveryBookmarkOfItsTemplate)
                     for (const RtfBeh& beh : o.behy)
                         tucne = tucne || (beh.text == QStringLiteral("7/2024") && beh.format.tucne);
     EXPECT_TRUE(tucne);
+}
+
+TEST_F(Doklady, InvoiceLeavesOutTheLabelOfAnEmptyValue)
+{
+    PodkladyDokladu p = pausal100(false, d(2024, 3, 5));
+    p.nastavenie.ICO = QStringLiteral("12345678");
+    p.polia.ICO = QStringLiteral("00165000");
+    // No account, no BIC, no tax numbers: only the lines with values.
+    QString t = zostav(DruhDokladu::Faktura, p).text();
+    for (const char* riadok : {"BIC:", "IBAN:", "Banka:", "Číslo účtu:", "DIČ:", "IČ DPH:"})
+        EXPECT_FALSE(t.contains(QString::fromUtf8(riadok))) << riadok << "\n" << t.toStdString();
+    EXPECT_EQ(t.count(QStringLiteral("IČO: ")), 2) << t.toStdString();
+    p.nastavenie.CisloUctu = QStringLiteral("19-2000145399");
+    p.nastavenie.Banka = QStringLiteral("0800");
+    p.eFaktura.BIC = QStringLiteral("GIBASKBX");
+    t = zostav(DruhDokladu::Faktura, p).text();
+    for (const char* riadok : {"BIC: GIBASKBX", "IBAN: SK63 0800 0000 1920 0014 5399", "Číslo účtu: 19-2000145399/0800"})
+        EXPECT_TRUE(t.contains(QString::fromUtf8(riadok))) << riadok << "\n" << t.toStdString();
 }
 
 TEST_F(Doklady, ReceiptTakesTheBilledAmountAsIncludingVat)

@@ -1,15 +1,20 @@
 // The orders register without a window: which orders show, cell texts, filter colours,
-// the header sort cycle and the filter box.
+// the header sort cycle, the filter box, and the kept letters of added and deleted orders.
 
 #include "journal/FarbyRegistra.h"
+#include "journal/ObjednavkyPrikazy.h"
 #include "journal/ObjednavkyTabulka.h"
+#include "orders/KorespondenciaObjednavky.h"
 #include "widgets/PoleVyhladavania.h"
 #include "store/Datum.h"
 #include "store/Objednavka.h"
+#include "store/Objednavky.h"
 
 #include "common/TestAppDir.h"
 
 #include <QBrush>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -193,4 +198,46 @@ TEST_F(PoleVyhladavaniaTest, DateFieldReadsShortDatesAndRefusesOthers)
     EXPECT_EQ(PoleVyhladavania::TextDatumu(0.0), QString());
     EXPECT_EQ(PoleVyhladavania::TextCisla(0), QString());
     EXPECT_EQ(PoleVyhladavania::TextCisla(7), QStringLiteral("7"));
+}
+
+namespace {
+class ObjednavkyPrikazyTest : public TestAppDir {};
+}  // namespace
+
+TEST_F(ObjednavkyPrikazyTest, ANewOrderKeepsItsOwnLetterWhichGoesWithTheOrder)
+{
+    Objednavky o;
+    o.NacitajObjednavky(2024);
+    const TObjednavka a = ObjednavkyPrikazy::NovaDoEditora(o);
+    const QString listA = KorespondenciaObjednavky::SuborListuObjednavky(2024, a);
+    ASSERT_FALSE(listA.isEmpty());  // a letter written while adding the order is kept
+    ASSERT_TRUE(ObjednavkyPrikazy::Pridaj(o, a, 2024));
+    EXPECT_EQ(KorespondenciaObjednavky::SuborListuObjednavky(2024, o.ZoznamObjednavok[0]), listA);
+    // An order added while older ones hold the next seconds gets a letter of its own.
+    Objednavky plne;
+    plne.NacitajObjednavky(2024);
+    for (int ms = 0; ms < 5000; ++ms) {
+        plne.ZoznamObjednavok << o.ZoznamObjednavok[0];
+        plne.ZoznamObjednavok.last().CasZalozenia += ms / 86400000.0;
+    }
+    const QString listP = KorespondenciaObjednavky::SuborListuObjednavky(2024, ObjednavkyPrikazy::NovaDoEditora(plne));
+    for (const TObjednavka& ina : std::as_const(plne.ZoznamObjednavok))
+        ASSERT_NE(KorespondenciaObjednavky::SuborListuObjednavky(2024, ina), listP);
+    const TObjednavka b = ObjednavkyPrikazy::NovaDoEditora(o);
+    const QString listB = KorespondenciaObjednavky::SuborListuObjednavky(2024, b);
+    EXPECT_NE(listB, listA);
+    ASSERT_TRUE(ObjednavkyPrikazy::Pridaj(o, b, 2024));
+    // A third order of older data with the same time as A shares A's letter.
+    o.ZoznamObjednavok.append(o.ZoznamObjednavok[0]);
+    for (const QString& list : {listA, listB})
+        zapis(QDir(m_adresar.path()).relativeFilePath(list), "{\\rtf1 list\\par}");
+
+    m_spravy.odpovede = {true, true, true};
+    ASSERT_TRUE(ObjednavkyPrikazy::Zmaz(o, 0, 2024));
+    EXPECT_TRUE(QFileInfo::exists(listA));  // still the third order's
+    ASSERT_TRUE(ObjednavkyPrikazy::Zmaz(o, 1, 2024));
+    EXPECT_FALSE(QFileInfo::exists(listA));
+    EXPECT_TRUE(QFileInfo::exists(listB));
+    ASSERT_TRUE(ObjednavkyPrikazy::Zmaz(o, 0, 2024));
+    EXPECT_FALSE(QFileInfo::exists(listB));
 }

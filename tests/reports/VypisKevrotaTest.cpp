@@ -138,6 +138,16 @@ TEST_F(VypisKevrotaDokument, ZalozkyVyplneneARiadkyVTabulke)
     EXPECT_EQ(riadkov, 6);
 }
 
+TEST_F(VypisKevrotaDokument, CountsReadInTheSlovakForm)
+{
+    QList<TZnalKevrotZaznam> z;
+    for (int i = 1; i <= 1234; ++i)
+        z << zaznam(i, 1, datum(2024, 2, 1), "370000", "370100");
+    const auto d = VypisKevrota(nastavenie(), ciselnik(), z, 2024).VytvorDokument(sablona());
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(text(*d).contains(QString::fromUtf8("\n1\u00a0234\t znaleckých úkonov pre štátne orgány"))) << text(*d).toStdString();
+}
+
 TEST_F(VypisKevrotaDokument, KratkeEcNevyplniAChybajucaSablonaSaOhlasi)
 {
     const auto d = VypisKevrota(nastavenie(QStringLiteral("AB12")), ciselnik(), {}, 2024).VytvorDokument(sablona());
