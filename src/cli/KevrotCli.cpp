@@ -185,10 +185,9 @@ QJsonObject zosit(VariantExportu variant, int rok, const QString& subor)
     z.NacitajRok(rok);
     z.ZoradPodlaCisla();
     const auto zaznamy = ZaznamyExportu(z.ZaznamyKevrota, rok, variant);
-    QString chyba;
-    const bool ok = ZapisZosit(zaznamy, variant, {n.Nastavenie.TableFontName, n.Nastavenie.TableFontSize}, subor, &chyba);
+    const Vysledok ok = ZapisZosit(zaznamy, variant, {n.Nastavenie.TableFontName, n.Nastavenie.TableFontSize}, subor);
     if (!ok)
-        Subory::ohlasChybuZapisu(subor, chyba);
+        Subory::ohlasChybuZapisu(subor, ok.dovod());
     return {{QStringLiteral("xlsx"), ok ? subor : QString()}, {QStringLiteral("zaznamy"), int(zaznamy.size())}};
 }
 
@@ -426,10 +425,9 @@ VysledokCli zalohaCli(const QStringList& a, const QString& appDir)
             const auto z = Zaloha::Vytvor();
             return QJsonObject{{QStringLiteral("zaloha"), z.value_or(QString())}};
         }
-        QString chyba;
-        const bool ok = Zaloha::Zapis(subor, &chyba, &vynechane);
+        const Vysledok ok = Zaloha::Zapis(subor, &vynechane);
         if (!ok)
-            spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2").arg(subor, chyba));
+            spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2").arg(subor, ok.dovod()));
         return QJsonObject{{QStringLiteral("zaloha"), ok ? subor : QString()},
                            {QStringLiteral("vynechane"), QJsonArray::fromStringList(vynechane)}};
     });

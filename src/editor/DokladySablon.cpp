@@ -101,7 +101,7 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     naZalozku(d, "Znalec_Banka", h.NazovBanky);
     naZalozku(d, "Znalec_Ucet", h.BankoveSpojenie);
     naZalozku(d, "Znalec_zapis", TextZapisuVZozname(n));
-    naZalozku(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura)));
+    naZalozku(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura).hodnotaAlebo({})));
     naZalozku(d, "Znalec_BIC", p.eFaktura.BIC.trimmed());
     naZalozku(d, "Vystavil", h.Vystavil);
     naZalozku(d, "Zadavatel_meno", f.Meno);

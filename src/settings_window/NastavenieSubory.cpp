@@ -14,10 +14,10 @@ namespace {
 
 bool zapisOdsek(const QString& cesta, const QString& text, const TNastavenia& n)
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, RtfZapisovac::jedenOdsek(text, n.BasicFontName, n.BasicFontSize), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, RtfZapisovac::jedenOdsek(text, n.BasicFontName, n.BasicFontSize));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 
@@ -45,10 +45,10 @@ namespace {
 bool zapisDokument(const QString& cesta, const RtfDokument& d)
 {
     Cesty::vytvorJednuUroven(SablonyDruhu::koren());
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, RtfZapisovac::zapis(d), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, RtfZapisovac::zapis(d));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

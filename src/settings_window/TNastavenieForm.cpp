@@ -618,9 +618,9 @@ void TNastavenieForm::editujSubor(const QString& subor, const QString& titulok, 
     if (cezWord()) {
         // The word processor opens a file: a new one starts as an empty text in the basic font.
         if (!QFileInfo::exists(subor)) {
-            QString chyba;
-            if (!Subory::ulozAtomicky(subor, RtfZapisovac::jedenOdsek({}, n.BasicFontName, n.BasicFontSize), &chyba)) {
-                Subory::ohlasChybuZapisu(subor, chyba);
+            if (const Vysledok v = Subory::ulozAtomicky(subor, RtfZapisovac::jedenOdsek({}, n.BasicFontName, n.BasicFontSize));
+                !v) {
+                Subory::ohlasChybuZapisu(subor, v.dovod());
                 return;
             }
         }
