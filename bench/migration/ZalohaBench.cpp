@@ -61,7 +61,8 @@ void BM_Obnova(benchmark::State& state)
 {
     Data& d = data();
     const QString subor = QDir(d.adresar.path()).filePath(QStringLiteral("../obnova-bench.zip"));
-    Zaloha::Zapis(subor);
+    if (!Zaloha::Zapis(subor))
+        state.SkipWithError("backup failed");
     for (auto _ : state)
         if (!Zaloha::Obnov(subor))
             state.SkipWithError("restore failed");

@@ -247,9 +247,8 @@ bool Generuj(const QString& zdroj, const QString& ciel, QStringList& chyby)
         return false;
     }
     for (const auto& [nazov, obsah] : subory) {
-        QString dovod;
-        if (!Subory::ulozAtomicky(QDir(ciel).filePath(nazov), obsah, &dovod)) {
-            chyby.append(QDir(ciel).filePath(nazov) + QStringLiteral(": ") + dovod);
+        if (const Vysledok v = Subory::ulozAtomicky(QDir(ciel).filePath(nazov), obsah); !v) {
+            chyby.append(QDir(ciel).filePath(nazov) + QStringLiteral(": ") + v.dovod());
             return false;
         }
     }

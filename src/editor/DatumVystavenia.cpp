@@ -30,10 +30,10 @@ bool UlozDatumVystavenia(double datum)
 {
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     const QByteArray obsah = (Kluc + DatumText(datum) + u'\n').toUtf8();
-    QString chyba;
-    if (Subory::ulozAtomicky(SuborDatumuVystavenia(), obsah, &chyba))
+    const Vysledok v = Subory::ulozAtomicky(SuborDatumuVystavenia(), obsah);
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(SuborDatumuVystavenia(), chyba);
+    Subory::ohlasChybuZapisu(SuborDatumuVystavenia(), v.dovod());
     return false;
 }
 

@@ -110,7 +110,7 @@ void VyplnFakturu(Dokument& d, const PodkladyDokladu& p)
     riadokSHodnotou(d, "Znalec_Banka", h.NazovBanky);
     riadokSHodnotou(d, "Znalec_Ucet", n.CisloUctu.trimmed().isEmpty() ? QString() : h.BankoveSpojenie);
     naZalozku(d, "Znalec_zapis", TextZapisuVZozname(n));
-    riadokSHodnotou(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura)));
+    riadokSHodnotou(d, "Znalec_IBAN", Iban::naTlac(IbanZnalca(n, p.eFaktura).hodnotaAlebo({})));
     riadokSHodnotou(d, "Znalec_BIC", p.eFaktura.BIC.trimmed());
     naZalozku(d, "Vystavil", h.Vystavil);
     naZalozku(d, "Zadavatel_meno", f.Meno);

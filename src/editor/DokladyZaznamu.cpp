@@ -148,7 +148,7 @@ VysledokVsetkych VytvorVsetkyDoklady(const PodkladyDokladu& p, const QString& ad
     const bool uzJe = QFileInfo::exists(QDir(adresar).filePath(UlozenieEFaktury::NazovSuboru(false)));
     if (!uzJe && ChybyEFaktury(f).isEmpty() && potvrd && !potvrd(f))
         return v;
-    const UlozenieEFaktury::Vysledok e = UlozenieEFaktury::Uloz(f, adresar);
+    const UlozenieEFaktury::Ulozenie e = UlozenieEFaktury::Uloz(f, adresar);
     v.eFaktura = e.subor;
     if (!e.chyby.isEmpty())
         v.chyby << UlozenieEFaktury::Sprava(e, false);

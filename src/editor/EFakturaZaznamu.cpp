@@ -128,7 +128,9 @@ EFaktura EFakturaZaznamu(const PodkladyDokladu& p, const NastaveniaEFaktury& n, 
     f.Odberatel = {o.Meno.simplified(), a.Ulica, a.Mesto, a.PSC, QStringLiteral("SK"), o.ICO.trimmed(),
                    o.DIC.trimmed(), o.ICDPH.trimmed(), QString::fromLatin1(EFakturaPeppol::SchemaDIC),
                    o.DIC.trimmed()};
-    f.IBAN = IbanZnalca(p.nastavenie, n, &f.ChybaUctu);
+    const auto iban = IbanZnalca(p.nastavenie, n);
+    f.IBAN = iban.hodnotaAlebo({});
+    f.ChybaUctu = iban.dovod();
     f.BIC = n.BIC;
     f.VariabilnySymbol = h.VariabilnySymbol.trimmed();
     f.KonstantnySymbol = h.KonstantnySymbol.trimmed();

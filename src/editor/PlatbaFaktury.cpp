@@ -17,10 +17,9 @@ std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const
     if (!prevodom || (nastavenie.CisloUctu.trimmed().isEmpty() && eFaktura.IBAN.trimmed().isEmpty())
         || !(udaje.suma > 0))
         return std::nullopt;
-    QString chyba;
-    const QString iban = IbanZnalca(nastavenie, eFaktura, &chyba);
-    if (iban.isEmpty()) {
-        spravy().upozornenie(chyba + QStringLiteral("\nFaktúra bude bez kódu PAY by square."));
+    const auto iban = IbanZnalca(nastavenie, eFaktura);
+    if (!iban) {
+        spravy().upozornenie(iban.dovod() + QStringLiteral("\nFaktúra bude bez kódu PAY by square."));
         return std::nullopt;
     }
     PlatobnyPrikaz p;
@@ -28,7 +27,7 @@ std::optional<PlatobnyPrikaz> PlatbaFaktury(const TNastavenia& nastavenie, const
     p.splatnost = udaje.splatnost;
     p.variabilnySymbol = udaje.variabilnySymbol.trimmed();
     p.konstantnySymbol = udaje.konstantnySymbol.trimmed();
-    p.iban = iban;
+    p.iban = iban.hodnota();
     p.prijemca = MenoZnalca(nastavenie).trimmed();
     return p;
 }

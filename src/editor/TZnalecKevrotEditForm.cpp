@@ -133,7 +133,7 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
         pole->nacitaj();
     tabTexty->nastav(m_druh, nast.BasicFontName, nast.BasicFontSize, [this] {
         const TNastavenia& n = m_zdroje.nastavenia.Nastavenie;
-        const QString iban = IbanZnalca(n, NacitajNastaveniaEFaktury());
+        const QString iban = IbanZnalca(n, NacitajNastaveniaEFaktury()).hodnotaAlebo({});
         return HodnotyTextov{Edit4->text(), Edit16->text(), cmbDruhUkonu->text(), cmbPredmet->text(),
                              Edit5->text(), Edit20->text(),
                              iban.isEmpty() ? BankoveSpojenie(n) : QStringLiteral("IBAN ") + Iban::naTlac(iban),

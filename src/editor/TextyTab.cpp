@@ -155,8 +155,11 @@ void TextyTab::ZvolenaSablona(DruhTextu t)
     RtfQt::nacitajSubor(cesta, dokument);
     // The regenerated file is the view's content already, with everything the view cannot
     // show; only when it could not be made does the view's content become the working file.
-    if (!vytvor(t))
-        Subory::ulozAtomicky(TextyVyuctovania::pracovnySubor(t), RtfQt::rtf(dokument));
+    if (vytvor(t))
+        return;
+    const QString subor = TextyVyuctovania::pracovnySubor(t);
+    if (const Vysledok v = Subory::ulozAtomicky(subor, RtfQt::rtf(dokument)); !v)
+        Subory::ohlasChybuZapisu(subor, v.dovod());
 }
 
 void TextyTab::Edituj(DruhTextu t)

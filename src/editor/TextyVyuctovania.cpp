@@ -63,7 +63,7 @@ bool pripravPracovnySubor(DruhTextu text, const QString& starsiText, const QStri
     if (starsiText.isEmpty())
         return false;
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
-    return Subory::ulozAtomicky(subor, rtfJednehoRiadku(starsiText, pismo, velkost));
+    return Subory::ulozAtomicky(subor, rtfJednehoRiadku(starsiText, pismo, velkost)).ok();
 }
 
 }  // namespace TextyVyuctovania

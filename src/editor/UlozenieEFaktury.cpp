@@ -17,9 +17,9 @@ QString NazovSuboru(bool dobropis)
     return dobropis ? QStringLiteral("dobropis.xml") : QStringLiteral("efaktura.xml");
 }
 
-Vysledok Uloz(const EFaktura& f, const QString& adresar)
+Ulozenie Uloz(const EFaktura& f, const QString& adresar)
 {
-    Vysledok v;
+    Ulozenie v;
     v.chyby = ChybyEFaktury(f);
     if (!v.chyby.isEmpty())
         return v;
@@ -32,9 +32,8 @@ Vysledok Uloz(const EFaktura& f, const QString& adresar)
         v.subor = cesta;
         return v;
     }
-    QString chyba;
-    if (!Subory::ulozAtomicky(cesta, xml, &chyba)) {
-        v.chyby << Subory::textChybaZapisu(cesta, chyba);
+    if (const Vysledok ulozeny = Subory::ulozAtomicky(cesta, xml); !ulozeny) {
+        v.chyby << Subory::textChybaZapisu(cesta, ulozeny.dovod());
         return v;
     }
     v.subor = cesta;
@@ -42,7 +41,7 @@ Vysledok Uloz(const EFaktura& f, const QString& adresar)
     return v;
 }
 
-QString Sprava(const Vysledok& v, bool dobropis)
+QString Sprava(const Ulozenie& v, bool dobropis)
 {
     const QString co = dobropis ? QStringLiteral("Dobropis (XML)") : QStringLiteral("E-faktúra (XML)");
     if (!v.chyby.isEmpty())
@@ -74,9 +73,9 @@ QString TextPotvrdenia(const EFaktura& f)
     return t;
 }
 
-Vysledok VytvorAUloz(const EFaktura& f, const QString& adresar)
+Ulozenie VytvorAUloz(const EFaktura& f, const QString& adresar)
 {
-    const Vysledok v = Uloz(f, adresar);
+    const Ulozenie v = Uloz(f, adresar);
     if (!v.chyby.isEmpty()) {
         spravy().upozornenie(Sprava(v, f.Dobropis));
         return v;

@@ -12,7 +12,8 @@ namespace UlozenieEFaktury {
 // "efaktura.xml" or "dobropis.xml": the entry's documents.
 QString NazovSuboru(bool dobropis);
 
-struct Vysledok {
+// What storing the e-invoice did.
+struct Ulozenie {
     QString subor;       // the stored file; empty when nothing was written
     bool novy = false;   // false: the file was there already and was kept
     QStringList chyby;   // why nothing was written
@@ -20,10 +21,10 @@ struct Vysledok {
 
 // Checks the invoice and writes it as `NazovSuboru` into `adresar`, unless the file is there
 // already. Writes nothing and returns the faults when a check fails.
-Vysledok Uloz(const EFaktura& f, const QString& adresar);
+Ulozenie Uloz(const EFaktura& f, const QString& adresar);
 
 // The message for the user after `Uloz` (what was stored or kept, and where).
-QString Sprava(const Vysledok& v, bool dobropis);
+QString Sprava(const Ulozenie& v, bool dobropis);
 
 // What the user confirms before an e-invoice is archived: payee, account, amounts, variable
 // symbol and due date, in the Slovak number forms.
@@ -31,6 +32,6 @@ QString TextPotvrdenia(const EFaktura& f);
 
 // The editor's command: `Uloz` into `adresar`, the message to the user, then a copy of the
 // stored file where the user chooses (nothing when the choice is cancelled).
-Vysledok VytvorAUloz(const EFaktura& f, const QString& adresar);
+Ulozenie VytvorAUloz(const EFaktura& f, const QString& adresar);
 
 }  // namespace UlozenieEFaktury

@@ -342,17 +342,15 @@ QList<TZnalKevrotZaznam> ZaznamyExportu(const QList<TZnalKevrotZaznam>& zaznamy,
     return v;
 }
 
-bool ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
-                const QString& cesta, QString* chyba)
+Vysledok ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
+                    const QString& cesta)
 {
     // Through the one atomic write: the workbook is written under the temporary name, synced
     // and only then renamed over the file.
-    return Subory::ulozAtomickyCez(cesta, [&](const QString& docasny, QString* dovod) {
+    return Subory::ulozAtomickyCez(cesta, [&](const QString& docasny) {
         lxw_workbook* zosit = workbook_new(QFile::encodeName(docasny).constData());
-        if (!zosit) {
-            *dovod = QStringLiteral("Zošit sa nedá vytvoriť.");
-            return false;
-        }
+        if (!zosit)
+            return Vysledok::chyba(QStringLiteral("Zošit sa nedá vytvoriť."));
         Zapisovac z(zosit, pismo, zaznamy);
         if (variant == VariantExportu::Register)
             zapisRegister(z, zaznamy);
@@ -360,12 +358,10 @@ bool ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant,
             zapisFinancny(z, zaznamy);
         const lxw_error e = workbook_close(zosit);
         const lxw_error prva = z.chyba != LXW_NO_ERROR ? z.chyba : e;
-        if (prva != LXW_NO_ERROR) {
-            *dovod = QString::fromUtf8(lxw_strerror(prva));
-            return false;
-        }
-        return true;
-    }, chyba);
+        if (prva != LXW_NO_ERROR)
+            return Vysledok::chyba(QString::fromUtf8(lxw_strerror(prva)));
+        return Vysledok();
+    });
 }
 
 QString NazovZosita(const QString& adresar, int rok, VariantExportu variant)
@@ -384,9 +380,8 @@ QString VytlacExcel(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExp
     const QString adresar = Cesty::tmpDoc();
     QDir().mkpath(adresar);
     const QString cesta = NazovZosita(adresar, rok, variant);
-    QString dovod;
-    if (!ZapisZosit(ZaznamyExportu(zaznamy, rok, variant), variant, pismo, cesta, &dovod)) {
-        Subory::ohlasChybuZapisu(cesta, dovod);
+    if (const Vysledok v = ZapisZosit(ZaznamyExportu(zaznamy, rok, variant), variant, pismo, cesta); !v) {
+        Subory::ohlasChybuZapisu(cesta, v.dovod());
         return {};
     }
     spravy().otvorSubor(cesta);  // the service reports a file no program opens

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include "store/Vysledok.h"
 #include "store/ZnalKevrotZaznam.h"
 
 enum class VariantExportu {
@@ -24,10 +25,9 @@ inline constexpr int ZaznamovNaStranu = 10;
 QList<TZnalKevrotZaznam> ZaznamyExportu(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant);
 
 // Writes the workbook to `cesta` through a temporary file in the same directory, so that a
-// failed export never leaves a half-written workbook under that name. False with the
-// reason in *chyba.
-bool ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
-                const QString& cesta, QString* chyba = nullptr);
+// failed export never leaves a half-written workbook under that name.
+Vysledok ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
+                    const QString& cesta);
 
 // "ZnaleckyKevrot_2025.xlsx" / "ZnaleckyKevrot_2025_financie.xlsx" in `adresar`; when the
 // spreadsheet still has that workbook open (its lock file lies beside it), the first free

@@ -205,9 +205,8 @@ bool Prenos::Dokonci()
         struct stat st;
         treba += Subory::naBloky(p.zdroj.isEmpty() ? p.obsah.size() : ::stat(p.zdroj.constData(), &st) == 0 ? qint64(st.st_size) : 0);
     }
-    QString dovod;
-    if (!Subory::overMiesto(Cesty::AppDir(), treba, &dovod))
-        return zlyhanie(dovod);
+    if (const Vysledok miesto = Subory::overMiesto(Cesty::AppDir(), treba); !miesto)
+        return zlyhanie(miesto.dovod());
     ZmenaSuborov zmena(QStringLiteral("prenos údajov"));
     QByteArray obsah, stary;
     for (qsizetype i = 0; i < m_plan.size(); ++i) {
@@ -247,23 +246,23 @@ bool Prenos::Dokonci()
                 continue;
             }
         }
-        if (!zmena.zapis(p.rel, obsah, &dovod))
-            return zlyhanie(dovod);
+        if (const Vysledok v = zmena.zapis(p.rel, obsah); !v)
+            return zlyhanie(v.dovod());
     }
     for (const auto& [rel, krok] : std::as_const(m_upravy)) {
         if (!zmena.jeStaged(rel)) {
             const auto tu = Subory::citaj(Cesty::cesta(rel));
             if (!tu)
                 continue;
-            if (!zmena.zapis(rel, *tu, &dovod))
-                return zlyhanie(dovod);
+            if (const Vysledok v = zmena.zapis(rel, *tu); !v)
+                return zlyhanie(v.dovod());
         }
         if (!krok(zmena.cestaStaged(rel)))
             return zlyhanie(QStringLiteral("súbor %1 sa nepodarilo previesť").arg(rel));
     }
     const int pocet = zmena.pocetZmien();
-    if (!zmena.prepni(&dovod, m_zaloha))
-        return zlyhanie(dovod);
+    if (const Vysledok v = zmena.prepni(m_zaloha); !v)
+        return zlyhanie(v.dovod());
     skopirovane = pocet;
     zalohovane = zmena.pocetNahradenych();
     m_plan.clear();

@@ -41,7 +41,8 @@ bool PonukniUpgrade()
     const QString znacka = Cesty::cesta(QString::fromLatin1(ZnackaPonuky));
     if (QFileInfo::exists(znacka) || !NajdenaStaraInstalacia())
         return false;
-    Subory::ulozAtomicky(znacka, QDate::currentDate().toString(Qt::ISODate).toLatin1());
+    // A mark that cannot be written only brings the offer again at the next start.
+    (void)Subory::ulozAtomicky(znacka, QDate::currentDate().toString(Qt::ISODate).toLatin1());
     return true;
 }
 

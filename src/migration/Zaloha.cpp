@@ -78,14 +78,13 @@ QString zalohyRel()
     return z.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(z) ? QString() : z;
 }
 
-// An entry's name checked: empty with the reason in *chyba when it may not be used.
-QString menoPolozky(archive_entry* e, QString* chyba)
+// An entry's name checked, or why it may not be used.
+HodnotaAleboChyba<QString> menoPolozky(archive_entry* e)
 {
     const char* surove = archive_entry_pathname(e);
     const QByteArray b = surove ? QByteArray(surove) : QByteArray();
     auto zle = [&](const QString& meno, const QString& dovod) {
-        *chyba = QStringLiteral("položka „%1“: %2").arg(meno, dovod);
-        return QString();
+        return HodnotaAleboChyba<QString>::chyba(QStringLiteral("položka „%1“: %2").arg(meno, dovod));
     };
     // The name as UTF-8 where the library could convert it (flagged UTF-8), else its bytes as
     // stored; strictly decoded.
@@ -115,56 +114,45 @@ QString menoPolozky(archive_entry* e, QString* chyba)
 
 // Hands every regular entry of the archive to `kazdy`: its name, its size and, when
 // `sObsahom(rel)` says so, its bytes (CRC checked by the library). Folders are skipped;
-// links, devices and unsafe names refuse the archive. False with the reason.
-bool prejdiArchiv(const QString& cesta, const std::function<bool(const QString&)>& sObsahom,
-                  const std::function<bool(const QString&, qint64, const QByteArray*, QString*)>& kazdy, QString* chyba)
+// links, devices and unsafe names refuse the archive, as does a failure of `kazdy`.
+Vysledok prejdiArchiv(const QString& cesta, const std::function<bool(const QString&)>& sObsahom,
+                      const std::function<Vysledok(const QString&, qint64, const QByteArray*)>& kazdy)
 {
     Utf8Locale utf8;
     CitacArchivu a(archive_read_new(), archive_read_free);
     archive_read_support_format_zip(a.get());
-    if (archive_read_open_filename(a.get(), QFile::encodeName(cesta).constData(), 256 * 1024) != ARCHIVE_OK) {
-        *chyba = chybaArchivu(a.get());
-        return false;
-    }
+    if (archive_read_open_filename(a.get(), QFile::encodeName(cesta).constData(), 256 * 1024) != ARCHIVE_OK)
+        return Vysledok::chyba(chybaArchivu(a.get()));
     archive_entry* e = nullptr;
     int r;
     QByteArray b;
     while ((r = archive_read_next_header(a.get(), &e)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
-        const QString rel = menoPolozky(e, chyba);
-        if (rel.isEmpty())
-            return false;
+        const auto meno = menoPolozky(e);
+        if (!meno)
+            return meno.vysledok();
+        const QString& rel = meno.hodnota();
         if (archive_entry_filetype(e) == AE_IFDIR)
             continue;
-        if (archive_entry_filetype(e) != AE_IFREG) {
-            *chyba = QStringLiteral("položka „%1“: nie je obyčajný súbor (odkaz alebo zariadenie)").arg(rel);
-            return false;
-        }
+        if (archive_entry_filetype(e) != AE_IFREG)
+            return Vysledok::chyba(QStringLiteral("položka „%1“: nie je obyčajný súbor (odkaz alebo zariadenie)").arg(rel));
         const la_int64_t velkost = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
-        if (velkost < 0 || velkost > Subory::MaxVelkostSuboru) {
-            *chyba = QStringLiteral("položka „%1“: neplatná veľkosť").arg(rel);
-            return false;
-        }
+        if (velkost < 0 || velkost > Subory::MaxVelkostSuboru)
+            return Vysledok::chyba(QStringLiteral("položka „%1“: neplatná veľkosť").arg(rel));
         const bool citat = sObsahom(rel);
         if (citat) {
             b.resize(qsizetype(velkost));
-            if (archive_read_data(a.get(), b.data(), size_t(b.size())) != la_ssize_t(b.size())) {
-                *chyba = QStringLiteral("položka „%1“: %2").arg(rel, chybaArchivu(a.get()));
-                return false;
-            }
+            if (archive_read_data(a.get(), b.data(), size_t(b.size())) != la_ssize_t(b.size()))
+                return Vysledok::chyba(QStringLiteral("položka „%1“: %2").arg(rel, chybaArchivu(a.get())));
             char navyse;  // a stored entry longer than announced
-            if (archive_read_data(a.get(), &navyse, 1) != 0) {
-                *chyba = QStringLiteral("položka „%1“: dĺžka nesúhlasí").arg(rel);
-                return false;
-            }
+            if (archive_read_data(a.get(), &navyse, 1) != 0)
+                return Vysledok::chyba(QStringLiteral("položka „%1“: dĺžka nesúhlasí").arg(rel));
         }
-        if (!kazdy(rel, velkost, citat ? &b : nullptr, chyba))
-            return false;
+        if (Vysledok v = kazdy(rel, velkost, citat ? &b : nullptr); !v)
+            return v;
     }
-    if (r != ARCHIVE_EOF) {
-        *chyba = chybaArchivu(a.get());
-        return false;
-    }
-    return true;
+    if (r != ARCHIVE_EOF)
+        return Vysledok::chyba(chybaArchivu(a.get()));
+    return {};
 }
 
 QString menoZalohy(const QDateTime& cas) { return Predpona + cas.toString(QStringLiteral("yyyy-MM-dd_HHmmss")) + Pripona; }
@@ -173,12 +161,12 @@ QString menoZalohy(const QDateTime& cas) { return Predpona + cas.toString(QStrin
 bool jeVlastna(const QString& cesta)
 {
     bool ma = false;
-    QString dovod;
-    prejdiArchiv(cesta, [](const QString&) { return false; },
-                 [&](const QString& rel, qint64, const QByteArray*, QString*) {
-                     ma = ma || rel == QLatin1String(MenoManifestu);
-                     return true;
-                 }, &dovod);
+    // A broken archive counts by what could be read of it.
+    (void)prejdiArchiv(cesta, [](const QString&) { return false; },
+                       [&](const QString& rel, qint64, const QByteArray*) {
+                           ma = ma || rel == QLatin1String(MenoManifestu);
+                           return Vysledok();
+                       });
     return ma;
 }
 
@@ -238,36 +226,34 @@ PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* po
     QHash<QString, qint64> velkosti;
     QByteArray manifest;
     static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/[^/]+\\.(?i:kvd)$"));
-    const bool ok = prejdiArchiv(
+    const Vysledok ok = prejdiArchiv(
         archiv, [](const QString& rel) { return rel == QLatin1String(MenoManifestu); },
-        [&](const QString& rel, qint64 velkost, const QByteArray* obsah, QString* chyba) {
-            if (mena.contains(rel)) {
-                *chyba = QStringLiteral("položka „%1“ je v archíve dvakrát").arg(rel);
-                return false;
-            }
+        [&](const QString& rel, qint64 velkost, const QByteArray* obsah) {
+            if (mena.contains(rel))
+                return Vysledok::chyba(QStringLiteral("položka „%1“ je v archíve dvakrát").arg(rel));
             mena.insert(rel);
             if (rel == QLatin1String(MenoManifestu)) {
                 manifest = *obsah;
-                return true;
+                return Vysledok();
             }
             if (DatovaSada::jeDodavany(rel) || DatovaSada::jePracovne(rel)) {
                 p.nevratene << rel;
-                return true;
+                return Vysledok();
             }
-            if (!DatovaSada::patri(rel)) {
-                *chyba = QStringLiteral("položka „%1“ nepatrí k údajom programu (programy, knižnice, qt.conf a "
-                                        "nastavenie záloh sa nikdy neobnovujú)").arg(rel);
-                return false;
-            }
+            if (!DatovaSada::patri(rel))
+                return Vysledok::chyba(QStringLiteral("položka „%1“ nepatrí k údajom programu (programy, knižnice, "
+                                                      "qt.conf a nastavenie záloh sa nikdy neobnovujú)").arg(rel));
             velkosti.insert(rel, velkost);
             p.miesto += Subory::naBloky(velkost);
             const auto m = zaznam.match(rel);
             if (m.hasMatch())
                 ++p.zaznamyRokov[m.captured(1).toInt()];
-            return true;
-        }, &p.chyba);
-    if (!ok)
+            return Vysledok();
+        });
+    if (!ok) {
+        p.chyba = ok.dovod();
         return p;
+    }
     // A file where the archive also has a folder.
     for (const QString& rel : std::as_const(mena))
         for (qsizetype i = rel.indexOf(u'/'); i > 0; i = rel.indexOf(u'/', i + 1))
@@ -350,7 +336,7 @@ QStringList SuboryNaZalohu(QStringList* vynechane)
     return subory;
 }
 
-bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
+Vysledok Zapis(const QString& cesta, QStringList* vynechane)
 {
     QStringList vynechaneTu;
     const QStringList subory = SuboryNaZalohu(&vynechaneTu);
@@ -359,23 +345,17 @@ bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
     qint64 spolu = 0;
     for (const QString& rel : subory)
         spolu += Subory::naBloky(QFileInfo(Cesty::cesta(rel)).size());
-    QString dovodMiesta;
-    if (!Subory::overMiesto(QFileInfo(cesta).absolutePath(), spolu, &dovodMiesta)) {
-        if (chyba)
-            *chyba = dovodMiesta;
-        return false;
-    }
-    auto zapisArchiv = [&](const QString& docasny, QString* dovod) {
+    if (Vysledok miesto = Subory::overMiesto(QFileInfo(cesta).absolutePath(), spolu); !miesto)
+        return miesto;
+    auto zapisArchiv = [&](const QString& docasny) {
         QJsonArray manifest;
         {
             Utf8Locale utf8;
             ZapisovacArchivu a(archive_write_new(), archive_write_free);
             archive_write_set_format_zip(a.get());
             archive_write_set_options(a.get(), "zip:compression=deflate,zip:hdrcharset=UTF-8");
-            if (archive_write_open_filename(a.get(), QFile::encodeName(docasny).constData()) != ARCHIVE_OK) {
-                *dovod = chybaArchivu(a.get());
-                return false;
-            }
+            if (archive_write_open_filename(a.get(), QFile::encodeName(docasny).constData()) != ARCHIVE_OK)
+                return Vysledok::chyba(chybaArchivu(a.get()));
             auto pridaj = [&](const QString& rel, const QByteArray& obsah, qint64 cas) {
                 std::unique_ptr<archive_entry, decltype(&archive_entry_free)> e(archive_entry_new(), archive_entry_free);
                 const QByteArray meno = rel.toUtf8();
@@ -385,22 +365,18 @@ bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
                 archive_entry_set_size(e.get(), obsah.size());
                 archive_entry_set_mtime(e.get(), cas, 0);
                 if (archive_write_header(a.get(), e.get()) != ARCHIVE_OK ||
-                    archive_write_data(a.get(), obsah.constData(), size_t(obsah.size())) != la_ssize_t(obsah.size())) {
-                    *dovod = chybaArchivu(a.get());
-                    return false;
-                }
-                return true;
+                    archive_write_data(a.get(), obsah.constData(), size_t(obsah.size())) != la_ssize_t(obsah.size()))
+                    return Vysledok::chyba(chybaArchivu(a.get()));
+                return Vysledok();
             };
             QByteArray obsah;
             for (const QString& rel : subory) {
                 const QString plna = Cesty::cesta(rel);
                 Subory::StavSuboru stav;
-                if (!Subory::citajDo(plna, obsah, &stav)) {
-                    *dovod = textProblemSoSuborom(plna);
-                    return false;
-                }
-                if (!pridaj(rel, obsah, stav.zmenaNs / 1000000000LL))
-                    return false;
+                if (!Subory::citajDo(plna, obsah, &stav))
+                    return Vysledok::chyba(textProblemSoSuborom(plna));
+                if (Vysledok v = pridaj(rel, obsah, stav.zmenaNs / 1000000000LL); !v)
+                    return v;
                 manifest.append(QJsonObject{{QStringLiteral("cesta"), rel},
                                             {QStringLiteral("velkost"), double(obsah.size())},
                                             {QStringLiteral("sha256"), QString::fromLatin1(Subory::sha256Hex(obsah))}});
@@ -410,35 +386,29 @@ bool Zapis(const QString& cesta, QString* chyba, QStringList* vynechane)
                                 {QStringLiteral("vytvorena"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
                                 {QStringLiteral("subory"), manifest},
                                 {QStringLiteral("vynechane"), QJsonArray::fromStringList(vynechaneTu)}};
-            if (!pridaj(QString::fromLatin1(MenoManifestu), QJsonDocument(m).toJson(), QDateTime::currentSecsSinceEpoch()))
-                return false;
-            if (archive_write_close(a.get()) != ARCHIVE_OK) {
-                *dovod = chybaArchivu(a.get());
-                return false;
-            }
+            if (Vysledok v = pridaj(QString::fromLatin1(MenoManifestu), QJsonDocument(m).toJson(),
+                                    QDateTime::currentSecsSinceEpoch());
+                !v)
+                return v;
+            if (archive_write_close(a.get()) != ARCHIVE_OK)
+                return Vysledok::chyba(chybaArchivu(a.get()));
         }
         // Read back: every entry decompresses with its checksum and matches the manifest.
         const PrehladZalohy p = prezri(docasny, nullptr);
-        if (!p.citatelna || !p.manifest || p.suborov != subory.size()) {
-            *dovod = QStringLiteral("záloha sa nezhoduje s údajmi (%1)").arg(p.chyba);
-            return false;
-        }
-        QString crc;
-        if (!prejdiArchiv(docasny, [](const QString&) { return true; },
-                          [](const QString&, qint64, const QByteArray*, QString*) { return true; }, &crc)) {
-            *dovod = QStringLiteral("záloha sa nedá prečítať späť (%1)").arg(crc);
-            return false;
-        }
-        return true;
+        if (!p.citatelna || !p.manifest || p.suborov != subory.size())
+            return Vysledok::chyba(QStringLiteral("záloha sa nezhoduje s údajmi (%1)").arg(p.chyba));
+        const Vysledok crc = prejdiArchiv(docasny, [](const QString&) { return true; },
+                                          [](const QString&, qint64, const QByteArray*) { return Vysledok(); });
+        if (!crc)
+            return Vysledok::chyba(QStringLiteral("záloha sa nedá prečítať späť (%1)").arg(crc.dovod()));
+        return Vysledok();
     };
-    QString dovod;
-    if (Subory::ulozAtomickyCez(cesta, zapisArchiv, &dovod))
-        return true;
-    if (dovod.contains(QStringLiteral("No space")) || Subory::volneMiesto(QFileInfo(cesta).absolutePath()) < spolu)
-        dovod = Subory::textMaloMiesta(QFileInfo(cesta).absolutePath(), spolu);
-    if (chyba)
-        *chyba = dovod;
-    return false;
+    const Vysledok v = Subory::ulozAtomickyCez(cesta, zapisArchiv);
+    if (v)
+        return v;
+    if (v.dovod().contains(QStringLiteral("No space")) || Subory::volneMiesto(QFileInfo(cesta).absolutePath()) < spolu)
+        return Vysledok::chyba(Subory::textMaloMiesta(QFileInfo(cesta).absolutePath(), spolu));
+    return v;
 }
 
 std::optional<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
@@ -448,11 +418,10 @@ std::optional<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
     QString cesta = QDir(adresar).filePath(menoZalohy(cas));
     for (int n = 2; QFileInfo::exists(cesta); ++n)
         cesta = QDir(adresar).filePath(menoZalohy(cas).replace(Pripona, QStringLiteral("-%1").arg(n) + Pripona));
-    QString dovod;
     QStringList vynechane;
-    if (!Zapis(cesta, &dovod, &vynechane)) {
+    if (const Vysledok v = Zapis(cesta, &vynechane); !v) {
         spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2\nStaršie zálohy zostali nezmenené.")
-                           .arg(QDir::toNativeSeparators(cesta), dovod));
+                           .arg(QDir::toNativeSeparators(cesta), v.dovod()));
         return std::nullopt;
     }
     if (!vynechane.isEmpty())
@@ -509,33 +478,31 @@ bool Obnov(const QString& archiv, bool bezManifestu)
     if (!p.manifest && !bezManifestu)
         return odmietni(QStringLiteral("záloha nemá manifest, jej súbory nie je možné overiť. Obnoviť ju možno "
                                        "len po výslovnom potvrdení.\n") + p.Popis());
-    QString dovod;
-    if (!Subory::overMiesto(Cesty::AppDir(), p.miesto, &dovod))
-        return odmietni(dovod);
+    if (const Vysledok miesto = Subory::overMiesto(Cesty::AppDir(), p.miesto); !miesto)
+        return odmietni(miesto.dovod());
     // Everything unpacked and checked beside the data first.
     ZmenaSuborov zmena(QStringLiteral("obnova zo zálohy"));
     QSet<QString> vArchive;
-    const bool rozbalene = prejdiArchiv(
+    const Vysledok rozbalene = prejdiArchiv(
         archiv, [&](const QString& rel) { return DatovaSada::patri(rel); },
-        [&](const QString& rel, qint64, const QByteArray* obsah, QString* chyba) {
+        [&](const QString& rel, qint64, const QByteArray* obsah) {
             if (!obsah)
-                return true;
-            if (p.manifest && Subory::sha256Hex(*obsah) != manifest.value(rel).sha256) {
-                *chyba = QStringLiteral("položka „%1“ nesúhlasí s manifestom zálohy (poškodená záloha)").arg(rel);
-                return false;
-            }
+                return Vysledok();
+            if (p.manifest && Subory::sha256Hex(*obsah) != manifest.value(rel).sha256)
+                return Vysledok::chyba(
+                    QStringLiteral("položka „%1“ nesúhlasí s manifestom zálohy (poškodená záloha)").arg(rel));
             vArchive.insert(rel);
-            return zmena.zapis(rel, *obsah, chyba);
-        }, &dovod);
+            return zmena.zapis(rel, *obsah);
+        });
     if (!rozbalene)
-        return odmietni(dovod);
+        return odmietni(rozbalene.dovod());
     for (const QString& rel : SuboryNaZalohu())
         if (!vArchive.contains(rel))
             zmena.zmaz(rel);
     if (!Vytvor(QDateTime::currentDateTime(), false))
         return odmietni(QStringLiteral("súčasný stav sa nepodarilo zálohovať"));
-    if (!zmena.prepni(&dovod))
-        return odmietni(dovod);
+    if (const Vysledok v = zmena.prepni(); !v)
+        return odmietni(v.dovod());
     return true;
 }
 

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+#include "store/Vysledok.h"
+
 struct ZalohaSubor {
     QString cesta;
     QDateTime cas;
@@ -52,8 +54,8 @@ bool UlozNastavenie(const QString& adresar, int pocet);
 QStringList SuboryNaZalohu(QStringList* vynechane = nullptr);
 
 // Writes the archive with its manifest to `cesta` by the one atomic write, after reading it
-// back. False with the reason in *chyba; an older file of that name is then untouched.
-bool Zapis(const QString& cesta, QString* chyba = nullptr, QStringList* vynechane = nullptr);
+// back. After a failure an older file of that name is untouched.
+Vysledok Zapis(const QString& cesta, QStringList* vynechane = nullptr);
 
 // A new backup in the backup folder ("kevrot-2026-12-10_081500.zip"), then the oldest of this
 // program's own backups beyond the kept count are removed. The path, or nothing after

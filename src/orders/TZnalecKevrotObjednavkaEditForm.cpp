@@ -200,10 +200,13 @@ void TZnalecKevrotObjednavkaEditForm::ZvolenaSablonaListu()
     RtfQt::nacitajSubor(sablona, *Korespondencia->document());
     // The generated letter keeps what the view cannot show (the header's rule); only when it
     // could not be made does the view's content become the working file.
-    if (KorespondenciaObjednavky::VytvorList(m_nastavenia.Druh, meno, hodnotyListu()))
+    if (KorespondenciaObjednavky::VytvorList(m_nastavenia.Druh, meno, hodnotyListu())) {
         obnovList();
-    else
-        Subory::ulozAtomicky(KorespondenciaObjednavky::pracovnySubor(), RtfQt::rtf(*Korespondencia->document()));
+        return;
+    }
+    const QString subor = KorespondenciaObjednavky::pracovnySubor();
+    if (const Vysledok v = Subory::ulozAtomicky(subor, RtfQt::rtf(*Korespondencia->document())); !v)
+        Subory::ohlasChybuZapisu(subor, v.dovod());
 }
 
 void TZnalecKevrotObjednavkaEditForm::EditujList()

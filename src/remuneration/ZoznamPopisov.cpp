@@ -50,10 +50,10 @@ bool Uloz(int kodZoznamu, const QStringList& popisy)
     const QString cesta = Subor(kodZoznamu);
     if (cesta.isEmpty())
         return false;
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, TextZRiadkov(popisy), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, TextZRiadkov(popisy));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

@@ -57,9 +57,8 @@ bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QS
         p.end();
     }
     f.close();
-    QString chyba;
-    if (!Subory::ulozAtomicky(subor, obsah, &chyba)) {
-        Subory::ohlasChybuZapisu(subor, chyba);
+    if (const Vysledok v = Subory::ulozAtomicky(subor, obsah); !v) {
+        Subory::ohlasChybuZapisu(subor, v.dovod());
         return false;
     }
     return true;

@@ -192,10 +192,10 @@ bool AktualizujSuborBank()
 bool UlozBanky(const QStringList& banky)
 {
     const QString cesta = SuborBank();
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, TextZRiadkov(banky), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, TextZRiadkov(banky));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

@@ -146,11 +146,11 @@ QString ChybaPoliUctu(const PoliaUctu& p)
     }
     if (p.cisloUctu.isEmpty())
         return {};
-    QString chyba;
-    const QString zUctu = Iban::zUctu(p.cisloUctu, p.kodBanky, &chyba);
-    if (zUctu.isEmpty())
-        return chyba + QStringLiteral(" (číslo účtu: predčíslie-číslo, napr. 19-123457, a štvormiestny kód banky; "
-                                      "obe časti musia prejsť kontrolou modulo 11)");
+    const auto iban = Iban::zUctu(p.cisloUctu, p.kodBanky);
+    if (!iban)
+        return iban.dovod() + QStringLiteral(" (číslo účtu: predčíslie-číslo, napr. 19-123457, a štvormiestny kód "
+                                             "banky; obe časti musia prejsť kontrolou modulo 11)");
+    const QString& zUctu = iban.hodnota();
     if (!p.iban.isEmpty() && p.iban.startsWith(QLatin1String("SK")) && Iban::over(p.iban) != zUctu)
         return QStringLiteral("IBAN %1 nepatrí k účtu %2/%3 (z účtu vychádza %4).")
             .arg(Iban::naTlac(Iban::over(p.iban)), p.cisloUctu, p.kodBanky, Iban::naTlac(zUctu));

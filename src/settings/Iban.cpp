@@ -27,13 +27,6 @@ bool vahovyKontrolnySucet(const QString& cislice)
     return sucet % 11 == 0;
 }
 
-QString zlyhanie(QString* chyba, const QString& dovod)
-{
-    if (chyba)
-        *chyba = dovod;
-    return {};
-}
-
 }  // namespace
 
 QString over(const QString& text)
@@ -94,31 +87,33 @@ bool naUcet(const QString& iban, QString* ucet, QString* kodBanky)
     return true;
 }
 
-QString zUctu(const QString& ucet, const QString& kodBanky, QString* chyba)
+HodnotaAleboChyba<QString> zUctu(const QString& ucet, const QString& kodBanky)
 {
     QString u = ucet.trimmed();
     u.remove(QLatin1Char(' '));
     static const QRegularExpression tvar(QStringLiteral("^(?:([0-9]{1,6})-)?([0-9]{2,10})$"));
     const auto m = tvar.match(u);
     if (!m.hasMatch())
-        return zlyhanie(chyba, QStringLiteral("Číslo účtu nemá tvar predčíslie-číslo: ") + ucet);
+        return HodnotaAleboChyba<QString>::chyba(QStringLiteral("Číslo účtu nemá tvar predčíslie-číslo: ") + ucet);
     const QString predcislie = m.captured(1);
     const QString cislo = m.captured(2);
     if (!vahovyKontrolnySucet(predcislie) || !vahovyKontrolnySucet(cislo))
-        return zlyhanie(chyba, QStringLiteral("Číslo účtu nie je platné: ") + ucet);
+        return HodnotaAleboChyba<QString>::chyba(QStringLiteral("Číslo účtu nie je platné: ") + ucet);
     static const QRegularExpression kod(QStringLiteral("^[0-9]{4}$"));
     if (!kod.match(kodBanky.trimmed()).hasMatch())
-        return zlyhanie(chyba, QStringLiteral("Kód banky nie je platný: ") + kodBanky);
+        return HodnotaAleboChyba<QString>::chyba(QStringLiteral("Kód banky nie je platný: ") + kodBanky);
     const QString bban = kodBanky.trimmed() + predcislie.rightJustified(6, QLatin1Char('0'))
                          + cislo.rightJustified(10, QLatin1Char('0'));
     const int kontrola = 98 - mod97(bban + QStringLiteral("SK00"));
-    return QStringLiteral("SK") + QString::number(kontrola).rightJustified(2, QLatin1Char('0')) + bban;
+    return QString(QStringLiteral("SK") + QString::number(kontrola).rightJustified(2, QLatin1Char('0')) + bban);
 }
 
-QString preUcet(const QString& ucet, const QString& kodBanky, QString* chyba)
+HodnotaAleboChyba<QString> preUcet(const QString& ucet, const QString& kodBanky)
 {
     const QString iban = over(ucet);
-    return iban.isEmpty() ? zUctu(ucet, kodBanky, chyba) : iban;
+    if (iban.isEmpty())
+        return zUctu(ucet, kodBanky);
+    return iban;
 }
 
 }  // namespace Iban

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "store/Vysledok.h"
+
 namespace Iban {
 
 // The IBAN in its electronic form (no spaces, capitals) when `text` is a valid IBAN of
@@ -11,12 +13,12 @@ namespace Iban {
 QString over(const QString& text);
 
 // "SK" + check digits + bank code + prefix (6) + number (10), from an account "19-123457"
-// or "123457" and a bank code "0200". Empty with the reason in *chyba when the account or
-// code is not a valid Slovak one (digits, lengths, the weighted check of both parts).
-QString zUctu(const QString& ucet, const QString& kodBanky, QString* chyba = nullptr);
+// or "123457" and a bank code "0200"; the reason when the account or code is not a valid
+// Slovak one (digits, lengths, the weighted check of both parts).
+HodnotaAleboChyba<QString> zUctu(const QString& ucet, const QString& kodBanky);
 
 // The stored IBAN when `ucet` is one, else the IBAN made from the account and bank code.
-QString preUcet(const QString& ucet, const QString& kodBanky, QString* chyba = nullptr);
+HodnotaAleboChyba<QString> preUcet(const QString& ucet, const QString& kodBanky);
 
 // The paper form: groups of four characters ("SK31 1200 0000 ...").
 QString naTlac(const QString& iban);

@@ -58,10 +58,10 @@ NastaveniaEFaktury NacitajNastaveniaEFaktury()
 
 bool UlozNastaveniaEFaktury(const NastaveniaEFaktury& n)
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(SuborNastaveniEFaktury(), TextNastaveniEFaktury(n), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(SuborNastaveniEFaktury(), TextNastaveniEFaktury(n));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(SuborNastaveniEFaktury(), chyba);
+    Subory::ohlasChybuZapisu(SuborNastaveniEFaktury(), v.dovod());
     return false;
 }
 

@@ -33,20 +33,17 @@ QString TextPlatcuDPH(qint32 druh, bool platca)
     return NazovDruhuZnalca(druh) + (platca ? QStringLiteral(" je platca DPH.") : QStringLiteral(" nie je platca DPH."));
 }
 
-QString IbanZnalca(const TNastavenia& n, const NastaveniaEFaktury& e, QString* chyba)
+HodnotaAleboChyba<QString> IbanZnalca(const TNastavenia& n, const NastaveniaEFaktury& e)
 {
     if (!e.IBAN.trimmed().isEmpty()) {
         const QString dovod = Iban::chyba(e.IBAN);
-        if (chyba)
-            *chyba = dovod;
-        return dovod.isEmpty() ? Iban::over(e.IBAN) : QString();
+        if (!dovod.isEmpty())
+            return HodnotaAleboChyba<QString>::chyba(dovod);
+        return Iban::over(e.IBAN);
     }
-    if (n.CisloUctu.trimmed().isEmpty()) {
-        if (chyba)
-            *chyba = QStringLiteral("V nastaveniach nie je číslo účtu ani IBAN.");
-        return {};
-    }
-    return Iban::preUcet(n.CisloUctu, n.Banka, chyba);
+    if (n.CisloUctu.trimmed().isEmpty())
+        return HodnotaAleboChyba<QString>::chyba(QStringLiteral("V nastaveniach nie je číslo účtu ani IBAN."));
+    return Iban::preUcet(n.CisloUctu, n.Banka);
 }
 
 QString TextZapisuVZozname(const TNastavenia& n)
@@ -88,7 +85,7 @@ QStringList RiadkyHlavicky(const TNastavenia& n, const NastaveniaEFaktury& e)
 
 QString RiadokPaty(const TNastavenia& n, const NastaveniaEFaktury& e)
 {
-    const QString iban = IbanZnalca(n, e);
+    const QString iban = IbanZnalca(n, e).hodnotaAlebo({});
     QString banka;
     if (!iban.isEmpty()) {
         const QString nazov = NazovBanky(n.Banka);

@@ -7,6 +7,7 @@
 
 #include "NastaveniaEFaktury.h"
 #include "NastaveniaZaznamy.h"
+#include "store/Vysledok.h"
 
 // Title before, first name, surname, and ", " + title after when there is one. The space
 // after the title before is written also when that title is empty.
@@ -21,9 +22,9 @@ QString TextPlatcuDPH(qint32 druh, bool platca);
 QString NazovDruhuZnalca(qint32 druh);
 
 // The IBAN the documents print and pay to: the one in the e-invoice settings, else the one
-// made from the account and bank code. Empty with the reason in *chyba when there is none
-// or it fails its check (mod 97 for an IBAN, the weighted mod-11 check for an account).
-QString IbanZnalca(const TNastavenia& n, const NastaveniaEFaktury& e, QString* chyba = nullptr);
+// made from the account and bank code; the reason when there is none or it fails its check
+// (mod 97 for an IBAN, the weighted mod-11 check for an account).
+HodnotaAleboChyba<QString> IbanZnalca(const TNastavenia& n, const NastaveniaEFaktury& e);
 
 // "zapísaný v zozname znalcov, tlmočníkov a prekladateľov ... evidenčné číslo 912345".
 QString TextZapisuVZozname(const TNastavenia& n);

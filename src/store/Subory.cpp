@@ -136,20 +136,15 @@ void nastavPoruchuZapisu(std::optional<PoruchaZapisu> porucha)
     g_porucha = porucha;
 }
 
-bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba)
+Vysledok ulozAtomicky(const QString& cesta, const QByteArray& obsah)
 {
     // A link is followed: its target is replaced, the link stays.
     const QFileInfo info(cesta);
     const QString ciel = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     QString docasny;
     const int fd = vytvorDocasny(ciel, docasny);
-    auto zlyhanie = [&](const QString& dovod) {
-        if (chyba)
-            *chyba = dovod;
-        return false;
-    };
     if (fd < 0)
-        return zlyhanie(textSystemu(errno));
+        return Vysledok::chyba(textSystemu(errno));
     struct stat st;
     if (::stat(QFile::encodeName(ciel).constData(), &st) == 0)
         ::fchmod(fd, st.st_mode & 07777);  // the old file's permissions stay
@@ -167,21 +162,21 @@ bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba)
     const QByteArray docasnyB = QFile::encodeName(docasny);
     if (!ok) {
         ::unlink(docasnyB.constData());
-        return zlyhanie(chybaZapisu == 0 ? QStringLiteral("Súbor sa nezapísal celý.") : textSystemu(chybaZapisu));
+        return Vysledok::chyba(chybaZapisu == 0 ? QStringLiteral("Súbor sa nezapísal celý.") : textSystemu(chybaZapisu));
     }
     if (g_porucha && g_porucha->priPotvrdeni) {
         ::unlink(docasnyB.constData());
-        return zlyhanie(QStringLiteral("Súbor sa nepodarilo premenovať."));
+        return Vysledok::chyba(QStringLiteral("Súbor sa nepodarilo premenovať."));
     }
     if (::rename(docasnyB.constData(), QFile::encodeName(ciel).constData()) != 0) {
         const int e = errno;
         ::unlink(docasnyB.constData());
-        return zlyhanie(textSystemu(e));
+        return Vysledok::chyba(textSystemu(e));
     }
-    return true;
+    return {};
 }
 
-bool ulozAtomickyCez(const QString& cesta, const std::function<bool(const QString&, QString*)>& zapis, QString* chyba)
+Vysledok ulozAtomickyCez(const QString& cesta, const std::function<Vysledok(const QString&)>& zapis)
 {
     const QFileInfo info(cesta);
     const QString ciel = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
@@ -189,9 +184,7 @@ bool ulozAtomickyCez(const QString& cesta, const std::function<bool(const QStrin
     int fd = vytvorDocasny(ciel, docasny);
     auto zlyhanie = [&](const QString& dovod) {
         ::unlink(QFile::encodeName(docasny).constData());
-        if (chyba)
-            *chyba = dovod;
-        return false;
+        return Vysledok::chyba(dovod);
     };
     if (fd < 0) {
         const int e = errno;
@@ -199,9 +192,8 @@ bool ulozAtomickyCez(const QString& cesta, const std::function<bool(const QStrin
         return zlyhanie(textSystemu(e));
     }
     ::close(fd);
-    QString dovod;
-    if (!zapis(docasny, &dovod))
-        return zlyhanie(dovod.isEmpty() ? QStringLiteral("Súbor sa nezapísal celý.") : dovod);
+    if (const Vysledok v = zapis(docasny); !v)
+        return zlyhanie(v.dovod().isEmpty() ? QStringLiteral("Súbor sa nezapísal celý.") : v.dovod());
     const QByteArray docasnyB = QFile::encodeName(docasny);
     fd = ::open(docasnyB.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS)) {
@@ -215,7 +207,7 @@ bool ulozAtomickyCez(const QString& cesta, const std::function<bool(const QStrin
         return zlyhanie(QStringLiteral("Súbor sa nepodarilo premenovať."));
     if (::rename(docasnyB.constData(), QFile::encodeName(ciel).constData()) != 0)
         return zlyhanie(textSystemu(errno));
-    return true;
+    return {};
 }
 
 bool jeStaryZvysok(const QString& meno)
@@ -290,7 +282,7 @@ bool kopirujPrepis(const QString& zdroj, const QString& ciel)
     const auto obsah = citaj(zdroj);
     if (!obsah)
         return false;
-    return ulozAtomicky(ciel, *obsah);
+    return ulozAtomicky(ciel, *obsah).ok();
 }
 
 qint32 int32Na(const QByteArray& b, qsizetype offset)

@@ -11,6 +11,7 @@
 
 #include "Rozlozenie.h"
 #include "Spravy.h"
+#include "Vysledok.h"
 
 namespace Subory {
 
@@ -36,10 +37,10 @@ std::optional<QByteArray> citaj(const QString& cesta, StavSuboru* stav = nullptr
 bool citajDo(const QString& cesta, QByteArray& obsah, StavSuboru* stav = nullptr);
 
 // Writes through a temporary file renamed over the old one: a failed save leaves the old
-// file as it was. On failure returns false and the system's text in *chyba.
+// file as it was. A failure carries the system's text.
 // Every write and the sync before the rename are checked: a short write is a failed save.
 // The temporary file is ".<name>.<6 letters or digits>.tmp-kevrot" beside the file.
-bool ulozAtomicky(const QString& cesta, const QByteArray& obsah, QString* chyba = nullptr);
+Vysledok ulozAtomicky(const QString& cesta, const QByteArray& obsah);
 
 // Whether a file name is that of a save's temporary file, which a save cut short (a crash,
 // a power cut) leaves behind.
@@ -122,19 +123,19 @@ QByteArray obsahPocitanehoSuboru(const QList<T>& tabulka, int hlavicka = 0)
 template <class T>
 bool ulozPocitanySubor(const QString& cesta, const QList<T>& tabulka, int hlavicka = 0)
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, obsahPocitanehoSuboru(tabulka, hlavicka), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, obsahPocitanehoSuboru(tabulka, hlavicka));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 
 template <class T>
 bool ulozJedenZaznam(const QString& cesta, const T& zaznam)
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, zaznam.obrazNaZapis(), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, zaznam.obrazNaZapis());
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }

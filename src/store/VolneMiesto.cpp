@@ -26,16 +26,14 @@ QString textMaloMiesta(const QString& cesta, qint64 treba)
         .arg(QDir::toNativeSeparators(cesta), sk.formattedDataSize(treba), sk.formattedDataSize(volne));
 }
 
-bool overMiesto(const QString& cesta, qint64 treba, QString* chyba)
+Vysledok overMiesto(const QString& cesta, qint64 treba)
 {
     // Room for the folders and the journal besides the files.
     const qint64 sRezervou = treba + treba / 50 + 64 * 1024;
     const qint64 volne = volneMiesto(cesta);
     if (volne < 0 || volne >= sRezervou)
-        return true;
-    if (chyba)
-        *chyba = textMaloMiesta(cesta, sRezervou);
-    return false;
+        return {};
+    return Vysledok::chyba(textMaloMiesta(cesta, sRezervou));
 }
 
 }  // namespace Subory

@@ -31,13 +31,12 @@ bool kopirujChybajuci(const QString& zdroj, const QString& ciel)
         return false;
     }
     const auto obsah = Subory::citaj(zdroj);
-    QString chyba;
     if (!obsah) {
         spravy().chyba(textProblemSoSuborom(zdroj));
         return false;
     }
-    if (!Subory::ulozAtomicky(ciel, *obsah, &chyba)) {
-        spravy().chyba(Subory::textChybaZapisu(ciel, chyba));
+    if (const Vysledok v = Subory::ulozAtomicky(ciel, *obsah); !v) {
+        spravy().chyba(Subory::textChybaZapisu(ciel, v.dovod()));
         return false;
     }
     return true;

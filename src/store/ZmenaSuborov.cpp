@@ -94,8 +94,7 @@ bool presun(const QString& z, const QString& kam, int* chyba, QSet<QString>* adr
         return false;
     }
     const auto obsah = Subory::citaj(z);
-    QString dovod;
-    if (!obsah || !Subory::ulozAtomicky(kam, *obsah, &dovod)) {
+    if (!obsah || !Subory::ulozAtomicky(kam, *obsah)) {
         *chyba = EIO;
         return false;
     }
@@ -190,49 +189,41 @@ bool ZmenaSuborov::JePrerusena() { return QFileInfo(Priecinok()).isDir(); }
 
 void ZmenaSuborov::nastavPoruchu(std::optional<int> poPresunoch) { g_porucha = poPresunoch; }
 
-bool ZmenaSuborov::pripravPriecinok(QString* chyba)
+Vysledok ZmenaSuborov::pripravPriecinok()
 {
     if (m_pripraveny)
-        return true;
-    if (JePrerusena()) {
-        *chyba = QStringLiteral("Predchádzajúca zmena údajov nie je dokončená; spustite program znova.");
-        return false;
-    }
-    if (!QDir().mkpath(m_priecinok + QStringLiteral("/novy"))) {
-        *chyba = QStringLiteral("Adresár %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(m_priecinok));
-        return false;
-    }
+        return {};
+    if (JePrerusena())
+        return Vysledok::chyba(QStringLiteral("Predchádzajúca zmena údajov nie je dokončená; spustite program znova."));
+    if (!QDir().mkpath(m_priecinok + QStringLiteral("/novy")))
+        return Vysledok::chyba(QStringLiteral("Adresár %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(m_priecinok)));
     m_pripraveny = true;
     m_vytvoreneAdresare.insert(m_priecinok + QStringLiteral("/novy"));
-    return true;
+    return {};
 }
 
 QString ZmenaSuborov::cestaStaged(const QString& rel) const { return m_priecinok + QStringLiteral("/novy/") + rel; }
 
-bool ZmenaSuborov::zapis(const QString& rel, const QByteArray& obsah, QString* chyba)
+Vysledok ZmenaSuborov::zapis(const QString& rel, const QByteArray& obsah)
 {
-    if (!pripravPriecinok(chyba))
-        return false;
+    if (Vysledok v = pripravPriecinok(); !v)
+        return v;
     const QString c = cestaStaged(rel);
     const QString adresar = QFileInfo(c).path();
     if (!m_vytvoreneAdresare.contains(adresar)) {
-        if (!QDir().mkpath(adresar)) {
-            *chyba = QStringLiteral("Adresár %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(adresar));
-            return false;
-        }
+        if (!QDir().mkpath(adresar))
+            return Vysledok::chyba(QStringLiteral("Adresár %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(adresar)));
         m_vytvoreneAdresare.insert(adresar);
     }
     int e = 0;
-    if (!zapisSubor(c, obsah, &e)) {
-        *chyba = e == ENOSPC || e == EDQUOT ? Subory::textMaloMiesta(Cesty::AppDir(), obsah.size())
-                                            : textSystemu(e);
-        return false;
-    }
+    if (!zapisSubor(c, obsah, &e))
+        return Vysledok::chyba(e == ENOSPC || e == EDQUOT ? Subory::textMaloMiesta(Cesty::AppDir(), obsah.size())
+                                                          : textSystemu(e));
     if (!m_noveSet.contains(rel)) {
         m_noveSet.insert(rel);
         m_nove << rel;
     }
-    return true;
+    return {};
 }
 
 void ZmenaSuborov::zmaz(const QString& rel)
@@ -241,12 +232,12 @@ void ZmenaSuborov::zmaz(const QString& rel)
         m_zmazane << rel;
 }
 
-bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
+Vysledok ZmenaSuborov::prepni(const QString& odlozStare)
 {
     if (pocetZmien() == 0)
-        return true;
-    if (!pripravPriecinok(chyba))
-        return false;
+        return {};
+    if (Vysledok v = pripravPriecinok(); !v)
+        return v;
     const QString stare = m_priecinok + QStringLiteral("/stary/");
     // The staged files durable before anything refers to them.
     synchronizuj(m_priecinok);
@@ -265,20 +256,16 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
                 adresare.insert(adresar);
             }
             int e = 0;
-            if (!odloz(ciel, kopia, &e)) {
-                *chyba = rel + QStringLiteral(": ") +
-                         (e == ENOSPC ? Subory::textMaloMiesta(Cesty::AppDir(), QFileInfo(ciel).size()) : textSystemu(e));
-                return false;  // nothing switched yet; the destructor throws the staging away
-            }
+            if (!odloz(ciel, kopia, &e))  // nothing switched yet; the destructor throws the staging away
+                return Vysledok::chyba(rel + QStringLiteral(": ") +
+                                       (e == ENOSPC ? Subory::textMaloMiesta(Cesty::AppDir(), QFileInfo(ciel).size())
+                                                    : textSystemu(e)));
             ++m_nahradene;
         }
     }
     const Zurnal z{m_popis, m_nove, m_zmazane, odlozStare};
-    QString dovod;
-    if (!Subory::ulozAtomicky(m_priecinok + QStringLiteral("/zurnal"), textZurnalu(z), &dovod)) {
-        *chyba = dovod;
-        return false;
-    }
+    if (Vysledok v = Subory::ulozAtomicky(m_priecinok + QStringLiteral("/zurnal"), textZurnalu(z)); !v)
+        return v;
     synchronizujAdresar(m_priecinok);  // the journal written
     // The switch: from here a crash is finished at the next start.
     QStringList presunute, zmazane;
@@ -323,14 +310,13 @@ bool ZmenaSuborov::prepni(QString* chyba, const QString& odlozStare)
         }
         synchronizuj(m_priecinok);
         ::unlink(b(m_priecinok + QStringLiteral("/zurnal")).constData());
-        *chyba = zlyhalo + QStringLiteral(": ") +
-                 (e == ENOSPC ? Subory::textMaloMiesta(Cesty::AppDir(), 0) : textSystemu(e)) +
-                 QStringLiteral("\nVšetky súbory boli vrátené do pôvodného stavu.");
-        return false;
+        return Vysledok::chyba(zlyhalo + QStringLiteral(": ") +
+                               (e == ENOSPC ? Subory::textMaloMiesta(Cesty::AppDir(), 0) : textSystemu(e)) +
+                               QStringLiteral("\nVšetky súbory boli vrátené do pôvodného stavu."));
     }
     m_prepnute = true;
     uprac(m_priecinok, odlozStare);
-    return true;
+    return {};
 }
 
 std::optional<QString> ZmenaSuborov::DokonciPrerusenu()

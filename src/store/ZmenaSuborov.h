@@ -14,6 +14,8 @@
 
 #include <optional>
 
+#include "Vysledok.h"
+
 class ZmenaSuborov {
 public:
     // `popis`: what the change is, for messages ("obnova zo zálohy", "prenos údajov").
@@ -22,8 +24,8 @@ public:
     ZmenaSuborov(const ZmenaSuborov&) = delete;
     ZmenaSuborov& operator=(const ZmenaSuborov&) = delete;
 
-    // Stages the new content of `rel` (relative to AppDir). False with the reason in *chyba.
-    bool zapis(const QString& rel, const QByteArray& obsah, QString* chyba);
+    // Stages the new content of `rel` (relative to AppDir).
+    Vysledok zapis(const QString& rel, const QByteArray& obsah);
     // The staged file's path, for a step that changes it in place.
     QString cestaStaged(const QString& rel) const;
     // Marks `rel` for removal.
@@ -35,8 +37,8 @@ public:
 
     // Switches all staged files into place. With `odlozStare` (relative to AppDir), the
     // replaced and removed files are kept there afterwards. On any failure every file is
-    // put back as it was and false is returned with the reason.
-    bool prepni(QString* chyba, const QString& odlozStare = {});
+    // put back as it was and the failure is returned.
+    Vysledok prepni(const QString& odlozStare = {});
 
     // The staging folder below AppDir.
     static QString Priecinok();
@@ -50,7 +52,7 @@ public:
     static void nastavPoruchu(std::optional<int> poPresunoch);
 
 private:
-    bool pripravPriecinok(QString* chyba);
+    Vysledok pripravPriecinok();
     QString m_popis;
     QString m_priecinok;
     bool m_pripraveny = false;

@@ -356,9 +356,8 @@ bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
     const auto data = QFileInfo::exists(cesta) ? Subory::citaj(cesta) : std::nullopt;
     if (data && RozoberSubor(*data, stary, &koniec))
         obsah.append(data->constData() + koniec, data->size() - koniec);
-    QString chyba;
-    if (!Subory::ulozAtomicky(cesta, obsah, &chyba)) {
-        Subory::ohlasChybuZapisu(cesta, chyba);
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v) {
+        Subory::ohlasChybuZapisu(cesta, v.dovod());
         return false;
     }
     ZaznamyKevrota[index].Verzia = z.Verzia;
@@ -400,9 +399,8 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
     ObsahZaznamu stary;
     if (RozoberSubor(*data, stary))
         z.PocetVyplateni = stary.zaznam.PocetVyplateni;
-    QString chyba;
-    if (!Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec), &chyba)) {
-        Subory::ohlasChybuZapisu(cesta, chyba);
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec)); !v) {
+        Subory::ohlasChybuZapisu(cesta, v.dovod());
         return false;
     }
     ZaznamyKevrota[index].Verzia = z.Verzia;
@@ -519,9 +517,8 @@ bool Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)
     // The record now takes its current size, whatever layout it was read in.
     z->Verzia = TZnalKevrotZaznam::VerziaAktualna;
     const QString ciel = SuborZaznamu(noveCislo, rok);
-    QString chyba;
-    if (!Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec), &chyba)) {
-        Subory::ohlasChybuZapisu(ciel, chyba);
+    if (const Vysledok v = Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec)); !v) {
+        Subory::ohlasChybuZapisu(ciel, v.dovod());
         return false;
     }
     return true;

@@ -60,10 +60,10 @@ bool TextovyZoznam::NacitajZoznam()
 bool TextovyZoznam::UlozZoznam() const
 {
     const QString cesta = Subor();
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, TextZRiadkov(bezPrazdnych(Polozky)), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, TextZRiadkov(bezPrazdnych(Polozky)));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

@@ -616,10 +616,10 @@ bool Dokument::ulozAkoPdf(const QString& cesta) const { return RtfPdf::uloz(m_d,
 
 bool Dokument::ulozAko(const QString& cesta) const
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, rtf(), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, rtf());
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

@@ -16,10 +16,9 @@ namespace {
 
 QString zapis(const QString& cesta, const QByteArray& obsah)
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, obsah, &chyba))
-        return {};
-    return Subory::textChybaZapisu(cesta, chyba);
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v)
+        return Subory::textChybaZapisu(cesta, v.dovod());
+    return {};
 }
 
 QString zapisOdsek(const QString& cesta, const QString& text, const TNastavenia& n)

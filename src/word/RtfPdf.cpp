@@ -221,10 +221,10 @@ QByteArray pdf(const RtfDokument& dokument)
 bool uloz(const RtfDokument& dokument, const QString& cesta)
 {
     const QByteArray obsah = pdf(dokument);
-    QString chyba;
-    if (!obsah.isEmpty() && Subory::ulozAtomicky(cesta, obsah, &chyba))
+    const Vysledok v = obsah.isEmpty() ? Vysledok::chyba({}) : Subory::ulozAtomicky(cesta, obsah);
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

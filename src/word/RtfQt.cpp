@@ -424,10 +424,10 @@ bool nacitajSubor(const QString& cesta, QTextDocument& ciel)
 
 bool ulozSubor(const QString& cesta, const QTextDocument& zdroj)
 {
-    QString chyba;
-    if (Subory::ulozAtomicky(cesta, rtf(zdroj), &chyba))
+    const Vysledok v = Subory::ulozAtomicky(cesta, rtf(zdroj));
+    if (v)
         return true;
-    Subory::ohlasChybuZapisu(cesta, chyba);
+    Subory::ohlasChybuZapisu(cesta, v.dovod());
     return false;
 }
 

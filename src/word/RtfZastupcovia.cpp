@@ -34,7 +34,7 @@ bool nahradVSubore(const QString& sablona, const QString& ciel, const QList<Zast
     const auto zdroj = Subory::citaj(sablona);
     if (!zdroj)
         return false;
-    return Subory::ulozAtomicky(ciel, nahrad(*zdroj, zastupcovia));
+    return Subory::ulozAtomicky(ciel, nahrad(*zdroj, zastupcovia)).ok();
 }
 
 bool obsahuje(const QString& sablona, const QString& text)

@@ -55,8 +55,8 @@ protected:
     QJsonArray zapisAPrecitaj(const QList<TZnalKevrotZaznam>& z, VariantExportu v)
     {
         const QString subor = cesta(QStringLiteral("zosit.xlsx"));
-        QString chyba;
-        EXPECT_TRUE(ZapisZosit(z, v, {QStringLiteral("Liberation Sans"), 9}, subor, &chyba)) << chyba.toStdString();
+        const Vysledok ok = ZapisZosit(z, v, {QStringLiteral("Liberation Sans"), 9}, subor);
+        EXPECT_TRUE(ok) << ok.dovod().toStdString();
         return precitaj(subor);
     }
 };
@@ -161,13 +161,13 @@ TEST_F(ExportExcelTest, AnEmptyYearGivesTheHeaderOnly)
 TEST_F(ExportExcelTest, AFailedWriteLeavesNoWorkbookBehind)
 {
     const QString adresar = cesta(QStringLiteral("nie/je"));
-    QString chyba;
-    EXPECT_FALSE(ZapisZosit(zaznamy(2), VariantExportu::Register, {}, adresar + QStringLiteral("/z.xlsx"), &chyba));
-    EXPECT_FALSE(chyba.isEmpty());
+    const Vysledok chyba = ZapisZosit(zaznamy(2), VariantExportu::Register, {}, adresar + QStringLiteral("/z.xlsx"));
+    EXPECT_FALSE(chyba);
+    EXPECT_FALSE(chyba.dovod().isEmpty());
     // The old workbook under the final name stays whole when the new one cannot be renamed over it.
     const QString cielovy = cesta(QStringLiteral("stary.xlsx"));
     QDir().mkpath(cielovy);  // a directory where the workbook would go
-    EXPECT_FALSE(ZapisZosit(zaznamy(2), VariantExportu::Register, {}, cielovy, &chyba));
+    EXPECT_FALSE(ZapisZosit(zaznamy(2), VariantExportu::Register, {}, cielovy));
     EXPECT_EQ(QDir(m_adresar.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
