@@ -137,6 +137,7 @@ TEST_F(ZnalecneOkno, InterpreterEntryNeedsALanguageAndShowsTlmocne)
     TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
     EXPECT_EQ(okno.btnZnalecne->text(), QStringLiteral("Tlmočné"));
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Editovanie tlmočníckeho kevrota"));
+    EXPECT_EQ(okno.lblTypPosudku->text(), QStringLiteral("Typ tlmočenia:"));
     okno.NastavVykonanie(QDateNaDatum(QDate(2024, 3, 5)));
     okno.cmbOdborJazyk->setCurrentIndex(-1);
     okno.btnZnalecne->click();
