@@ -21,7 +21,7 @@ TVyplateneZnalecneForm::TVyplateneZnalecneForm(double datum, double suma, double
 {
     setWindowTitle(skupina == 6 || skupina == 7 ? QStringLiteral("Vyplatené tlmočné")
                                                 : QStringLiteral("Vyplatené znalečné"));
-    SumaEdit = new QLineEdit(QString::number(suma, 'f', 2), this);
+    SumaEdit = new QLineEdit(VstupPoli::CisloDoPola(suma), this);
     DatumEdit = new QLineEdit(datum == 0 ? QString() : DatumText(datum), this);
     btnKalendar = new QToolButton(this);
     btnKalendar->setText(QStringLiteral("…"));
@@ -56,7 +56,7 @@ TVyplateneZnalecneForm::TVyplateneZnalecneForm(double datum, double suma, double
         if (!zapnute)
             return;
         m_suma = m_celkovaSuma;
-        SumaEdit->setText(QString::number(m_suma, 'f', 2));
+        SumaEdit->setText(VstupPoli::CisloDoPola(m_suma));
     });
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
 }

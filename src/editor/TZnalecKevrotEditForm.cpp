@@ -2,77 +2,34 @@
 
 #include "settings/TlacidlaDialogu.h"
 
-#include "editor/DatumVystavenia.h"
-#include "settings/HodnotyNastavenia.h"
-
-#include "editor/DokladyPanel.h"
-#include "editor/EFakturaPrikaz.h"
-#include "editor/KonstantneSymboly.h"
-#include "editor/Splatnost.h"
-#include "widgets/TCalendarFrm.h"
-#include "editor/TNastavSplatnostForm.h"
+#include "editor/PoleEditora.h"
 #include "editor/TextyTab.h"
 #include "editor/VstupPoli.h"
 #include "editor/VyplatenieTab.h"
 #include "editor/ZnalecneZaznamu.h"
-#include "remuneration/TVydavkyForm.h"
-#include "reports/TlacCestovnehoPrikazu.h"
-#include "reports/TlacKevrotaOkna.h"
-#include "widgets/PoleTextovehoZoznamu.h"
-#include "widgets/VelkostOkna.h"
-#include "orders/TObjednavkyForm.h"
-#include "orders/VyberKlienta.h"
+#include "settings/HodnotyNastavenia.h"
 #include "settings/Iban.h"
 #include "settings/TextyZnalca.h"
 #include "settings_window/TNastavenieForm.h"
 #include "store/Cesty.h"
 #include "store/Datum.h"
-#include "store/Peniaze.h"
 #include "store/Spravy.h"
+#include "widgets/PoleTextovehoZoznamu.h"
+#include "widgets/VelkostOkna.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QToolButton* kalendarTlacidlo(QWidget* rodic)
-{
-    auto* b = new QToolButton(rodic);
-    b->setText(QStringLiteral("…"));
-    b->setToolTip(QStringLiteral("Kalendár"));
-    return b;
-}
-
-QLineEdit* edit(QWidget* rodic, int maxDlzka)
-{
-    auto* e = new QLineEdit(rodic);
-    e->setMaxLength(maxDlzka);
-    return e;
-}
-
-QComboBox* volnyCombo(QWidget* rodic, const QStringList& polozky, int maxDlzka)
-{
-    auto* c = new QComboBox(rodic);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(polozky);
-    c->lineEdit()->setMaxLength(maxDlzka);
-    return c;
-}
-
 int skupinaPlatby(int druh) { return druh == 1 ? 6 : druh == 2 ? 7 : 0; }
 }  // namespace
 
@@ -181,153 +138,6 @@ TZnalecKevrotEditForm::TZnalecKevrotEditForm(const UpravaZaznamu& uprava, const 
     PrisposobObrazovke(this, sizeHint());
 }
 
-QWidget* TZnalecKevrotEditForm::vytvorHlavicku()
-{
-    auto* w = new QWidget(this);
-    Edit4 = edit(w, 9);
-    Edit4->setFixedWidth(70);
-    Edit16 = edit(w, 4);
-    Edit16->setFixedWidth(55);
-    lblOdborJazyk = new QLabel(QStringLiteral("Odbor:"), w);
-    cmbOdborJazyk = new QComboBox(w);
-    cmbOdborJazyk->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbOdborJazyk->setMinimumContentsLength(30);
-    lblOdvetvie = new QLabel(QStringLiteral("Odvetvie:"), w);
-    cmbOdvetvie = new QComboBox(w);
-    cmbOdvetvie->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbOdvetvie->setMinimumContentsLength(30);
-
-    Edit2 = edit(w, DlzkyPoli::Meno);
-    btnZoznam = new QPushButton(QStringLiteral("Zoznam"), w);
-    Edit3 = edit(w, DlzkyPoli::Adresa);
-    Edit8 = edit(w, DlzkyPoli::ICO);
-    Edit14 = edit(w, DlzkyPoli::DIC);
-    Edit21 = edit(w, DlzkyPoli::ICDPH);
-    rbPFO = new QRadioButton(QStringLiteral("Právnická alebo fyzická osoba"), w);
-    rbSO = new QRadioButton(QStringLiteral("Štátny orgán"), w);
-    auto* skupina = new QButtonGroup(w);
-    skupina->addButton(rbPFO);
-    skupina->addButton(rbSO);
-    cmbObjednavkaTyp = new QComboBox(w);
-    cmbObjednavkaTyp->addItems({QStringLiteral("Číslo objednávky"), QStringLiteral("Spisová značka")});
-    Edit5 = edit(w, DlzkyPoli::CisloObjednavky);
-    btnObjednavka = new QPushButton(QStringLiteral("Vytvor záznam na základe objednávky"), w);
-
-    Edit1 = edit(w, 10);
-    btnDnesVyziadanie = new QPushButton(QStringLiteral("Dnes"), w);
-    btnKalendarVyziadanie = kalendarTlacidlo(w);
-    Edit17 = edit(w, 10);
-    btnDnesVykonanie = new QPushButton(QStringLiteral("Dnes"), w);
-    btnKalendarVykonanie = kalendarTlacidlo(w);
-    Edit18 = edit(w, 10);
-    btnKalendarSplatnost = kalendarTlacidlo(w);
-    btnZmenSplatnost = new QPushButton(QStringLiteral("Zmeň splatnosť"), w);
-    lblDPH = new QLabel(QStringLiteral("DPH:"), w);
-    DPHEdit = edit(w, 8);
-    DPHEdit->setFixedWidth(60);
-    btnImplicitnaDPH = new QPushButton(QStringLiteral("Implicitná hodnota"), w);
-    lblOdlisnaDPH = new QLabel(w);
-    for (auto* e : {Edit1, Edit17, Edit18})
-        e->setFixedWidth(90);
-    for (auto* b : {btnZoznam, btnObjednavka, btnDnesVyziadanie, btnDnesVykonanie, btnZmenSplatnost, btnImplicitnaDPH})
-        b->setAutoDefault(false);
-    // The style draws these captions a few pixels wider than it measures them.
-    btnZmenSplatnost->setMinimumWidth(btnZmenSplatnost->sizeHint().width() + 8);
-
-    auto* g = new QGridLayout(w);
-    g->setContentsMargins(0, 0, 0, 0);
-    auto* cislo = new QHBoxLayout;
-    cislo->addWidget(Edit4);
-    cislo->addWidget(new QLabel(QStringLiteral("/"), w));
-    cislo->addWidget(Edit16);
-    cislo->addStretch();
-    g->addWidget(new QLabel(PopisyPreDruh(m_druh).cisloUkonu, w), 0, 0);
-    g->addLayout(cislo, 0, 1);
-    g->addWidget(btnObjednavka, 0, 2, 1, 2, Qt::AlignRight);
-    g->addWidget(lblOdborJazyk, 1, 0);
-    g->addWidget(cmbOdborJazyk, 1, 1, 1, 3);
-    g->addWidget(lblOdvetvie, 2, 0);
-    g->addWidget(cmbOdvetvie, 2, 1, 1, 3);
-
-    auto* ziadatel = new QGroupBox(w);
-    auto* zg = new QGridLayout(ziadatel);
-    zg->addWidget(new QLabel(QStringLiteral("Meno:"), ziadatel), 0, 0);
-    zg->addWidget(Edit2, 0, 1, 1, 5);
-    zg->addWidget(btnZoznam, 0, 6);
-    zg->addWidget(new QLabel(QStringLiteral("Adresa:"), ziadatel), 1, 0);
-    zg->addWidget(Edit3, 1, 1, 1, 6);
-    zg->addWidget(new QLabel(QStringLiteral("IČO:"), ziadatel), 2, 0);
-    zg->addWidget(Edit8, 2, 1);
-    zg->addWidget(new QLabel(QStringLiteral("DIČ:"), ziadatel), 2, 2);
-    zg->addWidget(Edit14, 2, 3);
-    zg->addWidget(new QLabel(QStringLiteral("IČ DPH:"), ziadatel), 2, 4);
-    zg->addWidget(Edit21, 2, 5, 1, 2);
-    auto* osoba = new QHBoxLayout;
-    osoba->addWidget(rbPFO);
-    osoba->addWidget(rbSO);
-    osoba->addStretch();
-    zg->addLayout(osoba, 3, 0, 1, 7);
-    zg->addWidget(cmbObjednavkaTyp, 4, 0, 1, 2);
-    zg->addWidget(Edit5, 4, 2, 1, 5);
-    g->addWidget(ziadatel, 3, 0, 1, 4);
-
-    auto* datumy = new QGridLayout;
-    datumy->addWidget(new QLabel(QStringLiteral("Dátum vyžiadania:"), w), 0, 0);
-    datumy->addWidget(Edit1, 0, 1);
-    datumy->addWidget(btnKalendarVyziadanie, 0, 2);
-    datumy->addWidget(btnDnesVyziadanie, 0, 3);
-    datumy->addWidget(new QLabel(QStringLiteral("Dátum vykonania:"), w), 1, 0);
-    datumy->addWidget(Edit17, 1, 1);
-    datumy->addWidget(btnKalendarVykonanie, 1, 2);
-    datumy->addWidget(btnDnesVykonanie, 1, 3);
-    datumy->addWidget(new QLabel(QStringLiteral("Dátum splatnosti:"), w), 2, 0);
-    datumy->addWidget(Edit18, 2, 1);
-    datumy->addWidget(btnKalendarSplatnost, 2, 2);
-    datumy->addWidget(btnZmenSplatnost, 2, 3);
-    datumy->addWidget(lblDPH, 0, 5, Qt::AlignRight);
-    datumy->addWidget(DPHEdit, 0, 6);
-    datumy->addWidget(btnImplicitnaDPH, 1, 6);
-    datumy->addWidget(lblOdlisnaDPH, 2, 5, 1, 2, Qt::AlignRight);
-    datumy->setColumnStretch(4, 1);
-    g->addLayout(datumy, 4, 0, 1, 4);
-    g->setColumnStretch(1, 1);
-
-    connect(cmbOdborJazyk, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (m_druh == 0)
-            naplnOdvetvia(i);
-    });
-    connect(btnZoznam, &QPushButton::clicked, this, &TZnalecKevrotEditForm::VyberZoZoznamu);
-    connect(btnObjednavka, &QPushButton::clicked, this, [this] {
-        if (const auto o = VyberObjednavku(this))
-            VytvorZObjednavky(*o);
-    });
-    connect(cmbObjednavkaTyp, &QComboBox::currentIndexChanged, this, &TZnalecKevrotEditForm::zvolenyTypCisla);
-    connect(btnDnesVyziadanie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::DnesVyziadanie);
-    connect(btnKalendarVyziadanie, &QToolButton::clicked, this, [this] {
-        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
-            Edit1->setText(DatumText(QDateNaDatum(*d)));
-    });
-    connect(btnDnesVykonanie, &QPushButton::clicked, this, &TZnalecKevrotEditForm::DnesVykonanie);
-    connect(btnKalendarVykonanie, &QToolButton::clicked, this, [this] {
-        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
-            NastavVykonanie(QDateNaDatum(*d));
-    });
-    connect(Edit17, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilVykonanie);
-    connect(btnKalendarSplatnost, &QToolButton::clicked, this, [this] {
-        if (const auto d = TCalendarFrm::vyber(this, QDate::currentDate()))
-            Edit18->setText(DatumText(QDateNaDatum(*d)));
-    });
-    connect(btnZmenSplatnost, &QPushButton::clicked, this, [this] {
-        TNastavSplatnostForm dialog(m_splatnost, this);
-        const int r = dialog.exec();
-        if (r == TNastavSplatnostForm::OK || r == TNastavSplatnostForm::NastavTrvalo)
-            ZmenSplatnost(dialog.splatnost(), r == TNastavSplatnostForm::NastavTrvalo);
-    });
-    connect(DPHEdit, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilDPH);
-    connect(btnImplicitnaDPH, &QPushButton::clicked, this, &TZnalecKevrotEditForm::ImplicitnaDPH);
-    return w;
-}
-
 QWidget* TZnalecKevrotEditForm::vytvorVec()
 {
     auto* w = new QWidget(this);
@@ -342,7 +152,8 @@ QWidget* TZnalecKevrotEditForm::vytvorVec()
     auto* g = new QGridLayout(w);
     g->addWidget(new QLabel(QStringLiteral("Druh úkonu:"), w), 0, 0);
     g->addWidget(cmbDruhUkonu, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Typ posudku:"), w), 1, 0);
+    lblTypPosudku = new QLabel(PopisyPreDruh(m_druh).typUkonu, w);
+    g->addWidget(lblTypPosudku, 1, 0);
     g->addWidget(cmbTypPosudku, 1, 1);
     g->addWidget(new QLabel(QStringLiteral("Predmet:"), w), 2, 0);
     g->addWidget(cmbPredmet, 2, 1);
@@ -353,154 +164,6 @@ QWidget* TZnalecKevrotEditForm::vytvorVec()
     g->setRowStretch(5, 1);
     g->setColumnStretch(1, 1);
     return w;
-}
-
-PodkladyDokladu TZnalecKevrotEditForm::podkladyDokladov()
-{
-    prepocitajUctovane();
-    TZnalKevrotZaznam z = m_uprava.zaznam;
-    z.DatumVykonania = m_datumVykonania;
-    z.SadzbaDPH = m_sadzbaDPH;
-    PodkladyDokladu p = PodkladyDokladov(polia(), z, m_uprava.vydavky, m_zdroje.nastavenia, m_zdroje.preddefTexty);
-    p.datumVystavenia = datumVystavenia();
-    return p;
-}
-
-double TZnalecKevrotEditForm::datumVystavenia() const
-{
-    const double d = EditVystavenie ? TextNaDatum(EditVystavenie->text().trimmed()) : 0;
-    return d > 0 ? d : Dnes();
-}
-
-void TZnalecKevrotEditForm::OpustilVystavenie()
-{
-    const double d = TextNaDatum(EditVystavenie->text().trimmed());
-    if (d == 0) {
-        spravy().chyba(QString::fromUtf8(VstupPoli::NeplatnaHodnotaBodka));
-        EditVystavenie->setFocus();
-        return;
-    }
-    if (d != NacitajDatumVystavenia())
-        UlozDatumVystavenia(d);
-    if (m_datumVykonania > 0)
-        Edit18->setText(DatumText(DatumSplatnosti(d, m_splatnost)));
-    vytvorTexty();
-}
-
-QWidget* TZnalecKevrotEditForm::vytvorVyuctovanie()
-{
-    auto* w = new QWidget(this);
-    lblUctavanaOdmena = new QLabel(w);
-    lblUctovaneVydavky = new QLabel(w);
-    for (auto* l : {lblUctavanaOdmena, lblUctovaneVydavky}) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    cmbUdajeOdmena = new PoleTextovehoZoznamu(TextoveZoznamy::UdajeOdmena, {}, DlzkyPoli::UdajeOdmena, w);
-    Edit12 = edit(w, 15);
-    Edit13 = edit(w, 15);
-    Edit12->setFixedWidth(100);
-    Edit13->setFixedWidth(100);
-    lblCastOdmena = new QLabel(QStringLiteral("časť uhradená"), w);
-    lblCastVydavky = new QLabel(QStringLiteral("časť uhradená"), w);
-    for (auto* l : {lblCastOdmena, lblCastVydavky}) {
-        l->setStyleSheet(QStringLiteral("color: red"));
-        l->setVisible(false);
-    }
-    Edit19 = edit(w, DlzkyPoli::KonstantnySymbol);
-    Edit19->setFixedWidth(60);
-    ComboBox5 = new QComboBox(w);
-    ComboBox5->addItems(KonstantneSymboly::Zoznam());
-    ComboBox5->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox5->setMinimumContentsLength(40);
-    Edit20 = edit(w, DlzkyPoli::VariabilnySymbol);
-    Edit20->setFixedWidth(110);
-    btnPodlaCisla = new QPushButton(QStringLiteral("podľa čísla znal úkonu"), w);
-    btnPodlaCisla->setMinimumWidth(btnPodlaCisla->sizeHint().width() + 8);
-    cmbDodaciePodmienky = volnyCombo(
-        w, {QStringLiteral("neurčené"), QStringLiteral("osobne"), QStringLiteral("poštová zásielka")},
-        DlzkyPoli::DodaciePodmienky);
-    cmbSposobPlatby = volnyCombo(w,
-                                 {QStringLiteral("neurčené"), QStringLiteral("hotovosť"), QStringLiteral("dobierka"),
-                                  QStringLiteral("prevodný príkaz"), QStringLiteral("poštová poukážka")},
-                                 DlzkyPoli::SposobPlatby);
-    CheckBoxVlozeneDoZoznamuVyuctovani =
-        new QCheckBox(QStringLiteral("vložiť znalečné do zoznamu uložených vyúčtovaní"), w);
-    btnZnalecne = new QPushButton(QStringLiteral("Znalečné"), w);
-    btnZnalecne->setAutoDefault(false);
-    connect(btnZnalecne, &QPushButton::clicked, this, &TZnalecKevrotEditForm::Znalecne);
-    btnPodlaCisla->setAutoDefault(false);
-
-    auto* g = new QGridLayout(w);
-    g->addWidget(new QLabel(QStringLiteral("Účtovaná odmena:"), w), 0, 0);
-    g->addWidget(lblUctavanaOdmena, 0, 1, 1, 2);
-    g->addWidget(btnZnalecne, 0, 3, Qt::AlignRight);
-    g->addWidget(new QLabel(QStringLiteral("Údaje k odmene:"), w), 1, 0);
-    g->addWidget(cmbUdajeOdmena, 1, 1, 1, 3);
-    g->addWidget(new QLabel(QStringLiteral("Účtované výdavky:"), w), 2, 0);
-    g->addWidget(lblUctovaneVydavky, 2, 1, 1, 3);
-    g->addWidget(new QLabel(QStringLiteral("Priznaná odmena:"), w), 3, 0);
-    g->addWidget(Edit12, 3, 1);
-    auto* priznane = new QHBoxLayout;
-    priznane->addWidget(lblCastOdmena);
-    priznane->addWidget(new QLabel(QStringLiteral("Priznané výdavky:"), w));
-    priznane->addWidget(Edit13);
-    priznane->addWidget(lblCastVydavky);
-    priznane->addStretch();
-    g->addLayout(priznane, 3, 2, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Konštantný symbol:"), w), 4, 0);
-    g->addWidget(Edit19, 4, 1);
-    g->addWidget(ComboBox5, 4, 2, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Variabilný symbol:"), w), 5, 0);
-    g->addWidget(Edit20, 5, 1);
-    g->addWidget(btnPodlaCisla, 5, 2, Qt::AlignLeft);
-    // Compact rows, so that the document buttons show without scrolling on a 1280 × 800 screen.
-    auto* platba = new QHBoxLayout;
-    platba->addWidget(cmbDodaciePodmienky, 1);
-    platba->addWidget(new QLabel(QStringLiteral("Spôsob platby:"), w));
-    platba->addWidget(cmbSposobPlatby, 1);
-    g->addWidget(new QLabel(QStringLiteral("Dodacie podmientky:"), w), 6, 0);
-    g->addLayout(platba, 6, 1, 1, 3);
-    const double vystavenie = NacitajDatumVystavenia();
-    EditVystavenie = new QLineEdit(DatumText(vystavenie > 0 ? vystavenie : Dnes()), w);
-    EditVystavenie->setMaxLength(10);
-    EditVystavenie->setToolTip(QStringLiteral("Deň, keď bol vytvorený prvý doklad záznamu; splatnosť sa počíta od neho."));
-    connect(EditVystavenie, &QLineEdit::editingFinished, this, &TZnalecKevrotEditForm::OpustilVystavenie);
-    g->addWidget(new QLabel(QStringLiteral("Dátum vystavenia dokladov:"), w), 7, 0);
-    g->addWidget(EditVystavenie, 7, 1);
-    g->addWidget(CheckBoxVlozeneDoZoznamuVyuctovani, 7, 2, 1, 2);
-    QWidget::setTabOrder(EditVystavenie, CheckBoxVlozeneDoZoznamuVyuctovani);
-    panelDokladov = new DokladyPanel([this] { return podkladyDokladov(); }, w);
-    g->addWidget(panelDokladov, 8, 0, 1, 4);
-    btnEFaktura = new QPushButton(QStringLiteral("e-Faktúra (XML)"), w);
-    btnDobropis = new QPushButton(QStringLiteral("Dobropis (XML)"), w);
-    btnEFaktura->setAutoDefault(false);
-    btnDobropis->setAutoDefault(false);
-    panelDokladov->PridajDoRiadkuVsetkych(btnEFaktura);
-    panelDokladov->PridajDoRiadkuVsetkych(btnDobropis);
-    connect(btnEFaktura, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), false, this); });
-    connect(btnDobropis, &QPushButton::clicked, this, [this] { PrikazEFaktura(podkladyDokladov(), true, this); });
-    g->setRowStretch(9, 1);
-    g->setColumnStretch(3, 1);
-
-    connect(ComboBox5, &QComboBox::activated, this,
-            [this](int i) { Edit19->setText(KonstantneSymboly::KodPolozky(i)); });
-    connect(Edit19, &QLineEdit::textEdited, this, &TZnalecKevrotEditForm::napisanySymbol);
-    connect(btnPodlaCisla, &QPushButton::clicked, this, &TZnalecKevrotEditForm::PodlaCisla);
-    connect(Edit12, &QLineEdit::editingFinished, this, [this] { opustilPriznanu(Edit12); });
-    connect(Edit13, &QLineEdit::editingFinished, this, [this] { opustilPriznanu(Edit13); });
-    return w;
-}
-
-void TZnalecKevrotEditForm::naplnOdvetvia(int odbor)
-{
-    cmbOdvetvie->clear();
-    if (odbor < 0 || odbor >= m_volby.size())
-        return;
-    for (const auto& v : m_volby[odbor].Odvetvia)
-        cmbOdvetvie->addItem(v.Text, v.Kod);
-    cmbOdvetvie->setCurrentIndex(IndexZvolenej(m_volby[odbor].Odvetvia, QString()));
 }
 
 PoliaZaznamu TZnalecKevrotEditForm::polia() const
@@ -583,81 +246,6 @@ void TZnalecKevrotEditForm::zobrazPolia(const PoliaZaznamu& p)
     m_zobrazuje = predtym;
 }
 
-void TZnalecKevrotEditForm::ukazUctovane()
-{
-    lblUctavanaOdmena->setText(SumaTextSk(SymbolEuro, m_uprava.zaznam.UctovanaOdmena));
-    lblUctovaneVydavky->setText(SumaTextSk(SymbolEuro, m_uprava.zaznam.UctovaneVydavky));
-}
-
-void TZnalecKevrotEditForm::prepocitajUctovane()
-{
-    // An entry without items keeps what it has stored (entries transferred with totals only).
-    if (m_uprava.vydavky.isEmpty() && !(m_uprava.zaznam.CestovneNahrady.SpoluNaklady > 0))
-        return;
-    const UctovaneSumy s = PrepocitajUctovane(m_uprava.zaznam, m_uprava.vydavky,
-                                              m_zdroje.nastavenia.Nastavenie.PlatcaDPH, m_datumVykonania, m_sadzbaDPH);
-    lblUctavanaOdmena->setText(s.odmenaText);
-    lblUctovaneVydavky->setText(s.vydavkyText);
-    tabVyplatenie->logika().NastavUctovane(s.odmena, s.vydavky);
-}
-
-void TZnalecKevrotEditForm::ukazOdlisnuSadzbu()
-{
-    lblOdlisnaDPH->setText(
-        TextOdlisnejSadzby(m_zdroje.nastavenia.Nastavenie.PlatcaDPH, m_sadzbaDPH, m_datumVykonania, Dnes()));
-}
-
-void TZnalecKevrotEditForm::zmenVykonanie(double datum)
-{
-    const bool zmena = datum != m_datumVykonania;
-    m_datumVykonania = datum;
-    if (!zmena)
-        return;
-    const TNastavenia& n = m_zdroje.nastavenia.Nastavenie;
-    if (n.PlatcaDPH && datum != 0) {
-        m_sadzbaDPH = SadzbaZaznamu(true, datum, Dnes(), m_sadzbaDPH);
-        DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
-    }
-    ukazOdlisnuSadzbu();
-    prepocitajUctovane();
-}
-
-void TZnalecKevrotEditForm::ukazPriznane()
-{
-    const VyplatenieZaznamu& v = tabVyplatenie->logika();
-    Edit12->setText(VstupPoli::CisloDoPola(v.PriznanaOdmena()));
-    Edit13->setText(VstupPoli::CisloDoPola(v.PriznaneVydavky()));
-    lblCastOdmena->setVisible(v.CastUhradena());
-    lblCastVydavky->setVisible(v.CastUhradena());
-}
-
-void TZnalecKevrotEditForm::opustilPriznanu(QLineEdit* pole)
-{
-    const auto v = VstupPoli::Suma(pole->text());
-    if (!v) {
-        pole->clear();
-        pole->setFocus();
-        return;
-    }
-    VyplatenieZaznamu& l = tabVyplatenie->logika();
-    if (pole == Edit12)
-        l.NastavPriznane(*v, l.PriznaneVydavky());
-    else
-        l.NastavPriznane(l.PriznanaOdmena(), *v);
-}
-
-void TZnalecKevrotEditForm::zvolenyTypCisla(int index)
-{
-    if (m_zobrazuje)
-        return;
-    (index == 1 ? rbSO : rbPFO)->setChecked(true);
-}
-
-void TZnalecKevrotEditForm::napisanySymbol(const QString& text)
-{
-    ComboBox5->setCurrentIndex(KonstantneSymboly::IndexPodlaTextu(text));
-}
-
 void TZnalecKevrotEditForm::vytvorTexty()
 {
     if (m_zobrazuje)
@@ -674,120 +262,6 @@ void TZnalecKevrotEditForm::NastavenieProgramu()
         return;
     tabTexty->VytvorTextVyuctovania();
     tabTexty->VytvorTextVyplatenia();
-}
-
-void TZnalecKevrotEditForm::DnesVyziadanie() { Edit1->setText(DnesText()); }
-
-void TZnalecKevrotEditForm::DnesVykonanie() { NastavVykonanie(Dnes()); }
-
-void TZnalecKevrotEditForm::NastavVykonanie(double datum)
-{
-    zmenVykonanie(datum);
-    Edit17->setText(DatumText(datum));
-    // Due counts from the issue date of the documents, not from the date of performance.
-    Edit18->setText(DatumText(DatumSplatnosti(datumVystavenia(), m_splatnost)));
-    vytvorTexty();
-}
-
-void TZnalecKevrotEditForm::OpustilVykonanie()
-{
-    const QString t = Edit17->text().trimmed();
-    if (t.isEmpty())
-        return;
-    const double d = TextNaDatum(t);
-    if (d == 0) {
-        m_datumVykonania = 0;
-        spravy().chyba(QString::fromUtf8(VstupPoli::NeplatnaHodnotaBodka));
-        Edit17->setFocus();
-        return;
-    }
-    zmenVykonanie(d);
-    Edit18->setText(DatumText(DatumSplatnosti(datumVystavenia(), m_splatnost)));
-    vytvorTexty();
-}
-
-void TZnalecKevrotEditForm::ZmenSplatnost(int splatnost, bool trvalo)
-{
-    m_splatnost = splatnost;
-    const double splatnostDatum = m_datumVykonania > 0 ? DatumSplatnosti(datumVystavenia(), splatnost) : 0;
-    Edit18->setText(splatnostDatum == 0 ? QString() : DatumText(splatnostDatum));
-    vytvorTexty();
-    if (trvalo) {
-        m_zdroje.nastavenia.Nastavenie.Splatnost = splatnost;
-        m_zdroje.nastavenia.UlozNastavenia();
-    }
-}
-
-void TZnalecKevrotEditForm::OpustilDPH()
-{
-    if (const auto v = VstupPoli::SadzbaDPH(DPHEdit->text())) {
-        m_sadzbaDPH = *v;
-        ukazOdlisnuSadzbu();
-        prepocitajUctovane();
-    } else {
-        DPHEdit->clear();
-        DPHEdit->setFocus();
-    }
-}
-
-void TZnalecKevrotEditForm::ImplicitnaDPH()
-{
-    const TNastavenia& n = m_zdroje.nastavenia.Nastavenie;
-    m_sadzbaDPH = SadzbaZaznamu(n.PlatcaDPH, m_datumVykonania, Dnes(), n.SadzbaDPH);
-    DPHEdit->setText(VstupPoli::CisloDoPola(m_sadzbaDPH));
-    ukazOdlisnuSadzbu();
-    prepocitajUctovane();
-}
-
-void TZnalecKevrotEditForm::VyberZoZoznamu()
-{
-    const auto klient = VyberKlienta(this, m_zdroje.objednavky);
-    if (!klient)
-        return;
-    Edit2->setText(klient->Meno);
-    Edit3->setText(klient->Adresa);
-    Edit8->setText(klient->ICO);
-    Edit14->setText(klient->DIC);
-    Edit21->setText(klient->ICDPH);
-    if (klient->StatnyOrgan)
-        rbSO->setChecked(true);
-}
-
-void TZnalecKevrotEditForm::VytvorZObjednavky(const TObjednavka& o)
-{
-    PoliaZaznamu p = polia();
-    VyplnZObjednavky(p, o, m_zdroje.objednavky.ZoznamObjednavatelov);
-    zobrazPolia(p);
-}
-
-void TZnalecKevrotEditForm::PodlaCisla()
-{
-    Edit20->setText(VariabilnySymbolPodlaCisla(Edit4->text(), Edit16->text()));
-    vytvorTexty();
-}
-
-void TZnalecKevrotEditForm::Znalecne()
-{
-    const PoliaZaznamu p = polia();
-    if (const QString chyba = ChybaPredZnalecnym(m_druh, p, m_datumVykonania); !chyba.isEmpty()) {
-        spravy().chyba(chyba);
-        return;
-    }
-    Nastavenia& nast = m_zdroje.nastavenia;
-    UpravaVydavkov u = PripravVydavky(m_uprava.zaznam, m_uprava.vydavky, m_druh, p, m_datumVykonania, m_sadzbaDPH,
-                                      nast.Nastavenie.PlatcaDPH, m_zdroje.polozky);
-    const auto tlac = [this](const TCestovneNahrady& c) {
-        TlacKevrota::OtvorNahlad(TlacCestovnehoPrikazu::Zostava, TlacCestovnehoPrikazu::Hodnoty(c), this);
-    };
-    if (!UpravVydavky(this, u,
-                      {m_zdroje.polozky, nast, m_zdroje.vozidla.ZoznamVozidiel, m_zdroje.ulozene, tlac}))
-        return;
-    const UctovaneSumy s = PrevezmiVydavky(u, m_uprava.zaznam, m_uprava.vydavky);
-    lblUctavanaOdmena->setText(s.odmenaText);
-    lblUctovaneVydavky->setText(s.vydavkyText);
-    CheckBoxVlozeneDoZoznamuVyuctovani->setChecked(u.doZoznamu);
-    tabVyplatenie->logika().NastavUctovane(s.odmena, s.vydavky);
-    tabVyplatenie->ukazCelkovuSumu();
 }
 
 void TZnalecKevrotEditForm::Potvrd()

@@ -94,6 +94,7 @@ public:
     QTabWidget* Zalozky = nullptr;
     // "Vec".
     PoleTextovehoZoznamu* cmbDruhUkonu = nullptr;
+    QLabel* lblTypPosudku = nullptr;
     PoleTextovehoZoznamu* cmbTypPosudku = nullptr;
     PoleTextovehoZoznamu* cmbPredmet = nullptr;
     PoleTextovehoZoznamu* cmbUcel = nullptr;

@@ -29,7 +29,12 @@ std::optional<int> CeleCislo(const QString& text)
     return v;
 }
 
-QString CisloDoPola(double hodnota) { return QString::asprintf("%5.2f", hodnota); }
+QString CisloDoPola(double hodnota)
+{
+    QLocale sk(QLocale::Slovak, QLocale::Slovakia);
+    sk.setNumberOptions(QLocale::OmitGroupSeparator);
+    return sk.toString(hodnota, 'f', 2);
+}
 
 std::optional<int> Splatnost(const QString& text)
 {

@@ -17,7 +17,8 @@ std::optional<double> Cislo(const QString& text);
 // A whole decimal number.
 std::optional<int> CeleCislo(const QString& text);
 
-// Amount or rate shown in an edit: two decimals, a point, right-aligned in five characters.
+// Amount or rate shown in an edit: two decimals after a comma, no thousands separator
+// ("23,00", "1234,50"), so that the text reads back through Cislo.
 QString CisloDoPola(double hodnota);
 
 // Payment term in days: empty gives 0; a non-number warns "Neplatná hodnota"; a number

@@ -21,11 +21,12 @@ const QList<KevrotTabulka::Stlpec>& stlpceKevrota()
     static const QList<KevrotTabulka::Stlpec> s{
         {{QStringLiteral("Por.číslo"), 58},
          [](const Z& z) { return QString::number(z.PoradoveCislo) + QLatin1Char('/') + QString::number(z.Rok); }},
-        {{QStringLiteral("Zadávateľ"), 112, false, true}, [](const Z& z) { return z.Meno + QLatin1Char(' ') + z.Adresa; }},
+        {{QStringLiteral("Zadávateľ"), 112, false, 1}, [](const Z& z) { return z.Meno + QLatin1Char(' ') + z.Adresa; }},
         {{QStringLiteral("Spisová značka"), 82}, [](const Z& z) { return z.CisloObjednavky; }},
         {{QStringLiteral("Dátum vyžiadania"), 97}, [](const Z& z) { return datumAleboNic(z.DatumVyziadania); }},
         {{QStringLiteral("Dátum vykonania"), 90}, [](const Z& z) { return datumAleboNic(z.DatumVykonania); }},
-        {{QStringLiteral("Predmet"), 92, false, true}, [](const Z& z) { return z.Predmet; }},
+        // The subject, the longest text, takes most of the free width.
+        {{QStringLiteral("Predmet"), 92, false, 3}, [](const Z& z) { return z.Predmet; }},
         {{QStringLiteral("Odmena"), 77, true}, [](const Z& z) { return SumaText(SymbolEuro, z.UctovanaOdmena); }},
         {{QStringLiteral("Výdavky"), 93, true}, [](const Z& z) { return SumaText(SymbolEuro, z.UctovaneVydavky); }},
         {{QStringLiteral("Dátum vyplatenia"), 92},

@@ -35,19 +35,29 @@ std::optional<QList<int>> ObnovSirkyStlpcov(QTableView* mriezka, const QString& 
     return stavy;
 }
 
-QList<int> SirkySVolnymMiestom(const QList<int>& sirky, const QList<int>& rozsirujuce, int dostupna)
+QList<int> SirkySVolnymMiestom(const QList<int>& sirky, const QList<int>& podiely, int dostupna)
 {
     int spolu = 0;
     for (int s : sirky)
         spolu += s;
     QList<int> vysledok = sirky;
+    const int n = int(qMin(sirky.size(), podiely.size()));
+    int dielov = 0;
+    for (int c = 0; c < n; ++c)
+        dielov += qMax(0, podiely[c]);
     const int volne = dostupna - spolu;
-    if (volne <= 0 || rozsirujuce.isEmpty())
+    if (volne <= 0 || dielov == 0)
         return vysledok;
-    for (int i = 0; i < rozsirujuce.size(); ++i) {
-        const int c = rozsirujuce[i];
-        if (c >= 0 && c < vysledok.size())
-            vysledok[c] += volne / int(rozsirujuce.size()) + (i < volne % rozsirujuce.size() ? 1 : 0);
+    int zvysok = volne;
+    for (int c = 0; c < n; ++c) {
+        const int diel = int(qint64(volne) * qMax(0, podiely[c]) / dielov);
+        vysledok[c] += diel;
+        zvysok -= diel;
     }
+    for (int c = 0; c < n && zvysok > 0; ++c)
+        if (podiely[c] > 0) {
+            ++vysledok[c];
+            --zvysok;
+        }
     return vysledok;
 }

@@ -12,9 +12,10 @@ class QTableView;
 // grid's header font; `skrytyStlpec` is hidden.
 void NastavPredvoleneSirky(QTableView* mriezka, const QList<int>& sirky, int skrytyStlpec);
 
-// The widths with the free room of a grid `dostupna` pixels wide shared out evenly among
-// the `rozsirujuce` columns (the others and a grid without room keep theirs).
-QList<int> SirkySVolnymMiestom(const QList<int>& sirky, const QList<int>& rozsirujuce, int dostupna);
+// The widths with the free room of a grid `dostupna` pixels wide shared out among the
+// columns by their `podiely` (one a column; columns with none and a grid without room keep
+// theirs); the pixels left by the division go one each to the first sharing columns.
+QList<int> SirkySVolnymMiestom(const QList<int>& sirky, const QList<int>& podiely, int dostupna);
 
 // Applies a saved column state text to the grid's widths (all but `skrytyStlpec`) and
 // returns the columns' sort states; nothing when the text does not fit the grid.

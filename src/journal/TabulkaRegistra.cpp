@@ -18,12 +18,11 @@ QStringList TabulkaRegistra::Hlavicky() const
     return h;
 }
 
-QList<int> TabulkaRegistra::RozsirujuceStlpce() const
+QList<int> TabulkaRegistra::PodielyVolnehoMiesta() const
 {
     QList<int> s;
-    for (int c = 0; c < m_stlpce.size(); ++c)
-        if (m_stlpce[c].rozsiruje)
-            s.append(c);
+    for (const StlpecRegistra& c : m_stlpce)
+        s << c.podiel;
     return s;
 }
 

@@ -14,7 +14,7 @@ struct StlpecRegistra {
     QString hlavicka;
     int sirka = 0;  // default width in pixels
     bool vpravo = false;  // right-aligned cells
-    bool rozsiruje = false;  // a text column that takes the grid's free width
+    int podiel = 0;  // a text column's share of the grid's free width
 };
 
 class TabulkaRegistra : public QAbstractTableModel {
@@ -26,7 +26,7 @@ public:
     const QList<StlpecRegistra>& stlpce() const { return m_stlpce; }
     QStringList Hlavicky() const;
     QList<int> PredvoleneSirky() const;
-    QList<int> RozsirujuceStlpce() const;
+    QList<int> PodielyVolnehoMiesta() const;
     int StlpecPozicie() const { return int(m_stlpce.size()) - 1; }
 
     int rowCount(const QModelIndex& rodic = {}) const override;

@@ -185,7 +185,7 @@ void ZalozkaRegistra::rozdelVolnuSirku()
     if (!m_sirkyPredvolene)
         return;
     const QList<int> sirky =
-        SirkySVolnymMiestom(m_zakladneSirky, m_tabulka->RozsirujuceStlpce(), StringGrid1->viewport()->width());
+        SirkySVolnymMiestom(m_zakladneSirky, m_tabulka->PodielyVolnehoMiesta(), StringGrid1->viewport()->width());
     m_nastavujeSirky = true;
     for (int c = 0; c < sirky.size(); ++c)
         if (!StringGrid1->isColumnHidden(c))

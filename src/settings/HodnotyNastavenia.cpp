@@ -89,15 +89,18 @@ PopisyDruhu PopisyPreDruh(int druhZnalca)
     case Tlmocnik:
         return {QStringLiteral("Údaje o tlmočníkovi"), QStringLiteral("Meno tlmočníka:"),
                 QStringLiteral("tlmočník je platca DPH"), QStringLiteral("Zapísané jazyky"),
-                QStringLiteral("Editovanie tlmočníckeho kevrota"), QStringLiteral("Číslo tlmočníckeho úkonu:")};
+                QStringLiteral("Editovanie tlmočníckeho kevrota"), QStringLiteral("Číslo tlmočníckeho úkonu:"),
+                QStringLiteral("Typ tlmočenia:")};
     case Prekladatel:
         return {QStringLiteral("Údaje o prekladateľovi"), QStringLiteral("Meno prekladateľa:"),
                 QStringLiteral("prekladateľ je platca DPH"), QStringLiteral("Zapísané jazyky"),
-                QStringLiteral("Editovanie prekladateľského kevrota"), QStringLiteral("Číslo prekladateľského úkonu:")};
+                QStringLiteral("Editovanie prekladateľského kevrota"), QStringLiteral("Číslo prekladateľského úkonu:"),
+                QStringLiteral("Typ prekladu:")};
     default:
         return {QStringLiteral("Údaje o znalcovi"), QStringLiteral("Meno znalca:"),
                 QStringLiteral("znalec je platca DPH"), QStringLiteral("Zapísané odbory a odvetvia"),
-                QStringLiteral("Editovanie znaleckého kevrota"), QStringLiteral("Číslo znaleckého úkonu:")};
+                QStringLiteral("Editovanie znaleckého kevrota"), QStringLiteral("Číslo znaleckého úkonu:"),
+                QStringLiteral("Typ posudku:")};
     }
 }
 

@@ -51,6 +51,7 @@ struct PopisyDruhu {
     QString ciselnik;     // "Zapísané odbory a odvetvia"
     QString editor;       // "Editovanie znaleckého kevrota"
     QString cisloUkonu;   // "Číslo znaleckého úkonu:"
+    QString typUkonu;     // "Typ posudku:"
 };
 PopisyDruhu PopisyPreDruh(int druhZnalca);
 

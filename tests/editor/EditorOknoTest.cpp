@@ -74,7 +74,7 @@ TEST_F(EditorOkno, NewEntryStartsWithDefaultsAndConfirmsWithAllValues)
     EXPECT_EQ(okno.cmbOdvetvie->count(), 1);
     EXPECT_EQ(okno.cmbOdvetvie->currentIndex(), 0);  // the only branch is chosen
     EXPECT_EQ(okno.splatnost(), 14);
-    EXPECT_EQ(okno.DPHEdit->text(), QStringLiteral("20.00"));
+    EXPECT_EQ(okno.DPHEdit->text(), QStringLiteral("20,00"));
     EXPECT_FALSE(okno.DPHEdit->isHidden());
     EXPECT_EQ(okno.Edit19->text(), QStringLiteral("0308"));
     EXPECT_EQ(okno.ComboBox5->currentText(), QStringLiteral("0308 - Platby za služby"));
@@ -268,8 +268,8 @@ TEST_F(EditorOkno, PaymentsInPartsThroughTheDialogAwardTheBilledAmounts)
     EXPECT_EQ(riadky(), 2);
     EXPECT_EQ(platby->index(1, 1).data().toString(), SumaText(SymbolEuro, 50));
     EXPECT_EQ(tab->lblInfo->text(), QStringLiteral("vyplatené"));
-    EXPECT_EQ(okno.Edit12->text(), QStringLiteral("100.00"));
-    EXPECT_EQ(okno.Edit13->text(), QStringLiteral("50.00"));
+    EXPECT_EQ(okno.Edit12->text(), QStringLiteral("100,00"));
+    EXPECT_EQ(okno.Edit13->text(), QStringLiteral("50,00"));
     EXPECT_TRUE(okno.lblCastOdmena->isHidden());
 
     okno.Potvrd();
@@ -355,7 +355,7 @@ TEST_F(EditorOkno, PaymentDialogWholeAmountAndBadAmount)
 {
     TVyplateneZnalecneForm dlg(d(2024, 1, 1), 0, 150, 7);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Vyplatené tlmočné"));
-    EXPECT_EQ(dlg.SumaEdit->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(dlg.SumaEdit->text(), QStringLiteral("0,00"));
     dlg.SumaEdit->setText(QStringLiteral("12"));
     emit dlg.SumaEdit->editingFinished();
     dlg.SumaEdit->setText(QStringLiteral("x"));
@@ -364,7 +364,7 @@ TEST_F(EditorOkno, PaymentDialogWholeAmountAndBadAmount)
     EXPECT_DOUBLE_EQ(dlg.suma(), 12);
     dlg.CelaSumaCheck->setChecked(true);
     EXPECT_DOUBLE_EQ(dlg.suma(), 150);
-    EXPECT_EQ(dlg.SumaEdit->text(), QStringLiteral("150.00"));
+    EXPECT_EQ(dlg.SumaEdit->text(), QStringLiteral("150,00"));
     dlg.DatumEdit->setText(QStringLiteral("32.1.2024"));
     emit dlg.DatumEdit->editingFinished();
     EXPECT_EQ(dlg.datum(), 0);

@@ -72,7 +72,7 @@ TEST(PoliaZaznamu, ShowAndTakeRoundTripWithCapacitiesAndDates)
     EXPECT_EQ(p0.DatumVyziadania, QStringLiteral("15.1.2024"));
     EXPECT_TRUE(p0.DatumVykonania.isEmpty());
     EXPECT_EQ(p0.KonstantnySymbol, QStringLiteral("0308"));
-    EXPECT_EQ(p0.PriznanaOdmena, QStringLiteral(" 1.50"));
+    EXPECT_EQ(p0.PriznanaOdmena, QStringLiteral("1,50"));
 
     PoliaZaznamu p = platnePolia();
     p.KodJazyka = QStringLiteral("eng");

@@ -16,9 +16,12 @@ TEST_F(VstupPoliTest, NumbersTakeCommaOrPointAndRefuseTheRest)
     EXPECT_FALSE(VstupPoli::Cislo(QStringLiteral("abc")));
     EXPECT_FALSE(VstupPoli::Cislo(QStringLiteral("1.2.3")));
     EXPECT_FALSE(VstupPoli::Cislo(QStringLiteral("inf")));
-    EXPECT_EQ(VstupPoli::CisloDoPola(20), QStringLiteral("20.00"));
-    EXPECT_EQ(VstupPoli::CisloDoPola(1.5), QStringLiteral(" 1.50"));
-    EXPECT_EQ(VstupPoli::CisloDoPola(1234.5), QStringLiteral("1234.50"));
+    // Shown in the Slovak form, and read back as shown.
+    for (const auto& [hodnota, text] : {std::pair{20.0, "20,00"}, {1.5, "1,50"}, {1234.5, "1234,50"},
+                                        {0.0, "0,00"}, {-3.256, "-3,26"}}) {
+        EXPECT_EQ(VstupPoli::CisloDoPola(hodnota), QString::fromUtf8(text));
+        EXPECT_NEAR(*VstupPoli::Cislo(VstupPoli::CisloDoPola(hodnota)), hodnota, 0.005) << text;
+    }
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
 }
 

@@ -104,7 +104,7 @@ TEST_F(ZnalecneOkno, ExpertEntryTakesItemsTravelAndBilledAmountsWithVat)
     // The payment dialog offers the full amount billed.
     ked_sa_otvori<TVyplateneZnalecneForm>([](TVyplateneZnalecneForm* d) {
         d->CelaSumaCheck->setChecked(true);
-        EXPECT_EQ(d->SumaEdit->text(), QStringLiteral("432.00"));
+        EXPECT_EQ(d->SumaEdit->text(), QStringLiteral("432,00"));
     });
     okno.tabVyplatenie->Pridaj();
 
@@ -137,6 +137,7 @@ TEST_F(ZnalecneOkno, InterpreterEntryNeedsALanguageAndShowsTlmocne)
     TZnalecKevrotEditForm okno(zaznam(), Zdroje(m_udaje));
     EXPECT_EQ(okno.btnZnalecne->text(), QStringLiteral("Tlmočné"));
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Editovanie tlmočníckeho kevrota"));
+    EXPECT_EQ(okno.lblTypPosudku->text(), QStringLiteral("Typ tlmočenia:"));
     okno.NastavVykonanie(QDateNaDatum(QDate(2024, 3, 5)));
     okno.cmbOdborJazyk->setCurrentIndex(-1);
     okno.btnZnalecne->click();
@@ -171,7 +172,7 @@ TEST_F(ZnalecneOkno, BilledAmountsFollowTheDateAndTheRate)
     EXPECT_DOUBLE_EQ(okno.uprava().zaznam.UctovanaOdmena, 432);
 
     okno.NastavVykonanie(QDateNaDatum(QDate(2025, 3, 5)));
-    EXPECT_EQ(okno.DPHEdit->text(), QStringLiteral("23.00"));
+    EXPECT_EQ(okno.DPHEdit->text(), QStringLiteral("23,00"));
     EXPECT_DOUBLE_EQ(okno.uprava().zaznam.UctovanaOdmena, 442.8);
     EXPECT_EQ(okno.lblUctavanaOdmena->text(), SumaTextSk(SymbolEuro, 442.8));
     EXPECT_TRUE(okno.lblOdlisnaDPH->text().isEmpty());

@@ -192,11 +192,12 @@ TEST_F(OknoTest, ExcelExportLeavesTheScreensOrder)
     EXPECT_EQ(cislaRiadkov(k), (QStringList{"3", "2", "1"}));
 }
 
-TEST(SirkyStlpcov, FreeWidthGoesEvenlyToTheTextColumns)
+TEST(SirkyStlpcov, FreeWidthGoesToTheTextColumnsByTheirShares)
 {
-    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {1, 3}, 281), (QList<int>{100, 101, 0, 80}));
-    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {1, 3}, 150), (QList<int>{100, 50, 0, 30}));  // no room
-    EXPECT_EQ(SirkySVolnymMiestom({100, 50}, {}, 500), (QList<int>{100, 50}));
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {0, 1, 0, 1}, 281), (QList<int>{100, 101, 0, 80}));
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {0, 1, 0, 3}, 281), (QList<int>{100, 76, 0, 105}));
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50, 0, 30}, {0, 1, 0, 1}, 150), (QList<int>{100, 50, 0, 30}));  // no room
+    EXPECT_EQ(SirkySVolnymMiestom({100, 50}, {0, 0}, 500), (QList<int>{100, 50}));
 }
 
 TEST_F(OknoTest, TextColumnsTakeTheFreeWidthUntilTheUserSetsWidths)
@@ -209,6 +210,7 @@ TEST_F(OknoTest, TextColumnsTakeTheFreeWidthUntilTheUserSetsWidths)
     QTableView* g = f.kevrot()->StringGrid1;
     EXPECT_GT(g->columnWidth(1), 112);  // "Zadávateľ"
     EXPECT_GT(g->columnWidth(5), 92);   // "Predmet"
+    EXPECT_GT(g->columnWidth(5) - 92, 2 * (g->columnWidth(1) - 112));  // the subject takes most of it
     int spolu = 0;
     for (int c = 0; c < g->model()->columnCount(); ++c)
         spolu += g->isColumnHidden(c) ? 0 : g->columnWidth(c);

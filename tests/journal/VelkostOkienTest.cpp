@@ -218,29 +218,37 @@ TEST_F(VelkostOkienTest, EveryWindowFitsA1280x720Screen)
         ADD_FAILURE() << "no such window class under src: " << m.toStdString();
 }
 
-// On a 1280 × 800 screen (less the title bar and a panel) the document buttons of the tab
-// "Vyúčtovanie" show without scrolling.
-TEST_F(VelkostOkienTest, EntryEditorShowsTheDocumentButtonsOnA1280x800Screen)
+// On a 1280 × 800 screen, and on a 1920 × 1080 one at a scale factor of 1,5 (less the title
+// bar and a panel), the document buttons of the tab "Vyúčtovanie" show without scrolling.
+// Sizes are logical pixels; CTest runs this program once more with QT_SCALE_FACTOR=1.5.
+TEST_F(VelkostOkienTest, EntryEditorShowsTheDocumentButtonsOnLowScreens)
 {
+    struct Obrazovka {
+        int sirka, vyska;
+        double mierka;
+    };
     const ZdrojeEditora zdroje{m_udaje.odbory,   m_udaje.jazyky,   m_udaje.nastavenia,
                                m_udaje.objednavky, m_udaje.zurnal.ZaznamyKevrota, m_udaje.polozky,
                                m_udaje.vozidla,  m_udaje.zurnal.UlozeneVyuctovania, m_udaje.preddefTexty};
-    TZnalecKevrotEditForm e(KevrotPrikazy::NovyZaznam(m_udaje.zurnal, m_rok, 0), zdroje);
-    e.show();
-    e.resize(qMin(e.sizeHint().width(), 1280), 740);
-    e.Zalozky->setCurrentIndex(2);
-    ASSERT_EQ(e.Zalozky->tabText(2).remove(u'&'), QStringLiteral("Vyúčtovanie"));
-    QCoreApplication::processEvents();
-    const QList<QPushButton*> tlacidla = QList<QPushButton*>{e.btnEFaktura, e.btnDobropis, e.panelDokladov->btnVsetky}
-                                         + e.panelDokladov->tlacidla;
-    for (QPushButton* b : tlacidla) {
-        SCOPED_TRACE(b->text().toStdString());
-        QWidget* w = b;
-        while (w && !qobject_cast<QScrollArea*>(w))
-            w = w->parentWidget();
-        ASSERT_NE(w, nullptr);
-        const QWidget* okno = static_cast<QScrollArea*>(w)->viewport();
-        const QRect r(b->mapTo(okno, QPoint(0, 0)), b->size());
-        EXPECT_TRUE(okno->rect().contains(r)) << r.x() << ".." << r.right() << " x " << r.y() << ".." << r.bottom() << " of " << okno->width() << "x" << okno->height();
+    for (const Obrazovka& o : {Obrazovka{1280, 800, 1.0}, Obrazovka{1920, 1080, 1.5}}) {
+        SCOPED_TRACE(QStringLiteral("%1 x %2 at %3").arg(o.sirka).arg(o.vyska).arg(o.mierka).toStdString());
+        TZnalecKevrotEditForm e(KevrotPrikazy::NovyZaznam(m_udaje.zurnal, m_rok, 0), zdroje);
+        e.show();
+        e.resize(qMin(e.sizeHint().width(), int(o.sirka / o.mierka) - 16), int(o.vyska / o.mierka) - 60);
+        e.Zalozky->setCurrentIndex(2);
+        ASSERT_EQ(e.Zalozky->tabText(2).remove(u'&'), QStringLiteral("Vyúčtovanie"));
+        QCoreApplication::processEvents();
+        const QList<QPushButton*> tlacidla = QList<QPushButton*>{e.btnEFaktura, e.btnDobropis, e.panelDokladov->btnVsetky}
+                                             + e.panelDokladov->tlacidla;
+        for (QPushButton* b : tlacidla) {
+            SCOPED_TRACE(b->text().toStdString());
+            QWidget* w = b;
+            while (w && !qobject_cast<QScrollArea*>(w))
+                w = w->parentWidget();
+            ASSERT_NE(w, nullptr);
+            const QWidget* okno = static_cast<QScrollArea*>(w)->viewport();
+            const QRect r(b->mapTo(okno, QPoint(0, 0)), b->size());
+            EXPECT_TRUE(okno->rect().contains(r)) << r.x() << ".." << r.right() << " x " << r.y() << ".." << r.bottom() << " of " << okno->width() << "x" << okno->height();
+        }
     }
 }

@@ -44,6 +44,13 @@ TEST_F(HodnotyNastaveniaTest, KindDecidesWhichCodeTextsAreStored)
     }
 }
 
+TEST_F(HodnotyNastaveniaTest, TheEntryEditorNamesTheKindOfActInTheKindsOwnWords)
+{
+    for (const auto& [druh, typ] : {std::pair{Znalec, "Typ posudku:"}, {Tlmocnik, "Typ tlmočenia:"},
+                                    {Prekladatel, "Typ prekladu:"}})
+        EXPECT_EQ(PopisyPreDruh(druh).typUkonu, QString::fromUtf8(typ)) << druh;
+}
+
 TEST_F(HodnotyNastaveniaTest, InterpreterSettingsReachTheWindowsLanguageSlots)
 {
     Nastavenia n;
