@@ -103,6 +103,16 @@ QJsonObject vyuctovania(int rok)
     return {{QStringLiteral("UlozeneVyuctovania"), a}};
 }
 
+// The position of the entry of a number in the loaded year (the last of several), or -1.
+int indexZaznamu(const Zurnal& z, int cislo)
+{
+    int index = -1;
+    for (int i = 0; i < z.ZaznamyKevrota.size(); ++i)
+        if (z.ZaznamyKevrota.at(i).PoradoveCislo == cislo)
+            index = i;
+    return index;
+}
+
 // A file that did not load whole is never written back; the user is told which.
 void neprepisany(QJsonArray& vynechane, const QString& cesta)
 {
@@ -118,11 +128,12 @@ QJsonObject prepis(int rok)
     QJsonArray vynechane;
     QSet<QString> nacitane;
     for (int i = 0; i < z.ZaznamyKevrota.size(); ++i) {
-        const TZnalKevrotZaznam& zaznam = z.ZaznamyKevrota.at(i);
-        nacitane.insert(zaznam.Subor);
-        if (!z.NacitajZaznam(zaznam))
-            neprepisany(vynechane, zaznam.Subor);
-        else if (z.UlozZaznam(zaznam.PoradoveCislo, zaznam.Rok, i, false))
+        const QString subor = z.ZaznamyKevrota.at(i).Subor();
+        nacitane.insert(subor);
+        const auto zaznam = z.NacitajCelyZaznam(i);
+        if (!zaznam)
+            neprepisany(vynechane, subor);
+        else if (z.UlozZaznam(*zaznam, i, false))
             ++ulozene;
     }
     // Files that gave no record at all.
@@ -208,14 +219,12 @@ QJsonObject dokument(DruhDokladu druh, int rok, int cislo, const QString& subor)
     nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
     u.preddefTexty.NacitajPreddefTexty();
     u.zurnal.NacitajRok(rok);
-    const TZnalKevrotZaznam* z = nullptr;
-    for (const auto& zaznam : std::as_const(u.zurnal.ZaznamyKevrota))
-        if (zaznam.PoradoveCislo == cislo)
-            z = &zaznam;
+    const int index = indexZaznamu(u.zurnal, cislo);
+    std::optional<TZnalKevrotZaznam> z;
     bool ok = false;
-    if (!z)
+    if (index < 0)
         spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
-    else if (u.zurnal.NacitajZaznam(*z)) {
+    else if ((z = u.zurnal.NacitajCelyZaznam(index))) {
         PodkladyDokladu p = PodkladyDokladov(ZobrazZaznam(*z), *z, u.zurnal.VydavkyZaznamu, u.nastavenia, u.preddefTexty);
         const QDir dokumenty(Zurnal::AdresarDokumentov(*z));
         p.textVyuctovania = dokumenty.filePath(QFileInfo(TextyVyuctovania::pracovnySubor(DruhTextu::Vyuctovanie)).fileName());
@@ -238,11 +247,9 @@ QJsonObject vsetkyDoklady(int rok, int cislo, const QString& adresar)
     nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
     u.preddefTexty.NacitajPreddefTexty();
     u.zurnal.NacitajRok(rok);
-    const TZnalKevrotZaznam* z = nullptr;
-    for (const auto& zaznam : std::as_const(u.zurnal.ZaznamyKevrota))
-        if (zaznam.PoradoveCislo == cislo)
-            z = &zaznam;
-    if (!z || !u.zurnal.NacitajZaznam(*z)) {
+    const int index = indexZaznamu(u.zurnal, cislo);
+    const auto z = index < 0 ? std::nullopt : u.zurnal.NacitajCelyZaznam(index);
+    if (!z) {
         spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
         return {{QStringLiteral("files"), QJsonArray()}};
     }
@@ -269,18 +276,16 @@ QJsonObject eFaktura(int rok, int cislo, const QString& subor)
 {
     Udaje u;
     u.nastavenia.NacitajVsetko();
-    int index = -1;
     u.zurnal.NacitajRok(rok);
-    for (int i = 0; i < u.zurnal.ZaznamyKevrota.size(); ++i)
-        if (u.zurnal.ZaznamyKevrota.at(i).PoradoveCislo == cislo)
-            index = i;
-    if (index < 0 || !u.zurnal.NacitajZaznam(u.zurnal.ZaznamyKevrota.at(index))) {
+    const int index = indexZaznamu(u.zurnal, cislo);
+    const auto z = index < 0 ? std::nullopt : u.zurnal.NacitajCelyZaznam(index);
+    if (!z) {
         spravy().chyba(QStringLiteral("Záznam %1/%2 neexistuje.").arg(cislo).arg(rok));
         return {{QStringLiteral("file"), QString()}};
     }
-    const PodkladyDokladu p = PodkladyZoZaznamu(u.zurnal.ZaznamyKevrota.at(index), u.zurnal.VydavkyZaznamu,
+    const PodkladyDokladu p = PodkladyZoZaznamu(*z, u.zurnal.VydavkyZaznamu,
                                                 u.nastavenia.Nastavenie, u.nastavenia.PodielOdmena.SadzbaPozemky);
-    const QString adresar = Zurnal::AdresarDokumentov(u.zurnal.ZaznamyKevrota.at(index));
+    const QString adresar = Zurnal::AdresarDokumentov(*z);
     Cesty::vytvorJednuUroven(Cesty::adresarRoka(rok));
     Cesty::vytvorJednuUroven(adresar);
     const auto v = UlozenieEFaktury::Uloz(EFakturaZaznamu(p, NacitajNastaveniaEFaktury()), adresar);
