@@ -40,6 +40,8 @@ int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava)
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
     zurnal.NastavVyplatenia(z);
     const bool ulozene = zurnal.UlozZaznam(z, -1);
+    if (!ulozene)
+        zurnal.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
     zurnal.ZabudniUlozeneVyuctovania();
     zurnal.ZoradPodlaCisla();
     if (!ulozene)
@@ -64,6 +66,8 @@ bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava)
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
     zurnal.NastavVyplatenia(z);
     const bool ulozene = zurnal.UlozZaznam(z, pozicia);
+    if (!ulozene)
+        zurnal.ZaznamyKevrota[pozicia] = RiadokKevrota::zoZaznamu(z);
     // Rebuilt from the files when next asked for, so after the save: the list shows the edit.
     zurnal.ZabudniUlozeneVyuctovania();
     return ulozene;
@@ -99,7 +103,10 @@ bool VlozHodnotu(Zurnal& zurnal, const RezimKopirovania& kopirovanie, int pozici
     auto z = zurnal.CelyZaznam(pozicia);
     if (!z || !kopirovanie.Vloz(*z, stlpec))
         return false;
-    return zurnal.UlozHlavicku(*z, pozicia);
+    if (zurnal.UlozHlavicku(*z, pozicia))
+        return true;
+    zurnal.ZaznamyKevrota[pozicia] = RiadokKevrota::zoZaznamu(*z);
+    return false;
 }
 
 }  // namespace KevrotPrikazy

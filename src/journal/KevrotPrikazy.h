@@ -1,8 +1,8 @@
 #pragma once
 // The commands of the journal register on the loaded year: new entry, saving an edited
 // one, copy, delete, column paste, and the numbering check of the editor. Every change is
-// written when it is made; a failed write is reported by the store and the register keeps
-// showing what the files hold.
+// written when it is made; a failed write is reported by the store and the entry stays in
+// the register as edited (unsaved) until the year is loaded again.
 
 #include <QList>
 
@@ -26,7 +26,7 @@ bool CisloObsadene(const QList<RiadokKevrota>& zaznamy, int cislo, int rok, int 
 
 // After the editor's OK on a new entry: written, appended, stored billings rebuilt, list
 // sorted by number. Returns the new entry's position, or -1 when its file was not written
-// (the entry is then not in the list).
+// (the entry then stays in the list, unsaved, until the year is reloaded).
 int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava);
 
 // After the editor's OK on the entry at `pozicia`: the entry written under its (possibly
