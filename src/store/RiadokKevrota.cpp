@@ -82,7 +82,11 @@ void RiadokKevrota::nastavTexty(const std::array<std::string_view, PocetTextov>&
     size_t spolu = meno.size();
     for (const auto& t : texty)
         spolu += t.size();
-    m_bajty = QByteArray(qsizetype(spolu), Qt::Uninitialized);
+    // Room for a file name, so that the load sets it in place.
+    QByteArray b;
+    b.reserve(qsizetype(spolu + (meno.empty() ? 24 : 0)));
+    b.resize(qsizetype(spolu));
+    m_bajty = std::move(b);
     char* d = m_bajty.data();
     quint16 h = 0;
     for (size_t i = 0; i < texty.size(); ++i) {
@@ -96,13 +100,9 @@ void RiadokKevrota::nastavTexty(const std::array<std::string_view, PocetTextov>&
 
 void RiadokKevrota::nastavSubor(const QString& adresar, QStringView meno)
 {
-    std::array<std::string_view, PocetTextov> texty;
-    for (int i = 0; i < PocetTextov; ++i)
-        texty[size_t(i)] = bajty(Text(i));
-    const QByteArray m = meno.toUtf8();
-    // The texts are copied out of the block before it is replaced.
-    const QByteArray stare = m_bajty;
-    nastavTexty(texty, {m.constData(), size_t(m.size())});
+    // The name follows the texts: it replaces the old one, in the block's room when it fits.
+    m_bajty.truncate(m_hranice[PocetTextov]);
+    m_bajty.append(meno.toUtf8());
     m_adresar = meno.isEmpty() ? QString() : adresar;
 }
 
