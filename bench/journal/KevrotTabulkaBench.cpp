@@ -9,9 +9,9 @@
 
 namespace {
 
-QList<TZnalKevrotZaznam> rok(int pocet)
+QList<RiadokKevrota> rok(int pocet)
 {
-    QList<TZnalKevrotZaznam> l;
+    QList<RiadokKevrota> l;
     l.reserve(pocet);
     const TZnalKevrotZaznam prazdny = TZnalKevrotZaznam::zObrazu(QByteArray(TZnalKevrotZaznam::VELKOST, '\0'));
     for (int i = 0; i < pocet; ++i) {
@@ -25,7 +25,7 @@ QList<TZnalKevrotZaznam> rok(int pocet)
         z.DatumVyziadania = 45292 + i % 360;
         z.UctovanaOdmena = (i * 37) % 2000 + 0.5;
         z.Vyplatene = i % 3 == 0;
-        l.append(z);
+        l.append(RiadokKevrota::zoZaznamu(z));
     }
     return l;
 }

@@ -269,17 +269,17 @@ void zapisBunky(const QString& appDir, const QString& subor)
     f.open(QIODevice::WriteOnly);
     auto cislo = [](double v) { return QString::number(v, 'g', 17); };
     for (const auto& e : std::as_const(z.ZaznamyKevrota)) {
-        QString datumy = e.DatumyVyplatenia;
+        QString datumy = e.DatumyVyplatenia();
         while (datumy.endsWith(u'\r'))
             datumy.chop(1);
         datumy.replace(u'\r', QStringLiteral(", "));
         const QStringList polia = {
             QStringLiteral("%1/%2").arg(e.PoradoveCislo).arg(e.Rok),
-            QStringList{e.Meno, e.Adresa, e.CisloObjednavky}.join(u' ').left(252),
+            QStringList{e.Meno(), e.Adresa(), e.CisloObjednavky()}.join(u' ').left(252),
             cislo(e.DatumVyziadania), cislo(e.DatumVykonania),
-            QStringList{e.DruhUkonu, e.TypPosudku, e.Predmet, e.Ucel}.join(u' '),
-            cislo(e.UctovanaOdmena), e.UdajeOdmena, cislo(e.UctovaneVydavky),
-            cislo(e.PriznanaOdmena), cislo(e.PriznaneVydavky), datumy, e.Poznamka,
+            QStringList{e.DruhUkonu(), e.TypPosudku(), e.Predmet(), e.Ucel()}.join(u' '),
+            cislo(e.UctovanaOdmena), e.UdajeOdmena(), cislo(e.UctovaneVydavky),
+            cislo(e.PriznanaOdmena), cislo(e.PriznaneVydavky), datumy, e.Poznamka(),
         };
         f.write(polia.join(u'\t').toUtf8() + '\n');
     }

@@ -7,6 +7,8 @@
 
 #include "reports/TAlZostava.h"
 #include "reports/TlacKevrota.h"
+#include "store/RiadokKevrota.h"
+#include "store/ZnalKevrotZaznam.h"
 #include "settings/NastaveniaZaznamy.h"
 #include "store/Datum.h"
 #include "store/ZnalKevrotZaznam.h"
@@ -17,7 +19,7 @@ const QString kZostava = QStringLiteral(KEVROT_SOURCE_DIR "/data/app/Zostavy/pr_
 
 NazvaneHodnoty hodnoty2000()
 {
-    QList<TZnalKevrotZaznam> zaznamy;
+    QList<RiadokKevrota> zaznamy;
     for (int i = 1; i <= 2000; ++i) {
         TZnalKevrotZaznam z;
         z.PoradoveCislo = i;
@@ -31,7 +33,7 @@ NazvaneHodnoty hodnoty2000()
         z.DatumVykonania = z.DatumVyziadania + 10;
         z.UctovanaOdmena = 100.0 + i;
         z.Poznamka = QStringLiteral("poznámka");
-        zaznamy.append(z);
+        zaznamy.append(RiadokKevrota::zoZaznamu(z));
     }
     TNastavenia n;
     n.Meno = QStringLiteral("Peter");

@@ -92,13 +92,13 @@ void BM_OtvorenieZaznamu(benchmark::State& state)
 }
 BENCHMARK(BM_OtvorenieZaznamu)->Unit(benchmark::kMicrosecond);
 
-QList<TZnalKevrotZaznam> nahodnyZoznam(int n)
+QList<RiadokKevrota> nahodnyZoznam(int n)
 {
     std::mt19937 g(7);
-    QList<TZnalKevrotZaznam> l;
+    QList<RiadokKevrota> l;
     l.reserve(n);
     for (int i = 0; i < n; ++i)
-        l.append(generujZaznam(i + 1, kRok, g));
+        l.append(RiadokKevrota::zoZaznamu(generujZaznam(i + 1, kRok, g)));
     std::shuffle(l.begin(), l.end(), g);
     return l;
 }
@@ -106,7 +106,7 @@ QList<TZnalKevrotZaznam> nahodnyZoznam(int n)
 void zoradenie(benchmark::State& state, int stlpec)
 {
     const auto povodny = nahodnyZoznam(10000);
-    QList<TZnalKevrotZaznam> l;
+    QList<RiadokKevrota> l;
     for (auto _ : state) {
         // A fresh unsorted copy each time; copying and freeing the old one are not timed.
         state.PauseTiming();
@@ -116,7 +116,7 @@ void zoradenie(benchmark::State& state, int stlpec)
         ZoradKevrot(l, stlpec, true);
         benchmark::DoNotOptimize(l.constData());
     }
-    state.counters["sizeof"] = double(sizeof(TZnalKevrotZaznam));
+    state.counters["sizeof"] = double(sizeof(RiadokKevrota));
 }
 
 void BM_ZoradenieText(benchmark::State& state) { zoradenie(state, 1); }

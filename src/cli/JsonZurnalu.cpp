@@ -3,12 +3,14 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLocale>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <numeric>
 #include <type_traits>
 #include <vector>
 
@@ -285,27 +287,55 @@ void PripojJson(QByteArray& b, const QJsonValue& v, int hlbka)
     }
 }
 
+namespace {
+
+// Every loaded entry's file read whole, on every core; those whose record could not be
+// read again are reported and left out.
+QList<std::pair<ObsahZaznamu, bool>> obsahyZaznamov(const Zurnal& zurnal)
+{
+    std::vector<std::pair<ObsahZaznamu, bool>> citania(size_t(zurnal.ZaznamyKevrota.size()));
+    std::vector<qsizetype> indexy(citania.size());
+    std::iota(indexy.begin(), indexy.end(), 0);
+    QtConcurrent::blockingMap(indexy, [&](qsizetype i) {
+        auto& c = citania[size_t(i)];
+        c.second = Zurnal::CitajSuborZaznamu(Zurnal::CestaZaznamu(zurnal.ZaznamyKevrota.at(i)), c.first);
+    });
+    QList<std::pair<ObsahZaznamu, bool>> v;
+    v.reserve(qsizetype(citania.size()));
+    for (size_t i = 0; i < citania.size(); ++i) {
+        if (!citania[i].second)
+            spravy().chyba(textProblemSoSuborom(Zurnal::CestaZaznamu(zurnal.ZaznamyKevrota.at(qsizetype(i)))));
+        if (!citania[i].first.zaznam.obraz.prazdny())
+            v.append(std::move(citania[i]));
+    }
+    return v;
+}
+
+}  // namespace
+
 QByteArray JsonZurnalu(Zurnal& zurnal, const std::function<QStringList()>& spravy)
 {
+    const auto obsahy = obsahyZaznamov(zurnal);
     QByteArray b;
-    b.reserve(zurnal.ZaznamyKevrota.size() * 8192 + 4096);
+    b.reserve(obsahy.size() * 8192 + 4096);
     Zapisovac w(b);
     w.otvor('{');
     w.kluc("ZaznamyKevrota");
-    zapisZoznam(w, zurnal.ZaznamyKevrota, [&](const TZnalKevrotZaznam& z) {
-        const bool nacitany = zurnal.NacitajZaznam(z);
+    zapisZoznam(w, obsahy, [&](const std::pair<ObsahZaznamu, bool>& o) {
+        const TZnalKevrotZaznam& z = o.first.zaznam;
+        const bool nacitany = o.second;
         const QStringView subor = QStringView(z.Subor).mid(z.Subor.lastIndexOf(u'/') + 1);
         zapisObjekt(w, z, {
             {"Subor", [&] { pripojText(b, subor); }},
             {"Vydavky", [&] {
-                 zapisZoznam(w, nacitany ? zurnal.VydavkyZaznamu : QList<TVydavok>(), [&](const TVydavok& v) {
+                 zapisZoznam(w, nacitany ? o.first.vydavky : QList<TVydavok>(), [&](const TVydavok& v) {
                      zapisObjekt(w, v, {{"Rozpis", [&] {
                                              zapisZoznam(w, v.Rozpis, [&](const TRozpisPolozky& r) { zapisObjekt(w, r); });
                                          }}});
                  });
              }},
             {"Vyplatenia", [&] {
-                 zapisZoznam(w, nacitany ? zurnal.VyplateniaZaznamu : QList<TVyplatenie>(),
+                 zapisZoznam(w, nacitany ? o.first.vyplatenia : QList<TVyplatenie>(),
                              [&](const TVyplatenie& p) { zapisObjekt(w, p); });
              }},
         });

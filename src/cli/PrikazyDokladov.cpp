@@ -29,6 +29,16 @@ const std::pair<const char*, DruhDokladu> kDoklady[] = {
     {"travel", DruhDokladu::CestovnyPrikaz},
 };
 
+// The position of the entry of a number in the loaded year (the last of several), or -1.
+int indexZaznamu(const Zurnal& z, int cislo)
+{
+    int index = -1;
+    for (int i = 0; i < z.ZaznamyKevrota.size(); ++i)
+        if (z.ZaznamyKevrota.at(i).PoradoveCislo == cislo)
+            index = i;
+    return index;
+}
+
 // A stored entry of a year, read for its documents.
 struct UlozenyZaznam {
     bool najdeny = false;                     // the year lists it
@@ -44,13 +54,11 @@ UlozenyZaznam ulozenyZaznam(int rok, int cislo)
     nastavDualneZobrazovanie(u.nastavenia.Dualne.DualneZobrazovanie);
     u.preddefTexty.NacitajPreddefTexty();
     u.zurnal.NacitajRok(rok);
-    const TZnalKevrotZaznam* z = nullptr;
-    for (const auto& zaznam : std::as_const(u.zurnal.ZaznamyKevrota))
-        if (zaznam.PoradoveCislo == cislo)
-            z = &zaznam;
+    const int index = indexZaznamu(u.zurnal, cislo);
     UlozenyZaznam vysledok;
-    vysledok.najdeny = z != nullptr;
-    if (!z || !u.zurnal.NacitajZaznam(*z))
+    vysledok.najdeny = index >= 0;
+    const auto z = index < 0 ? std::nullopt : u.zurnal.NacitajCelyZaznam(index);
+    if (!z)
         return vysledok;
     PodkladyDokladu p = PodkladyDokladov(ZobrazZaznam(*z), *z, u.zurnal.VydavkyZaznamu, u.nastavenia, u.preddefTexty);
     const QDir dokumenty(Zurnal::AdresarDokumentov(*z));
@@ -106,18 +114,16 @@ QJsonObject eFaktura(int rok, int cislo, const QString& subor)
 {
     Udaje u;
     u.nastavenia.NacitajVsetko();
-    int index = -1;
     u.zurnal.NacitajRok(rok);
-    for (int i = 0; i < u.zurnal.ZaznamyKevrota.size(); ++i)
-        if (u.zurnal.ZaznamyKevrota.at(i).PoradoveCislo == cislo)
-            index = i;
-    if (index < 0 || !u.zurnal.NacitajZaznam(u.zurnal.ZaznamyKevrota.at(index))) {
+    const int index = indexZaznamu(u.zurnal, cislo);
+    const auto z = index < 0 ? std::nullopt : u.zurnal.NacitajCelyZaznam(index);
+    if (!z) {
         ohlasNeexistuje(rok, cislo);
         return {{QStringLiteral("file"), QString()}};
     }
-    const PodkladyDokladu p = PodkladyZoZaznamu(u.zurnal.ZaznamyKevrota.at(index), u.zurnal.VydavkyZaznamu,
+    const PodkladyDokladu p = PodkladyZoZaznamu(*z, u.zurnal.VydavkyZaznamu,
                                                 u.nastavenia.Nastavenie, u.nastavenia.PodielOdmena.SadzbaPozemky);
-    const QString adresar = Zurnal::AdresarDokumentov(u.zurnal.ZaznamyKevrota.at(index));
+    const QString adresar = Zurnal::AdresarDokumentov(*z);
     Cesty::vytvorJednuUroven(Cesty::adresarRoka(rok));
     Cesty::vytvorJednuUroven(adresar);
     const auto v = UlozenieEFaktury::Uloz(EFakturaZaznamu(p, NacitajNastaveniaEFaktury()), adresar);

@@ -97,11 +97,12 @@ QJsonObject prepis(int rok)
     QJsonArray vynechane;
     QSet<QString> nacitane;
     for (int i = 0; i < z.ZaznamyKevrota.size(); ++i) {
-        const TZnalKevrotZaznam& zaznam = z.ZaznamyKevrota.at(i);
-        nacitane.insert(zaznam.Subor);
-        if (!z.NacitajZaznam(zaznam))
-            neprepisany(vynechane, zaznam.Subor);
-        else if (z.UlozZaznam(zaznam.PoradoveCislo, zaznam.Rok, i, false))
+        const QString subor = z.ZaznamyKevrota.at(i).Subor();
+        nacitane.insert(subor);
+        const auto zaznam = z.NacitajCelyZaznam(i);
+        if (!zaznam)
+            neprepisany(vynechane, subor);
+        else if (z.UlozZaznam(*zaznam, i, false))
             ++ulozene;
     }
     // Files that gave no record at all.

@@ -89,7 +89,7 @@ QString ChybyZaznamu(const PoliaZaznamu& p, int druhZnalca)
     return chyby.join(QLatin1Char('\n'));
 }
 
-bool CisloVolne(const QList<TZnalKevrotZaznam>& zaznamy, const TZnalKevrotZaznam& povodny, bool novy,
+bool CisloVolne(const QList<RiadokKevrota>& zaznamy, const TZnalKevrotZaznam& povodny, bool novy,
                 int cislo, int rok)
 {
     if (!novy && cislo == povodny.PoradoveCislo && rok == povodny.Rok)

@@ -8,6 +8,7 @@
 
 #include "store/Objednavatel.h"
 #include "store/Objednavka.h"
+#include "store/RiadokKevrota.h"
 #include "store/ZnalKevrotZaznam.h"
 
 struct PoliaZaznamu {
@@ -52,7 +53,7 @@ int CisloZPola(const QString& text);
 // For "OK" after the checks: whether the number and year may be stored. A new entry may
 // not take a number and year that an entry of the loaded year has; an existing entry may
 // not be renumbered onto another entry either (both would write the same file).
-bool CisloVolne(const QList<TZnalKevrotZaznam>& zaznamy, const TZnalKevrotZaznam& povodny, bool novy,
+bool CisloVolne(const QList<RiadokKevrota>& zaznamy, const TZnalKevrotZaznam& povodny, bool novy,
                 int cislo, int rok);
 
 // The same for the files of other years: true unless a file of another entry already has

@@ -15,6 +15,7 @@
 #include "settings/Vozidla.h"
 #include "store/Objednavky.h"
 #include "store/UlozeneVyuctovanie.h"
+#include "store/RiadokKevrota.h"
 #include "store/ZnalKevrotZaznam.h"
 
 struct ZdrojeEditora {
@@ -22,7 +23,7 @@ struct ZdrojeEditora {
     Jazyky& jazyky;
     Nastavenia& nastavenia;
     Objednavky& objednavky;
-    const QList<TZnalKevrotZaznam>& zaznamy;
+    const QList<RiadokKevrota>& zaznamy;
     const CiselnikPoloziek& polozky;
     Vozidla& vozidla;
     const QList<TCiselnikVydavok>& ulozene;

@@ -102,27 +102,27 @@ struct RiadkyZaznamu {
     Bunka dolne[Stlpcov];
 };
 
-RiadkyZaznamu bunkyZaznamu(const TZnalKevrotZaznam& z, VariantExportu variant)
+RiadkyZaznamu bunkyZaznamu(const RiadokKevrota& z, VariantExportu variant)
 {
     RiadkyZaznamu r;
     r.horne[0] = Bunka::Text(QStringLiteral("%1/%2").arg(z.PoradoveCislo).arg(z.Rok));
-    r.horne[1] = Bunka::Text(spoj({z.Meno, z.Adresa, z.CisloObjednavky}).left(MaxDlzkaZadavatela));
+    r.horne[1] = Bunka::Text(spoj({z.Meno(), z.Adresa(), z.CisloObjednavky()}).left(MaxDlzkaZadavatela));
     r.horne[2] = Bunka::Datum(z.DatumVyziadania);
     r.dolne[2] = Bunka::Datum(z.DatumVykonania);
-    QString predmet = spoj({z.DruhUkonu, z.TypPosudku, z.Predmet});
+    QString predmet = spoj({z.DruhUkonu(), z.TypPosudku(), z.Predmet()});
     if (variant == VariantExportu::Register)
-        predmet += QLatin1Char(' ') + z.Ucel;
+        predmet += QLatin1Char(' ') + z.Ucel();
     r.horne[3] = Bunka::Text(predmet);
     r.horne[4] = Bunka::Suma(z.UctovanaOdmena);
-    r.horne[5] = Bunka::Text(z.UdajeOdmena);
+    r.horne[5] = Bunka::Text(z.UdajeOdmena());
     r.horne[6] = Bunka::Suma(z.UctovaneVydavky);
     r.horne[7] = Bunka::Suma(z.PriznanaOdmena);
     r.dolne[7] = Bunka::Suma(z.PriznaneVydavky);
     // One payment date is a date cell; several are a list.
-    const QStringList datumy = Zurnal::DatumyVyplateniaZoznam(z.DatumyVyplatenia);
+    const QStringList datumy = Zurnal::DatumyVyplateniaZoznam(z.DatumyVyplatenia());
     const double jedenDatum = datumy.size() == 1 ? TextNaDatum(datumy[0]) : 0.0;
     r.horne[8] = jedenDatum != 0.0 ? Bunka::Datum(jedenDatum) : Bunka::Text(datumy.join(QStringLiteral(", ")));
-    r.horne[9] = Bunka::Text(z.Poznamka);
+    r.horne[9] = Bunka::Text(z.Poznamka());
     return r;
 }
 
@@ -169,7 +169,7 @@ private:
 
 class Zapisovac {
 public:
-    Zapisovac(lxw_workbook* zosit, const PismoTabulky& pismo, const QList<TZnalKevrotZaznam>& zaznamy)
+    Zapisovac(lxw_workbook* zosit, const PismoTabulky& pismo, const QList<RiadokKevrota>& zaznamy)
         : m_zosit(zosit), m_formaty(zosit, pismo)
     {
         // Amount columns are widened only where the widest amount would not fit.
@@ -201,7 +201,7 @@ public:
         return h;
     }
 
-    void zapisZaznam(lxw_worksheet* h, int riadok, const TZnalKevrotZaznam& z, VariantExportu variant)
+    void zapisZaznam(lxw_worksheet* h, int riadok, const RiadokKevrota& z, VariantExportu variant)
     {
         const RiadkyZaznamu r = bunkyZaznamu(z, variant);
         // The entry's two rows grow with the wrapped texts of its merged cells.
@@ -298,7 +298,7 @@ private:
 
 constexpr int PrvyRiadokZaznamov = 3;  // row 4
 
-void zapisRegister(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
+void zapisRegister(Zapisovac& z, const QList<RiadokKevrota>& zaznamy)
 {
     lxw_worksheet* h = nullptr;
     int riadok = 0;
@@ -314,7 +314,7 @@ void zapisRegister(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
         z.pridajHarok(QStringLiteral("1. strana"));
 }
 
-void zapisFinancny(Zapisovac& z, const QList<TZnalKevrotZaznam>& zaznamy)
+void zapisFinancny(Zapisovac& z, const QList<RiadokKevrota>& zaznamy)
 {
     lxw_worksheet* h = z.pridajHarok(QStringLiteral("Financie"));
     int riadok = PrvyRiadokZaznamov;
@@ -331,18 +331,18 @@ QString zakladNazvu(int rok, VariantExportu variant)
 
 }  // namespace
 
-QList<TZnalKevrotZaznam> ZaznamyExportu(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant)
+QList<RiadokKevrota> ZaznamyExportu(const QList<RiadokKevrota>& zaznamy, int rok, VariantExportu variant)
 {
     if (variant == VariantExportu::Financny)
         return zaznamy;
-    QList<TZnalKevrotZaznam> v;
+    QList<RiadokKevrota> v;
     for (const auto& z : zaznamy)
         if (z.Rok == rok)
             v.append(z);
     return v;
 }
 
-Vysledok ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
+Vysledok ZapisZosit(const QList<RiadokKevrota>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
                     const QString& cesta)
 {
     // Through the one atomic write: the workbook is written under the temporary name, synced
@@ -375,7 +375,7 @@ QString NazovZosita(const QString& adresar, int rok, VariantExportu variant)
     }
 }
 
-QString VytlacExcel(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant, const PismoTabulky& pismo)
+QString VytlacExcel(const QList<RiadokKevrota>& zaznamy, int rok, VariantExportu variant, const PismoTabulky& pismo)
 {
     const QString adresar = Cesty::tmpDoc();
     QDir().mkpath(adresar);

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "store/RiadokKevrota.h"
 #include "store/Vysledok.h"
-#include "store/ZnalKevrotZaznam.h"
 
 enum class VariantExportu {
     Register,  // sheets of ten entries "1. strana", "2. strana" ...; the purpose is added
@@ -22,11 +22,11 @@ struct PismoTabulky {
 inline constexpr int ZaznamovNaStranu = 10;
 
 // The entries the variant writes: the register variant those of `rok`, the financial one all.
-QList<TZnalKevrotZaznam> ZaznamyExportu(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant);
+QList<RiadokKevrota> ZaznamyExportu(const QList<RiadokKevrota>& zaznamy, int rok, VariantExportu variant);
 
 // Writes the workbook to `cesta` through a temporary file in the same directory, so that a
 // failed export never leaves a half-written workbook under that name.
-Vysledok ZapisZosit(const QList<TZnalKevrotZaznam>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
+Vysledok ZapisZosit(const QList<RiadokKevrota>& zaznamy, VariantExportu variant, const PismoTabulky& pismo,
                     const QString& cesta);
 
 // "ZnaleckyKevrot_2025.xlsx" / "ZnaleckyKevrot_2025_financie.xlsx" in `adresar`; when the
@@ -36,5 +36,5 @@ QString NazovZosita(const QString& adresar, int rok, VariantExportu variant);
 
 // The export command: writes the workbook of the year into the working directory and opens
 // it in the desktop's spreadsheet. Reports a failure; the path written, or empty.
-QString VytlacExcel(const QList<TZnalKevrotZaznam>& zaznamy, int rok, VariantExportu variant,
+QString VytlacExcel(const QList<RiadokKevrota>& zaznamy, int rok, VariantExportu variant,
                     const PismoTabulky& pismo);

@@ -8,7 +8,7 @@ namespace {
 
 bool vRozsahu(double datum, double od, double po) { return datum >= od && datum <= po; }
 
-bool zaznamSaRata(const TZnalKevrotZaznam& z, VolbaFinancii volba, double od, double po)
+bool zaznamSaRata(const RiadokKevrota& z, VolbaFinancii volba, double od, double po)
 {
     switch (volba) {
     case VolbaFinancii::Vsetky: return true;
@@ -32,8 +32,8 @@ std::optional<SumyFinancii> PrepocitajFinancie(Zurnal& zurnal, VolbaFinancii vol
     Centy odmena = 0, vydavky = 0, vyplatene = 0, priznana = 0;
     const bool podlaPlatieb = volba == VolbaFinancii::DatumVyplatenia;
     // A copy: reading an entry must not disturb the list being walked.
-    const QList<TZnalKevrotZaznam> zaznamy = zurnal.ZaznamyKevrota;
-    for (const TZnalKevrotZaznam& z : zaznamy) {
+    const QList<RiadokKevrota> zaznamy = zurnal.ZaznamyKevrota;
+    for (const RiadokKevrota& z : zaznamy) {
         if (!podlaPlatieb && !zaznamSaRata(z, volba, od, po))
             continue;
         if (!zurnal.NacitajZaznam(z))

@@ -5,6 +5,6 @@
 #include <QPair>
 #include <QString>
 
-struct TZnalKevrotZaznam;
+class RiadokKevrota;
 
-QList<QPair<QString, QString>> DetailZaznamu(const TZnalKevrotZaznam& z);
+QList<QPair<QString, QString>> DetailZaznamu(const RiadokKevrota& z);

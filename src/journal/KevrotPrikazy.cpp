@@ -24,7 +24,7 @@ UpravaZaznamu NovyZaznam(const Zurnal& zurnal, int rok, int splatnost)
     return u;
 }
 
-bool CisloObsadene(const QList<TZnalKevrotZaznam>& zaznamy, int cislo, int rok, int vlastnaPozicia)
+bool CisloObsadene(const QList<RiadokKevrota>& zaznamy, int cislo, int rok, int vlastnaPozicia)
 {
     for (int i = 0; i < zaznamy.size(); ++i)
         if (i != vlastnaPozicia && zaznamy[i].PoradoveCislo == cislo && zaznamy[i].Rok == rok)
@@ -36,12 +36,12 @@ int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava)
 {
     TZnalKevrotZaznam z = uprava.zaznam;
     z.TextyVytvorene = 1;
-    zurnal.ZaznamyKevrota.append(z);
-    const int index = int(zurnal.ZaznamyKevrota.size()) - 1;
     zurnal.VydavkyZaznamu = uprava.vydavky;
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
-    zurnal.NastavVyplatenia(index);
-    const bool ulozene = zurnal.UlozZaznam(z.PoradoveCislo, z.Rok, index);
+    zurnal.NastavVyplatenia(z);
+    const bool ulozene = zurnal.UlozZaznam(z, -1);
+    if (!ulozene)
+        zurnal.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
     zurnal.ZabudniUlozeneVyuctovania();
     zurnal.ZoradPodlaCisla();
     if (!ulozene)
@@ -56,18 +56,18 @@ bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava)
 {
     if (!platnaPozicia(zurnal, pozicia))
         return false;
-    TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
-    const bool precislovany = z.PoradoveCislo != uprava.zaznam.PoradoveCislo || z.Rok != uprava.zaznam.Rok;
-    z = uprava.zaznam;
+    const RiadokKevrota& r = zurnal.ZaznamyKevrota[pozicia];
+    TZnalKevrotZaznam z = uprava.zaznam;
     // A new number or year makes a file of its own name, as a new entry does.
-    if (precislovany)
+    if (r.PoradoveCislo != z.PoradoveCislo || r.Rok != z.Rok)
         z.Subor.clear();
     z.TextyVytvorene = 1;
     zurnal.VydavkyZaznamu = uprava.vydavky;
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
-    zurnal.NastavVyplatenia(pozicia);
-    const TZnalKevrotZaznam& ulozit = zurnal.ZaznamyKevrota[pozicia];
-    const bool ulozene = zurnal.UlozZaznam(ulozit.PoradoveCislo, ulozit.Rok, pozicia);
+    zurnal.NastavVyplatenia(z);
+    const bool ulozene = zurnal.UlozZaznam(z, pozicia);
+    if (!ulozene)
+        zurnal.ZaznamyKevrota[pozicia] = RiadokKevrota::zoZaznamu(z);
     // Rebuilt from the files when next asked for, so after the save: the list shows the edit.
     zurnal.ZabudniUlozeneVyuctovania();
     return ulozene;
@@ -90,7 +90,7 @@ bool Zmaz(Zurnal& zurnal, int pozicia, int rokRegistra)
         return false;
     if (!spravy().otazka(QString::fromUtf8(OtazkaZmazat)))
         return false;
-    const TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
+    const RiadokKevrota& z = zurnal.ZaznamyKevrota[pozicia];
     const bool zmazane = zurnal.ZmazZaznam(z);
     zurnal.NacitajKevrot(rokRegistra);
     return zmazane;
@@ -100,10 +100,13 @@ bool VlozHodnotu(Zurnal& zurnal, const RezimKopirovania& kopirovanie, int pozici
 {
     if (!platnaPozicia(zurnal, pozicia))
         return false;
-    TZnalKevrotZaznam& z = zurnal.ZaznamyKevrota[pozicia];
-    if (!kopirovanie.Vloz(z, stlpec))
+    auto z = zurnal.CelyZaznam(pozicia);
+    if (!z || !kopirovanie.Vloz(*z, stlpec))
         return false;
-    return zurnal.UlozHlavicku(z.PoradoveCislo, z.Rok, pozicia);
+    if (zurnal.UlozHlavicku(*z, pozicia))
+        return true;
+    zurnal.ZaznamyKevrota[pozicia] = RiadokKevrota::zoZaznamu(*z);
+    return false;
 }
 
 }  // namespace KevrotPrikazy

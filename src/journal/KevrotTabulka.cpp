@@ -12,7 +12,7 @@
 
 namespace {
 
-using Z = TZnalKevrotZaznam;
+using Z = RiadokKevrota;
 
 QString datumAleboNic(double d) { return d != 0.0 ? DatumText(d) : QString(); }
 
@@ -21,16 +21,16 @@ const QList<KevrotTabulka::Stlpec>& stlpceKevrota()
     static const QList<KevrotTabulka::Stlpec> s{
         {{QStringLiteral("Por.číslo"), 58},
          [](const Z& z) { return QString::number(z.PoradoveCislo) + QLatin1Char('/') + QString::number(z.Rok); }},
-        {{QStringLiteral("Zadávateľ"), 112, false, 1}, [](const Z& z) { return z.Meno + QLatin1Char(' ') + z.Adresa; }},
-        {{QStringLiteral("Spisová značka"), 82}, [](const Z& z) { return z.CisloObjednavky; }},
+        {{QStringLiteral("Zadávateľ"), 112, false, 1}, [](const Z& z) { return z.Meno() + QLatin1Char(' ') + z.Adresa(); }},
+        {{QStringLiteral("Spisová značka"), 82}, [](const Z& z) { return z.CisloObjednavky(); }},
         {{QStringLiteral("Dátum vyžiadania"), 97}, [](const Z& z) { return datumAleboNic(z.DatumVyziadania); }},
         {{QStringLiteral("Dátum vykonania"), 90}, [](const Z& z) { return datumAleboNic(z.DatumVykonania); }},
         // The subject, the longest text, takes most of the free width.
-        {{QStringLiteral("Predmet"), 92, false, 3}, [](const Z& z) { return z.Predmet; }},
+        {{QStringLiteral("Predmet"), 92, false, 3}, [](const Z& z) { return z.Predmet(); }},
         {{QStringLiteral("Odmena"), 77, true}, [](const Z& z) { return SumaText(SymbolEuro, z.UctovanaOdmena); }},
         {{QStringLiteral("Výdavky"), 93, true}, [](const Z& z) { return SumaText(SymbolEuro, z.UctovaneVydavky); }},
         {{QStringLiteral("Dátum vyplatenia"), 92},
-         [](const Z& z) { return Zurnal::DatumyVyplateniaZoznam(z.DatumyVyplatenia).join(QStringLiteral(", ")); }},
+         [](const Z& z) { return Zurnal::DatumyVyplateniaZoznam(z.DatumyVyplatenia()).join(QStringLiteral(", ")); }},
         {{QString(), 0}, nullptr},
     };
     return s;
@@ -43,14 +43,14 @@ void zoradKevrot(QList<Z>& zoznam, int stlpec, SmerZoradenia smer)
 
 }  // namespace
 
-KevrotTabulka::KevrotTabulka(QList<TZnalKevrotZaznam>& zaznamy, const RezimKopirovania* kopirovanie, QObject* rodic)
+KevrotTabulka::KevrotTabulka(QList<RiadokKevrota>& zaznamy, const RezimKopirovania* kopirovanie, QObject* rodic)
     : TabulkaZoznamu(zaznamy, stlpceKevrota(), 12, &zoradKevrot, rodic), m_kopirovanie(kopirovanie)
 {
 }
 
 bool KevrotTabulka::zobrazuje(int pozicia) const
 {
-    const TZnalKevrotZaznam& z = zoznam()[pozicia];
+    const RiadokKevrota& z = zoznam()[pozicia];
     if ((m_stav == Nevyplatene && z.Vyplatene) || (m_stav == Vyplatene && !z.Vyplatene))
         return false;
     return z.Rok == m_rok && TabulkaZoznamu::zobrazuje(pozicia);

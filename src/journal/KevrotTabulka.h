@@ -5,16 +5,16 @@
 
 #include "TabulkaRegistra.h"
 #include "ZnalKevrotFilter.h"
-#include "store/ZnalKevrotZaznam.h"
+#include "store/RiadokKevrota.h"
 
 class RezimKopirovania;
 
-class KevrotTabulka : public TabulkaZoznamu<TZnalKevrotZaznam, TZnalKevrotFilter> {
+class KevrotTabulka : public TabulkaZoznamu<RiadokKevrota, TZnalKevrotFilter> {
 public:
     enum Stav { Nevyplatene = 0, Vyplatene = 1, Vsetky = 2 };
     static constexpr int PocetStlpcov = 10;
 
-    KevrotTabulka(QList<TZnalKevrotZaznam>& zaznamy, const RezimKopirovania* kopirovanie = nullptr,
+    KevrotTabulka(QList<RiadokKevrota>& zaznamy, const RezimKopirovania* kopirovanie = nullptr,
                   QObject* rodic = nullptr);
 
     // In copy mode a cell's text opens in place for selecting; nothing typed is kept.

@@ -59,7 +59,7 @@ void KevrotZalozka::vytvorDetailPanel()
     DetailPanel->setAutoFillBackground(true);
     DetailPanel->setStyleSheet(QStringLiteral("QFrame { background: #ffffe1; }"));
     auto* f = new QFormLayout(DetailPanel);
-    for (const auto& [popis, text] : DetailZaznamu(TZnalKevrotZaznam{})) {
+    for (const auto& [popis, text] : DetailZaznamu(RiadokKevrota{})) {
         auto* hodnota = new QLabel(DetailPanel);
         hodnota->setWordWrap(true);
         hodnota->setMaximumWidth(260);
@@ -106,9 +106,10 @@ void KevrotZalozka::Uprav(int riadok)
         return;
     Zurnal& zurnal = m_udaje.zurnal;
     UpravaZaznamu u;
-    u.zaznam = zurnal.ZaznamyKevrota[p];
-    if (!zurnal.NacitajZaznam(u.zaznam))
+    auto zaznam = zurnal.NacitajCelyZaznam(p);
+    if (!zaznam)
         return;
+    u.zaznam = std::move(*zaznam);
     u.vydavky = zurnal.VydavkyZaznamu;
     u.vyplatenia = zurnal.VyplateniaZaznamu;
     Zurnal::NacitajDokumenty(u.zaznam);
@@ -126,7 +127,7 @@ void KevrotZalozka::Zmaz()
     if (p < 0)
         return;
     const int riadok = StringGrid1->currentIndex().row();
-    const TZnalKevrotZaznam z = m_udaje.zurnal.ZaznamyKevrota[p];
+    const RiadokKevrota z = m_udaje.zurnal.ZaznamyKevrota[p];
     KevrotPrikazy::Zmaz(m_udaje.zurnal, p, rok());
     // The same entry stays selected (after "No"), or the one that took the deleted one's place.
     zoradAVyber(z.Rok, z.PoradoveCislo, qMin(riadok, m_tabulka->rowCount() - 2));
@@ -137,7 +138,7 @@ void KevrotZalozka::VytvorKopiu()
     const int p = VybranaPozicia();
     if (p < 0)
         return;
-    const TZnalKevrotZaznam z = m_udaje.zurnal.ZaznamyKevrota[p];
+    const RiadokKevrota z = m_udaje.zurnal.ZaznamyKevrota[p];
     if (KevrotPrikazy::VytvorKopiu(m_udaje.zurnal, p))
         zoradAVyber(z.Rok, z.PoradoveCislo, -1);
 }
@@ -147,7 +148,7 @@ void KevrotZalozka::zoradAVyber(int rok, int cislo, int nahradnyRiadok)
     m_tabulka->ZoradPodlaHlavicky();
     const auto& zaznamy = m_udaje.zurnal.ZaznamyKevrota;
     for (int r = 0; r < m_tabulka->rowCount(); ++r) {
-        const TZnalKevrotZaznam& z = zaznamy[m_tabulka->Pozicia(r)];
+        const RiadokKevrota& z = zaznamy[m_tabulka->Pozicia(r)];
         if (z.Rok == rok && z.PoradoveCislo == cislo) {
             VyberRiadok(r);
             return;
@@ -231,7 +232,7 @@ PismoTabulky KevrotZalozka::pismoTabulky()
 void KevrotZalozka::VytlacExcel()
 {
     // The workbook lists the entries by number; the screen keeps the order the user chose.
-    QList<TZnalKevrotZaznam> zaznamy = m_udaje.zurnal.ZaznamyKevrota;
+    QList<RiadokKevrota> zaznamy = m_udaje.zurnal.ZaznamyKevrota;
     ZoradKevrot(zaznamy, 0, false);
     ::VytlacExcel(zaznamy, rok(), VariantExportu::Register, pismoTabulky());
 }

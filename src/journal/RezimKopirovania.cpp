@@ -6,7 +6,7 @@ void RezimKopirovania::Prepni()
     m_riadok = m_stlpec = -1;
 }
 
-void RezimKopirovania::Kopiruj(const TZnalKevrotZaznam& zdroj, int riadok, int stlpec)
+void RezimKopirovania::Kopiruj(const RiadokKevrota& zdroj, int riadok, int stlpec)
 {
     if (!m_zapnuty)
         return;
@@ -22,13 +22,13 @@ bool RezimKopirovania::Vloz(TZnalKevrotZaznam& ciel, int stlpec) const
         return false;
     switch (stlpec) {
     case 1:
-        ciel.Meno = m_buffer.Meno;
-        ciel.Adresa = m_buffer.Adresa;
+        ciel.Meno = m_buffer.Meno();
+        ciel.Adresa = m_buffer.Adresa();
         return true;
-    case 2: ciel.CisloObjednavky = m_buffer.CisloObjednavky; return true;
+    case 2: ciel.CisloObjednavky = m_buffer.CisloObjednavky(); return true;
     case 3: ciel.DatumVyziadania = m_buffer.DatumVyziadania; return true;
     case 4: ciel.DatumVykonania = m_buffer.DatumVykonania; return true;
-    case 5: ciel.Predmet = m_buffer.Predmet; return true;
+    case 5: ciel.Predmet = m_buffer.Predmet(); return true;
     default: return false;
     }
 }

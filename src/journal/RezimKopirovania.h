@@ -2,6 +2,7 @@
 // Copy mode of the journal register: one entry taken with "Kopiruj", one value of it put
 // into another entry with "Vloz", chosen by the column of the selected cell.
 
+#include "store/RiadokKevrota.h"
 #include "store/ZnalKevrotZaznam.h"
 
 #include <QPoint>
@@ -14,7 +15,7 @@ public:
     void Prepni();
 
     // Takes the entry into the buffer and remembers the cell.
-    void Kopiruj(const TZnalKevrotZaznam& zdroj, int riadok, int stlpec);
+    void Kopiruj(const RiadokKevrota& zdroj, int riadok, int stlpec);
 
     // Puts the buffer's value of a column into the entry: 1 Meno and Adresa, 2 order
     // number, 3 date of request, 4 date of performance, 5 subject. False, and the entry
@@ -23,12 +24,12 @@ public:
 
     bool maKopiu() const { return m_maKopiu; }
     bool jeKopirovanaBunka(int riadok, int stlpec) const;
-    const TZnalKevrotZaznam& buffer() const { return m_buffer; }
+    const RiadokKevrota& buffer() const { return m_buffer; }
 
 private:
     bool m_zapnuty = false;
     bool m_maKopiu = false;
-    TZnalKevrotZaznam m_buffer;
+    RiadokKevrota m_buffer;
     int m_riadok = -1;
     int m_stlpec = -1;
 };

@@ -1,7 +1,7 @@
 #include "ZnalKevrotFilter.h"
 
 #include "store/Datum.h"
-#include "store/ZnalKevrotZaznam.h"
+#include "store/RiadokKevrota.h"
 
 QString TZnalKevrotFilter::ObnovTextAStlpce()
 {
@@ -23,12 +23,12 @@ QString TZnalKevrotFilter::ObnovTextAStlpce()
 
 void TZnalKevrotFilter::Vycisti() { *this = TZnalKevrotFilter{}; }
 
-bool TZnalKevrotFilter::Vyhovuje(const TZnalKevrotZaznam& z) const
+bool TZnalKevrotFilter::Vyhovuje(const RiadokKevrota& z) const
 {
     if (!Aktivny)
         return true;
-    return (PoradoveCislo == 0 || z.PoradoveCislo == PoradoveCislo) && ObsahujeCast(z.Meno, Zadavatel) &&
-           ObsahujeCast(z.CisloObjednavky, SpisovaZnacka) &&
+    return (PoradoveCislo == 0 || z.PoradoveCislo == PoradoveCislo) && ObsahujeCast(z.Meno(), Zadavatel) &&
+           ObsahujeCast(z.CisloObjednavky(), SpisovaZnacka) &&
            (DatumVyziadania == 0.0 || z.DatumVyziadania == DatumVyziadania) &&
-           (DatumVykonania == 0.0 || z.DatumVykonania == DatumVykonania) && ObsahujeCast(z.Predmet, Predmet);
+           (DatumVykonania == 0.0 || z.DatumVykonania == DatumVykonania) && ObsahujeCast(z.Predmet(), Predmet);
 }

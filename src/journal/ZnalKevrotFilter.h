@@ -3,7 +3,7 @@
 
 #include "TextFiltra.h"
 
-struct TZnalKevrotZaznam;
+class RiadokKevrota;
 
 struct TZnalKevrotFilter : FilterRegistra {
     qint32 PoradoveCislo = 0;      // exact number; 0 = no condition
@@ -19,5 +19,5 @@ struct TZnalKevrotFilter : FilterRegistra {
     void Vycisti();
 
     // An inactive filter lets everything through; texts are case-sensitive substrings.
-    bool Vyhovuje(const TZnalKevrotZaznam& z) const;
+    bool Vyhovuje(const RiadokKevrota& z) const;
 };

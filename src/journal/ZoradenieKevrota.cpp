@@ -1,7 +1,6 @@
 #include "ZoradenieKevrota.h"
 
-#include "store/Win1250.h"
-#include "store/ZnalKevrotZaznam.h"
+#include "store/RiadokKevrota.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +16,7 @@ namespace {
 using CiselnyKluc = std::pair<int, double>;
 CiselnyKluc ciselnyKluc(double d) { return std::isnan(d) ? CiselnyKluc{0, 0.0} : CiselnyKluc{1, d}; }
 
-double ciselnaHodnota(const TZnalKevrotZaznam& z, int stlpec)
+double ciselnaHodnota(const RiadokKevrota& z, int stlpec)
 {
     switch (stlpec) {
     case 3: return z.DatumVyziadania;
@@ -28,56 +27,27 @@ double ciselnaHodnota(const TZnalKevrotZaznam& z, int stlpec)
     }
 }
 
-const QString* textovyKluc(const TZnalKevrotZaznam& z, int stlpec)
+// The texts of the rows are kept in Windows-1250 already: their bytes are the keys.
+bool maTextovyKluc(int stlpec) { return stlpec == 1 || stlpec == 2 || stlpec == 5; }
+
+std::string_view textovyKluc(const RiadokKevrota& z, int stlpec)
 {
     switch (stlpec) {
-    case 1: return &z.Meno;
-    case 2: return &z.CisloObjednavky;
-    case 5: return &z.Predmet;
-    default: return nullptr;
+    case 1: return z.bajty(RiadokKevrota::tMeno);
+    case 2: return z.bajty(RiadokKevrota::tCisloObjednavky);
+    default: return z.bajty(RiadokKevrota::tPredmet);
     }
 }
 
-// Windows-1250 code of every UTF-16 unit; '?' for those outside the code page.
-const std::vector<char>& tabulka1250()
-{
-    static const std::vector<char> tabulka = [] {
-        std::vector<char> t(0x10000, '?');
-        for (int u = 0; u < 0x80; ++u)
-            t[size_t(u)] = char(u);
-        for (int b = 0x80; b < 0x100; ++b) {
-            const char c = char(b);
-            const QString z = Win1250::dekoduj(&c, 1);
-            if (Win1250::bajt(z.at(0).unicode()) == b)
-                t[z.at(0).unicode()] = c;
-        }
-        return t;
-    }();
-    return tabulka;
-}
-
-// Writes the Windows-1250 codes of a text at `d` and returns how many; the same bytes as
-// Win1250::koduj, without a search per character. `d` has room for text.size() bytes.
-qsizetype zapisKluc1250(const QString& text, char* d)
-{
-    const auto& tabulka = tabulka1250();
-    qsizetype n = 0;
-    const QChar* s = text.constData();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = s[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && s[i + 1].isLowSurrogate())
-            ++i;  // one character outside the code page, one '?'
-        d[n++] = tabulka[c];
+// Bytes compared unsigned, a prefix smaller.
+struct Bajty {
+    std::string_view b;
+    bool operator<(const Bajty& o) const
+    {
+        return std::lexicographical_compare(b.begin(), b.end(), o.b.begin(), o.b.end(),
+                                            [](char x, char y) { return quint8(x) < quint8(y); });
     }
-    return n;
-}
-
-QByteArray kluc1250(const QString& text)
-{
-    QByteArray b(text.size(), Qt::Uninitialized);
-    b.truncate(zapisKluc1250(text, b.data()));
-    return b;
-}
+};
 
 template <class K>
 int porovnaj(const K& a, const K& b)
@@ -87,13 +57,13 @@ int porovnaj(const K& a, const K& b)
 
 // Puts the record at poradie[k] to position k, in place: each cycle of the permutation is
 // rotated through one temporary, by moves.
-void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, std::vector<qsizetype>& poradie)
+void preusporiadaj(QList<RiadokKevrota>& zoznam, std::vector<qsizetype>& poradie)
 {
-    TZnalKevrotZaznam* z = zoznam.data();
+    RiadokKevrota* z = zoznam.data();
     for (size_t zaciatok = 0; zaciatok < poradie.size(); ++zaciatok) {
         if (poradie[zaciatok] < 0 || poradie[zaciatok] == qsizetype(zaciatok))
             continue;
-        TZnalKevrotZaznam docasny = std::move(z[zaciatok]);
+        RiadokKevrota docasny = std::move(z[zaciatok]);
         size_t j = zaciatok;
         for (;;) {
             const size_t dalsi = size_t(poradie[j]);
@@ -109,7 +79,7 @@ void preusporiadaj(QList<TZnalKevrotZaznam>& zoznam, std::vector<qsizetype>& por
 }
 
 template <class K>
-void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kluce, bool zostupne)
+void zoradPodlaKlucov(QList<RiadokKevrota>& zoznam, const std::vector<K>& kluce, bool zostupne)
 {
     std::vector<qsizetype> poradie(size_t(zoznam.size()));
     std::iota(poradie.begin(), poradie.end(), 0);
@@ -126,18 +96,18 @@ void zoradPodlaKlucov(QList<TZnalKevrotZaznam>& zoznam, const std::vector<K>& kl
 
 bool MaKlucKevrota(int stlpec) { return stlpec >= 0 && stlpec <= 7; }
 
-int PorovnajKevrot(const TZnalKevrotZaznam& a, const TZnalKevrotZaznam& b, int stlpec)
+int PorovnajKevrot(const RiadokKevrota& a, const RiadokKevrota& b, int stlpec)
 {
     if (!MaKlucKevrota(stlpec))
         return 0;
     if (stlpec == 0)
         return porovnaj(a.PoradoveCislo, b.PoradoveCislo);
-    if (const QString* ta = textovyKluc(a, stlpec))
-        return porovnaj(kluc1250(*ta), kluc1250(*textovyKluc(b, stlpec)));
+    if (maTextovyKluc(stlpec))
+        return porovnaj(Bajty{textovyKluc(a, stlpec)}, Bajty{textovyKluc(b, stlpec)});
     return porovnaj(ciselnyKluc(ciselnaHodnota(a, stlpec)), ciselnyKluc(ciselnaHodnota(b, stlpec)));
 }
 
-void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne)
+void ZoradKevrot(QList<RiadokKevrota>& zoznam, int stlpec, bool zostupne)
 {
     if (!MaKlucKevrota(stlpec) || zoznam.size() < 2)
         return;
@@ -148,20 +118,12 @@ void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne)
         for (const auto& z : zoznam)
             kluce.push_back(z.PoradoveCislo);
         zoradPodlaKlucov(zoznam, kluce, zostupne);
-    } else if (textovyKluc(zoznam.first(), stlpec)) {
-        // All keys in one buffer; views compare their bytes unsigned, a prefix smaller.
-        qsizetype spolu = 0;
-        for (const auto& z : zoznam)
-            spolu += textovyKluc(z, stlpec)->size();
-        std::string bajty(size_t(spolu), '\0');
-        std::vector<std::string_view> kluce;
+    } else if (maTextovyKluc(stlpec)) {
+        // The views stay valid: the rows are not touched until the order is known.
+        std::vector<Bajty> kluce;
         kluce.reserve(n);
-        char* d = bajty.data();
-        for (const auto& z : zoznam) {
-            const qsizetype k = zapisKluc1250(*textovyKluc(z, stlpec), d);
-            kluce.emplace_back(d, size_t(k));
-            d += k;
-        }
+        for (const auto& z : zoznam)
+            kluce.push_back({textovyKluc(z, stlpec)});
         zoradPodlaKlucov(zoznam, kluce, zostupne);
     } else {
         std::vector<CiselnyKluc> kluce;
@@ -172,7 +134,7 @@ void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne)
     }
 }
 
-void ObnovZoradenieKevrota(QList<TZnalKevrotZaznam>& zoznam, const QList<int>& stavy)
+void ObnovZoradenieKevrota(QList<RiadokKevrota>& zoznam, const QList<int>& stavy)
 {
     for (int c = 0; c < stavy.size(); ++c)
         if (stavy[c] == 1 || stavy[c] == 2)

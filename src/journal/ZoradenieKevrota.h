@@ -6,7 +6,7 @@
 #include <QList>
 
 
-struct TZnalKevrotZaznam;
+class RiadokKevrota;
 
 // Columns of the journal register; the last one holds the position in the list.
 inline constexpr int PocetStlpcovKevrota = 10;
@@ -16,13 +16,13 @@ inline constexpr int StlpecPozicieKevrota = 9;
 bool MaKlucKevrota(int stlpec);
 
 // Orders two entries by the key of a column: negative, 0 or positive (0 without a key).
-int PorovnajKevrot(const TZnalKevrotZaznam& a, const TZnalKevrotZaznam& b, int stlpec);
+int PorovnajKevrot(const RiadokKevrota& a, const RiadokKevrota& b, int stlpec);
 
 // Reorders the list itself by the key of a column, descending or ascending; a column
 // without a key leaves it. A header click takes its direction from the column's sort
 // state (StavZoradenia::klik: descending unless the column is sorted descending).
-void ZoradKevrot(QList<TZnalKevrotZaznam>& zoznam, int stlpec, bool zostupne);
+void ZoradKevrot(QList<RiadokKevrota>& zoznam, int stlpec, bool zostupne);
 
 // A restored layout: sorts by every column whose state (one per column) is 1, descending,
 // or 2, ascending, in column order.
-void ObnovZoradenieKevrota(QList<TZnalKevrotZaznam>& zoznam, const QList<int>& stavy);
+void ObnovZoradenieKevrota(QList<RiadokKevrota>& zoznam, const QList<int>& stavy);

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 TVypisKevrotForm::TVypisKevrotForm(const TNastavenia& nastavenie, const OdboryOdvetvia& odbory,
-                                   const QList<TZnalKevrotZaznam>& zaznamy, int rok, QWidget* rodic, const Jazyky* jazyky)
+                                   const QList<RiadokKevrota>& zaznamy, int rok, QWidget* rodic, const Jazyky* jazyky)
     : QDialog(rodic), m_vypis(nastavenie, odbory, zaznamy, rok, jazyky)
 {
     const QString druh = nastavenie.Druh == Tlmocnik      ? QStringLiteral("Výpis z tlmočníckeho kevrota ")

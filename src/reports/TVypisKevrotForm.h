@@ -16,7 +16,7 @@ class TVypisKevrotForm : public QDialog {
     Q_OBJECT
 public:
     TVypisKevrotForm(const TNastavenia& nastavenie, const OdboryOdvetvia& odbory,
-                     const QList<TZnalKevrotZaznam>& zaznamy, int rok, QWidget* rodic = nullptr,
+                     const QList<RiadokKevrota>& zaznamy, int rok, QWidget* rodic = nullptr,
                      const Jazyky* jazyky = nullptr);
 
     const VypisKevrota& vypis() const { return m_vypis; }

@@ -39,19 +39,19 @@ QString cestaZostavy(const QString& subor)
     return ZdielaneSubory::subor(QStringLiteral("\\Zostavy\\") + subor);
 }
 
-QList<TZnalKevrotZaznam> ZaznamyNaTlac(const Zurnal& zurnal, int rok)
+QList<RiadokKevrota> ZaznamyNaTlac(const Zurnal& zurnal, int rok)
 {
     Zurnal kopia;
     kopia.ZaznamyKevrota = zurnal.ZaznamyKevrota;
     kopia.ZoradPodlaCisla();
-    QList<TZnalKevrotZaznam> out;
+    QList<RiadokKevrota> out;
     for (const auto& z : kopia.ZaznamyKevrota)
         if (z.Rok == rok)
             out.append(z);
     return out;
 }
 
-NazvaneHodnoty HodnotyZoznamu(const QList<TZnalKevrotZaznam>& zaznamy, const TNastavenia& n, int rok)
+NazvaneHodnoty HodnotyZoznamu(const QList<RiadokKevrota>& zaznamy, const TNastavenia& n, int rok)
 {
     NazvaneHodnoty h;
     h.append({QStringLiteral("ZnalecField"), spoj({n.Meno, n.Priezvisko})});
@@ -60,17 +60,17 @@ NazvaneHodnoty HodnotyZoznamu(const QList<TZnalKevrotZaznam>& zaznamy, const TNa
         if (z.Rok != rok)
             continue;
         h.append({QStringLiteral("PorCislo"), QString::number(z.PoradoveCislo) + QStringLiteral(" / ") + QString::number(z.Rok)});
-        h.append({QStringLiteral("Ziadatel"), spoj({z.Meno, z.Adresa})});
+        h.append({QStringLiteral("Ziadatel"), spoj({z.Meno(), z.Adresa()})});
         h.append({QStringLiteral("DatumVyziadania"), DatumText(z.DatumVyziadania)});
         h.append({QStringLiteral("DatumVykonania"), DatumText(z.DatumVykonania)});
-        h.append({QStringLiteral("UkonTypPredmet"), spoj({z.DruhUkonu, z.TypPosudku, z.Predmet, z.Ucel})});
+        h.append({QStringLiteral("UkonTypPredmet"), spoj({z.DruhUkonu(), z.TypPosudku(), z.Predmet(), z.Ucel()})});
         h.append({QStringLiteral("Odmena_uctovana"), SumaText(SymbolEuro, z.UctovanaOdmena)});
-        h.append({QStringLiteral("Odmena_uctovana_udaje"), z.UdajeOdmena});
+        h.append({QStringLiteral("Odmena_uctovana_udaje"), z.UdajeOdmena()});
         h.append({QStringLiteral("Vydavky"), SumaText(SymbolEuro, z.UctovaneVydavky)});
         h.append({QStringLiteral("Odmena_priznana"), SumaText(SymbolEuro, z.PriznanaOdmena)});
         h.append({QStringLiteral("Vydavky_nahrady"), SumaText(SymbolEuro, z.PriznaneVydavky)});
-        h.append({QStringLiteral("Datum_vyplatenia"), z.DatumyVyplatenia});
-        h.append({QStringLiteral("Poznamka"), z.Poznamka});
+        h.append({QStringLiteral("Datum_vyplatenia"), z.DatumyVyplatenia()});
+        h.append({QStringLiteral("Poznamka"), z.Poznamka()});
     }
     return h;
 }

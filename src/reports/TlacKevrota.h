@@ -16,7 +16,7 @@ class OdboryOdvetvia;
 class Jazyky;
 struct TNastavenia;
 struct TNastavenieTlac;
-struct TZnalKevrotZaznam;
+class RiadokKevrota;
 class TAlReport;
 
 // Named values in the order they are added.
@@ -31,11 +31,11 @@ inline const QString ZostavaHlavicky = QStringLiteral("pr_znalec_kevrot_hlavicka
 QString cestaZostavy(const QString& subor);
 
 // The year's entries in the register's order by number (lowest first).
-QList<TZnalKevrotZaznam> ZaznamyNaTlac(const Zurnal& zurnal, int rok);
+QList<RiadokKevrota> ZaznamyNaTlac(const Zurnal& zurnal, int rok);
 
 // The listing: the practitioner and the year once, then one value per field per entry of
 // `zaznamy` whose `Rok` is `rok`, in the given order.
-NazvaneHodnoty HodnotyZoznamu(const QList<TZnalKevrotZaznam>& zaznamy, const TNastavenia& n, int rok);
+NazvaneHodnoty HodnotyZoznamu(const QList<RiadokKevrota>& zaznamy, const TNastavenia& n, int rok);
 
 // The cover page: journal number, name, the registration number's characters, and a row
 // per registered field followed by its registered branches.

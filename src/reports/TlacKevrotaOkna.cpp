@@ -17,7 +17,7 @@ TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QW
     return okno;
 }
 
-QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
+QList<TfrmPreview*> ZobrazKevrot(const QList<RiadokKevrota>& zaznamy, const Nastavenia& nastavenia,
                                  const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic, const Jazyky* jazyky)
 {
     QList<TfrmPreview*> okna;

@@ -5,7 +5,7 @@
 #include <QPoint>
 
 #include "TlacKevrota.h"
-#include "store/ZnalKevrotZaznam.h"
+#include "store/RiadokKevrota.h"
 
 class QWidget;
 class Nastavenia;
@@ -22,7 +22,7 @@ TfrmPreview* OtvorNahlad(const QString& subor, const NazvaneHodnoty& hodnoty, QW
 // `zaznamy` in the register's order (sorted by number by the caller). Opens the listing's
 // preview, then the cover page's; a layout that cannot be loaded is reported and its
 // preview left out. Returns the previews opened (they free themselves when closed).
-QList<TfrmPreview*> ZobrazKevrot(const QList<TZnalKevrotZaznam>& zaznamy, const Nastavenia& nastavenia,
+QList<TfrmPreview*> ZobrazKevrot(const QList<RiadokKevrota>& zaznamy, const Nastavenia& nastavenia,
                                  const OdboryOdvetvia& ciselnik, int rok, QWidget* rodic = nullptr,
                                  const Jazyky* jazyky = nullptr);
 

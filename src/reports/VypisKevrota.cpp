@@ -21,12 +21,12 @@ const QString TextOsoby = QStringLiteral("znaleckých úkonov pre právnické a 
 constexpr double SirkaPoctu = 50;
 
 // A language pair has no branch: the language alone decides.
-int spocitajPar(const ParUkonov& par, const QList<TZnalKevrotZaznam>& zaznamy, int statny, int rok, int polrok)
+int spocitajPar(const ParUkonov& par, const QList<RiadokKevrota>& zaznamy, int statny, int rok, int polrok)
 {
     int n = 0;
     for (const auto& z : zaznamy)
-        if (z.StatnyOrgan == statny && z.Odbor == par.kodOdboru
-            && (par.kodOdvetvia.isEmpty() || z.Odvetvie == par.kodOdvetvia)
+        if (z.StatnyOrgan == statny && z.Odbor() == par.kodOdboru
+            && (par.kodOdvetvia.isEmpty() || z.Odvetvie() == par.kodOdvetvia)
             && VypisKevrota::Polrok(z.DatumVykonania, rok) == polrok)
             ++n;
     return n;
@@ -72,7 +72,7 @@ SlovaDruhu slovaDruhu(qint32 druh)
 }  // namespace
 
 VypisKevrota::VypisKevrota(const TNastavenia& nastavenie, const OdboryOdvetvia& odbory,
-                           QList<TZnalKevrotZaznam> zaznamy, int rok, const Jazyky* jazyky)
+                           QList<RiadokKevrota> zaznamy, int rok, const Jazyky* jazyky)
     : m_nastavenie(nastavenie), m_zaznamy(std::move(zaznamy)), m_rok(rok)
 {
     if (jazykovy()) {
@@ -116,11 +116,11 @@ void VypisKevrota::Spocitaj(int polrok)
     m_polrok = polrok;
     m_kontrola.clear();
     for (const auto& z : std::as_const(m_zaznamy))
-        if (jazykovy() && z.Odbor.isEmpty())
+        if (jazykovy() && z.Odbor().isEmpty())
             m_kontrola << QStringLiteral("%1/%2 - nie je zadaný jazyk").arg(z.PoradoveCislo).arg(z.Rok);
-        else if (!jazykovy() && (z.Odbor.isEmpty() || z.Odvetvie.isEmpty()))
+        else if (!jazykovy() && (z.Odbor().isEmpty() || z.Odvetvie().isEmpty()))
             m_kontrola << QStringLiteral("%1/%2 - nie je zadaný odbor/odvetvie (%3/%4)")
-                              .arg(z.PoradoveCislo).arg(z.Rok).arg(z.Odbor, z.Odvetvie);
+                              .arg(z.PoradoveCislo).arg(z.Rok).arg(z.Odbor(), z.Odvetvie());
     for (auto& p : m_statne)
         p.pocet = spocitajPar(p, m_zaznamy, 1, m_rok, polrok);
     for (auto& p : m_osoby)

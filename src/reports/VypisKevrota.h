@@ -13,7 +13,7 @@
 #include "settings/Jazyky.h"
 #include "settings/NastaveniaZaznamy.h"
 #include "settings/OdboryOdvetvia.h"
-#include "store/ZnalKevrotZaznam.h"
+#include "store/RiadokKevrota.h"
 
 struct ParUkonov {
     QString kodOdboru;
@@ -29,7 +29,7 @@ public:
     // characters of the code), counted for the first half of `rok`. An interpreter or a
     // translator counts per registered language instead (names from `jazyky`).
     VypisKevrota(const TNastavenia& nastavenie, const OdboryOdvetvia& odbory,
-                 QList<TZnalKevrotZaznam> zaznamy, int rok, const Jazyky* jazyky = nullptr);
+                 QList<RiadokKevrota> zaznamy, int rok, const Jazyky* jazyky = nullptr);
 
     // 1 for 1 January to 30 June of `rok`, 2 for 1 July to 31 December, else 0.
     static int Polrok(double datum, int rok);
@@ -71,7 +71,7 @@ public:
 
 private:
     TNastavenia m_nastavenie;
-    QList<TZnalKevrotZaznam> m_zaznamy;
+    QList<RiadokKevrota> m_zaznamy;
     QList<ParUkonov> m_statne;
     QList<ParUkonov> m_osoby;
     QStringList m_kontrola;

@@ -25,6 +25,24 @@ constexpr int kDlzkaDatumovVyplatenia = 100;
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
 
+// The row of the record at the start of an entry file, as Zurnal::CitajZaznam reads it.
+std::optional<RiadokKevrota> citajRiadok(const QByteArray& data)
+{
+    if (data.size() < TZnalKevrotZaznam::VELKOST_STARA)
+        return std::nullopt;
+    if (Subory::int32Na(data, kOffsetVerzie) == TZnalKevrotZaznam::VerziaAktualna) {
+        if (data.size() < TZnalKevrotZaznam::VELKOST)
+            return std::nullopt;
+        return RiadokKevrota::zObrazu(data.constData());
+    }
+    // The older layouts, rare by now, through the whole record.
+    qsizetype p = 0;
+    const auto z = Zurnal::CitajZaznam(data, p);
+    if (!z)
+        return std::nullopt;
+    return RiadokKevrota::zoZaznamu(*z);
+}
+
 }  // namespace
 
 const QStringList& Zurnal::DokumentyZaznamu()
@@ -61,10 +79,23 @@ QString Zurnal::AdresarDokumentov(const TZnalKevrotZaznam& zaznam)
     return CestaZaznamu(zaznam).chopped(4);  // without ".kvd"
 }
 
+QString Zurnal::CestaZaznamu(const RiadokKevrota& riadok)
+{
+    const QString s = riadok.Subor();
+    return s.isEmpty() ? SuborZaznamu(riadok.PoradoveCislo, riadok.Rok) : s;
+}
+
+QString Zurnal::AdresarDokumentov(const RiadokKevrota& riadok)
+{
+    return CestaZaznamu(riadok).chopped(4);  // without ".kvd"
+}
+
 QString Zurnal::cestaNaZapis(int cislo, int rok, int index) const
 {
-    const TZnalKevrotZaznam& z = ZaznamyKevrota.at(index);
-    return z.PoradoveCislo == cislo && z.Rok == rok ? CestaZaznamu(z) : SuborZaznamu(cislo, rok);
+    if (index < 0 || index >= ZaznamyKevrota.size())
+        return SuborZaznamu(cislo, rok);
+    const RiadokKevrota& r = ZaznamyKevrota.at(index);
+    return r.PoradoveCislo == cislo && r.Rok == rok ? CestaZaznamu(r) : SuborZaznamu(cislo, rok);
 }
 
 std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsizetype& pozicia)
@@ -202,13 +233,10 @@ QStringList Zurnal::DatumyVyplateniaZoznam(const QString& datumy)
     return d;
 }
 
-void Zurnal::NastavVyplatenia(int index)
+void Zurnal::NastavVyplatenia(TZnalKevrotZaznam& zaznam) const
 {
-    if (index < 0 || index >= ZaznamyKevrota.size())
-        return;
-    auto& z = ZaznamyKevrota[index];
-    z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
-    z.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
+    zaznam.PocetVyplateni = qint32(VyplateniaZaznamu.size());
+    zaznam.DatumyVyplatenia = DatumyVyplateniaZ(VyplateniaZaznamu);
 }
 
 QStringList Zurnal::suboryRoka(int rok)
@@ -231,15 +259,22 @@ Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovani
     // One buffer per thread for all the files it reads: the records kept from one file do
     // not then scatter the memory the next file is read into.
     thread_local QByteArray data;
-    qsizetype p = 0;
-    if (Subory::citajDo(cesta, data))
-        v.zaznam = CitajZaznam(data, p);
-    if (!v.zaznam)
+    if (!Subory::citajDo(cesta, data))
         return v;
-    v.doZoznamu = v.zaznam->DoZoznamuVyuctovani;
+    if (!ajVyuctovanie) {
+        v.riadok = citajRiadok(data);
+        v.platny = v.riadok.has_value();
+        return v;
+    }
+    qsizetype p = 0;
+    const auto zaznam = CitajZaznam(data, p);
+    if (!zaznam)
+        return v;
+    v.platny = true;
+    v.doZoznamu = zaznam->DoZoznamuVyuctovani;
     QList<TVydavok> vydavky;
-    if (ajVyuctovanie && v.doZoznamu && CitajVydavky(data, p, vydavky))
-        v.vyuctovanie = TCiselnikVydavok::zoZaznamu(*v.zaznam, vydavky);
+    if (v.doZoznamu && CitajVydavky(data, p, vydavky))
+        v.vyuctovanie = TCiselnikVydavok::zoZaznamu(*zaznam, vydavky);
     return v;
 }
 
@@ -257,17 +292,17 @@ void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSubor
 {
     ZaznamyKevrota.clear();
     ZaznamyKevrota.reserve(qsizetype(citania.size()));
-    const double prechod = DatumPrechoduDPH();
+    // One folder for all the rows: they share its text.
+    const QString adresar = subory.isEmpty() ? QString() : QFileInfo(subory.first()).path();
     for (size_t i = 0; i < citania.size(); ++i) {
-        auto& z = citania[i].zaznam;
-        if (!z) {
-            ohlasProblem(subory.at(qsizetype(i)));
+        auto& r = citania[i].riadok;
+        const QString& cesta = subory.at(qsizetype(i));
+        if (!r) {
+            ohlasProblem(cesta);
             continue;
         }
-        if (z->SadzbaDPH == 0.0)
-            z->SadzbaDPH = SadzbaDPHKDatumu(z->DatumVykonania, z->DatumVykonania < prechod ? 19.0 : 20.0);
-        z->Subor = subory.at(qsizetype(i));
-        ZaznamyKevrota.append(std::move(*z));
+        r->nastavSubor(adresar, QStringView(cesta).mid(adresar.size() + 1));
+        ZaznamyKevrota.append(std::move(*r));
     }
 }
 
@@ -276,7 +311,7 @@ void Zurnal::prevezmiVyuctovania(const QStringList& subory, const std::vector<Ci
     UlozeneVyuctovania.clear();
     for (size_t i = 0; i < citania.size(); ++i) {
         const auto& v = citania[i];
-        if (v.zaznam && !v.doZoznamu)
+        if (v.platny && !v.doZoznamu)
             continue;
         if (v.vyuctovanie)
             UlozeneVyuctovania.append(*v.vyuctovanie);
@@ -299,13 +334,21 @@ void Zurnal::NacitajRok(int rok)
 
 void Zurnal::ohlasDuplicity()
 {
+    auto kluc = [](const RiadokKevrota& z) { return (qint64(z.Rok) << 32) | quint32(z.PoradoveCislo); };
+    // Counted first: the paths are put together only for numbers that more files carry.
+    QHash<qint64, int> pocty;
+    for (const auto& z : std::as_const(ZaznamyKevrota))
+        ++pocty[kluc(z)];
     QHash<qint64, QStringList> podlaCisla;
     for (const auto& z : std::as_const(ZaznamyKevrota))
-        podlaCisla[(qint64(z.Rok) << 32) | quint32(z.PoradoveCislo)].append(z.Subor);
+        if (pocty.value(kluc(z)) > 1)
+            podlaCisla[kluc(z)].append(z.Subor());
     QStringList riadky;
     for (const auto& z : std::as_const(ZaznamyKevrota)) {
-        const QStringList& subory = podlaCisla.value((qint64(z.Rok) << 32) | quint32(z.PoradoveCislo));
-        if (subory.size() < 2 || subory.first() != z.Subor)
+        if (pocty.value(kluc(z)) < 2)
+            continue;
+        const QStringList& subory = podlaCisla.value(kluc(z));
+        if (subory.first() != z.Subor())
             continue;
         QStringList mena;
         for (const auto& s : subory)
@@ -324,6 +367,59 @@ bool Zurnal::NacitajZaznam(int cislo, int rok) { return nacitajZo(SuborZaznamu(c
 
 bool Zurnal::NacitajZaznam(const TZnalKevrotZaznam& zaznam) { return nacitajZo(CestaZaznamu(zaznam)); }
 
+bool Zurnal::NacitajZaznam(const RiadokKevrota& riadok) { return nacitajZo(CestaZaznamu(riadok)); }
+
+void Zurnal::doplnSadzbuDPH(TZnalKevrotZaznam& z)
+{
+    if (z.SadzbaDPH == 0.0)
+        z.SadzbaDPH = SadzbaDPHKDatumu(z.DatumVykonania, z.DatumVykonania < DatumPrechoduDPH() ? 19.0 : 20.0);
+}
+
+bool Zurnal::CitajSuborZaznamu(const QString& cesta, ObsahZaznamu& obsah)
+{
+    obsah = {};
+    const auto data = Subory::citaj(cesta);
+    const bool ok = data && RozoberSubor(*data, obsah);
+    if (!obsah.zaznam.obraz.prazdny()) {
+        doplnSadzbuDPH(obsah.zaznam);
+        obsah.zaznam.Subor = cesta;
+    }
+    return ok;
+}
+
+std::optional<TZnalKevrotZaznam> Zurnal::NacitajCelyZaznam(int index)
+{
+    if (index < 0 || index >= ZaznamyKevrota.size())
+        return std::nullopt;
+    const QString cesta = CestaZaznamu(ZaznamyKevrota.at(index));
+    ObsahZaznamu obsah;
+    const bool ok = CitajSuborZaznamu(cesta, obsah);
+    VydavkyZaznamu = std::move(obsah.vydavky);
+    VyplateniaZaznamu = std::move(obsah.vyplatenia);
+    if (!ok) {
+        ohlasProblem(cesta);
+        return std::nullopt;
+    }
+    return std::move(obsah.zaznam);
+}
+
+std::optional<TZnalKevrotZaznam> Zurnal::CelyZaznam(int index) const
+{
+    if (index < 0 || index >= ZaznamyKevrota.size())
+        return std::nullopt;
+    const QString cesta = CestaZaznamu(ZaznamyKevrota.at(index));
+    const auto data = Subory::citaj(cesta);
+    qsizetype p = 0;
+    auto z = data ? CitajZaznam(*data, p) : std::nullopt;
+    if (!z) {
+        ohlasProblem(cesta);
+        return std::nullopt;
+    }
+    doplnSadzbuDPH(*z);
+    z->Subor = cesta;
+    return z;
+}
+
 bool Zurnal::nacitajZo(const QString& cesta)
 {
     const auto data = Subory::citaj(cesta);
@@ -336,33 +432,54 @@ bool Zurnal::nacitajZo(const QString& cesta)
     return ok;
 }
 
-bool Zurnal::UlozZaznam(int cislo, int rok, int index, bool ajDokumenty)
+TZnalKevrotZaznam Zurnal::zlucenySoSuborom(const TZnalKevrotZaznam& zaznam, const std::optional<QByteArray>& data)
 {
+    qsizetype p = 0;
+    const auto stary = data ? CitajZaznam(*data, p) : std::nullopt;
+    TZnalKevrotZaznam z = zaznam;
+    if (stary)
+        z.obraz = stary->obraz;
+    return z;
+}
+
+void Zurnal::prevezmiZapisany(const TZnalKevrotZaznam& zapisany, const QString& cesta, int index)
+{
+    // The row as a load of the file gives it.
+    RiadokKevrota r = RiadokKevrota::zObrazu(zapisany.obrazNaZapis().constData());
+    r.nastavSubor(cesta);
     if (index < 0 || index >= ZaznamyKevrota.size())
+        ZaznamyKevrota.append(std::move(r));
+    else
+        ZaznamyKevrota[index] = std::move(r);
+}
+
+bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty)
+{
+    if (index >= ZaznamyKevrota.size())
         return false;
+    const int cislo = zaznam.PoradoveCislo, rok = zaznam.Rok;
     const QString adresar = Cesty::adresarRoka(rok);
     if (!Cesty::vytvorJednuUroven(adresar)) {
         spravy().chyba(textNepodariloVytvoritAdresar(adresar));
         return false;
     }
-    TZnalKevrotZaznam z = ZaznamyKevrota.at(index);
+    const QString cesta = cestaNaZapis(cislo, rok, index);
+    const bool svojSubor = index >= 0 && cesta == CestaZaznamu(ZaznamyKevrota.at(index));
+    const auto data = QFileInfo::exists(cesta) ? Subory::citaj(cesta) : std::nullopt;
+    TZnalKevrotZaznam z = svojSubor ? zlucenySoSuborom(zaznam, data) : zaznam;
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     z.PocetVyplateni = qint32(VyplateniaZaznamu.size());
-    const QString cesta = cestaNaZapis(cislo, rok, index);
     QByteArray obsah = ObsahSuboru(z, VydavkyZaznamu, VyplateniaZaznamu);
     // What the old file holds past its counted records is not ours to drop.
     ObsahZaznamu stary;
     qsizetype koniec = 0;
-    const auto data = QFileInfo::exists(cesta) ? Subory::citaj(cesta) : std::nullopt;
     if (data && RozoberSubor(*data, stary, &koniec))
         obsah.append(data->constData() + koniec, data->size() - koniec);
     if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v) {
         Subory::ohlasChybuZapisu(cesta, v.dovod());
         return false;
     }
-    ZaznamyKevrota[index].Verzia = z.Verzia;
-    ZaznamyKevrota[index].PocetVyplateni = z.PocetVyplateni;
-    ZaznamyKevrota[index].Subor = cesta;
+    prevezmiZapisany(z, cesta, index);
     if (ajDokumenty) {
         const QString dokumenty = cesta.chopped(4);
         Cesty::vytvorJednuUroven(dokumenty);
@@ -382,18 +499,18 @@ QByteArray Zurnal::sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteA
     return b;
 }
 
-bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
+bool Zurnal::UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index)
 {
     if (index < 0 || index >= ZaznamyKevrota.size())
         return false;
-    const QString cesta = cestaNaZapis(cislo, rok, index);
+    const QString cesta = cestaNaZapis(zaznam.PoradoveCislo, zaznam.Rok, index);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
     if (!data || !CitajZaznam(*data, koniec)) {
         ohlasProblem(cesta);
         return false;
     }
-    TZnalKevrotZaznam z = ZaznamyKevrota.at(index);
+    TZnalKevrotZaznam z = cesta == CestaZaznamu(ZaznamyKevrota.at(index)) ? zlucenySoSuborom(zaznam, data) : zaznam;
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     // The payments that follow are counted by the record: keep the count the file holds.
     ObsahZaznamu stary;
@@ -403,14 +520,15 @@ bool Zurnal::UlozHlavicku(int cislo, int rok, int index)
         Subory::ohlasChybuZapisu(cesta, v.dovod());
         return false;
     }
-    ZaznamyKevrota[index].Verzia = z.Verzia;
-    ZaznamyKevrota[index].PocetVyplateni = z.PocetVyplateni;
+    prevezmiZapisany(z, cesta, index);
     return true;
 }
 
 bool Zurnal::ZmazZaznam(int cislo, int rok) { return zmaz(SuborZaznamu(cislo, rok)); }
 
 bool Zurnal::ZmazZaznam(const TZnalKevrotZaznam& zaznam) { return zmaz(CestaZaznamu(zaznam)); }
+
+bool Zurnal::ZmazZaznam(const RiadokKevrota& riadok) { return zmaz(CestaZaznamu(riadok)); }
 
 bool Zurnal::zmaz(const QString& cesta)
 {
@@ -444,7 +562,7 @@ void Zurnal::ZoradPodlaCisla()
         kluce.append({t + u'|' + QString::number(i), i});
     }
     std::stable_sort(kluce.begin(), kluce.end(), [](const Kluc& a, const Kluc& b) { return a.text < b.text; });
-    QList<TZnalKevrotZaznam> zoradene;
+    QList<RiadokKevrota> zoradene;
     zoradene.reserve(ZaznamyKevrota.size());
     for (const auto& k : kluce)
         zoradene.append(std::move(ZaznamyKevrota[k.pozicia]));
@@ -464,6 +582,8 @@ void Zurnal::PripravPracovnyAdresar()
 void Zurnal::NacitajDokumenty(int cislo, int rok) { nacitajDokumentyZ(AdresarDokumentov(cislo, rok)); }
 
 void Zurnal::NacitajDokumenty(const TZnalKevrotZaznam& zaznam) { nacitajDokumentyZ(AdresarDokumentov(zaznam)); }
+
+void Zurnal::NacitajDokumenty(const RiadokKevrota& riadok) { nacitajDokumentyZ(AdresarDokumentov(riadok)); }
 
 void Zurnal::nacitajDokumentyZ(const QString& adresar)
 {
@@ -497,9 +617,9 @@ void Zurnal::NacitajKevrot(int rok)
 
 bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }
 
-bool Zurnal::KopirujZaznam(const TZnalKevrotZaznam& zaznam, int noveCislo)
+bool Zurnal::KopirujZaznam(const RiadokKevrota& riadok, int noveCislo)
 {
-    return kopiruj(CestaZaznamu(zaznam), zaznam.Rok, noveCislo);
+    return kopiruj(CestaZaznamu(riadok), riadok.Rok, noveCislo);
 }
 
 bool Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)

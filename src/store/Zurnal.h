@@ -1,6 +1,7 @@
 #pragma once
-// The journal of one year: its entries, the items and payments of the entry last read,
-// and the stored billings; the entry files and the working directory of their documents.
+// The journal of one year: a row of each entry (what the registers show), the items and
+// payments of the entry last read, and the stored billings; the entry files and the working
+// directory of their documents. An entry's whole record is read from its file when needed.
 
 #include <QByteArray>
 #include <QSet>
@@ -13,6 +14,7 @@
 
 #include "Subory.h"
 
+#include "RiadokKevrota.h"
 #include "UlozeneVyuctovanie.h"
 #include "Vydavok.h"
 #include "Vyplatenie.h"
@@ -27,7 +29,7 @@ struct ObsahZaznamu {
 
 class Zurnal {
 public:
-    QList<TZnalKevrotZaznam> ZaznamyKevrota;
+    QList<RiadokKevrota> ZaznamyKevrota;
     QList<TVydavok> VydavkyZaznamu;
     QList<TVyplatenie> VyplateniaZaznamu;
     // As NacitajUlozeneVyuctovania last built them; see UlozeneVyuctovaniaRoka.
@@ -46,6 +48,8 @@ public:
     // year; its document folder is that path without the extension.
     static QString CestaZaznamu(const TZnalKevrotZaznam& zaznam);
     static QString AdresarDokumentov(const TZnalKevrotZaznam& zaznam);
+    static QString CestaZaznamu(const RiadokKevrota& riadok);
+    static QString AdresarDokumentov(const RiadokKevrota& riadok);
 
     // Reads the record at `pozicia` in the current layout and moves `pozicia` past the
     // stored record (3688 bytes, or 3636 for versions 0 and 1). Nothing when the bytes
@@ -73,41 +77,56 @@ public:
     static QString DatumyVyplateniaZ(const QList<TVyplatenie>& vyplatenia);
     // The dates of that text, without the separators (a single date is one item).
     static QStringList DatumyVyplateniaZoznam(const QString& datumy);
-    // Sets `PocetVyplateni` and `DatumyVyplatenia` of the record at `index` from
-    // `VyplateniaZaznamu`.
-    void NastavVyplatenia(int index);
+    // Sets `PocetVyplateni` and `DatumyVyplatenia` of the record from `VyplateniaZaznamu`.
+    void NastavVyplatenia(TZnalKevrotZaznam& zaznam) const;
 
-    // Replaces `ZaznamyKevrota` by the year's entries, in file name order, each with the
-    // file it came from. A file that cannot be read or holds no valid record is reported
-    // and skipped. A VAT rate of 0 is set in memory to 19 before 1 January 2011 (or without
-    // a date of performance), else 20. Files that carry one number are all loaded and
-    // warned about once, with their names.
+    // Replaces `ZaznamyKevrota` by the rows of the year's entries, in file name order, each
+    // with the file it came from. A file that cannot be read or holds no valid record is
+    // reported and skipped. Files that carry one number are all loaded and warned about
+    // once, with their names.
     void NacitajRok(int rok);
+
+    // An entry file read whole, its record as the program uses it: a VAT rate of 0 set to 19
+    // before 1 January 2011 (or without a date of performance), else 20; `Subor` the path.
+    // False on any fault (nothing reported), with what could be read in `obsah`; a record
+    // that was read has its image (`obraz`).
+    static bool CitajSuborZaznamu(const QString& cesta, ObsahZaznamu& obsah);
+    // The whole record of the entry at `index`, read from its file, with its items and
+    // payments in `VydavkyZaznamu` and `VyplateniaZaznamu`. Nothing, after reporting, when
+    // the file cannot be read whole.
+    std::optional<TZnalKevrotZaznam> NacitajCelyZaznam(int index);
+    // Only the record of the entry at `index`; nothing after reporting.
+    std::optional<TZnalKevrotZaznam> CelyZaznam(int index) const;
 
     // Reads one entry's items and payments into `VydavkyZaznamu` and `VyplateniaZaznamu`.
     // A missing or bad file is reported; false tells the caller to abandon the command.
     bool NacitajZaznam(int cislo, int rok);
     // The same from the file the record was loaded from.
     bool NacitajZaznam(const TZnalKevrotZaznam& zaznam);
+    bool NacitajZaznam(const RiadokKevrota& riadok);
 
-    // Writes the record at `index` with `VydavkyZaznamu` and `VyplateniaZaznamu` as the
-    // file of `cislo` and `rok` (atomically), then, when `ajDokumenty`, stores the working
-    // documents into the entry's document folder. A record that still has the number and
-    // year of the file it was loaded from is written to that file. Bytes the old file holds
-    // past its counted records are kept after the new ones. Sets `Verzia` 2,
-    // `PocetVyplateni` and `Subor` in the list. False (after reporting) when nothing was
-    // written.
-    bool UlozZaznam(int cislo, int rok, int index, bool ajDokumenty = true);
+    // Writes `zaznam` with `VydavkyZaznamu` and `VyplateniaZaznamu` as the file of its number
+    // and year (atomically), then, when `ajDokumenty`, stores the working documents into the
+    // entry's document folder. `index` is the entry's row, -1 for a new entry. A record that
+    // still has the number and year of its row is written to the row's file, merged over
+    // that file's current record: fields the program knows are written, reserved bytes stay.
+    // Bytes the old file holds past its counted records are kept after the new ones. The
+    // record is written with `Verzia` 2 and `PocetVyplateni` of the payments; the row then
+    // shows what was written (a new entry's row is appended). False (after reporting) when
+    // nothing was written; the row then stays as it was.
+    bool UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty = true);
 
-    // Rewrites the record at the start of the existing file of `cislo` and `rok` with the
-    // record at `index`; the items and payments after it are kept as they are. A record of
-    // an older, shorter layout is replaced as a whole, so the file stays consistent.
-    bool UlozHlavicku(int cislo, int rok, int index);
+    // Rewrites the record at the start of the existing file of the entry at `index` with
+    // `zaznam`, merged over the file's current record; the items and payments after it are
+    // kept as they are. A record of an older, shorter layout is replaced as a whole, so the
+    // file stays consistent. The row then shows what was written.
+    bool UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index);
 
     // Deletes the entry file if it exists; the document folder stays. False only when an
     // existing file could not be deleted.
     bool ZmazZaznam(int cislo, int rok);
     bool ZmazZaznam(const TZnalKevrotZaznam& zaznam);
+    bool ZmazZaznam(const RiadokKevrota& riadok);
 
     // Largest `PoradoveCislo` of the loaded entries plus 1; 1 for none.
     int DalsieCislo() const;
@@ -118,6 +137,7 @@ public:
     // Prepares the working directory, then copies the entry's stored documents into it.
     static void NacitajDokumenty(int cislo, int rok);
     static void NacitajDokumenty(const TZnalKevrotZaznam& zaznam);
+    static void NacitajDokumenty(const RiadokKevrota& riadok);
 
     // Rebuilds the stored billings from the year's entry files: the entries marked for the
     // list, named by their own number and year, sorted by number.
@@ -135,7 +155,7 @@ public:
     // copied. False after reporting when the source cannot be read or the copy written.
     static bool KopirujZaznam(int cislo, int rok, int noveCislo);
     // The same from the file the record was loaded from, into its year.
-    static bool KopirujZaznam(const TZnalKevrotZaznam& zaznam, int noveCislo);
+    static bool KopirujZaznam(const RiadokKevrota& riadok, int noveCislo);
 
 private:
     int m_rokVyuctovani = 0;  // the year UlozeneVyuctovania hold, 0 when to be built again
@@ -145,12 +165,15 @@ private:
     bool zmaz(const QString& cesta);
     static void nacitajDokumentyZ(const QString& adresar);
     static bool kopiruj(const QString& zdroj, int rok, int noveCislo);
-    // The file the record at `index` is written to as `cislo` and `rok`.
+    // The file the entry at `index` is written to as `cislo` and `rok`.
     QString cestaNaZapis(int cislo, int rok, int index) const;
+    // The row at `index` shows the record written to `cesta`; a new row for index -1.
+    void prevezmiZapisany(const TZnalKevrotZaznam& zapisany, const QString& cesta, int index);
 
     // One entry file as a year load reads it.
     struct CitanieSuboru {
-        std::optional<TZnalKevrotZaznam> zaznam;  // nothing when the file or record is bad
+        std::optional<RiadokKevrota> riadok;  // the year load's: nothing when the file or record is bad
+        bool platny = false;  // the record could be read
         bool doZoznamu = false;  // the record is marked for the stored billings
         std::optional<TCiselnikVydavok> vyuctovanie;  // when asked for, marked and sound
     };
@@ -165,4 +188,9 @@ private:
     // The record image followed by the file's bytes after its stored record.
     static QByteArray sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteArray& data,
                                       qsizetype koniecZaznamu);
+    // The record (with its image) as stored in `data`, with every field of `zaznam` that
+    // differs written over it; `zaznam` itself when `data` holds no record.
+    static TZnalKevrotZaznam zlucenySoSuborom(const TZnalKevrotZaznam& zaznam, const std::optional<QByteArray>& data);
+    // The VAT rate of 0 as the program reads it.
+    static void doplnSadzbuDPH(TZnalKevrotZaznam& z);
 };

@@ -124,7 +124,7 @@ TEST_F(EditorOkno, OkCollectsTheChecksAndRefusesATakenNumber)
     TZnalKevrotZaznam iny;
     iny.PoradoveCislo = 5;
     iny.Rok = 2024;
-    m_udaje.zurnal.ZaznamyKevrota = {iny};
+    m_udaje.zurnal.ZaznamyKevrota = {RiadokKevrota::zoZaznamu(iny)};
     m_spravy.vymaz();
     okno.Edit4->setText(QStringLiteral("5"));
     okno.cmbOdvetvie->setCurrentIndex(0);

@@ -1,4 +1,5 @@
 #include "editor/PoliaZaznamu.h"
+#include "store/ZnalKevrotZaznam.h"
 #include "store/Datum.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST(PoliaZaznamu, NumberOfANewEntryMustBeFreeAndRenumberingMayNotHitAnother)
     a.Rok = 2024;
     b.PoradoveCislo = 4;
     b.Rok = 2024;
-    const QList<TZnalKevrotZaznam> zaznamy{a, b};
+    const QList<RiadokKevrota> zaznamy{RiadokKevrota::zoZaznamu(a), RiadokKevrota::zoZaznamu(b)};
     TZnalKevrotZaznam novy;
     EXPECT_FALSE(CisloVolne(zaznamy, novy, true, 3, 2024));
     EXPECT_TRUE(CisloVolne(zaznamy, novy, true, 3, 2023));

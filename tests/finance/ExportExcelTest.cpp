@@ -1,5 +1,6 @@
 #include "common/TestAppDir.h"
 #include "finance/ExportExcel.h"
+#include "store/ZnalKevrotZaznam.h"
 #include "store/Datum.h"
 
 #include <QDate>
@@ -32,11 +33,11 @@ TZnalKevrotZaznam zaznam(int cislo, int rok = 2024)
     return z;
 }
 
-QList<TZnalKevrotZaznam> zaznamy(int pocet)
+QList<RiadokKevrota> zaznamy(int pocet)
 {
-    QList<TZnalKevrotZaznam> v;
+    QList<RiadokKevrota> v;
     for (int i = 1; i <= pocet; ++i)
-        v.append(zaznam(i));
+        v.append(RiadokKevrota::zoZaznamu(zaznam(i)));
     return v;
 }
 
@@ -52,7 +53,7 @@ protected:
         return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
     }
 
-    QJsonArray zapisAPrecitaj(const QList<TZnalKevrotZaznam>& z, VariantExportu v)
+    QJsonArray zapisAPrecitaj(const QList<RiadokKevrota>& z, VariantExportu v)
     {
         const QString subor = cesta(QStringLiteral("zosit.xlsx"));
         const Vysledok ok = ZapisZosit(z, v, {QStringLiteral("Liberation Sans"), 9}, subor);
@@ -101,9 +102,12 @@ TEST_F(ExportExcelTest, RegisterVariantHasSheetsOfTenWithHeaderMergesAndBorders)
 TEST_F(ExportExcelTest, CellsHoldNumbersDatesAndTextsInTheTableFont)
 {
     TZnalKevrotZaznam z = zaznam(3);
+    // The requester's three texts at their full capacity: 252 characters joined.
     z.Meno = QString(300, QLatin1Char('M'));
+    z.Adresa = QString(100, QLatin1Char('A'));
+    z.CisloObjednavky = QString(50, QLatin1Char('C'));
     z.Poznamka = QStringLiteral("a\x01" "b\r\nc");
-    const QJsonObject h = zapisAPrecitaj({z}, VariantExportu::Register)[0].toObject();
+    const QJsonObject h = zapisAPrecitaj({RiadokKevrota::zoZaznamu(z)}, VariantExportu::Register)[0].toObject();
     const QJsonObject a = bunka(h, "A4"), b = bunka(h, "B4"), c4 = bunka(h, "C4"), c5 = bunka(h, "C5");
     EXPECT_EQ(a[QStringLiteral("fmt")].toString(), QStringLiteral("@"));
     EXPECT_EQ(a[QStringLiteral("h")].toString(), QStringLiteral("center"));
@@ -132,9 +136,9 @@ TEST_F(ExportExcelTest, CellsHoldNumbersDatesAndTextsInTheTableFont)
 
 TEST_F(ExportExcelTest, FinancialVariantIsOneSheetOfEveryEntryWithoutPurpose)
 {
-    QList<TZnalKevrotZaznam> z = zaznamy(12);
-    z.append(zaznam(13, 2023));
-    z[0].DatumyVyplatenia = QStringLiteral("10.12.2024\r");
+    QList<RiadokKevrota> z = zaznamy(12);
+    z.append(RiadokKevrota::zoZaznamu(zaznam(13, 2023)));
+    z[0].nastavDatumyVyplatenia(QStringLiteral("10.12.2024\r"));
     const QJsonArray harky = zapisAPrecitaj(ZaznamyExportu(z, 2024, VariantExportu::Financny), VariantExportu::Financny);
     ASSERT_EQ(harky.size(), 1);
     const QJsonObject h = harky[0].toObject();

@@ -32,7 +32,7 @@ protected:
         }
         QDir().mkpath(cesta(QStringLiteral("ZnalKevrot2024")));
         zapis(QStringLiteral("ZnalKevrot2024/%1-2024.kvd").arg(cislo), Zurnal::ObsahSuboru(z, {}, v));
-        zurnal.ZaznamyKevrota.append(z);
+        zurnal.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
     }
 
     void SetUp() override

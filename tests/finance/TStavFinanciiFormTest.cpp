@@ -26,7 +26,7 @@ protected:
             v.Suma = 10 * cislo;
             QDir().mkpath(cesta(QStringLiteral("ZnalKevrot2024")));
             zapis(QStringLiteral("ZnalKevrot2024/%1-2024.kvd").arg(cislo), Zurnal::ObsahSuboru(z, {}, {v}));
-            zurnal.ZaznamyKevrota.append(z);
+            zurnal.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
         }
     }
     QStringList riadky(const TStavFinanciiForm& f)

@@ -167,7 +167,7 @@ TEST_F(OknoTest, CopyDeleteAndYearChangeKeepTheHeadersSortAndTheSelectedEntry)
     const auto& zz = f.udaje().zurnal.ZaznamyKevrota;
     const auto kopia = std::find_if(zz.begin(), zz.end(), [](const auto& z) { return z.PoradoveCislo == 4; });
     ASSERT_NE(kopia, zz.end());
-    EXPECT_EQ(kopia->Meno, QStringLiteral("Meno 2"));
+    EXPECT_EQ(kopia->Meno(), QStringLiteral("Meno 2"));
 
     m_spravy.odpovede = {true};
     k->Zmaz();

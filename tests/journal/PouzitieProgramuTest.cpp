@@ -128,9 +128,9 @@ protected:
     {
         Zurnal z;
         z.NacitajRok(kRok);
-        for (const auto& e : z.ZaznamyKevrota)
-            if (e.PoradoveCislo == cislo)
-                return e;
+        for (int i = 0; i < z.ZaznamyKevrota.size(); ++i)
+            if (z.ZaznamyKevrota[i].PoradoveCislo == cislo)
+                return z.CelyZaznam(i).value_or(TZnalKevrotZaznam());
         ADD_FAILURE() << "entry " << cislo << " is not on disk";
         return {};
     }

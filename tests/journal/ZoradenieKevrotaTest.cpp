@@ -1,5 +1,6 @@
 #include "journal/ZoradenieKevrota.h"
 #include "store/Win1250.h"
+#include "store/RiadokKevrota.h"
 #include "store/ZnalKevrotZaznam.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace {
 
 // The register's own procedure: as many passes as records, neighbours swapped when out
 // of order.
-void bublinkove(QList<TZnalKevrotZaznam>& z, int stlpec, bool zostupne)
+void bublinkove(QList<RiadokKevrota>& z, int stlpec, bool zostupne)
 {
     if (!MaKlucKevrota(stlpec))
         return;
@@ -22,17 +23,17 @@ void bublinkove(QList<TZnalKevrotZaznam>& z, int stlpec, bool zostupne)
         }
 }
 
-TZnalKevrotZaznam zaznam(int poradie, qint32 cislo, const QString& meno, double odmena)
+RiadokKevrota zaznam(int poradie, qint32 cislo, const QString& meno, double odmena)
 {
     TZnalKevrotZaznam z;
     z.Rok = poradie;  // remembers the original position
     z.PoradoveCislo = cislo;
     z.Meno = meno;
     z.UctovanaOdmena = odmena;
-    return z;
+    return RiadokKevrota::zoZaznamu(z);
 }
 
-QList<int> poradie(const QList<TZnalKevrotZaznam>& z)
+QList<int> poradie(const QList<RiadokKevrota>& z)
 {
     QList<int> p;
     for (const auto& x : z)
@@ -40,13 +41,13 @@ QList<int> poradie(const QList<TZnalKevrotZaznam>& z)
     return p;
 }
 
-QList<TZnalKevrotZaznam> nahodne(std::mt19937& g, int n)
+QList<RiadokKevrota> nahodne(std::mt19937& g, int n)
 {
     // Few distinct values, so that equal keys are common and stability shows.
     const QStringList texty = {QString(), QStringLiteral("A"), QStringLiteral("Ab"), QStringLiteral("a"),
                                QStringLiteral("Šimon"), QStringLiteral("Ábel"), QStringLiteral("Zuzana"),
                                QStringLiteral("ž"), QStringLiteral("Č 1"), QStringLiteral("Č")};
-    QList<TZnalKevrotZaznam> l;
+    QList<RiadokKevrota> l;
     for (int i = 0; i < n; ++i) {
         TZnalKevrotZaznam z;
         z.Rok = i;
@@ -59,7 +60,7 @@ QList<TZnalKevrotZaznam> nahodne(std::mt19937& g, int n)
         z.UctovanaOdmena = double(int(g() % 5) - 2) * 0.1;
         z.UctovaneVydavky = double(g() % 3);
         z.DatumyVyplatenia = texty[g() % texty.size()];
-        l.append(z);
+        l.append(RiadokKevrota::zoZaznamu(z));
     }
     return l;
 }
@@ -81,9 +82,9 @@ TEST(ZoradenieKevrota, EqualsTheStableExchangeSortOnRandomData)
                 // The records themselves moved whole, the original list untouched.
                 for (const auto& z : a) {
                     const auto& p = povodny[z.Rok];
-                    ASSERT_EQ(z.Meno, p.Meno);
-                    ASSERT_EQ(z.Predmet, p.Predmet);
-                    ASSERT_EQ(z.DatumyVyplatenia, p.DatumyVyplatenia);
+                    ASSERT_EQ(z.Meno(), p.Meno());
+                    ASSERT_EQ(z.Predmet(), p.Predmet());
+                    ASSERT_EQ(z.DatumyVyplatenia(), p.DatumyVyplatenia());
                     ASSERT_EQ(z.UctovanaOdmena, p.UctovanaOdmena);
                 }
                 ASSERT_EQ(poradie(povodny)[0], 0);
@@ -93,7 +94,7 @@ TEST(ZoradenieKevrota, EqualsTheStableExchangeSortOnRandomData)
 
 TEST(ZoradenieKevrota, ColumnKeysAndDirections)
 {
-    QList<TZnalKevrotZaznam> l = {zaznam(0, 5, QStringLiteral("b"), 10), zaznam(1, 12, QStringLiteral("a"), 10),
+    QList<RiadokKevrota> l = {zaznam(0, 5, QStringLiteral("b"), 10), zaznam(1, 12, QStringLiteral("a"), 10),
                                   zaznam(2, 1, QStringLiteral("ab"), 2.5)};
     ZoradKevrot(l, 0, true);
     EXPECT_EQ(poradie(l), (QList<int>{1, 0, 2}));  // numbers, not texts: 12 above 5
@@ -116,7 +117,7 @@ TEST(ZoradenieKevrota, ColumnKeysAndDirections)
 TEST(ZoradenieKevrota, TextsCompareByTheirWindows1250Codes)
 {
     // In Windows-1250 "Š" is 0x8A, "Á" 0xC1 and "a" 0x61: Š sorts before Á but after a.
-    QList<TZnalKevrotZaznam> l = {zaznam(0, 1, QStringLiteral("Ábel"), 0), zaznam(1, 2, QStringLiteral("Šimon"), 0),
+    QList<RiadokKevrota> l = {zaznam(0, 1, QStringLiteral("Ábel"), 0), zaznam(1, 2, QStringLiteral("Šimon"), 0),
                                   zaznam(2, 3, QStringLiteral("adam"), 0), zaznam(3, 4, QStringLiteral("Zoja"), 0)};
     ZoradKevrot(l, 1, false);
     EXPECT_EQ(poradie(l), (QList<int>{3, 2, 1, 0}));
@@ -124,7 +125,7 @@ TEST(ZoradenieKevrota, TextsCompareByTheirWindows1250Codes)
 
 TEST(ZoradenieKevrota, RestoredLayoutSortsByEverySortedColumnInOrder)
 {
-    QList<TZnalKevrotZaznam> l = {zaznam(0, 1, QStringLiteral("b"), 5), zaznam(1, 2, QStringLiteral("a"), 5),
+    QList<RiadokKevrota> l = {zaznam(0, 1, QStringLiteral("b"), 5), zaznam(1, 2, QStringLiteral("a"), 5),
                                   zaznam(2, 3, QStringLiteral("b"), 1)};
     // Column 1 ascending, then column 6 descending: the amount decides, names break ties.
     QList<int> stavy(PocetStlpcovKevrota, 0);
@@ -155,6 +156,6 @@ TEST(ZoradenieKevrota, TextOrderIsTheOrderOfTheEncodedBytesForAnyCharacters)
         const QByteArray ka = Win1250::koduj(a.Predmet);
         const QByteArray kb = Win1250::koduj(b.Predmet);
         const int ocakavane = ka < kb ? -1 : (kb < ka ? 1 : 0);
-        ASSERT_EQ(PorovnajKevrot(a, b, 5), ocakavane) << a.Predmet.toStdString() << " | " << b.Predmet.toStdString();
+        ASSERT_EQ(PorovnajKevrot(RiadokKevrota::zoZaznamu(a), RiadokKevrota::zoZaznamu(b), 5), ocakavane) << a.Predmet.toStdString() << " | " << b.Predmet.toStdString();
     }
 }

@@ -45,6 +45,11 @@ TZnalKevrotZaznam zaznam(int cislo, int rok, const QString& meno)
     return z;
 }
 
+RiadokKevrota riadok(int cislo, int rok, const QString& meno)
+{
+    return RiadokKevrota::zoZaznamu(zaznam(cislo, rok, meno));
+}
+
 QStringList hodnotyPola(const NazvaneHodnoty& h, const QString& meno)
 {
     QStringList out;
@@ -92,8 +97,10 @@ protected:
 
 TEST_F(TlacKevrotaTest, HodnotyZoznamuZaZaznam)
 {
-    QList<TZnalKevrotZaznam> zaznamy = {zaznam(3, 2024, "Ján Malý"), zaznam(1, 2023, "Iný rok")};
-    zaznamy[0].Predmet = QString(300, u'x');
+    TZnalKevrotZaznam dlhy = zaznam(3, 2024, "Ján Malý");
+    dlhy.Predmet = QString(300, u'x');
+    dlhy.Ucel = QString(100, u'u');
+    const QList<RiadokKevrota> zaznamy = {RiadokKevrota::zoZaznamu(dlhy), riadok(1, 2023, "Iný rok")};
     const NazvaneHodnoty h = TlacKevrota::HodnotyZoznamu(zaznamy, m_nastavenia.Nastavenie, 2024);
     EXPECT_EQ(hodnotyPola(h, "ZnalecField"), QStringList({"Peter Novák"}));
     EXPECT_EQ(hodnotyPola(h, "Rok"), QStringList({"2024"}));
@@ -116,7 +123,7 @@ TEST_F(TlacKevrotaTest, HodnotyZoznamuZaZaznam)
 TEST_F(TlacKevrotaTest, ZoradenieNaTlacPodlaCisla)
 {
     Zurnal z;
-    z.ZaznamyKevrota = {zaznam(10, 2024, "c"), zaznam(2, 2024, "a"), zaznam(5, 2023, "x"), zaznam(3, 2024, "b")};
+    z.ZaznamyKevrota = {riadok(10, 2024, "c"), riadok(2, 2024, "a"), riadok(5, 2023, "x"), riadok(3, 2024, "b")};
     const auto zoradene = TlacKevrota::ZaznamyNaTlac(z, 2024);
     ASSERT_EQ(zoradene.size(), 3);
     EXPECT_EQ(zoradene[0].PoradoveCislo, 2);
@@ -146,9 +153,9 @@ TEST_F(TlacKevrotaTest, PrazdnyRokVytlaciJedenRiadokSVlnovkami)
 
 TEST_F(TlacKevrotaTest, DlhyZoznamOpakujeHlavickyACislujeStrany)
 {
-    QList<TZnalKevrotZaznam> zaznamy;
+    QList<RiadokKevrota> zaznamy;
     for (int i = 1; i <= 40; ++i)
-        zaznamy.append(zaznam(i, 2024, QStringLiteral("Žiadateľ %1").arg(i)));
+        zaznamy.append(riadok(i, 2024, QStringLiteral("Žiadateľ %1").arg(i)));
     const auto s = TlacKevrota::priprav(TlacKevrota::ZostavaZoznamu,
                                          TlacKevrota::HodnotyZoznamu(zaznamy, m_nastavenia.Nastavenie, 2024));
     ASSERT_TRUE(s);
@@ -228,7 +235,7 @@ TEST_F(TlacKevrotaTest, CestovnyPrikazMaVsetkyPolia)
 TEST_F(TlacKevrotaTest, PdfZoznamuAHlavicky)
 {
     Zurnal z;
-    z.ZaznamyKevrota = {zaznam(2, 2024, QStringLiteral("Mária Šťastná")), zaznam(1, 2024, QStringLiteral("Ján Malý"))};
+    z.ZaznamyKevrota = {riadok(2, 2024, QStringLiteral("Mária Šťastná")), riadok(1, 2024, QStringLiteral("Ján Malý"))};
     const QString pdf = cesta("kevrot.pdf");
     ASSERT_TRUE(TlacKevrota::VytlacKevrotDoPdf(z, m_nastavenia, m_ciselnik, 2024, pdf));
     EXPECT_TRUE(m_spravy.spravy.isEmpty());

@@ -4,6 +4,7 @@
 #include "reports/VypisKevrota.h"
 #include "word/RtfCitac.h"
 #include "common/TestAppDir.h"
+#include "store/ZnalKevrotZaznam.h"
 #include "store/Datum.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 
 double datum(int r, int m, int d) { return QDateNaDatum(QDate(r, m, d)); }
 
-TZnalKevrotZaznam zaznam(int cislo, int statny, double kedy, const QString& odbor, const QString& odvetvie)
+RiadokKevrota zaznam(int cislo, int statny, double kedy, const QString& odbor, const QString& odvetvie)
 {
     TZnalKevrotZaznam z;
     z.PoradoveCislo = cislo;
@@ -21,7 +22,7 @@ TZnalKevrotZaznam zaznam(int cislo, int statny, double kedy, const QString& odbo
     z.DatumVykonania = kedy;
     z.Odbor = odbor;
     z.Odvetvie = odvetvie;
-    return z;
+    return RiadokKevrota::zoZaznamu(z);
 }
 
 OdboryOdvetvia ciselnik()
@@ -58,7 +59,7 @@ TNastavenia nastavenie(const QString& ec = QStringLiteral("912345"))
     return n;
 }
 
-QList<TZnalKevrotZaznam> zaznamy()
+QList<RiadokKevrota> zaznamy()
 {
     return {zaznam(1, 1, datum(2024, 6, 30) + 0.75, "370000", "370100"),
             zaznam(2, 1, datum(2024, 7, 1), "370000", "370100"),
@@ -170,7 +171,7 @@ TEST(VypisKevrota, InterpretersCountPerLanguageWithTheirOwnWords)
     n.Druh = Tlmocnik;
     n.Odbory = QStringLiteral("eng|deu|");
     n.Odvetvia.clear();
-    const QList<TZnalKevrotZaznam> z = {zaznam(1, 1, datum(2024, 2, 1), "eng", ""), zaznam(2, 0, datum(2024, 3, 1), "eng", ""),
+    const QList<RiadokKevrota> z = {zaznam(1, 1, datum(2024, 2, 1), "eng", ""), zaznam(2, 0, datum(2024, 3, 1), "eng", ""),
                                         zaznam(3, 1, datum(2024, 4, 1), "deu", ""), zaznam(4, 0, datum(2024, 5, 1), "", "")};
     VypisKevrota v(n, ciselnik(), z, 2024, &jazyky);
     EXPECT_EQ(v.Kontrola(), QStringList{QStringLiteral("4/2024 - nie je zadaný jazyk")});

@@ -23,12 +23,13 @@ void ulozVerziu(bool b)
 {
     const int n = b ? 40 : 3;  // the versions differ in size, so a torn file shows
     Zurnal z;
-    z.ZaznamyKevrota.resize(1);
     z.VydavkyZaznamu.resize(n);
+    TZnalKevrotZaznam zaznam;
+    zaznam.Rok = Rok;
+    zaznam.Meno = b ? QStringLiteral("Verzia B") : QStringLiteral("Verzia A");
     for (int cislo = 1; cislo <= 3; ++cislo) {
-        z.ZaznamyKevrota[0].PoradoveCislo = cislo;
-        z.ZaznamyKevrota[0].Meno = b ? QStringLiteral("Verzia B") : QStringLiteral("Verzia A");
-        ohlas(z.UlozZaznam(cislo, Rok, 0, false), Zurnal::SuborZaznamu(cislo, Rok));
+        zaznam.PoradoveCislo = cislo;
+        ohlas(z.UlozZaznam(zaznam, -1, false), Zurnal::SuborZaznamu(cislo, Rok));
     }
     Objednavky o;
     o.ZoznamObjednavok.resize(n);
