@@ -2,6 +2,7 @@
 // What every command of kevrot-cli shares: what it is given, how it reads its year and
 // entry number, and how its JSON answer and the messages it recorded become its result.
 
+#include <QCommandLineParser>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -14,12 +15,14 @@
 
 namespace Cli {
 
-// What a command is given: its arguments (the first is its name), the data directory and
-// where that came from.
+// What a command is given: its arguments (the first is its name; without the options its
+// usage line lists), the data directory, where that came from, and those options (null when
+// the line broke their rules).
 struct Volanie {
     const QStringList& a;
     const QString& appDir;
     const QString& zdroj;
+    const QCommandLineParser* volby = nullptr;
 };
 
 // What the start of a writing command did (a change cut short, finished), for its messages.

@@ -10,6 +10,7 @@
 #include "cli/PrikazyUdajov.h"
 #include "cli/PrikazyZaloh.h"
 #include "cli/PrikazyZostav.h"
+#include "cli/VolbyCli.h"
 #include "journal/ZamokAplikacie.h"
 #include "migration/Zaloha.h"
 #include "store/Cesty.h"
@@ -45,15 +46,16 @@ enum class Vystup {
 
 struct Prikaz {
     const char* nazov;
-    const char* pouzitie;  // the command's part of the usage text
+    const char* pouzitie;  // the command's part of the usage text; its options in brackets
+                           // ("[--years 2011,2012]") are the options the command accepts
     Pristup pristup;
     Vystup vystup;
     VysledokCli (*spusti)(const Volanie&);
     bool koniecRiadku = false;  // the usage text breaks its line after this command
 };
 
-// One row per command: the dispatch, the lock, the output guard and the usage text (in this
-// order) all come from here.
+// One row per command: the dispatch, the options, the lock, the output guard and the usage
+// text (in this order) all come from here.
 const Prikaz kPrikazy[] = {
     {"where", "where", Pristup::BezUdajov, Vystup::Ziadny, kdeCli},
     {"journal", "journal ROK", Pristup::Cita, Vystup::Ziadny, zurnalCli},
@@ -137,21 +139,19 @@ QString PouzitieKevrotCli()
 
 VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvolenyAppDir, const QString& povod)
 {
-    QStringList a = argumenty;
-    QString appDir = predvolenyAppDir;
-    QString zdroj = povod;
-    if (!a.isEmpty() && a.first() == QLatin1String("--appdir")) {
-        if (a.size() < 2)
-            return chybaPouzitia(QStringLiteral("Chýba adresár za --appdir."));
-        appDir = a.at(1);
-        zdroj = QStringLiteral("--appdir");
-        a = a.mid(2);
-    }
-    if (a.isEmpty())
+    const RiadokCli riadok = RozoberRiadokCli(argumenty);
+    if (!riadok.chyba.isEmpty())
+        return chybaPouzitia(riadok.chyba);
+    const QString appDir = riadok.appDir.value_or(predvolenyAppDir);
+    const QString zdroj = riadok.appDir ? QStringLiteral("--appdir") : povod;
+    if (riadok.prikaz.isEmpty())
         return chybaPouzitia(QStringLiteral("Chýba príkaz."));
     uvodneSpravy().clear();
-    const Prikaz* prikaz = najdiPrikaz(a.first());
-    const Volanie volanie{a, appDir, zdroj};
+    const Prikaz* prikaz = najdiPrikaz(riadok.prikaz.first());
+    const VolbyPrikazu volby =
+        prikaz ? RozoberVolbyPrikazu(riadok.prikaz, QString::fromUtf8(prikaz->pouzitie)) : VolbyPrikazu{riadok.prikaz, {}};
+    const QStringList& a = volby.argumenty;
+    const Volanie volanie{a, appDir, zdroj, volby.volby.get()};
     if (prikaz && prikaz->pristup == Pristup::BezUdajov)
         return prikaz->spusti(volanie);
     if (!QFileInfo(appDir).isDir())

@@ -31,25 +31,19 @@ VysledokCli prenosCli(const Volanie& v)
                                     : QStringLiteral("Príkaz import-texts potrebuje adresár.");
     QStringList zvysok = a.mid(1);
     const auto verzia = verzie && !zvysok.isEmpty() ? VerziaZTextu(zvysok.takeFirst()) : std::nullopt;
-    if ((verzie && !verzia) || zvysok.isEmpty())
+    if (!v.volby || (verzie && !verzia) || zvysok.size() != 1)
         return chybaPouzitia(pouzitie);
-    const QString zdroj = QFileInfo(zvysok.takeFirst()).absoluteFilePath();
+    const QString zdroj = QFileInfo(zvysok.first()).absoluteFilePath();
+    // import-texts knows only --no-settings.
+    auto zoznam = [&](const QString& volba) {
+        return verzie ? v.volby->value(volba).split(QLatin1Char(','), Qt::SkipEmptyParts) : QStringList{};
+    };
     std::optional<QStringList> roky;
-    QStringList nahradit;
-    bool nastavenia = true, texty = true;
-    while (!zvysok.isEmpty()) {
-        const QString volba = zvysok.takeFirst();
-        if (volba == QLatin1String("--no-settings"))
-            nastavenia = false;
-        else if (verzie && volba == QLatin1String("--no-texts"))
-            texty = false;
-        else if (verzie && volba == QLatin1String("--years") && !zvysok.isEmpty())
-            roky = zvysok.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
-        else if (verzie && volba == QLatin1String("--replace") && !zvysok.isEmpty())
-            nahradit = zvysok.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
-        else
-            return chybaPouzitia(pouzitie);
-    }
+    if (verzie && v.volby->isSet(QStringLiteral("years")))
+        roky = zoznam(QStringLiteral("years"));
+    const QStringList nahradit = zoznam(QStringLiteral("replace"));
+    const bool nastavenia = !v.volby->isSet(QStringLiteral("no-settings"));
+    const bool texty = !verzie || !v.volby->isSet(QStringLiteral("no-texts"));
     if (!QFileInfo(zdroj).isDir())
         return chybaPouzitia(QStringLiteral("Adresár neexistuje: ") + zdroj);
     return spusti(v.appDir, [&] {
@@ -77,8 +71,8 @@ VysledokCli zalohaCli(const Volanie& v)
 {
     const QStringList& a = v.a;
     const bool obnova = a.first() == QLatin1String("restore");
-    const bool bezManifestu = obnova && a.size() == 3 && a.at(2) == QLatin1String("--without-manifest");
-    if (obnova ? (a.size() != 2 && !bezManifestu) : a.size() > 2)
+    const bool bezManifestu = obnova && v.volby && v.volby->isSet(QStringLiteral("without-manifest"));
+    if (obnova ? (!v.volby || a.size() != 2) : a.size() > 2)
         return chybaPouzitia(obnova ? QStringLiteral("Príkaz restore potrebuje súbor zálohy (a pre zálohu bez manifestu "
                                                      "voľbu --without-manifest).")
                                     : QStringLiteral("Príkaz backup má najviac jeden argument: súbor."));

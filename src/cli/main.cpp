@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/KevrotCli.h"
+#include "cli/VolbyCli.h"
 #include "store/Cesty.h"
 #include "store/DatovyAdresar.h"
 #include "store/Spravy.h"
@@ -20,8 +21,9 @@ int main(int argc, char* argv[])
     ZdielaneSubory::nastavAdresar(ZdielaneSubory::AdresarPreProgram(adresarProgramu));
     // Without --appdir: the program's data directory, made ready as the program does it.
     const DatovyAdresar::Volba volba = DatovyAdresar::Zvol(DatovyAdresar::ZProstredia({}, adresarProgramu));
-    const bool predvoleny = !argumenty.isEmpty() && argumenty.first() != QLatin1String("--appdir")
-                            && argumenty.first() != QLatin1String("where");
+    const RiadokCli riadok = RozoberRiadokCli(argumenty);
+    const bool predvoleny = !riadok.appDir && riadok.chyba.isEmpty() && !riadok.prikaz.isEmpty()
+                            && riadok.prikaz.first() != QLatin1String("where");
     if (predvoleny && !QFileInfo(volba.adresar).exists()) {
         if (const QString chyba = DatovyAdresar::Priprav(volba); !chyba.isEmpty()) {
             fprintf(stderr, "%s\n", chyba.toLocal8Bit().constData());

@@ -275,6 +275,40 @@ TEST_F(KevrotCliTest, UsageErrorsExitWithTwo)
     }
 }
 
+TEST_F(KevrotCliTest, OptionLinesAreAcceptedOrRefusedWithTheirMessage)
+{
+    QTemporaryDir zdroj;
+    const QString d = m_adresar.path(), z = zdroj.path();
+    const QString prenos = QStringLiteral("Príkaz transfer potrebuje verziu (5.0, 5.2, 5.3, 5.4) a adresár.");
+    const struct {
+        QStringList a;
+        int kod;
+        QString chyba;  // the first line of standard error
+    } pripady[] = {
+        {{"--appdir"}, 2, "Chýba adresár za --appdir."},
+        {{"--appdir", d}, 2, "Chýba príkaz."},
+        {{"--nic", "clients"}, 2, "Neznámy príkaz: --nic"},
+        {{"-x", "--appdir", d, "clients"}, 2, "Neznámy príkaz: -x"},
+        {{"--appdir", d, "--appdir", d, "clients"}, 2, "Neznámy príkaz: --appdir"},
+        {{"--appdir", "/nie/je/adresar", "clients"}, 2, "Adresár neexistuje: /nie/je/adresar"},
+        {{"--appdir=" + d, "clients"}, 0, ""},
+        {{"clients", "--appdir", d}, 2, "Príkaz clients nemá argument."},
+        {{"import-texts", z, "--no-settings"}, 0, ""},
+        {{"import-texts", z, "--no-texts"}, 2, "Príkaz import-texts potrebuje adresár."},
+        {{"transfer", "5.4", z, "--years=2012", "--no-texts"}, 0, ""},
+        {{"transfer", "5.4", z, "--years"}, 2, prenos},
+        {{"transfer", "5.4", z, "--no-texts=ano"}, 2, prenos},
+        {{"transfer", "5.4", z, z}, 2, prenos},
+        {{"restore", "z.zip", "--bez"}, 2,
+         "Príkaz restore potrebuje súbor zálohy (a pre zálohu bez manifestu voľbu --without-manifest)."},
+    };
+    for (const auto& p : pripady) {
+        const VysledokCli v = SpustiKevrotCli(p.a, d);
+        EXPECT_EQ(v.kod, p.kod) << p.a.join(' ').toStdString();
+        EXPECT_EQ(v.chyba.section(u'\n', 0, 0).toStdString(), p.chyba.toStdString()) << p.a.join(' ').toStdString();
+    }
+}
+
 TEST_F(KevrotCliTest, TheProgramPrintsJsonOnStandardOutput)
 {
     zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), {}, {}));
