@@ -339,16 +339,14 @@ void Zurnal::prevezmiZapisany(const TZnalKevrotZaznam& zapisany, const QString& 
         ZaznamyKevrota[index] = std::move(r);
 }
 
-bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty)
+Vysledok Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty)
 {
     if (index >= ZaznamyKevrota.size())
-        return false;
+        return Vysledok::chyba({});
     const int cislo = zaznam.PoradoveCislo, rok = zaznam.Rok;
     const QString adresar = Cesty::adresarRoka(rok);
-    if (!Cesty::vytvorJednuUroven(adresar)) {
-        spravy().chyba(textNepodariloVytvoritAdresar(adresar));
-        return false;
-    }
+    if (!Cesty::vytvorJednuUroven(adresar))
+        return Vysledok::chyba(textNepodariloVytvoritAdresar(adresar));
     const QString cesta = cestaNaZapis(cislo, rok, index);
     const bool svojSubor = index >= 0 && cesta == CestaZaznamu(ZaznamyKevrota.at(index));
     const auto data = QFileInfo::exists(cesta) ? Subory::citaj(cesta) : std::nullopt;
@@ -361,10 +359,8 @@ bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokum
     qsizetype koniec = 0;
     if (data && RozoberSubor(*data, stary, &koniec))
         obsah.append(data->constData() + koniec, data->size() - koniec);
-    if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v) {
-        Subory::ohlasChybuZapisu(cesta, v.dovod());
-        return false;
-    }
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
     prevezmiZapisany(z, cesta, index);
     if (ajDokumenty) {
         const QString dokumenty = cesta.chopped(4);
@@ -374,7 +370,7 @@ bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokum
             if (QFileInfo::exists(tmp.filePath(d)))
                 Subory::kopirujPrepis(tmp.filePath(d), dokumenty + u'/' + d);
     }
-    return true;
+    return {};
 }
 
 QByteArray Zurnal::sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteArray& data,
@@ -385,29 +381,25 @@ QByteArray Zurnal::sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteA
     return b;
 }
 
-bool Zurnal::UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index)
+Vysledok Zurnal::UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index)
 {
     if (index < 0 || index >= ZaznamyKevrota.size())
-        return false;
+        return Vysledok::chyba({});
     const QString cesta = cestaNaZapis(zaznam.PoradoveCislo, zaznam.Rok, index);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
-    if (!data || !CitajZaznam(*data, koniec)) {
-        ohlasProblem(cesta);
-        return false;
-    }
+    if (!data || !CitajZaznam(*data, koniec))
+        return Vysledok::chyba(textProblemSoSuborom(cesta));
     TZnalKevrotZaznam z = cesta == CestaZaznamu(ZaznamyKevrota.at(index)) ? zlucenySoSuborom(zaznam, data) : zaznam;
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     // The payments that follow are counted by the record: keep the count the file holds.
     ObsahZaznamu stary;
     if (RozoberSubor(*data, stary))
         z.PocetVyplateni = stary.zaznam.PocetVyplateni;
-    if (const Vysledok v = Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec)); !v) {
-        Subory::ohlasChybuZapisu(cesta, v.dovod());
-        return false;
-    }
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec)); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
     prevezmiZapisany(z, cesta, index);
-    return true;
+    return {};
 }
 
 bool Zurnal::ZmazZaznam(int cislo, int rok) { return zmaz(SuborZaznamu(cislo, rok)); }
@@ -501,31 +493,27 @@ void Zurnal::NacitajKevrot(int rok)
     ZabudniUlozeneVyuctovania();
 }
 
-bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }
+Vysledok Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }
 
-bool Zurnal::KopirujZaznam(const RiadokKevrota& riadok, int noveCislo)
+Vysledok Zurnal::KopirujZaznam(const RiadokKevrota& riadok, int noveCislo)
 {
     return kopiruj(CestaZaznamu(riadok), riadok.Rok, noveCislo);
 }
 
-bool Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)
+Vysledok Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)
 {
     const auto data = Subory::citaj(zdroj);
     qsizetype koniec = 0;
     std::optional<TZnalKevrotZaznam> z;
     if (data)
         z = CitajZaznam(*data, koniec);
-    if (!z) {
-        ohlasProblem(zdroj);
-        return false;
-    }
+    if (!z)
+        return Vysledok::chyba(textProblemSoSuborom(zdroj));
     z->PoradoveCislo = noveCislo;
     // The record now takes its current size, whatever layout it was read in.
     z->Verzia = TZnalKevrotZaznam::VerziaAktualna;
     const QString ciel = SuborZaznamu(noveCislo, rok);
-    if (const Vysledok v = Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec)); !v) {
-        Subory::ohlasChybuZapisu(ciel, v.dovod());
-        return false;
-    }
-    return true;
+    if (const Vysledok v = Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec)); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(ciel, v.dovod()));
+    return {};
 }

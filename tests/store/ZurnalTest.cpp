@@ -287,17 +287,18 @@ TEST_F(ZurnalTest, SavingCountsSubItemsAndPaymentsFromTheLists)
 TEST_F(ZurnalTest, YearDirectoryThatCannotBeCreatedStopsTheSave)
 {
     zapis("ZnalKevrot2024", "súbor, nie adresár");
-    EXPECT_FALSE(j.UlozZaznam(novy(1), -1));
-    EXPECT_EQ(texty(), QStringList{textNepodariloVytvoritAdresar(cesta("ZnalKevrot2024"))});
+    EXPECT_EQ(j.UlozZaznam(novy(1), -1).dovod(), textNepodariloVytvoritAdresar(cesta("ZnalKevrot2024")));
+    EXPECT_TRUE(texty().isEmpty());  // the caller tells the user
     EXPECT_TRUE(j.ZaznamyKevrota.isEmpty());
 }
 
-TEST_F(ZurnalTest, FailedWriteIsReportedAndKeepsTheOldFile)
+TEST_F(ZurnalTest, FailedWriteReturnsItsReasonAndKeepsTheOldFile)
 {
     QDir().mkpath(cesta("ZnalKevrot2024/3-2024.kvd"));  // a directory where the file should go
-    EXPECT_FALSE(j.UlozZaznam(novy(3), -1));
-    ASSERT_EQ(texty().size(), 1);
-    EXPECT_TRUE(texty()[0].startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+    const Vysledok v = j.UlozZaznam(novy(3), -1);
+    EXPECT_FALSE(v);
+    EXPECT_TRUE(v.dovod().startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ") + cesta("ZnalKevrot2024/3-2024.kvd")));
+    EXPECT_TRUE(texty().isEmpty());
     EXPECT_TRUE(j.ZaznamyKevrota.isEmpty());
     EXPECT_FALSE(j.UlozZaznam(novy(3), 5));  // no such record
 }
@@ -364,8 +365,8 @@ TEST_F(ZurnalTest, HeaderSaveKeepsItemsAndPaymentsAndMendsOlderFiles)
         }
     }
     EXPECT_TRUE(texty().isEmpty());
-    EXPECT_FALSE(j.UlozHlavicku(novy(8), 0));
-    EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(cesta("ZnalKevrot2024/8-2024.kvd"))});
+    EXPECT_EQ(j.UlozHlavicku(novy(8), 0).dovod(), textProblemSoSuborom(cesta("ZnalKevrot2024/8-2024.kvd")));
+    EXPECT_TRUE(texty().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(cesta("ZnalKevrot2024/8-2024.kvd")));
 }
 
@@ -455,8 +456,8 @@ TEST_F(ZurnalTest, CopyTakesTheNewNumberAndKeepsEverythingElse)
     EXPECT_EQ(obsah("ZnalKevrot2024/11-2024.kvd").size(), 3688 + 4 + 3 * 20);
     EXPECT_TRUE(texty().isEmpty());
 
-    EXPECT_FALSE(Zurnal::KopirujZaznam(40, 2024, 12));
-    EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(cesta("ZnalKevrot2024/40-2024.kvd"))});
+    EXPECT_EQ(Zurnal::KopirujZaznam(40, 2024, 12).dovod(), textProblemSoSuborom(cesta("ZnalKevrot2024/40-2024.kvd")));
+    EXPECT_TRUE(texty().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(cesta("ZnalKevrot2024/12-2024.kvd")));
 }
 
