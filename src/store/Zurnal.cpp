@@ -3,6 +3,7 @@
 #include "SadzbyDPH.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -128,11 +129,18 @@ void Zurnal::NastavVyplatenia(TZnalKevrotZaznam& zaznam) const
 QStringList Zurnal::suboryRoka(int rok)
 {
     const QString adresar = Cesty::adresarRoka(rok);
-    const QDir d(adresar);
-    if (!d.exists())
-        return {};
+    // Unsorted, the extension compared directly (as QDir's "*.kvd" filter would, without its
+    // pattern), then sorted by name as QDir::Name sorts: cheaper than QDir's sorted listing.
+    QStringList mena;
+    QDirIterator it(adresar, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        QString m = it.fileName();
+        if (m.endsWith(QLatin1String(".kvd"), Qt::CaseInsensitive))
+            mena.append(std::move(m));
+    }
+    std::sort(mena.begin(), mena.end());
     QStringList cesty;
-    const auto mena = d.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name);
     cesty.reserve(mena.size());
     for (const auto& m : mena)
         cesty.append(adresar + u'/' + m);

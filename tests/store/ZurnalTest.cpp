@@ -144,6 +144,18 @@ TEST_F(ZurnalTest, YearLoadReportsBadFilesAndKeepsTheRest)
                                     textProblemSoSuborom(cesta("ZnalKevrot2024/5-2024.kvd"))}));
 }
 
+TEST_F(ZurnalTest, EntryFilesAreVisibleFilesEndingInKvdOfAnyCase)
+{
+    ulozSubor(sPolozkami(2, 7), QStringLiteral("7-2024.KVD"));
+    ulozSubor(sPolozkami(2, 8), QStringLiteral(".8-2024.kvd"));  // hidden
+    ulozSubor(sPolozkami(2, 6), QStringLiteral("6-2024.kvd.bak"));
+    QDir().mkpath(cesta("ZnalKevrot2024/9-2024.kvd"));
+    j.NacitajRok(2024);
+    ASSERT_EQ(j.ZaznamyKevrota.size(), 1);
+    EXPECT_EQ(j.ZaznamyKevrota[0].PoradoveCislo, 7);
+    EXPECT_TRUE(texty().isEmpty());
+}
+
 TEST_F(ZurnalTest, MissingYearIsEmptyAndSilent)
 {
     j.ZaznamyKevrota.append(RiadokKevrota());
