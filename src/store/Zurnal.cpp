@@ -11,6 +11,9 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
 #include <numeric>
 #include <vector>
 
@@ -433,21 +436,32 @@ int Zurnal::DalsieCislo() const
 
 void Zurnal::ZoradPodlaCisla()
 {
-    // Keys "<number padded to 4 digits>|<position>" sorted as text.
+    // Keys "<number padded to 4 digits>|<position>" sorted as text, built in place.
     struct Kluc {
-        QString text;
+        std::array<char, 24> text;  // '-', 10 digits, '|', 10 digits at most
+        quint8 dlzka;
         int pozicia;
+        std::string_view pohlad() const { return {text.data(), dlzka}; }
     };
-    QList<Kluc> kluce;
-    kluce.reserve(ZaznamyKevrota.size());
+    std::vector<Kluc> kluce(size_t(ZaznamyKevrota.size()));
     for (int i = 0; i < ZaznamyKevrota.size(); ++i) {
         const qint32 c = ZaznamyKevrota.at(i).PoradoveCislo;
-        QString t = QString::number(std::abs(qint64(c))).rightJustified(c < 0 ? 3 : 4, u'0');
+        Kluc& k = kluce[size_t(i)];
+        char* z = k.text.data();
+        char* const koniec = z + k.text.size();
         if (c < 0)
-            t.prepend(u'-');
-        kluce.append({t + u'|' + QString::number(i), i});
+            *z++ = '-';
+        char cislice[16];
+        const char* poCisliciach = std::to_chars(cislice, cislice + sizeof cislice, std::abs(qint64(c))).ptr;
+        for (auto n = poCisliciach - cislice; n < (c < 0 ? 3 : 4); ++n)
+            *z++ = '0';
+        z = std::copy(static_cast<const char*>(cislice), poCisliciach, z);
+        *z++ = '|';
+        z = std::to_chars(z, koniec, i).ptr;
+        k.dlzka = quint8(z - k.text.data());
+        k.pozicia = i;
     }
-    std::stable_sort(kluce.begin(), kluce.end(), [](const Kluc& a, const Kluc& b) { return a.text < b.text; });
+    std::sort(kluce.begin(), kluce.end(), [](const Kluc& a, const Kluc& b) { return a.pohlad() < b.pohlad(); });
     QList<RiadokKevrota> zoradene;
     zoradene.reserve(ZaznamyKevrota.size());
     for (const auto& k : kluce)

@@ -410,6 +410,22 @@ TEST_F(ZurnalTest, NextNumberAndNumberOrder)
     for (const auto& z : j.ZaznamyKevrota)
         cisla.append(z.PoradoveCislo);
     EXPECT_EQ(cisla, (QList<int>{1, 3, 5, 7, 12}));
+
+    // The order of the number padded to 4 digits (3 after a minus) as text, then the position:
+    // five digits before four, -2 before -10; equal numbers keep their order.
+    j.ZaznamyKevrota.clear();
+    const QList<int> nezoradene = {12345, 9999, -2, -10, 0, 3, 3, 10000};
+    for (int i = 0; i < nezoradene.size(); ++i) {
+        TZnalKevrotZaznam z;
+        z.PoradoveCislo = nezoradene[i];
+        z.Rok = 2000 + i;
+        j.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
+    }
+    j.ZoradPodlaCisla();
+    QList<int> poradie;
+    for (const auto& z : j.ZaznamyKevrota)
+        poradie.append(z.Rok - 2000);
+    EXPECT_EQ(poradie, (QList<int>{2, 3, 4, 5, 6, 7, 0, 1}));
 }
 
 TEST_F(ZurnalTest, StoredBillingsListFlaggedEntriesByTheirOwnNumberSorted)
