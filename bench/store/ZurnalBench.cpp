@@ -125,3 +125,19 @@ BENCHMARK(BM_ZoradenieText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZoradenieCislo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The journal's order by number (after adding an entry, for the spreadsheet and the print).
+void BM_ZoradeniePodlaCisla(benchmark::State& state)
+{
+    Zurnal z;
+    const auto povodny = nahodnyZoznam(10000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        z.ZaznamyKevrota = povodny;
+        z.ZaznamyKevrota.detach();
+        state.ResumeTiming();
+        z.ZoradPodlaCisla();
+        benchmark::DoNotOptimize(z.ZaznamyKevrota.constData());
+    }
+}
+BENCHMARK(BM_ZoradeniePodlaCisla)->Unit(benchmark::kMillisecond);

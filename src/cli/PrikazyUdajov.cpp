@@ -102,8 +102,10 @@ QJsonObject prepis(int rok)
         const auto zaznam = z.NacitajCelyZaznam(i);
         if (!zaznam)
             neprepisany(vynechane, subor);
-        else if (z.UlozZaznam(*zaznam, i, false))
+        else if (const Vysledok v = z.UlozZaznam(*zaznam, i, false); v)
             ++ulozene;
+        else
+            spravy().chyba(v.dovod());
     }
     // Files that gave no record at all.
     const QDir adresar(Cesty::adresarRoka(rok));

@@ -8,6 +8,14 @@ namespace KevrotPrikazy {
 
 namespace {
 bool platnaPozicia(const Zurnal& zurnal, int pozicia) { return pozicia >= 0 && pozicia < zurnal.ZaznamyKevrota.size(); }
+
+// Tells the user why a save failed; true when it did not.
+bool ohlasene(const Vysledok& v)
+{
+    if (!v && !v.dovod().isEmpty())
+        spravy().chyba(v.dovod());
+    return v.ok();
+}
 }  // namespace
 
 UpravaZaznamu NovyZaznam(const Zurnal& zurnal, int rok, int splatnost)
@@ -39,7 +47,7 @@ int PridajZaznam(Zurnal& zurnal, const UpravaZaznamu& uprava)
     zurnal.VydavkyZaznamu = uprava.vydavky;
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
     zurnal.NastavVyplatenia(z);
-    const bool ulozene = zurnal.UlozZaznam(z, -1);
+    const bool ulozene = ohlasene(zurnal.UlozZaznam(z, -1));
     if (!ulozene)
         zurnal.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
     zurnal.ZabudniUlozeneVyuctovania();
@@ -65,7 +73,7 @@ bool UlozUpravu(Zurnal& zurnal, int pozicia, const UpravaZaznamu& uprava)
     zurnal.VydavkyZaznamu = uprava.vydavky;
     zurnal.VyplateniaZaznamu = uprava.vyplatenia;
     zurnal.NastavVyplatenia(z);
-    const bool ulozene = zurnal.UlozZaznam(z, pozicia);
+    const bool ulozene = ohlasene(zurnal.UlozZaznam(z, pozicia));
     if (!ulozene)
         zurnal.ZaznamyKevrota[pozicia] = RiadokKevrota::zoZaznamu(z);
     // Rebuilt from the files when next asked for, so after the save: the list shows the edit.
@@ -78,7 +86,7 @@ bool VytvorKopiu(Zurnal& zurnal, int pozicia)
     if (!platnaPozicia(zurnal, pozicia))
         return false;
     const int rok = zurnal.ZaznamyKevrota[pozicia].Rok;
-    if (!Zurnal::KopirujZaznam(zurnal.ZaznamyKevrota[pozicia], zurnal.DalsieCislo()))
+    if (!ohlasene(Zurnal::KopirujZaznam(zurnal.ZaznamyKevrota[pozicia], zurnal.DalsieCislo())))
         return false;
     zurnal.NacitajKevrot(rok);
     return true;
@@ -103,7 +111,7 @@ bool VlozHodnotu(Zurnal& zurnal, const RezimKopirovania& kopirovanie, int pozici
     auto z = zurnal.CelyZaznam(pozicia);
     if (!z || !kopirovanie.Vloz(*z, stlpec))
         return false;
-    if (zurnal.UlozHlavicku(*z, pozicia))
+    if (ohlasene(zurnal.UlozHlavicku(*z, pozicia)))
         return true;
     zurnal.ZaznamyKevrota[pozicia] = RiadokKevrota::zoZaznamu(*z);
     return false;

@@ -3,6 +3,7 @@
 #include "SadzbyDPH.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -10,6 +11,9 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
 #include <numeric>
 #include <vector>
 
@@ -98,120 +102,6 @@ QString Zurnal::cestaNaZapis(int cislo, int rok, int index) const
     return r.PoradoveCislo == cislo && r.Rok == rok ? CestaZaznamu(r) : SuborZaznamu(cislo, rok);
 }
 
-std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsizetype& pozicia)
-{
-    if (pozicia < 0 || data.size() - pozicia < TZnalKevrotZaznam::VELKOST_STARA)
-        return std::nullopt;
-    const qint32 verzia = Subory::int32Na(data, pozicia + kOffsetVerzie);
-    if (verzia == TZnalKevrotZaznam::VerziaAktualna) {
-        if (data.size() - pozicia < TZnalKevrotZaznam::VELKOST)
-            return std::nullopt;
-        auto z = TZnalKevrotZaznam::zObrazu(data.constData() + pozicia, TZnalKevrotZaznam::VELKOST);
-        pozicia += TZnalKevrotZaznam::VELKOST;
-        return z;
-    }
-    if (verzia != 0 && verzia != 1)
-        return std::nullopt;
-    // The older record in a buffer of the current size: the bytes past it are zero.
-    auto z = TZnalKevrotZaznam::zObrazu(data.constData() + pozicia, TZnalKevrotZaznam::VELKOST_STARA);
-    if (verzia == 0)
-        z.DoZoznamuVyuctovani = true;
-    z.CisloObjednavky = z.CisloStare.left(50);
-    pozicia += TZnalKevrotZaznam::VELKOST_STARA;
-    return z;
-}
-
-bool Zurnal::CitajVydavky(const QByteArray& data, qsizetype& pozicia, QList<TVydavok>& vydavky)
-{
-    vydavky.clear();
-    if (pozicia < 0 || data.size() - pozicia < 4)
-        return false;
-    const qint32 pocet = Subory::int32Na(data, pozicia);
-    pozicia += 4;
-    // Every item takes at least its head: a count the bytes cannot hold is not believed.
-    if (pocet < 0 || pocet > (data.size() - pozicia) / TVydavok::VELKOST)
-        return false;
-    vydavky.reserve(pocet);
-    for (qint32 i = 0; i < pocet; ++i) {
-        if (data.size() - pozicia < TVydavok::VELKOST)
-            return false;
-        TVydavok v = TVydavok::zObrazu(data.constData() + pozicia, TVydavok::VELKOST);
-        pozicia += TVydavok::VELKOST;
-        const qint32 m = v.PocetRozpisov;
-        if (m < 0 || m > (data.size() - pozicia) / TRozpisPolozky::VELKOST)
-            return false;
-        v.Rozpis.reserve(m);
-        for (qint32 k = 0; k < m; ++k) {
-            v.Rozpis.append(TRozpisPolozky::zObrazu(data.constData() + pozicia, TRozpisPolozky::VELKOST));
-            pozicia += TRozpisPolozky::VELKOST;
-        }
-        vydavky.append(std::move(v));
-    }
-    return true;
-}
-
-bool Zurnal::CitajVyplatenia(const QByteArray& data, qsizetype& pozicia, qint32 pocet,
-                             QList<TVyplatenie>& vyplatenia)
-{
-    vyplatenia.clear();
-    if (pocet < 0 || pozicia < 0 || pozicia > data.size())
-        return false;
-    const qint64 pritomnych = (data.size() - pozicia) / TVyplatenie::VELKOST;
-    const qint64 vziat = std::min<qint64>(pocet, pritomnych);
-    vyplatenia.reserve(vziat);
-    for (qint64 i = 0; i < vziat; ++i) {
-        vyplatenia.append(TVyplatenie::zObrazu(data.constData() + pozicia, TVyplatenie::VELKOST));
-        pozicia += TVyplatenie::VELKOST;
-    }
-    return vziat == pocet;
-}
-
-bool Zurnal::RozoberSubor(const QByteArray& data, ObsahZaznamu& obsah, qsizetype* koniec)
-{
-    obsah.vydavky.clear();
-    obsah.vyplatenia.clear();
-    qsizetype p = 0;
-    auto z = CitajZaznam(data, p);
-    if (!z)
-        return false;
-    obsah.zaznam = *z;
-    if (!CitajVydavky(data, p, obsah.vydavky))
-        return false;
-    const bool ok = CitajVyplatenia(data, p, obsah.zaznam.PocetVyplateni, obsah.vyplatenia);
-    if (koniec)
-        *koniec = p;
-    return ok;
-}
-
-QByteArray Zurnal::ObsahSuboru(const TZnalKevrotZaznam& zaznam, const QList<TVydavok>& vydavky,
-                               const QList<TVyplatenie>& vyplatenia)
-{
-    TZnalKevrotZaznam z = zaznam;
-    z.Verzia = TZnalKevrotZaznam::VerziaAktualna;  // the record is written at its current size
-    z.PocetVyplateni = qint32(vyplatenia.size());
-    qsizetype velkost = TZnalKevrotZaznam::VELKOST + 4 + vyplatenia.size() * TVyplatenie::VELKOST;
-    for (const auto& v : vydavky)
-        velkost += TVydavok::VELKOST + v.Rozpis.size() * TRozpisPolozky::VELKOST;
-    QByteArray b;
-    b.reserve(velkost);
-    b.append(z.obrazNaZapis());
-    Subory::pridajInt32(b, qint32(vydavky.size()));
-    for (const auto& v : vydavky) {
-        if (v.PocetRozpisov == v.Rozpis.size()) {
-            b.append(v.obrazNaZapis());
-        } else {
-            TVydavok hlava = v;
-            hlava.PocetRozpisov = qint32(v.Rozpis.size());
-            b.append(hlava.obrazNaZapis());
-        }
-        for (const auto& r : v.Rozpis)
-            b.append(r.obrazNaZapis());
-    }
-    for (const auto& v : vyplatenia)
-        b.append(v.obrazNaZapis());
-    return b;
-}
-
 QString Zurnal::DatumyVyplateniaZ(const QList<TVyplatenie>& vyplatenia)
 {
     QString t;
@@ -242,11 +132,18 @@ void Zurnal::NastavVyplatenia(TZnalKevrotZaznam& zaznam) const
 QStringList Zurnal::suboryRoka(int rok)
 {
     const QString adresar = Cesty::adresarRoka(rok);
-    const QDir d(adresar);
-    if (!d.exists())
-        return {};
+    // Unsorted, the extension compared directly (as QDir's "*.kvd" filter would, without its
+    // pattern), then sorted by name as QDir::Name sorts: cheaper than QDir's sorted listing.
+    QStringList mena;
+    QDirIterator it(adresar, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        QString m = it.fileName();
+        if (m.endsWith(QLatin1String(".kvd"), Qt::CaseInsensitive))
+            mena.append(std::move(m));
+    }
+    std::sort(mena.begin(), mena.end());
     QStringList cesty;
-    const auto mena = d.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name);
     cesty.reserve(mena.size());
     for (const auto& m : mena)
         cesty.append(adresar + u'/' + m);
@@ -453,16 +350,14 @@ void Zurnal::prevezmiZapisany(const TZnalKevrotZaznam& zapisany, const QString& 
         ZaznamyKevrota[index] = std::move(r);
 }
 
-bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty)
+Vysledok Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty)
 {
     if (index >= ZaznamyKevrota.size())
-        return false;
+        return Vysledok::chyba({});
     const int cislo = zaznam.PoradoveCislo, rok = zaznam.Rok;
     const QString adresar = Cesty::adresarRoka(rok);
-    if (!Cesty::vytvorJednuUroven(adresar)) {
-        spravy().chyba(textNepodariloVytvoritAdresar(adresar));
-        return false;
-    }
+    if (!Cesty::vytvorJednuUroven(adresar))
+        return Vysledok::chyba(textNepodariloVytvoritAdresar(adresar));
     const QString cesta = cestaNaZapis(cislo, rok, index);
     const bool svojSubor = index >= 0 && cesta == CestaZaznamu(ZaznamyKevrota.at(index));
     const auto data = QFileInfo::exists(cesta) ? Subory::citaj(cesta) : std::nullopt;
@@ -475,10 +370,8 @@ bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokum
     qsizetype koniec = 0;
     if (data && RozoberSubor(*data, stary, &koniec))
         obsah.append(data->constData() + koniec, data->size() - koniec);
-    if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v) {
-        Subory::ohlasChybuZapisu(cesta, v.dovod());
-        return false;
-    }
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
     prevezmiZapisany(z, cesta, index);
     if (ajDokumenty) {
         const QString dokumenty = cesta.chopped(4);
@@ -488,7 +381,7 @@ bool Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokum
             if (QFileInfo::exists(tmp.filePath(d)))
                 Subory::kopirujPrepis(tmp.filePath(d), dokumenty + u'/' + d);
     }
-    return true;
+    return {};
 }
 
 QByteArray Zurnal::sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteArray& data,
@@ -499,29 +392,25 @@ QByteArray Zurnal::sNovouHlavickou(const TZnalKevrotZaznam& zaznam, const QByteA
     return b;
 }
 
-bool Zurnal::UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index)
+Vysledok Zurnal::UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index)
 {
     if (index < 0 || index >= ZaznamyKevrota.size())
-        return false;
+        return Vysledok::chyba({});
     const QString cesta = cestaNaZapis(zaznam.PoradoveCislo, zaznam.Rok, index);
     const auto data = Subory::citaj(cesta);
     qsizetype koniec = 0;
-    if (!data || !CitajZaznam(*data, koniec)) {
-        ohlasProblem(cesta);
-        return false;
-    }
+    if (!data || !CitajZaznam(*data, koniec))
+        return Vysledok::chyba(textProblemSoSuborom(cesta));
     TZnalKevrotZaznam z = cesta == CestaZaznamu(ZaznamyKevrota.at(index)) ? zlucenySoSuborom(zaznam, data) : zaznam;
     z.Verzia = TZnalKevrotZaznam::VerziaAktualna;
     // The payments that follow are counted by the record: keep the count the file holds.
     ObsahZaznamu stary;
     if (RozoberSubor(*data, stary))
         z.PocetVyplateni = stary.zaznam.PocetVyplateni;
-    if (const Vysledok v = Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec)); !v) {
-        Subory::ohlasChybuZapisu(cesta, v.dovod());
-        return false;
-    }
+    if (const Vysledok v = Subory::ulozAtomicky(cesta, sNovouHlavickou(z, *data, koniec)); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
     prevezmiZapisany(z, cesta, index);
-    return true;
+    return {};
 }
 
 bool Zurnal::ZmazZaznam(int cislo, int rok) { return zmaz(SuborZaznamu(cislo, rok)); }
@@ -547,21 +436,32 @@ int Zurnal::DalsieCislo() const
 
 void Zurnal::ZoradPodlaCisla()
 {
-    // Keys "<number padded to 4 digits>|<position>" sorted as text.
+    // Keys "<number padded to 4 digits>|<position>" sorted as text, built in place.
     struct Kluc {
-        QString text;
+        std::array<char, 24> text;  // '-', 10 digits, '|', 10 digits at most
+        quint8 dlzka;
         int pozicia;
+        std::string_view pohlad() const { return {text.data(), dlzka}; }
     };
-    QList<Kluc> kluce;
-    kluce.reserve(ZaznamyKevrota.size());
+    std::vector<Kluc> kluce(size_t(ZaznamyKevrota.size()));
     for (int i = 0; i < ZaznamyKevrota.size(); ++i) {
         const qint32 c = ZaznamyKevrota.at(i).PoradoveCislo;
-        QString t = QString::number(std::abs(qint64(c))).rightJustified(c < 0 ? 3 : 4, u'0');
+        Kluc& k = kluce[size_t(i)];
+        char* z = k.text.data();
+        char* const koniec = z + k.text.size();
         if (c < 0)
-            t.prepend(u'-');
-        kluce.append({t + u'|' + QString::number(i), i});
+            *z++ = '-';
+        char cislice[16];
+        const char* poCisliciach = std::to_chars(cislice, cislice + sizeof cislice, std::abs(qint64(c))).ptr;
+        for (auto n = poCisliciach - cislice; n < (c < 0 ? 3 : 4); ++n)
+            *z++ = '0';
+        z = std::copy(static_cast<const char*>(cislice), poCisliciach, z);
+        *z++ = '|';
+        z = std::to_chars(z, koniec, i).ptr;
+        k.dlzka = quint8(z - k.text.data());
+        k.pozicia = i;
     }
-    std::stable_sort(kluce.begin(), kluce.end(), [](const Kluc& a, const Kluc& b) { return a.text < b.text; });
+    std::sort(kluce.begin(), kluce.end(), [](const Kluc& a, const Kluc& b) { return a.pohlad() < b.pohlad(); });
     QList<RiadokKevrota> zoradene;
     zoradene.reserve(ZaznamyKevrota.size());
     for (const auto& k : kluce)
@@ -615,31 +515,27 @@ void Zurnal::NacitajKevrot(int rok)
     ZabudniUlozeneVyuctovania();
 }
 
-bool Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }
+Vysledok Zurnal::KopirujZaznam(int cislo, int rok, int noveCislo) { return kopiruj(SuborZaznamu(cislo, rok), rok, noveCislo); }
 
-bool Zurnal::KopirujZaznam(const RiadokKevrota& riadok, int noveCislo)
+Vysledok Zurnal::KopirujZaznam(const RiadokKevrota& riadok, int noveCislo)
 {
     return kopiruj(CestaZaznamu(riadok), riadok.Rok, noveCislo);
 }
 
-bool Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)
+Vysledok Zurnal::kopiruj(const QString& zdroj, int rok, int noveCislo)
 {
     const auto data = Subory::citaj(zdroj);
     qsizetype koniec = 0;
     std::optional<TZnalKevrotZaznam> z;
     if (data)
         z = CitajZaznam(*data, koniec);
-    if (!z) {
-        ohlasProblem(zdroj);
-        return false;
-    }
+    if (!z)
+        return Vysledok::chyba(textProblemSoSuborom(zdroj));
     z->PoradoveCislo = noveCislo;
     // The record now takes its current size, whatever layout it was read in.
     z->Verzia = TZnalKevrotZaznam::VerziaAktualna;
     const QString ciel = SuborZaznamu(noveCislo, rok);
-    if (const Vysledok v = Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec)); !v) {
-        Subory::ohlasChybuZapisu(ciel, v.dovod());
-        return false;
-    }
-    return true;
+    if (const Vysledok v = Subory::ulozAtomicky(ciel, sNovouHlavickou(*z, *data, koniec)); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(ciel, v.dovod()));
+    return {};
 }

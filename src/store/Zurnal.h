@@ -18,6 +18,7 @@
 #include "UlozeneVyuctovanie.h"
 #include "Vydavok.h"
 #include "Vyplatenie.h"
+#include "Vysledok.h"
 #include "ZnalKevrotZaznam.h"
 
 // What an entry file holds after its record.
@@ -112,15 +113,16 @@ public:
     // that file's current record: fields the program knows are written, reserved bytes stay.
     // Bytes the old file holds past its counted records are kept after the new ones. The
     // record is written with `Verzia` 2 and `PocetVyplateni` of the payments; the row then
-    // shows what was written (a new entry's row is appended). False (after reporting) when
-    // nothing was written; the row then stays as it was.
-    bool UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty = true);
+    // shows what was written (a new entry's row is appended). A failure, with the text for the
+    // user (none for a row that does not exist), when nothing was written; the row then stays.
+    Vysledok UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajDokumenty = true);
 
     // Rewrites the record at the start of the existing file of the entry at `index` with
     // `zaznam`, merged over the file's current record; the items and payments after it are
     // kept as they are. A record of an older, shorter layout is replaced as a whole, so the
-    // file stays consistent. The row then shows what was written.
-    bool UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index);
+    // file stays consistent. The row then shows what was written. A failure, with the text for
+    // the user, when the file cannot be read or written.
+    Vysledok UlozHlavicku(const TZnalKevrotZaznam& zaznam, int index);
 
     // Deletes the entry file if it exists; the document folder stays. False only when an
     // existing file could not be deleted.
@@ -152,10 +154,11 @@ public:
     // The file part of copying an entry: the file of `cislo` is written as the file of
     // `noveCislo` in the same year with the new number; items, payments and amounts stay.
     // A record of an older layout is written in the current one. The documents are not
-    // copied. False after reporting when the source cannot be read or the copy written.
-    static bool KopirujZaznam(int cislo, int rok, int noveCislo);
+    // copied. A failure, with the text for the user, when the source cannot be read or the
+    // copy written.
+    static Vysledok KopirujZaznam(int cislo, int rok, int noveCislo);
     // The same from the file the record was loaded from, into its year.
-    static bool KopirujZaznam(const RiadokKevrota& riadok, int noveCislo);
+    static Vysledok KopirujZaznam(const RiadokKevrota& riadok, int noveCislo);
 
 private:
     int m_rokVyuctovani = 0;  // the year UlozeneVyuctovania hold, 0 when to be built again
@@ -164,7 +167,7 @@ private:
     bool nacitajZo(const QString& cesta);
     bool zmaz(const QString& cesta);
     static void nacitajDokumentyZ(const QString& adresar);
-    static bool kopiruj(const QString& zdroj, int rok, int noveCislo);
+    static Vysledok kopiruj(const QString& zdroj, int rok, int noveCislo);
     // The file the entry at `index` is written to as `cislo` and `rok`.
     QString cestaNaZapis(int cislo, int rok, int index) const;
     // The row at `index` shows the record written to `cesta`; a new row for index -1.

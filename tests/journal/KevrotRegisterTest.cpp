@@ -313,6 +313,24 @@ TEST_F(KevrotPrikazyTest, EditIsWrittenUnderTheNewNumberAndTheOldFileStays)
     EXPECT_FALSE(KevrotPrikazy::UlozUpravu(m_zurnal, 5, u));
 }
 
+TEST_F(KevrotPrikazyTest, FailedSaveOrCopyIsToldToTheUserOnce)
+{
+    pridaj(1);
+    pridaj(2);
+    QFile::remove(subor(2));
+    EXPECT_FALSE(KevrotPrikazy::VytvorKopiu(m_zurnal, 1));
+    EXPECT_EQ(m_spravy.texty(), QStringList{textProblemSoSuborom(subor(2))});
+
+    m_spravy.spravy.clear();
+    UpravaZaznamu u;
+    u.zaznam = *m_zurnal.CelyZaznam(0);
+    u.zaznam.PoradoveCislo = 7;
+    QDir().mkpath(subor(7));  // a directory where the edit's file should go
+    EXPECT_FALSE(KevrotPrikazy::UlozUpravu(m_zurnal, 0, u));
+    ASSERT_EQ(m_spravy.texty().size(), 1);
+    EXPECT_TRUE(m_spravy.texty()[0].startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ") + subor(7)));
+}
+
 TEST_F(KevrotPrikazyTest, StoredBillingsShowTheSavedEdit)
 {
     pridaj(1);

@@ -29,7 +29,7 @@ void ulozVerziu(bool b)
     zaznam.Meno = b ? QStringLiteral("Verzia B") : QStringLiteral("Verzia A");
     for (int cislo = 1; cislo <= 3; ++cislo) {
         zaznam.PoradoveCislo = cislo;
-        ohlas(z.UlozZaznam(zaznam, -1, false), Zurnal::SuborZaznamu(cislo, Rok));
+        ohlas(z.UlozZaznam(zaznam, -1, false).ok(), Zurnal::SuborZaznamu(cislo, Rok));
     }
     Objednavky o;
     o.ZoznamObjednavok.resize(n);

@@ -144,6 +144,18 @@ TEST_F(ZurnalTest, YearLoadReportsBadFilesAndKeepsTheRest)
                                     textProblemSoSuborom(cesta("ZnalKevrot2024/5-2024.kvd"))}));
 }
 
+TEST_F(ZurnalTest, EntryFilesAreVisibleFilesEndingInKvdOfAnyCase)
+{
+    ulozSubor(sPolozkami(2, 7), QStringLiteral("7-2024.KVD"));
+    ulozSubor(sPolozkami(2, 8), QStringLiteral(".8-2024.kvd"));  // hidden
+    ulozSubor(sPolozkami(2, 6), QStringLiteral("6-2024.kvd.bak"));
+    QDir().mkpath(cesta("ZnalKevrot2024/9-2024.kvd"));
+    j.NacitajRok(2024);
+    ASSERT_EQ(j.ZaznamyKevrota.size(), 1);
+    EXPECT_EQ(j.ZaznamyKevrota[0].PoradoveCislo, 7);
+    EXPECT_TRUE(texty().isEmpty());
+}
+
 TEST_F(ZurnalTest, MissingYearIsEmptyAndSilent)
 {
     j.ZaznamyKevrota.append(RiadokKevrota());
@@ -287,17 +299,18 @@ TEST_F(ZurnalTest, SavingCountsSubItemsAndPaymentsFromTheLists)
 TEST_F(ZurnalTest, YearDirectoryThatCannotBeCreatedStopsTheSave)
 {
     zapis("ZnalKevrot2024", "súbor, nie adresár");
-    EXPECT_FALSE(j.UlozZaznam(novy(1), -1));
-    EXPECT_EQ(texty(), QStringList{textNepodariloVytvoritAdresar(cesta("ZnalKevrot2024"))});
+    EXPECT_EQ(j.UlozZaznam(novy(1), -1).dovod(), textNepodariloVytvoritAdresar(cesta("ZnalKevrot2024")));
+    EXPECT_TRUE(texty().isEmpty());  // the caller tells the user
     EXPECT_TRUE(j.ZaznamyKevrota.isEmpty());
 }
 
-TEST_F(ZurnalTest, FailedWriteIsReportedAndKeepsTheOldFile)
+TEST_F(ZurnalTest, FailedWriteReturnsItsReasonAndKeepsTheOldFile)
 {
     QDir().mkpath(cesta("ZnalKevrot2024/3-2024.kvd"));  // a directory where the file should go
-    EXPECT_FALSE(j.UlozZaznam(novy(3), -1));
-    ASSERT_EQ(texty().size(), 1);
-    EXPECT_TRUE(texty()[0].startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ")));
+    const Vysledok v = j.UlozZaznam(novy(3), -1);
+    EXPECT_FALSE(v);
+    EXPECT_TRUE(v.dovod().startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: ") + cesta("ZnalKevrot2024/3-2024.kvd")));
+    EXPECT_TRUE(texty().isEmpty());
     EXPECT_TRUE(j.ZaznamyKevrota.isEmpty());
     EXPECT_FALSE(j.UlozZaznam(novy(3), 5));  // no such record
 }
@@ -364,8 +377,8 @@ TEST_F(ZurnalTest, HeaderSaveKeepsItemsAndPaymentsAndMendsOlderFiles)
         }
     }
     EXPECT_TRUE(texty().isEmpty());
-    EXPECT_FALSE(j.UlozHlavicku(novy(8), 0));
-    EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(cesta("ZnalKevrot2024/8-2024.kvd"))});
+    EXPECT_EQ(j.UlozHlavicku(novy(8), 0).dovod(), textProblemSoSuborom(cesta("ZnalKevrot2024/8-2024.kvd")));
+    EXPECT_TRUE(texty().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(cesta("ZnalKevrot2024/8-2024.kvd")));
 }
 
@@ -397,6 +410,22 @@ TEST_F(ZurnalTest, NextNumberAndNumberOrder)
     for (const auto& z : j.ZaznamyKevrota)
         cisla.append(z.PoradoveCislo);
     EXPECT_EQ(cisla, (QList<int>{1, 3, 5, 7, 12}));
+
+    // The order of the number padded to 4 digits (3 after a minus) as text, then the position:
+    // five digits before four, -2 before -10; equal numbers keep their order.
+    j.ZaznamyKevrota.clear();
+    const QList<int> nezoradene = {12345, 9999, -2, -10, 0, 3, 3, 10000};
+    for (int i = 0; i < nezoradene.size(); ++i) {
+        TZnalKevrotZaznam z;
+        z.PoradoveCislo = nezoradene[i];
+        z.Rok = 2000 + i;
+        j.ZaznamyKevrota.append(RiadokKevrota::zoZaznamu(z));
+    }
+    j.ZoradPodlaCisla();
+    QList<int> poradie;
+    for (const auto& z : j.ZaznamyKevrota)
+        poradie.append(z.Rok - 2000);
+    EXPECT_EQ(poradie, (QList<int>{2, 3, 4, 5, 6, 7, 0, 1}));
 }
 
 TEST_F(ZurnalTest, StoredBillingsListFlaggedEntriesByTheirOwnNumberSorted)
@@ -455,8 +484,8 @@ TEST_F(ZurnalTest, CopyTakesTheNewNumberAndKeepsEverythingElse)
     EXPECT_EQ(obsah("ZnalKevrot2024/11-2024.kvd").size(), 3688 + 4 + 3 * 20);
     EXPECT_TRUE(texty().isEmpty());
 
-    EXPECT_FALSE(Zurnal::KopirujZaznam(40, 2024, 12));
-    EXPECT_EQ(texty(), QStringList{textProblemSoSuborom(cesta("ZnalKevrot2024/40-2024.kvd"))});
+    EXPECT_EQ(Zurnal::KopirujZaznam(40, 2024, 12).dovod(), textProblemSoSuborom(cesta("ZnalKevrot2024/40-2024.kvd")));
+    EXPECT_TRUE(texty().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(cesta("ZnalKevrot2024/12-2024.kvd")));
 }
 
