@@ -141,7 +141,7 @@ TEST_F(VypisKevrotaDokument, ZalozkyVyplneneARiadkyVTabulke)
 
 TEST_F(VypisKevrotaDokument, CountsReadInTheSlovakForm)
 {
-    QList<TZnalKevrotZaznam> z;
+    QList<RiadokKevrota> z;
     for (int i = 1; i <= 1234; ++i)
         z << zaznam(i, 1, datum(2024, 2, 1), "370000", "370100");
     const auto d = VypisKevrota(nastavenie(), ciselnik(), z, 2024).VytvorDokument(sablona());
