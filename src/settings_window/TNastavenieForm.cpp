@@ -123,7 +123,7 @@ void TNastavenieForm::HlavickyOdmien()
 {
     TOdmenyVydavkyPreddefTexty f(m_ciselniky.preddefTexty, this);
     if (f.exec() == QDialog::Accepted)
-        m_ciselniky.preddefTexty.UlozPreddefTexty();
+        ohlas(m_ciselniky.preddefTexty.UlozPreddefTexty());
 }
 
 void TNastavenieForm::OtvorNastaveniaEFaktury()
@@ -153,7 +153,7 @@ bool SpustiNastavenie(QWidget* rodic, Nastavenia& nastavenia, Vozidla& vozidla, 
     if (okno.exec() != QDialog::Accepted)
         return false;
     PrevezmiHodnoty(okno.hodnoty(), nastavenia, vozidla.ZoznamVozidiel);
-    UlozPoNastaveni(nastavenia, vozidla);
+    ohlas(UlozPoNastaveni(nastavenia, vozidla));
     if (!(okno.hodnoty().eFaktura == NacitajNastaveniaEFaktury()))
         UlozNastaveniaEFaktury(okno.hodnoty().eFaktura);
     return true;
