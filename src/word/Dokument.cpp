@@ -508,15 +508,12 @@ void Dokument::pismoVsetkeho(const QString& nazov)
 
 QByteArray Dokument::rtf() const { return RtfZapisovac::zapis(m_d); }
 
-bool Dokument::ulozAkoPdf(const QString& cesta) const { return RtfPdf::uloz(m_d, cesta); }
+Vysledok Dokument::ulozAkoPdf(const QString& cesta) const { return RtfPdf::uloz(m_d, cesta); }
 
-bool Dokument::ulozAko(const QString& cesta) const
+Vysledok Dokument::ulozAko(const QString& cesta) const
 {
     const Vysledok v = Subory::ulozAtomicky(cesta, rtf());
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 bool Dokument::zobraz(const QString& cesta) { return spravy().otvorSubor(cesta); }
