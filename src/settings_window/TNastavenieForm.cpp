@@ -155,6 +155,6 @@ bool SpustiNastavenie(QWidget* rodic, Nastavenia& nastavenia, Vozidla& vozidla, 
     PrevezmiHodnoty(okno.hodnoty(), nastavenia, vozidla.ZoznamVozidiel);
     ohlas(UlozPoNastaveni(nastavenia, vozidla));
     if (!(okno.hodnoty().eFaktura == NacitajNastaveniaEFaktury()))
-        UlozNastaveniaEFaktury(okno.hodnoty().eFaktura);
+        ohlas(UlozNastaveniaEFaktury(okno.hodnoty().eFaktura));
     return true;
 }
