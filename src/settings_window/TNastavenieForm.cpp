@@ -26,9 +26,7 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     : QDialog(rodic), m_h(hodnoty), m_ciselniky(ciselniky)
 {
     setWindowTitle(QStringLiteral("Nastavenie programu"));
-    const QString chyba = NastavenieSubory::PrevedStareTexty(m_h);
-    if (!chyba.isEmpty())
-        spravy().chyba(chyba);
+    ohlas(NastavenieSubory::PrevedStareTexty(m_h));
     m_h.hlavickaText.clear();
     m_h.nastavenie.TextVyuctovania.clear();
     m_h.nastavenie.TextVyuctovaniaCiastka.clear();
