@@ -86,7 +86,7 @@ VysledokCli zalohaCli(const Volanie& v)
     return spusti(v.appDir, [&] {
         if (obnova) {
             const PrehladZalohy p = Zaloha::Prehlad(subor);
-            const bool ok = Zaloha::Obnov(subor, bezManifestu);
+            const bool ok = ohlas(Zaloha::Obnov(subor, bezManifestu));
             return QJsonObject{{QStringLiteral("obnovene"), ok},
                                {QStringLiteral("manifest"), p.manifest},
                                {QStringLiteral("obsah"), p.citatelna ? p.Popis() : QString()}};

@@ -120,9 +120,9 @@ void TObnovenieZalohyForm::Obnov()
                                         "či jej súbory nie sú poškodené.\nNaozaj ju obnoviť?")))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = Zaloha::Obnov(archiv, !prehlad.manifest);
+    const Vysledok obnovene = Zaloha::Obnov(archiv, !prehlad.manifest);
     QApplication::restoreOverrideCursor();
-    if (!ok) {
+    if (!ohlas(obnovene)) {
         naplnZoznam();
         return;
     }

@@ -464,12 +464,11 @@ bool JePotrebna(const QDateTime& teraz)
 
 PrehladZalohy Prehlad(const QString& archiv) { return prezri(archiv, nullptr); }
 
-bool Obnov(const QString& archiv, bool bezManifestu)
+Vysledok Obnov(const QString& archiv, bool bezManifestu)
 {
     auto odmietni = [&](const QString& dovod) {
-        spravy().chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2\nÚdaje zostali bez zmeny.")
-                           .arg(QDir::toNativeSeparators(archiv), dovod));
-        return false;
+        return Vysledok::chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2\nÚdaje zostali bez zmeny.")
+                                   .arg(QDir::toNativeSeparators(archiv), dovod));
     };
     QHash<QString, PolozkaManifestu> manifest;
     const PrehladZalohy p = prezri(archiv, &manifest);
@@ -503,7 +502,7 @@ bool Obnov(const QString& archiv, bool bezManifestu)
         return odmietni(QStringLiteral("súčasný stav sa nepodarilo zálohovať"));
     if (const Vysledok v = zmena.prepni(); !v)
         return odmietni(v.dovod());
-    return true;
+    return {};
 }
 
 void ZmazZvysky()

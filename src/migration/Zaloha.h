@@ -74,8 +74,9 @@ PrehladZalohy Prehlad(const QString& archiv);
 // Replaces the data set by the archive's, all or nothing: every entry checked against the
 // allow-list and the manifest and staged first; then the current state is backed up and the
 // files switched. An archive without a manifest only with `bezManifestu` (after the user
-// confirmed what it holds). False after reporting; the data are then unchanged.
-bool Obnov(const QString& archiv, bool bezManifestu = false);
+// confirmed what it holds). After a failure, whose reason is the message for the user, the
+// data are unchanged.
+Vysledok Obnov(const QString& archiv, bool bezManifestu = false);
 
 // Removes leftovers of interrupted backups in the backup folder.
 void ZmazZvysky();

@@ -78,7 +78,7 @@ TEST_F(ZalohaTest, ARestoreGivesBackTheDataByteForByteAfterBackingUpTheCurrentSt
     zapis(QStringLiteral("ZnalKevrot2024/2-2024.kvd"), "nove");
     QFile::remove(cesta(QStringLiteral("Data/odbory.dat")));
 
-    ASSERT_TRUE(Zaloha::Obnov(*archiv)) << m_spravy.texty().join('\n').toStdString();
+    ASSERT_TRUE(ohlas(Zaloha::Obnov(*archiv))) << m_spravy.texty().join('\n').toStdString();
     EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot2024/1-2024.kvd")), kvd);
     EXPECT_EQ(obsah(QStringLiteral("Data/odbory.dat")), QByteArray("\x01\x00\x00\x00odbor", 9));
     EXPECT_FALSE(QFileInfo::exists(cesta(QStringLiteral("ZnalKevrot2024/2-2024.kvd"))));
@@ -132,7 +132,7 @@ TEST_F(ZalohaTest, AnArchiveWithAPathOutsideTheDataIsRefusedWhole)
                                                   "z.writestr('nastavenia.dat','x')\nz.writestr('../mimo.txt','y')\nz.close()"),
              zly});
     ASSERT_TRUE(p.waitForFinished());
-    EXPECT_FALSE(Zaloha::Obnov(zly));
+    EXPECT_FALSE(ohlas(Zaloha::Obnov(zly)));
     EXPECT_EQ(obsah(QStringLiteral("nastavenia.dat")), QByteArray(8692, 's'));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(m_adresar.path()).dir().filePath(QStringLiteral("mimo.txt"))));
     EXPECT_TRUE(Zaloha::Zoznam().isEmpty());
@@ -166,7 +166,7 @@ TEST_F(ZalohaTest, HostileAndForeignArchivesAreRefusedWholeNamingTheEntry)
     for (const Pripad& p : pripady) {
         m_spravy.spravy.clear();
         const QString archiv = zip(QStringLiteral("zly.zip"), p.polozky);
-        EXPECT_FALSE(Zaloha::Obnov(archiv, true)) << p.popis;
+        EXPECT_FALSE(ohlas(Zaloha::Obnov(archiv, true))) << p.popis;
         EXPECT_FALSE(Zaloha::Prehlad(archiv).citatelna) << p.popis;
         ASSERT_EQ(m_spravy.spravy.size(), 1) << p.popis;
         EXPECT_TRUE(m_spravy.texty().first().contains(QString::fromUtf8(p.meno))) << p.popis << ": " << m_spravy.texty().first().toStdString();
@@ -214,7 +214,7 @@ TEST_F(ZalohaTest, ACorruptedBackupIsRefusedAndAnOldOneOnlyAfterConfirmation)
               *archiv, zmenena});
     ASSERT_TRUE(py.waitForFinished());
     ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().toStdString();
-    EXPECT_FALSE(Zaloha::Obnov(zmenena));
+    EXPECT_FALSE(ohlas(Zaloha::Obnov(zmenena)));
     EXPECT_EQ(stav(), teraz);
 
     // A backup of an earlier build: no manifest, shipped layouts beside the data.
@@ -228,7 +228,7 @@ TEST_F(ZalohaTest, ACorruptedBackupIsRefusedAndAnOldOneOnlyAfterConfirmation)
     EXPECT_EQ(p.zaznamyRokov.value(2023), 2);
     EXPECT_TRUE(p.Popis().contains(QStringLiteral("2023 (záznamov: 2)"))) << p.Popis().toStdString();
     m_spravy.spravy.clear();
-    EXPECT_FALSE(Zaloha::Obnov(stara));
+    EXPECT_FALSE(ohlas(Zaloha::Obnov(stara)));
     EXPECT_EQ(obsah(QStringLiteral("nastavenia.dat")), "zmenene");
     EXPECT_TRUE(m_spravy.texty().join(u'\n').contains(QStringLiteral("manifest")));
     ASSERT_TRUE(Zaloha::Obnov(stara, true));
