@@ -94,7 +94,8 @@ VysledokCli zalohaCli(const Volanie& v)
         QStringList vynechane;
         if (subor.isEmpty()) {
             const auto z = Zaloha::Vytvor();
-            return QJsonObject{{QStringLiteral("zaloha"), z.value_or(QString())}};
+            ohlas(z.vysledok());
+            return QJsonObject{{QStringLiteral("zaloha"), z.hodnotaAlebo(QString())}};
         }
         const Vysledok ok = Zaloha::Zapis(subor, &vynechane);
         if (!ok)

@@ -91,8 +91,8 @@ void TObnovenieZalohyForm::ZmenAdresar()
 
 void TObnovenieZalohyForm::ZalohujTeraz()
 {
-    if (const auto z = Zaloha::Vytvor())
-        spravy().informacia(QStringLiteral("Záloha bola vytvorená: ") + QDir::toNativeSeparators(*z));
+    if (const auto z = Zaloha::Vytvor(); ohlas(z.vysledok()))
+        spravy().informacia(QStringLiteral("Záloha bola vytvorená: ") + QDir::toNativeSeparators(z.hodnota()));
     naplnZoznam();
 }
 

@@ -58,9 +58,9 @@ QStringList SuboryNaZalohu(QStringList* vynechane = nullptr);
 Vysledok Zapis(const QString& cesta, QStringList* vynechane = nullptr);
 
 // A new backup in the backup folder ("kevrot-2026-12-10_081500.zip"), then the oldest of this
-// program's own backups beyond the kept count are removed. The path, or nothing after
-// reporting the failure. What was left out is reported as a warning.
-std::optional<QString> Vytvor(const QDateTime& cas = QDateTime::currentDateTime(), bool odstranitStare = true);
+// program's own backups beyond the kept count are removed. The path, or the failure's message
+// for the user. What was left out is reported as a warning.
+HodnotaAleboChyba<QString> Vytvor(const QDateTime& cas = QDateTime::currentDateTime(), bool odstranitStare = true);
 
 // The backups, newest first.
 QList<ZalohaSubor> Zoznam();
