@@ -42,7 +42,7 @@ public:
         zapisRokZaznamov(QDate::currentDate().year(), kPocet);
         Nastavenia n;
         n.NacitajVsetko();
-        n.UlozNastavenia();
+        (void)n.UlozNastavenia();
     }
     QString program() const { return m_adresar.filePath(QStringLiteral("ZnaleckyKevrot")); }
 

@@ -163,7 +163,7 @@ void kopirujAplikaciu(const QString& ciel)
     Cesty::nastavAppDir(ciel);
     Nastavenia n;
     n.NacitajVsetko();
-    n.UlozNastavenia();
+    (void)n.UlozNastavenia();
 }
 
 TZnalKevrotZaznam zaznam(int cislo, std::mt19937& g)

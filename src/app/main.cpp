@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
     const int vysledok = app.exec();
     // The day's changes are backed up while this copy still holds the lock.
     if (!meranieStartu && Zaloha::JePotrebna())
-        Zaloha::Vytvor();
+        ohlas(Zaloha::Vytvor().vysledok());
     nastavSpravy(nullptr);
     return vysledok;
 }

@@ -11,6 +11,7 @@
 #include "settings/Banky.h"
 #include "settings/TextyZnalca.h"
 #include "store/Cesty.h"
+#include "store/Spravy.h"
 #include "store/ZdielaneSubory.h"
 
 namespace Cli {
@@ -116,7 +117,7 @@ QJsonObject prepis(int rok)
     if (QFileInfo::exists(objednavky)) {
         Objednavky o;
         if (o.NacitajObjednavky(rok))
-            o.UlozObjednavky(rok);
+            ohlas(o.UlozObjednavky(rok));
         else
             neprepisany(vynechane, objednavky);
     }

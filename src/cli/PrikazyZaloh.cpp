@@ -80,7 +80,7 @@ VysledokCli zalohaCli(const Volanie& v)
     return spusti(v.appDir, [&] {
         if (obnova) {
             const PrehladZalohy p = Zaloha::Prehlad(subor);
-            const bool ok = Zaloha::Obnov(subor, bezManifestu);
+            const bool ok = ohlas(Zaloha::Obnov(subor, bezManifestu));
             return QJsonObject{{QStringLiteral("obnovene"), ok},
                                {QStringLiteral("manifest"), p.manifest},
                                {QStringLiteral("obsah"), p.citatelna ? p.Popis() : QString()}};
@@ -88,7 +88,8 @@ VysledokCli zalohaCli(const Volanie& v)
         QStringList vynechane;
         if (subor.isEmpty()) {
             const auto z = Zaloha::Vytvor();
-            return QJsonObject{{QStringLiteral("zaloha"), z.value_or(QString())}};
+            ohlas(z.vysledok());
+            return QJsonObject{{QStringLiteral("zaloha"), z.hodnotaAlebo(QString())}};
         }
         const Vysledok ok = Zaloha::Zapis(subor, &vynechane);
         if (!ok)

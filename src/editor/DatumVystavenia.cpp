@@ -26,15 +26,12 @@ double NacitajDatumVystavenia(const QString& adresar)
     return 0;
 }
 
-bool UlozDatumVystavenia(double datum)
+Vysledok UlozDatumVystavenia(double datum)
 {
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     const QByteArray obsah = (Kluc + DatumText(datum) + u'\n').toUtf8();
     const Vysledok v = Subory::ulozAtomicky(SuborDatumuVystavenia(), obsah);
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(SuborDatumuVystavenia(), v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(SuborDatumuVystavenia(), v.dovod()));
 }
 
 double PotvrdDatumVystavenia(double navrh)
@@ -42,6 +39,6 @@ double PotvrdDatumVystavenia(double navrh)
     const double ulozeny = NacitajDatumVystavenia();
     if (ulozeny > 0)
         return ulozeny;
-    UlozDatumVystavenia(navrh);
+    ohlas(UlozDatumVystavenia(navrh));
     return navrh;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "store/Vysledok.h"
+
 // "doklady.txt" in `adresar`, by default Tmp_doc.
 QString SuborDatumuVystavenia(const QString& adresar = {});
 
@@ -12,8 +14,8 @@ QString SuborDatumuVystavenia(const QString& adresar = {});
 // Tmp_doc or from an entry's document folder.
 double NacitajDatumVystavenia(const QString& adresar = {});
 
-// Keeps the date; false after reporting a failed write.
-bool UlozDatumVystavenia(double datum);
+// Keeps the date; a failed write's reason is the message for the user.
+Vysledok UlozDatumVystavenia(double datum);
 
 // The kept date, else `dnes`, kept from now on: called when a document is made.
 double PotvrdDatumVystavenia(double navrh);

@@ -84,8 +84,8 @@ std::optional<Dokument> ZostavDoklad(DruhDokladu druh, const PodkladyDokladu& p)
 bool UlozDoklad(const Dokument& d, const QString& cesta)
 {
     if (!cesta.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return d.ulozAko(cesta);
-    if (d.ulozAkoPdf(cesta))
+        return ohlas(d.ulozAko(cesta));
+    if (ohlas(d.ulozAkoPdf(cesta)))
         return true;
     spravy().chyba(QStringLiteral("Dokument sa nedá uložiť ako PDF: ") + cesta);
     return false;

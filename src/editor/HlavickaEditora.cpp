@@ -264,7 +264,7 @@ void TZnalecKevrotEditForm::ZmenSplatnost(int splatnost, bool trvalo)
     vytvorTexty();
     if (trvalo) {
         m_zdroje.nastavenia.Nastavenie.Splatnost = splatnost;
-        m_zdroje.nastavenia.UlozNastavenia();
+        ohlas(m_zdroje.nastavenia.UlozNastavenia());
     }
 }
 

@@ -67,7 +67,7 @@ void TZnalecKevrotEditForm::OpustilVystavenie()
         return;
     }
     if (d != NacitajDatumVystavenia())
-        UlozDatumVystavenia(d);
+        ohlas(UlozDatumVystavenia(d));
     if (m_datumVykonania > 0)
         Edit18->setText(DatumText(DatumSplatnosti(d, m_splatnost)));
     vytvorTexty();

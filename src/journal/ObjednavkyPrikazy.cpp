@@ -49,7 +49,7 @@ bool Pridaj(Objednavky& objednavky, const TObjednavka& zEditora, int rok)
     if (zEditora.CasZalozenia > 0)
         o.CasZalozenia = zEditora.CasZalozenia;
     objednavky.ZoznamObjednavok.append(o);
-    return objednavky.UlozObjednavky(rok);
+    return ohlas(objednavky.UlozObjednavky(rok));
 }
 
 bool UlozUpravu(Objednavky& objednavky, int pozicia, const TObjednavka& zEditora, int rok)
@@ -57,7 +57,7 @@ bool UlozUpravu(Objednavky& objednavky, int pozicia, const TObjednavka& zEditora
     if (pozicia < 0 || pozicia >= objednavky.ZoznamObjednavok.size())
         return false;
     prevezmi(objednavky.ZoznamObjednavok[pozicia], zEditora);
-    return objednavky.UlozObjednavky(rok);
+    return ohlas(objednavky.UlozObjednavky(rok));
 }
 
 bool Zmaz(Objednavky& objednavky, int pozicia, int rok)
@@ -68,7 +68,7 @@ bool Zmaz(Objednavky& objednavky, int pozicia, int rok)
     if (!spravy().otazka(QString::fromUtf8(KevrotPrikazy::OtazkaZmazat)))
         return false;
     const QString list = KorespondenciaObjednavky::SuborListuObjednavky(rok, objednavky.ZoznamObjednavok[pozicia]);
-    if (!objednavky.ZmazObjednavku(pozicia) || !objednavky.UlozObjednavky(rok))
+    if (!objednavky.ZmazObjednavku(pozicia) || !ohlas(objednavky.UlozObjednavky(rok)))
         return false;
     for (const TObjednavka& ina : std::as_const(objednavky.ZoznamObjednavok))
         if (KorespondenciaObjednavky::SuborListuObjednavky(rok, ina) == list)

@@ -11,6 +11,7 @@
 #include "PrikazovyRiadok.h"
 #include "TStartForm.h"
 #include "store/Cesty.h"
+#include "store/Spravy.h"
 #include "store/ZdielaneSubory.h"
 #include "settings_window/TNastavenieForm.h"
 
@@ -196,7 +197,7 @@ bool TZnalecKevrotForm::UlozStavStlpcov()
 {
     m_udaje.nastavenia.NastavenieManazer.StlpceKevrota = m_kevrot->StavStlpcovText();
     m_udaje.nastavenia.NastavenieManazer.StlpceObjednavok = m_objednavky->StavStlpcovText();
-    return m_udaje.nastavenia.UlozNastavenieManazer();
+    return ohlas(m_udaje.nastavenia.UlozNastavenieManazer());
 }
 
 void TZnalecKevrotForm::ZavrietProgram()

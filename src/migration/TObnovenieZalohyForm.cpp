@@ -91,8 +91,8 @@ void TObnovenieZalohyForm::ZmenAdresar()
 
 void TObnovenieZalohyForm::ZalohujTeraz()
 {
-    if (const auto z = Zaloha::Vytvor())
-        spravy().informacia(QStringLiteral("Záloha bola vytvorená: ") + QDir::toNativeSeparators(*z));
+    if (const auto z = Zaloha::Vytvor(); ohlas(z.vysledok()))
+        spravy().informacia(QStringLiteral("Záloha bola vytvorená: ") + QDir::toNativeSeparators(z.hodnota()));
     naplnZoznam();
 }
 
@@ -120,9 +120,9 @@ void TObnovenieZalohyForm::Obnov()
                                         "či jej súbory nie sú poškodené.\nNaozaj ju obnoviť?")))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = Zaloha::Obnov(archiv, !prehlad.manifest);
+    const Vysledok obnovene = Zaloha::Obnov(archiv, !prehlad.manifest);
     QApplication::restoreOverrideCursor();
-    if (!ok) {
+    if (!ohlas(obnovene)) {
         naplnZoznam();
         return;
     }

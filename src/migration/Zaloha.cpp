@@ -411,7 +411,7 @@ Vysledok Zapis(const QString& cesta, QStringList* vynechane)
     return v;
 }
 
-std::optional<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
+HodnotaAleboChyba<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
 {
     const QString adresar = Adresar();
     QDir().mkpath(adresar);
@@ -419,11 +419,10 @@ std::optional<QString> Vytvor(const QDateTime& cas, bool odstranitStare)
     for (int n = 2; QFileInfo::exists(cesta); ++n)
         cesta = QDir(adresar).filePath(menoZalohy(cas).replace(Pripona, QStringLiteral("-%1").arg(n) + Pripona));
     QStringList vynechane;
-    if (const Vysledok v = Zapis(cesta, &vynechane); !v) {
-        spravy().chyba(QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2\nStaršie zálohy zostali nezmenené.")
-                           .arg(QDir::toNativeSeparators(cesta), v.dovod()));
-        return std::nullopt;
-    }
+    if (const Vysledok v = Zapis(cesta, &vynechane); !v)
+        return HodnotaAleboChyba<QString>::chyba(
+            QStringLiteral("Zálohu %1 sa nepodarilo vytvoriť: %2\nStaršie zálohy zostali nezmenené.")
+                .arg(QDir::toNativeSeparators(cesta), v.dovod()));
     if (!vynechane.isEmpty())
         spravy().upozornenie(QStringLiteral("Záloha %1 neobsahuje tieto súbory z adresára údajov (%2):\n%3")
                                  .arg(QDir::toNativeSeparators(cesta))
@@ -464,12 +463,11 @@ bool JePotrebna(const QDateTime& teraz)
 
 PrehladZalohy Prehlad(const QString& archiv) { return prezri(archiv, nullptr); }
 
-bool Obnov(const QString& archiv, bool bezManifestu)
+Vysledok Obnov(const QString& archiv, bool bezManifestu)
 {
     auto odmietni = [&](const QString& dovod) {
-        spravy().chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2\nÚdaje zostali bez zmeny.")
-                           .arg(QDir::toNativeSeparators(archiv), dovod));
-        return false;
+        return Vysledok::chyba(QStringLiteral("Zálohu %1 nie je možné obnoviť: %2\nÚdaje zostali bez zmeny.")
+                                   .arg(QDir::toNativeSeparators(archiv), dovod));
     };
     QHash<QString, PolozkaManifestu> manifest;
     const PrehladZalohy p = prezri(archiv, &manifest);
@@ -499,11 +497,12 @@ bool Obnov(const QString& archiv, bool bezManifestu)
     for (const QString& rel : SuboryNaZalohu())
         if (!vArchive.contains(rel))
             zmena.zmaz(rel);
-    if (!Vytvor(QDateTime::currentDateTime(), false))
-        return odmietni(QStringLiteral("súčasný stav sa nepodarilo zálohovať"));
+    // Both messages, the backup's first, as they were shown one after the other.
+    if (const auto z = Vytvor(QDateTime::currentDateTime(), false); !z)
+        return Vysledok::chyba(z.dovod() + u'\n' + odmietni(QStringLiteral("súčasný stav sa nepodarilo zálohovať")).dovod());
     if (const Vysledok v = zmena.prepni(); !v)
         return odmietni(v.dovod());
-    return true;
+    return {};
 }
 
 void ZmazZvysky()

@@ -58,9 +58,9 @@ QStringList SuboryNaZalohu(QStringList* vynechane = nullptr);
 Vysledok Zapis(const QString& cesta, QStringList* vynechane = nullptr);
 
 // A new backup in the backup folder ("kevrot-2026-12-10_081500.zip"), then the oldest of this
-// program's own backups beyond the kept count are removed. The path, or nothing after
-// reporting the failure. What was left out is reported as a warning.
-std::optional<QString> Vytvor(const QDateTime& cas = QDateTime::currentDateTime(), bool odstranitStare = true);
+// program's own backups beyond the kept count are removed. The path, or the failure's message
+// for the user. What was left out is reported as a warning.
+HodnotaAleboChyba<QString> Vytvor(const QDateTime& cas = QDateTime::currentDateTime(), bool odstranitStare = true);
 
 // The backups, newest first.
 QList<ZalohaSubor> Zoznam();
@@ -74,8 +74,9 @@ PrehladZalohy Prehlad(const QString& archiv);
 // Replaces the data set by the archive's, all or nothing: every entry checked against the
 // allow-list and the manifest and staged first; then the current state is backed up and the
 // files switched. An archive without a manifest only with `bezManifestu` (after the user
-// confirmed what it holds). False after reporting; the data are then unchanged.
-bool Obnov(const QString& archiv, bool bezManifestu = false);
+// confirmed what it holds). After a failure, whose reason is the message for the user, the
+// data are unchanged.
+Vysledok Obnov(const QString& archiv, bool bezManifestu = false);
 
 // Removes leftovers of interrupted backups in the backup folder.
 void ZmazZvysky();

@@ -9,6 +9,7 @@
 #include "store/Datum.h"
 #include "store/Subory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -113,18 +114,20 @@ void NacitajList(const QString& ulozeny)
         Subory::kopirujPrepis(ulozeny, pracovnySubor());
 }
 
-bool UlozList(const QString& ulozeny)
+Vysledok UlozList(const QString& ulozeny)
 {
     if (ulozeny.isEmpty())
-        return true;
-    if (!QFileInfo(pracovnySubor()).isFile())
-        return !QFileInfo::exists(ulozeny) || QFile::remove(ulozeny);
+        return {};
+    if (!QFileInfo(pracovnySubor()).isFile()) {
+        if (!QFileInfo::exists(ulozeny) || QFile::remove(ulozeny))
+            return {};
+        return Vysledok::chyba(QStringLiteral("Nepodarilo sa vymazať súbor: ") + QDir::toNativeSeparators(ulozeny));
+    }
     Cesty::vytvorJednuUroven(QFileInfo(ulozeny).path().section(u'/', 0, -2));
     Cesty::vytvorJednuUroven(QFileInfo(ulozeny).path());
     if (Subory::kopirujPrepis(pracovnySubor(), ulozeny))
-        return true;
-    Subory::ohlasChybuZapisu(ulozeny, QString());
-    return false;
+        return {};
+    return Vysledok::chyba(Subory::textChybaZapisu(ulozeny, QString()));
 }
 
 bool VytvorList(int druhZnalca, const QString& sablona, const HodnotyListu& hodnoty)

@@ -9,6 +9,7 @@
 
 #include "word/RtfModel.h"
 #include "word/RtfZastupcovia.h"
+#include "store/Vysledok.h"
 
 struct HodnotyListu {
     QString den, mesiac, rok;    // the three date edits, as typed
@@ -36,8 +37,8 @@ QString SuborListuObjednavky(int rok, const TObjednavka& o);
 // of another order is removed.
 void NacitajList(const QString& ulozeny);
 // "OK": the working file is kept with the order (a letter removed is removed there too).
-// False after reporting a failed write.
-bool UlozList(const QString& ulozeny);
+// A failure's reason is the message for the user.
+Vysledok UlozList(const QString& ulozeny);
 
 inline const QString ZastupcaHlavicky = QStringLiteral("$ZNALEC_HLAVICKA$");
 inline const QString ZastupcaPaty = QStringLiteral("$ZNALEC_PATA$");

@@ -302,6 +302,6 @@ bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objedn
     if (okno.exec() != QDialog::Accepted)
         return false;
     objednavka = okno.objednavka();
-    KorespondenciaObjednavky::UlozList(list);
+    ohlas(KorespondenciaObjednavky::UlozList(list));
     return true;
 }

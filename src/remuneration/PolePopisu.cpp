@@ -4,6 +4,7 @@
 
 #include "VstupVydavkov.h"
 #include "ZoznamPopisov.h"
+#include "store/Spravy.h"
 #include "widgets/TZoznamTextForm.h"
 
 #include <QComboBox>
@@ -56,7 +57,7 @@ void PolePopisu::PridajDoZoznamu()
     if (!ZoznamPopisov::Pridaj(popisy, text()))
         return;
     napln(popisy);
-    ZoznamPopisov::Uloz(m_kod, m_popisy);
+    ohlas(ZoznamPopisov::Uloz(m_kod, m_popisy));
 }
 
 void PolePopisu::UpravZoznam()
@@ -68,7 +69,7 @@ void PolePopisu::UpravZoznam()
     QStringList popisy = okno.polozky();
     ZoznamPopisov::Zorad(popisy);
     napln(popisy);
-    ZoznamPopisov::Uloz(m_kod, m_popisy);
+    ohlas(ZoznamPopisov::Uloz(m_kod, m_popisy));
 }
 
 QHBoxLayout* riadokTlacidiel(QDialog* d, QPushButton*& ok, QPushButton*& storno, const QString& textStorno)

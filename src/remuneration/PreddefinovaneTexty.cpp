@@ -53,7 +53,7 @@ bool PreddefinovaneTexty::NacitajPreddefTexty()
     return false;
 }
 
-bool PreddefinovaneTexty::UlozPreddefTexty() const
+Vysledok PreddefinovaneTexty::UlozPreddefTexty() const
 {
     return ulozPocitanySubor(SuborPreddefTextov(), Texty, Hlavicka);
 }

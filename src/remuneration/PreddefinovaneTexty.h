@@ -3,6 +3,7 @@
 // their file "\Data\odmeny_vydavky_preddef_texty.dat" (a reserved word, a count, records).
 
 #include "store/Rozlozenie.h"
+#include "store/Vysledok.h"
 
 #include <QList>
 
@@ -37,7 +38,7 @@ public:
     bool NacitajPreddefTexty();
 
     // Writes the table (the reserved word as 0); false after reporting a failure.
-    bool UlozPreddefTexty() const;
+    Vysledok UlozPreddefTexty() const;
 
     // The text of the last record of that kind, or an empty text.
     QString HlavickaDruhu(qint32 druh) const;

@@ -103,7 +103,7 @@ void TPodielovaOdmenaEditForm::ZmenSadzbu()
     m_sadzba = d.sadzba();
     if (r == TNastavSadzbuPozemkyPodielovaOdmena::NastavTrvalo) {
         m_nastavenia.PodielOdmena.SadzbaPozemky = m_sadzba;
-        m_nastavenia.UlozPodielOdmena();
+        ohlas(m_nastavenia.UlozPodielOdmena());
     }
     prepocitaj();
 }

@@ -45,16 +45,13 @@ QStringList Nacitaj(int kodZoznamu)
     return RiadkyTextu(*obsah);
 }
 
-bool Uloz(int kodZoznamu, const QStringList& popisy)
+Vysledok Uloz(int kodZoznamu, const QStringList& popisy)
 {
     const QString cesta = Subor(kodZoznamu);
     if (cesta.isEmpty())
-        return false;
+        return Vysledok::chyba(QStringLiteral("Neznámy zoznam popisov: %1").arg(kodZoznamu));
     const Vysledok v = Subory::ulozAtomicky(cesta, TextZRiadkov(popisy));
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 void Zorad(QStringList& popisy)

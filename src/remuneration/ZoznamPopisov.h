@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/Vysledok.h"
+
 namespace ZoznamPopisov {
 
 // List codes and their files: 1 tariff sub-items, 2 flat remuneration sub-items,
@@ -18,8 +20,9 @@ QString Subor(int kodZoznamu);
 // unknown. An unreadable file is reported.
 QStringList Nacitaj(int kodZoznamu);
 
-// Writes the whole list. False, after reporting, on failure or for an unknown code.
-bool Uloz(int kodZoznamu, const QStringList& popisy);
+// Writes the whole list; fails, with the message for the user, when it cannot be written or the
+// code is unknown.
+Vysledok Uloz(int kodZoznamu, const QStringList& popisy);
 
 // Alphabetical order of the Slovak language, without regard to letter case.
 void Zorad(QStringList& popisy);

@@ -221,8 +221,9 @@ bool TfrmPreview::UlozAkoPdf()
                                                         QStringLiteral("PDF (*.pdf)"));
     if (subor.isEmpty())
         return false;
-    return UlozPdf({zostava()}, subor.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? subor : subor + QStringLiteral(".pdf"),
-                   windowTitle());
+    return ohlas(UlozPdf({zostava()},
+                         subor.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? subor : subor + QStringLiteral(".pdf"),
+                         windowTitle()));
 }
 
 void TfrmPreview::Vytlac()

@@ -146,7 +146,7 @@ bool VytlacKevrotDoPdf(const Zurnal& zurnal, const Nastavenia& nastavenia, const
         zostavy.append(*z);
     if (zostavy.isEmpty())
         return false;
-    return UlozPdf(zostavy, subor, QStringLiteral("Znalecký kevrot %1").arg(rok));
+    return ohlas(UlozPdf(zostavy, subor, QStringLiteral("Znalecký kevrot %1").arg(rok)));
 }
 
 }  // namespace TlacKevrota

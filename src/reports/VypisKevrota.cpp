@@ -205,7 +205,7 @@ bool VypisKevrota::Uloz(const QString& subor) const
     const auto d = VytvorDokument(Sablona());
     if (!d)
         return false;
-    return subor.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? d->ulozAkoPdf(subor) : d->ulozAko(subor);
+    return subor.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? ohlas(d->ulozAkoPdf(subor)) : ohlas(d->ulozAko(subor));
 }
 
 QString VypisKevrota::PracovnySubor(bool pdf)

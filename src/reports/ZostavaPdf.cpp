@@ -21,7 +21,7 @@ QPageLayout rozlozenieStrany(const StranyZostavy& z)
 
 }  // namespace
 
-bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QString& titul)
+Vysledok UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QString& titul)
 {
     // Built in memory, then saved by the one atomic write.
     QByteArray obsah;
@@ -38,10 +38,8 @@ bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QS
             for (const auto& strana : z.strany) {
                 pdf.setPageLayout(rozlozenieStrany(z));
                 if (prva) {
-                    if (!p.begin(&pdf)) {
-                        Subory::ohlasChybuZapisu(subor, QStringLiteral("PDF"));
-                        return false;
-                    }
+                    if (!p.begin(&pdf))
+                        return Vysledok::chyba(Subory::textChybaZapisu(subor, QStringLiteral("PDF")));
                     prva = false;
                 } else {
                     pdf.newPage();
@@ -57,9 +55,7 @@ bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QS
         p.end();
     }
     f.close();
-    if (const Vysledok v = Subory::ulozAtomicky(subor, obsah); !v) {
-        Subory::ohlasChybuZapisu(subor, v.dovod());
-        return false;
-    }
-    return true;
+    if (const Vysledok v = Subory::ulozAtomicky(subor, obsah); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(subor, v.dovod()));
+    return {};
 }

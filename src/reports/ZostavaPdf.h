@@ -6,6 +6,7 @@
 
 #include "Komponenty.h"
 #include "TDrawMetaFile.h"
+#include "store/Vysledok.h"
 
 // The pages of one report with the paper they are laid out for.
 struct StranyZostavy {
@@ -14,6 +15,6 @@ struct StranyZostavy {
     tPapersize papier = tPapersize::alr_A4;
 };
 
-// Writes every page of every report, in order, into one PDF (atomically). On failure the
-// system's text goes to the message service and the result is false.
-bool UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QString& titul = {});
+// Writes every page of every report, in order, into one PDF (atomically). A failure's reason
+// is the message for the user.
+Vysledok UlozPdf(const QList<StranyZostavy>& zostavy, const QString& subor, const QString& titul = {});

@@ -186,17 +186,14 @@ bool AktualizujSuborBank()
     if (!obsah)
         return false;  // reported by the window that reads it
     const auto aktualny = AktualizovanyZoznamBank(RiadkyTextu(*obsah));
-    return aktualny && UlozBanky(*aktualny);
+    return aktualny && ohlas(UlozBanky(*aktualny));
 }
 
-bool UlozBanky(const QStringList& banky)
+Vysledok UlozBanky(const QStringList& banky)
 {
     const QString cesta = SuborBank();
     const Vysledok v = Subory::ulozAtomicky(cesta, TextZRiadkov(banky));
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 QString NazovBanky(const QString& kod)

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include "store/Vysledok.h"
+
 // The current Slovak banks ("code name"), offered when the file does not exist.
 const QStringList& VstavaneBanky();
 // The BIC of a bank of the current list; empty for another code or a bank without one.
@@ -26,7 +28,7 @@ std::optional<QStringList> NacitajBanky();
 bool AktualizujSuborBank();
 
 // Writes the whole list, every line ending in CR LF. False, after reporting, on failure.
-bool UlozBanky(const QStringList& banky);
+Vysledok UlozBanky(const QStringList& banky);
 
 // The name of the bank with a four-character code, from the file only: the text from the
 // sixth character of the last line whose first four characters are the code. Empty when

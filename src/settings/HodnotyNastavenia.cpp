@@ -75,12 +75,21 @@ void PrevezmiHodnoty(const HodnotyNastavenia& h, Nastavenia& n, QList<TVozidlo>&
         vozidla.append(TVozidlo::zObrazu(v.obrazNaZapis()));
 }
 
-bool UlozPoNastaveni(Nastavenia& n, const Vozidla& vozidla)
+Vysledok UlozPoNastaveni(Nastavenia& n, const Vozidla& vozidla)
 {
     n.UlozStaryCestak(vozidla.ZoznamVozidiel);
     n.NastavStylNadpisu();
-    return vozidla.UlozVozidla() && n.UlozNastavenia() && n.UlozNastavenieTlac() && n.UlozNastavenieHlavicka()
-        && n.UlozDualneZobrazovanie();
+    // Stops at the first failure.
+    Vysledok v = vozidla.UlozVozidla();
+    if (v)
+        v = n.UlozNastavenia();
+    if (v)
+        v = n.UlozNastavenieTlac();
+    if (v)
+        v = n.UlozNastavenieHlavicka();
+    if (v)
+        v = n.UlozDualneZobrazovanie();
+    return v;
 }
 
 PopisyDruhu PopisyPreDruh(int druhZnalca)

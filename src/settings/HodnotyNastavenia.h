@@ -13,6 +13,7 @@
 #include "NastaveniaEFaktury.h"
 #include "OdborOdvetvie.h"
 #include "settings/Vozidla.h"
+#include "store/Vysledok.h"
 
 struct HodnotyNastavenia {
     // Identity, bank, VAT, fonts, travel-order choice, legacy texts and the kind: the
@@ -41,7 +42,7 @@ void PrevezmiHodnoty(const HodnotyNastavenia& h, Nastavenia& n, QList<TVozidlo>&
 // The savers after OK, in their order: the legacy travel-order texts and the title style
 // code, then the vehicles, nastavenia.dat, the journal print file, the legacy header file
 // and the dual display flag. Stops at the first failure (reported) and returns false.
-bool UlozPoNastaveni(Nastavenia& n, const Vozidla& vozidla);
+Vysledok UlozPoNastaveni(Nastavenia& n, const Vozidla& vozidla);
 
 // Captions that follow the kind of practitioner.
 struct PopisyDruhu {

@@ -12,17 +12,15 @@ bool Jazyky::NacitajJazyky()
     return !m_poskodene;
 }
 
-bool Jazyky::UlozJazyky()
+Vysledok Jazyky::UlozJazyky()
 {
     const QString cesta = SuborJazykov();
-    if (m_poskodene && !OdborKody::ZachovajPoskodeny(cesta)) {
-        Subory::ohlasChybuZapisu(cesta + QStringLiteral(".poskodeny"), QString());
-        return false;
-    }
-    if (!ulozPocitanySubor(cesta, ZoznamJazykov))
-        return false;
-    m_poskodene = false;
-    return true;
+    if (m_poskodene && !OdborKody::ZachovajPoskodeny(cesta))
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta + QStringLiteral(".poskodeny"), QString()));
+    const Vysledok v = ulozPocitanySubor(cesta, ZoznamJazykov);
+    if (v)
+        m_poskodene = false;
+    return v;
 }
 
 void Jazyky::ZoradJazyky() { ZoradPodlaKodu(ZoznamJazykov); }

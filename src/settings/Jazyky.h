@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "Jazyk.h"
+#include "store/Vysledok.h"
 
 // The two texts in which the settings keep the registered languages.
 struct TZapisaneJazykyText {
@@ -24,7 +25,7 @@ public:
     bool NacitajJazyky();
     // Writes jazyky.dat. A file that could not be read whole is kept beside as
     // ".poskodeny" before it is first overwritten. False, after reporting, on failure.
-    bool UlozJazyky();
+    Vysledok UlozJazyky();
     void ZoradJazyky();
 
     bool JazykExistuje(const QString& kod) const;

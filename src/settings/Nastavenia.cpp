@@ -97,23 +97,23 @@ bool Nastavenia::NacitajVsetko()
     return ok;
 }
 
-bool Nastavenia::UlozNastavenia() const { return ulozJedenZaznam(SuborNastavenia(), Nastavenie); }
-bool Nastavenia::UlozNastavenieTlac() const { return ulozJedenZaznam(SuborNastavenieTlac(), NastavenieTlac); }
-bool Nastavenia::UlozNastavenieHlavicka() const
+Vysledok Nastavenia::UlozNastavenia() const { return ulozJedenZaznam(SuborNastavenia(), Nastavenie); }
+Vysledok Nastavenia::UlozNastavenieTlac() const { return ulozJedenZaznam(SuborNastavenieTlac(), NastavenieTlac); }
+Vysledok Nastavenia::UlozNastavenieHlavicka() const
 {
     return ulozJedenZaznam(SuborNastavenieHlavicka(), NastavenieHlavicka);
 }
-bool Nastavenia::UlozDualneZobrazovanie() const
+Vysledok Nastavenia::UlozDualneZobrazovanie() const
 {
     nastavDualneZobrazovanie(Dualne.DualneZobrazovanie);
     return ulozJedenZaznam(SuborDualneZobrazovanie(), Dualne);
 }
-bool Nastavenia::UlozNastavenieManazer() const
+Vysledok Nastavenia::UlozNastavenieManazer() const
 {
     return ulozJedenZaznam(SuborNastavenieManazer(), NastavenieManazer);
 }
 
-bool Nastavenia::UlozPodielOdmena()
+Vysledok Nastavenia::UlozPodielOdmena()
 {
     PodielOdmena.Verzia = TNastaveniePodielOdmena::VerziaAktualna;
     return ulozJedenZaznam(SuborPodielOdmena(), PodielOdmena);

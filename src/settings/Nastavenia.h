@@ -6,6 +6,7 @@
 
 #include "NastaveniaZaznamy.h"
 #include "settings/Vozidla.h"
+#include "store/Vysledok.h"
 
 class Nastavenia {
 public:
@@ -36,13 +37,13 @@ public:
     bool NacitajVsetko();
 
     // Atomic saves; on failure reported and false.
-    bool UlozNastavenia() const;
-    bool UlozNastavenieTlac() const;
-    bool UlozNastavenieHlavicka() const;
+    Vysledok UlozNastavenia() const;
+    Vysledok UlozNastavenieTlac() const;
+    Vysledok UlozNastavenieHlavicka() const;
     // Also switches the money texts to the saved choice.
-    bool UlozDualneZobrazovanie() const;
-    bool UlozNastavenieManazer() const;
-    bool UlozPodielOdmena();  // always as version 1
+    Vysledok UlozDualneZobrazovanie() const;
+    Vysledok UlozNastavenieManazer() const;
+    Vysledok UlozPodielOdmena();  // always as version 1
 
     // Arial 11 / 10 / 12 for the fonts without a name; a title font filled so is bold.
     void DoplnPredvoleneFonty();

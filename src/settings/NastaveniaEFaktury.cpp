@@ -56,13 +56,10 @@ NastaveniaEFaktury NacitajNastaveniaEFaktury()
     return obsah ? NastaveniaEFakturyZTextu(*obsah) : NastaveniaEFaktury{};
 }
 
-bool UlozNastaveniaEFaktury(const NastaveniaEFaktury& n)
+Vysledok UlozNastaveniaEFaktury(const NastaveniaEFaktury& n)
 {
     const Vysledok v = Subory::ulozAtomicky(SuborNastaveniEFaktury(), TextNastaveniEFaktury(n));
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(SuborNastaveniEFaktury(), v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(SuborNastaveniEFaktury(), v.dovod()));
 }
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "store/Vysledok.h"
+
 struct NastaveniaEFaktury {
     QString IBAN;             // when it differs from the one computed from the account
     QString BIC;
@@ -25,7 +27,7 @@ NastaveniaEFaktury NacitajNastaveniaEFaktury();
 NastaveniaEFaktury NastaveniaEFakturyZTextu(const QByteArray& obsah);
 QByteArray TextNastaveniEFaktury(const NastaveniaEFaktury& n);
 // Atomic save; a failure is reported and gives false.
-bool UlozNastaveniaEFaktury(const NastaveniaEFaktury& n);
+Vysledok UlozNastaveniaEFaktury(const NastaveniaEFaktury& n);
 
 // The Slovak IBAN of an account "prefix-number" (or "number") at a four-digit bank code;
 // an account already written as an IBAN is returned without spaces. Empty when it cannot be made.

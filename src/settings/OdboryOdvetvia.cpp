@@ -17,23 +17,28 @@ bool OdboryOdvetvia::NacitajOdboryOdvetvia()
 }
 
 template <class T>
-static bool ulozZoznam(const QString& cesta, const QList<T>& zoznam, bool& poskodeny)
+static Vysledok ulozZoznam(const QString& cesta, const QList<T>& zoznam, bool& poskodeny)
 {
-    if (poskodeny && !OdborKody::ZachovajPoskodeny(cesta)) {
-        Subory::ohlasChybuZapisu(cesta + QStringLiteral(".poskodeny"), QString());
-        return false;
-    }
-    if (!ulozPocitanySubor(cesta, zoznam))
-        return false;
-    poskodeny = false;
-    return true;
+    if (poskodeny && !OdborKody::ZachovajPoskodeny(cesta))
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta + QStringLiteral(".poskodeny"), QString()));
+    const Vysledok v = ulozPocitanySubor(cesta, zoznam);
+    if (v)
+        poskodeny = false;
+    return v;
 }
 
-bool OdboryOdvetvia::UlozOdboryOdvetvia()
+// Both lists are saved even when the first fails; both failures are told, one per line.
+Vysledok OdboryOdvetvia::UlozOdboryOdvetvia()
 {
-    const bool odvetvia = ulozZoznam(SuborOdvetvi(), Odvetvia, m_odvetviaPoskodene);
-    const bool odbory = ulozZoznam(SuborOdborov(), Odbory, m_odboryPoskodene);
-    return odvetvia && odbory;
+    const Vysledok odvetvia = ulozZoznam(SuborOdvetvi(), Odvetvia, m_odvetviaPoskodene);
+    const Vysledok odbory = ulozZoznam(SuborOdborov(), Odbory, m_odboryPoskodene);
+    if (odvetvia && odbory)
+        return {};
+    QStringList dovody;
+    for (const Vysledok* v : {&odvetvia, &odbory})
+        if (!*v)
+            dovody << v->dovod();
+    return Vysledok::chyba(dovody.join(QLatin1Char('\n')));
 }
 
 void OdboryOdvetvia::ZoradOdbory() { ZoradPodlaKodu(Odbory); }

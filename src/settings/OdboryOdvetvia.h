@@ -8,6 +8,7 @@
 #include "Odbor.h"
 #include "OdborOdvetvie.h"
 #include "Odvetvie.h"
+#include "store/Vysledok.h"
 
 class OdboryOdvetvia {
 public:
@@ -26,7 +27,7 @@ public:
     // Writes odvetvia.dat, then odbory.dat. A file that could not be read whole is kept
     // beside as ".poskodeny" before it is first overwritten. False, after reporting, when
     // a file could not be written.
-    bool UlozOdboryOdvetvia();
+    Vysledok UlozOdboryOdvetvia();
 
     void ZoradOdbory();
     void ZoradOdvetvia();

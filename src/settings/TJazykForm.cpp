@@ -95,7 +95,7 @@ bool VyberJazyk(QWidget* rodic, Jazyky& ciselnik, QString& kod)
         return false;
     if (f.zmeneny()) {
         ciselnik = kopia;
-        ciselnik.UlozJazyky();
+        ohlas(ciselnik.UlozJazyky());
     }
     kod = f.kod();
     return true;

@@ -67,5 +67,5 @@ void TNastaveniaEFakturyForm::potvrd()
 bool UpravNastaveniaEFaktury(const QString& vypocitanyIban, const QString& dic, QWidget* rodic)
 {
     TNastaveniaEFakturyForm f(NacitajNastaveniaEFaktury(), vypocitanyIban, dic, rodic);
-    return f.exec() == QDialog::Accepted && UlozNastaveniaEFaktury(f.nastavenia());
+    return f.exec() == QDialog::Accepted && ohlas(UlozNastaveniaEFaktury(f.nastavenia()));
 }

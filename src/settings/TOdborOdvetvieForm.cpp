@@ -176,7 +176,7 @@ bool VyberOdborOdvetvie(QWidget* rodic, OdboryOdvetvia& ciselnik, QString& kodOd
     TOdborOdvetvieForm f(ciselnik, pevnyOdbor ? kodOdboru : QString(), kodOdvetvia, rodic);
     const bool ok = f.exec() == QDialog::Accepted;
     if (f.zmenene())
-        ciselnik.UlozOdboryOdvetvia();
+        ohlas(ciselnik.UlozOdboryOdvetvia());
     if (ok) {
         kodOdboru = f.kodOdboru();
         kodOdvetvia = f.kodOdvetvia();

@@ -39,7 +39,7 @@ bool Vozidla::NacitajVozidla()
     return false;
 }
 
-bool Vozidla::UlozVozidla() const { return ulozPocitanySubor(SuborVozidiel(), ZoznamVozidiel); }
+Vysledok Vozidla::UlozVozidla() const { return ulozPocitanySubor(SuborVozidiel(), ZoznamVozidiel); }
 
 QStringList Vozidla::NazvyVozidiel() const
 {

@@ -3,6 +3,7 @@
 // "\Data\znalec_kevrot_nastavenie_vozidlo.dat" (a count, then the records in list order).
 
 #include "store/Rozlozenie.h"
+#include "store/Vysledok.h"
 
 #include <QList>
 
@@ -30,7 +31,7 @@ public:
     bool NacitajVozidla();
 
     // Writes the whole list; false after reporting a failure.
-    bool UlozVozidla() const;
+    Vysledok UlozVozidla() const;
 
     // The names in list order, for the drop-down of the travel tab.
     QStringList NazvyVozidiel() const;

@@ -86,17 +86,13 @@ void StrankaHlavickaPata::EditujHlavicku(bool pata)
 void StrankaHlavickaPata::HlavickaZAdresy()
 {
     const HodnotyNastavenia h = m_okno.aktualneHodnoty();
-    const QString chyba = NastavenieSubory::VytvorHlavickuZAdresy(h.nastavenie, h.eFaktura);
-    if (!chyba.isEmpty())
-        spravy().chyba(chyba);
+    ohlas(NastavenieSubory::VytvorHlavickuZAdresy(h.nastavenie, h.eFaktura));
     zobraz(false, h);
 }
 
 void StrankaHlavickaPata::PataZNastaveni()
 {
     const HodnotyNastavenia h = m_okno.aktualneHodnoty();
-    const QString chyba = NastavenieSubory::VytvorPatuZNastaveni(h.nastavenie, h.eFaktura);
-    if (!chyba.isEmpty())
-        spravy().chyba(chyba);
+    ohlas(NastavenieSubory::VytvorPatuZNastaveni(h.nastavenie, h.eFaktura));
     zobraz(true, h);
 }

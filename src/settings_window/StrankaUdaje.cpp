@@ -338,7 +338,7 @@ void StrankaUdaje::naplnBanky()
 
 void StrankaUdaje::ulozBanky(int vybrana)
 {
-    UlozBanky(m_banky);
+    ohlas(UlozBanky(m_banky));
     cmbBanka->clear();
     cmbBanka->addItems(m_banky);
     cmbBanka->setCurrentIndex(vybrana < m_banky.size() ? vybrana : -1);

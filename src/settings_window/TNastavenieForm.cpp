@@ -26,9 +26,7 @@ TNastavenieForm::TNastavenieForm(const HodnotyNastavenia& hodnoty, CiselnikyNast
     : QDialog(rodic), m_h(hodnoty), m_ciselniky(ciselniky)
 {
     setWindowTitle(QStringLiteral("Nastavenie programu"));
-    const QString chyba = NastavenieSubory::PrevedStareTexty(m_h);
-    if (!chyba.isEmpty())
-        spravy().chyba(chyba);
+    ohlas(NastavenieSubory::PrevedStareTexty(m_h));
     m_h.hlavickaText.clear();
     m_h.nastavenie.TextVyuctovania.clear();
     m_h.nastavenie.TextVyuctovaniaCiastka.clear();
@@ -123,7 +121,7 @@ void TNastavenieForm::HlavickyOdmien()
 {
     TOdmenyVydavkyPreddefTexty f(m_ciselniky.preddefTexty, this);
     if (f.exec() == QDialog::Accepted)
-        m_ciselniky.preddefTexty.UlozPreddefTexty();
+        ohlas(m_ciselniky.preddefTexty.UlozPreddefTexty());
 }
 
 void TNastavenieForm::OtvorNastaveniaEFaktury()
@@ -153,8 +151,8 @@ bool SpustiNastavenie(QWidget* rodic, Nastavenia& nastavenia, Vozidla& vozidla, 
     if (okno.exec() != QDialog::Accepted)
         return false;
     PrevezmiHodnoty(okno.hodnoty(), nastavenia, vozidla.ZoznamVozidiel);
-    UlozPoNastaveni(nastavenia, vozidla);
+    ohlas(UlozPoNastaveni(nastavenia, vozidla));
     if (!(okno.hodnoty().eFaktura == NacitajNastaveniaEFaktury()))
-        UlozNastaveniaEFaktury(okno.hodnoty().eFaktura);
+        ohlas(UlozNastaveniaEFaktury(okno.hodnoty().eFaktura));
     return true;
 }

@@ -16,10 +16,7 @@ bool UpravSubor(QWidget* rodic, const QString& subor, const QString& titulok, Ri
                 const TNastavenia& n, bool word)
 {
     if (word) {
-        const QString chyba = NastavenieSubory::ZalozPrazdny(subor, n);
-        if (!chyba.isEmpty())
-            spravy().chyba(chyba);
-        else
+        if (ohlas(NastavenieSubory::ZalozPrazdny(subor, n)))
             spravy().otvorSubor(subor);
         return false;
     }

@@ -90,8 +90,6 @@ void ZoznamSablon::VymazText()
     const QListWidgetItem* p = zoznam->currentItem();
     if (!p)
         return;
-    const QString chyba = NastavenieSubory::VymazSablonu(adresar(), p->text());
-    if (!chyba.isEmpty())
-        spravy().chyba(chyba);
+    ohlas(NastavenieSubory::VymazSablonu(adresar(), p->text()));
     ObnovZoznam();
 }

@@ -100,29 +100,24 @@ bool Objednavky::NacitajObjednavky(int rok)
 
 bool Objednavky::JeOdmietnuty(int rok) const { return m_odmietnute.contains(SuborObjednavok(rok)); }
 
-bool Objednavky::UlozObjednavky(int rok)
+Vysledok Objednavky::UlozObjednavky(int rok)
 {
     const QString cesta = SuborObjednavok(rok);
-    if (m_odmietnute.contains(cesta)) {
-        Subory::ohlasChybuZapisu(cesta, QStringLiteral("Súbor objednávok sa nedal načítať, preto nebol prepísaný."));
-        return false;
-    }
-    if (m_rok != 0 && m_rok != rok) {
-        Subory::ohlasChybuZapisu(
-            cesta, QStringLiteral("Zoznam objednávok patrí k roku %1, nie k roku %2.").arg(m_rok).arg(rok));
-        return false;
-    }
+    if (m_odmietnute.contains(cesta))
+        return Vysledok::chyba(Subory::textChybaZapisu(
+            cesta, QStringLiteral("Súbor objednávok sa nedal načítať, preto nebol prepísaný.")));
+    if (m_rok != 0 && m_rok != rok)
+        return Vysledok::chyba(Subory::textChybaZapisu(
+            cesta, QStringLiteral("Zoznam objednávok patrí k roku %1, nie k roku %2.").arg(m_rok).arg(rok)));
     const QString adresar = Cesty::adresarRoka(rok);
-    if (!Cesty::vytvorJednuUroven(adresar)) {
-        spravy().chyba(textNepodariloVytvoritAdresar(adresar));
-        return false;
-    }
+    if (!Cesty::vytvorJednuUroven(adresar))
+        return Vysledok::chyba(textNepodariloVytvoritAdresar(adresar));
     for (auto& o : ZoznamObjednavok)
         o.Verzia = TObjednavka::VerziaAktualna;
-    if (!ulozPocitanySubor(cesta, ZoznamObjednavok))
-        return false;
-    m_rok = rok;
-    return true;
+    const Vysledok v = ulozPocitanySubor(cesta, ZoznamObjednavok);
+    if (v)
+        m_rok = rok;
+    return v;
 }
 
 CitanieObjednavatelov Objednavky::CitajObjednavatelov(const QByteArray& obsah)
@@ -173,7 +168,7 @@ bool Objednavky::NacitajObjednavatelov()
     return !v.chyba;
 }
 
-bool Objednavky::UlozObjednavatelov(const QString& cesta) { return ulozPocitanySubor(cesta, ZoznamObjednavatelov); }
+Vysledok Objednavky::UlozObjednavatelov(const QString& cesta) { return ulozPocitanySubor(cesta, ZoznamObjednavatelov); }
 
 bool Objednavky::PrevedObjednavatelov(const QString& cesta)
 {
@@ -197,7 +192,7 @@ bool Objednavky::PrevedObjednavatelov(const QString& cesta)
     // so the next start does not read older records as current ones.
     if (ramec.chyba)
         spravy().chyba(textProblemSoSuborom(cesta));
-    return UlozObjednavatelov(cesta) && !ramec.chyba;
+    return ohlas(UlozObjednavatelov(cesta)) && !ramec.chyba;
 }
 
 TObjednavka Objednavky::NovaObjednavka()

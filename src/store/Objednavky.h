@@ -7,6 +7,7 @@
 
 #include "Objednavatel.h"
 #include "Objednavka.h"
+#include "Vysledok.h"
 
 // What the bytes of an orders file hold.
 struct CitanieObjednavok {
@@ -45,11 +46,11 @@ public:
     // Creates the year's directory when missing and writes the list, each record marked
     // as the current layout (also in the list). Refuses, after reporting, when the year's
     // file was refused on loading or when the list holds another year than `rok`.
-    bool UlozObjednavky(int rok);
+    Vysledok UlozObjednavky(int rok);
 
     // Empties the client list and reads the clients file when it exists.
     bool NacitajObjednavatelov();
-    bool UlozObjednavatelov(const QString& cesta);
+    Vysledok UlozObjednavatelov(const QString& cesta);
 
     // Converts a clients file of the older layout in place; the client list then holds the
     // converted clients. A file already in the current layout is only read.

@@ -16,6 +16,13 @@ ZaznamnikSprav& predvoleny()
 }  // namespace
 
 Spravy& spravy() { return g_spravy ? *g_spravy : predvoleny(); }
+
+bool ohlas(const Vysledok& v)
+{
+    if (!v && !v.dovod().isEmpty())
+        spravy().chyba(v.dovod());
+    return v.ok();
+}
 void nastavSpravy(Spravy* s) { g_spravy = s; }
 
 PouziSpravy::PouziSpravy(Spravy* s) : m_predtym(g_spravy) { g_spravy = s; }

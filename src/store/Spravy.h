@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Vysledok.h"
+
 // The one way logic talks to the user: messages, questions, opening a file with the
 // desktop's default application, choosing files and directories. The program installs a
 // message-box implementation; tests and the command-line tool install a recorder.
@@ -36,6 +38,8 @@ public:
 // The installed service. Without an installed one, a recorder that answers "No" is used.
 Spravy& spravy();
 void nastavSpravy(Spravy* s);
+// Reports a failure's reason as an error; returns whether it succeeded.
+bool ohlas(const Vysledok& v);
 
 // Keeps every message in order and answers questions and choices from a script.
 class ZaznamnikSprav : public Spravy {

@@ -119,23 +119,17 @@ QByteArray obsahPocitanehoSuboru(const QList<T>& tabulka, int hlavicka = 0)
     return b;
 }
 
-// Saves a table as a counted file, atomically. On failure reports it and returns false.
+// Saves a table as a counted file, atomically; a failure's reason is the message for the user.
 template <class T>
-bool ulozPocitanySubor(const QString& cesta, const QList<T>& tabulka, int hlavicka = 0)
+Vysledok ulozPocitanySubor(const QString& cesta, const QList<T>& tabulka, int hlavicka = 0)
 {
     const Vysledok v = Subory::ulozAtomicky(cesta, obsahPocitanehoSuboru(tabulka, hlavicka));
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 template <class T>
-bool ulozJedenZaznam(const QString& cesta, const T& zaznam)
+Vysledok ulozJedenZaznam(const QString& cesta, const T& zaznam)
 {
     const Vysledok v = Subory::ulozAtomicky(cesta, zaznam.obrazNaZapis());
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }

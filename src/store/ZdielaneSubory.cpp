@@ -21,25 +21,19 @@ QString pod(const QString& koren, const QString& relativna)
     return koren + '/' + r;
 }
 
-// Copies one file when the target is missing; false after reporting a failure.
-bool kopirujChybajuci(const QString& zdroj, const QString& ciel)
+// Copies one file when the target is missing; a failure's reason is the message for the user.
+Vysledok kopirujChybajuci(const QString& zdroj, const QString& ciel)
 {
     if (QFileInfo::exists(ciel))
-        return true;
-    if (!QDir().mkpath(QFileInfo(ciel).absolutePath())) {
-        spravy().chyba(textNepodariloVytvoritAdresar(QFileInfo(ciel).absolutePath()));
-        return false;
-    }
+        return {};
+    if (!QDir().mkpath(QFileInfo(ciel).absolutePath()))
+        return Vysledok::chyba(textNepodariloVytvoritAdresar(QFileInfo(ciel).absolutePath()));
     const auto obsah = Subory::citaj(zdroj);
-    if (!obsah) {
-        spravy().chyba(textProblemSoSuborom(zdroj));
-        return false;
-    }
-    if (const Vysledok v = Subory::ulozAtomicky(ciel, *obsah); !v) {
-        spravy().chyba(Subory::textChybaZapisu(ciel, v.dovod()));
-        return false;
-    }
-    return true;
+    if (!obsah)
+        return Vysledok::chyba(textProblemSoSuborom(zdroj));
+    if (const Vysledok v = Subory::ulozAtomicky(ciel, *obsah); !v)
+        return Vysledok::chyba(Subory::textChybaZapisu(ciel, v.dovod()));
+    return {};
 }
 }  // namespace
 
@@ -97,7 +91,7 @@ QStringList DoplnDatovyAdresar()
         }
         subory.sort();
         for (const QString& rel : subory)
-            if (kopirujChybajuci(pod(zdroj, rel), Cesty::cesta(rel)))
+            if (ohlas(kopirujChybajuci(pod(zdroj, rel), Cesty::cesta(rel))))
                 skopirovane << rel;
     }
     return skopirovane;

@@ -1,6 +1,7 @@
 #include "PoleTextovehoZoznamu.h"
 
 #include "widgets/TZoznamTextForm.h"
+#include "store/Spravy.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -68,6 +69,6 @@ void PoleTextovehoZoznamu::upravZoznam()
     okno.setWindowTitle(QStringLiteral("Zoznam užívateľom definovaných textov - [Znalecký kevrot]"));
     if (okno.exec() != QDialog::Accepted)
         return;
-    m_zoznam.NahradPolozky(okno.polozky());
+    ohlas(m_zoznam.NahradPolozky(okno.polozky()));
     obnovPolozky();
 }

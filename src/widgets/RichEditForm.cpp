@@ -241,7 +241,7 @@ void TRichEditForm::vlozZastupcu(const QString& meno)
 
 void TRichEditForm::btnVlozClick()
 {
-    if (RichEdit::vlozDoCiela(*m_text->document(), m_ciel))
+    if (ohlas(RichEdit::vlozDoCiela(*m_text->document(), m_ciel)))
         accept();
 }
 
@@ -260,7 +260,7 @@ bool TRichEditForm::ulozSuborClick()
 {
     if (m_aktualnySubor == RichEdit::Neoznaceny)
         return ulozSuborAkoClick();
-    return RichEdit::ulozSubor(*m_text->document(), m_aktualnySubor);
+    return ohlas(RichEdit::ulozSubor(*m_text->document(), m_aktualnySubor));
 }
 
 bool TRichEditForm::ulozSuborAkoClick()
@@ -269,7 +269,7 @@ bool TRichEditForm::ulozSuborAkoClick()
                                                        QStringLiteral("Rich text (*.RTF *.rtf)"));
     if (cesta.isEmpty() || !RichEdit::smiePrepisat(cesta))
         return false;
-    if (!RichEdit::ulozSubor(*m_text->document(), cesta))
+    if (!ohlas(RichEdit::ulozSubor(*m_text->document(), cesta)))
         return false;
     m_aktualnySubor = cesta;
     return true;

@@ -46,16 +46,13 @@ void nacitajCiel(QTextDocument& dokument, const QString& ciel, const QString& pi
     pripravPrazdny(dokument, pismo, velkost);
 }
 
-bool vlozDoCiela(const QTextDocument& dokument, const QString& ciel)
+Vysledok vlozDoCiela(const QTextDocument& dokument, const QString& ciel)
 {
     if (!dokument.isEmpty() && !dokument.toPlainText().isEmpty())
         return RtfQt::ulozSubor(ciel, dokument);
-    if (!QFileInfo::exists(ciel))
-        return true;
-    if (QFile::remove(ciel))
-        return true;
-    spravy().chyba(textProblemSoSuborom(ciel));
-    return false;
+    if (!QFileInfo::exists(ciel) || QFile::remove(ciel))
+        return {};
+    return Vysledok::chyba(textProblemSoSuborom(ciel));
 }
 
 bool otvorSubor(QTextDocument& dokument, const QString& cesta)
@@ -67,12 +64,12 @@ bool otvorSubor(QTextDocument& dokument, const QString& cesta)
     return true;
 }
 
-bool ulozSubor(QTextDocument& dokument, const QString& cesta)
+Vysledok ulozSubor(QTextDocument& dokument, const QString& cesta)
 {
-    if (!RtfQt::ulozSubor(cesta, dokument))
-        return false;
-    dokument.setModified(false);
-    return true;
+    const Vysledok v = RtfQt::ulozSubor(cesta, dokument);
+    if (v)
+        dokument.setModified(false);
+    return v;
 }
 
 bool smiePrepisat(const QString& cesta)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/Vysledok.h"
+
 class QTextDocument;
 
 namespace RichEdit {
@@ -28,14 +30,13 @@ void nacitajCiel(QTextDocument& dokument, const QString& ciel, const QString& pi
 void pripravPrazdny(QTextDocument& dokument, const QString& pismo, double velkost);
 
 // "Vlož": any text is written to the target file as rich text, replacing it; an empty text
-// deletes the file. False when the file could not be written or deleted (a failed write is
-// reported through the message service).
-bool vlozDoCiela(const QTextDocument& dokument, const QString& ciel);
+// deletes the file. A failure's reason is the message for the user.
+Vysledok vlozDoCiela(const QTextDocument& dokument, const QString& ciel);
 
 // Opens an .rtf (or plain .txt) file into the editor; false when it cannot be read.
 bool otvorSubor(QTextDocument& dokument, const QString& cesta);
 // Writes the editor's text as rich text.
-bool ulozSubor(QTextDocument& dokument, const QString& cesta);
+Vysledok ulozSubor(QTextDocument& dokument, const QString& cesta);
 // "Ulož súbor ako": an existing file is overwritten only when the user says so.
 bool smiePrepisat(const QString& cesta);
 

@@ -57,14 +57,11 @@ bool TextovyZoznam::NacitajZoznam()
     return true;
 }
 
-bool TextovyZoznam::UlozZoznam() const
+Vysledok TextovyZoznam::UlozZoznam() const
 {
     const QString cesta = Subor();
     const Vysledok v = Subory::ulozAtomicky(cesta, TextZRiadkov(bezPrazdnych(Polozky)));
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 bool TextovyZoznam::PridajText(const QString& text)
@@ -84,11 +81,11 @@ bool TextovyZoznam::PridajText(const QString& text)
     }
     Polozky.append(polozka);
     ZoradTexty(Polozky);
-    UlozZoznam();
+    ohlas(UlozZoznam());
     return true;
 }
 
-bool TextovyZoznam::NahradPolozky(const QStringList& riadky)
+Vysledok TextovyZoznam::NahradPolozky(const QStringList& riadky)
 {
     QStringList nove = bezPrazdnych(riadky);
     ZoradTexty(nove);

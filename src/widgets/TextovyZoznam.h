@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/Vysledok.h"
+
 namespace TextoveZoznamy {
 inline const QString DruhUkonu = QStringLiteral("kevrot_druh_ukonu.kvz");
 inline const QString TypPosudku = QStringLiteral("kevrot_typ_posudku.kvz");
@@ -37,11 +39,11 @@ public:
     bool PridajText(const QString& text);
 
     // "OK" of the list window: its rows, sorted, become the items and the file is written.
-    // False when the write failed (reported).
-    bool NahradPolozky(const QStringList& riadky);
+    // A failed write's reason is the message for the user.
+    Vysledok NahradPolozky(const QStringList& riadky);
 
-    // Writes every item; false after reporting a failure.
-    bool UlozZoznam() const;
+    // Writes every item; a failure's reason is the message for the user.
+    Vysledok UlozZoznam() const;
 
     // Slovak alphabetical order without regard to case (ch after h, č after c), the same
     // whatever the process's locale; equal items keep their order.

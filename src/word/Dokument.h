@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "RtfModel.h"
+#include "store/Vysledok.h"
 
 // Formatting of a table made from text.
 struct TabulkaVolby {
@@ -106,10 +107,10 @@ public:
     void pismoVsetkeho(const QString& nazov);
 
     QByteArray rtf() const;
-    // Saves atomically; a failure is reported through the message service.
-    bool ulozAko(const QString& cesta) const;
+    // Saves atomically; a failure's reason is the message for the user.
+    Vysledok ulozAko(const QString& cesta) const;
     // The same document printed to PDF by the program (no word processor needed).
-    bool ulozAkoPdf(const QString& cesta) const;
+    Vysledok ulozAkoPdf(const QString& cesta) const;
     // Opens a saved document with the desktop's default application.
     static bool zobraz(const QString& cesta);
 

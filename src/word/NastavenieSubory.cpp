@@ -14,36 +14,36 @@
 namespace NastavenieSubory {
 namespace {
 
-QString zapis(const QString& cesta, const QByteArray& obsah)
+Vysledok zapis(const QString& cesta, const QByteArray& obsah)
 {
     if (const Vysledok v = Subory::ulozAtomicky(cesta, obsah); !v)
-        return Subory::textChybaZapisu(cesta, v.dovod());
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
     return {};
 }
 
-QString zapisOdsek(const QString& cesta, const QString& text, const TNastavenia& n)
+Vysledok zapisOdsek(const QString& cesta, const QString& text, const TNastavenia& n)
 {
     return zapis(cesta, RtfZapisovac::jedenOdsek(text, n.BasicFontName, n.BasicFontSize));
 }
 
-QString zapisDokument(const QString& cesta, const RtfDokument& d)
+Vysledok zapisDokument(const QString& cesta, const RtfDokument& d)
 {
     Cesty::vytvorJednuUroven(SablonyDruhu::koren());
     return zapis(cesta, RtfZapisovac::zapis(d));
 }
 
-void pridaj(QString& chyby, const QString& chyba)
+void pridaj(QString& chyby, const Vysledok& v)
 {
-    if (chyba.isEmpty())
+    if (v)
         return;
     if (!chyby.isEmpty())
         chyby += u'\n';
-    chyby += chyba;
+    chyby += v.dovod();
 }
 
 }  // namespace
 
-QString PrevedStareTexty(const HodnotyNastavenia& h)
+Vysledok PrevedStareTexty(const HodnotyNastavenia& h)
 {
     const TNastavenia& n = h.nastavenie;
     SablonyDruhu::vytvorPriecinky(Znalec);
@@ -56,20 +56,20 @@ QString PrevedStareTexty(const HodnotyNastavenia& h)
     if (!n.TextVyuctovaniaCiastka.isEmpty())
         pridaj(chyby, zapisOdsek(SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + subor,
                                  n.TextVyuctovaniaCiastka, n));
-    return chyby;
+    return chyby.isEmpty() ? Vysledok() : Vysledok::chyba(chyby);
 }
 
-QString VytvorHlavickuZAdresy(const TNastavenia& n, const NastaveniaEFaktury& e)
+Vysledok VytvorHlavickuZAdresy(const TNastavenia& n, const NastaveniaEFaktury& e)
 {
     return zapisDokument(SablonyDruhu::suborHlavicky(), HlavickaZnalca::hlavicka(n, e));
 }
 
-QString VytvorPatuZNastaveni(const TNastavenia& n, const NastaveniaEFaktury& e)
+Vysledok VytvorPatuZNastaveni(const TNastavenia& n, const NastaveniaEFaktury& e)
 {
     return zapisDokument(SablonyDruhu::suborPaty(), HlavickaZnalca::pata(n, e));
 }
 
-QString ZalozPrazdny(const QString& subor, const TNastavenia& n)
+Vysledok ZalozPrazdny(const QString& subor, const TNastavenia& n)
 {
     if (QFileInfo::exists(subor))
         return {};
@@ -91,7 +91,7 @@ QString existujucaSablona(const QString& adresar, const QString& nazov)
     return QFileInfo(subor).isFile() ? subor : QString();
 }
 
-QString VymazSablonu(const QString& adresar, const QString& nazov)
+Vysledok VymazSablonu(const QString& adresar, const QString& nazov)
 {
     if (!SablonyDruhu::platnyNazov(nazov))
         return {};
@@ -101,8 +101,8 @@ QString VymazSablonu(const QString& adresar, const QString& nazov)
         return {};
     if (subor.remove())
         return {};
-    return QStringLiteral("Nepodarilo sa vymazať súbor: ") + QDir::toNativeSeparators(cesta) + u'\n'
-        + subor.errorString();
+    return Vysledok::chyba(QStringLiteral("Nepodarilo sa vymazať súbor: ") + QDir::toNativeSeparators(cesta) + u'\n'
+                           + subor.errorString());
 }
 
 }  // namespace NastavenieSubory

@@ -1,10 +1,11 @@
 #pragma once
 // The files the settings window works on: the legacy texts of earlier versions turned into
 // template files, the billing header and footer made from the settings, the template files
-// of a folder made, opened and deleted. Each function returns why it failed, in Slovak;
-// empty when it went well.
+// of a folder made, opened and deleted. A failure's reason is the message for the user.
 
 #include <QString>
+
+#include "store/Vysledok.h"
 
 struct HodnotyNastavenia;
 struct TNastavenia;
@@ -16,17 +17,17 @@ namespace NastavenieSubory {
 // file is made of the legacy one-line header; a legacy billing text (with amount) becomes
 // "default.rtf" of the expert's billing-text (with amount) folder, replacing one that is
 // there. Each file is one paragraph in the basic font and size. Every failure, one a line.
-QString PrevedStareTexty(const HodnotyNastavenia& h);
+Vysledok PrevedStareTexty(const HodnotyNastavenia& h);
 
 // "Vytvor hlavičku z adresy": the header made from the settings (name, registration in the
 // list, address, phone, e-mail) written over the header file.
-QString VytvorHlavickuZAdresy(const TNastavenia& n, const NastaveniaEFaktury& e);
+Vysledok VytvorHlavickuZAdresy(const TNastavenia& n, const NastaveniaEFaktury& e);
 // "Vytvor pätu z nastavení": the footer (bank, IBAN, BIC, IČO, DIČ, IČ DPH) over the footer file.
-QString VytvorPatuZNastaveni(const TNastavenia& n, const NastaveniaEFaktury& e);
+Vysledok VytvorPatuZNastaveni(const TNastavenia& n, const NastaveniaEFaktury& e);
 
 // A file handed to the word processor: a missing one is made first as an empty text in the
 // basic font and size.
-QString ZalozPrazdny(const QString& subor, const TNastavenia& n);
+Vysledok ZalozPrazdny(const QString& subor, const TNastavenia& n);
 
 // Path of a new template of a folder, or empty when the name cannot be a file of it.
 QString suborSablony(const QString& adresar, const QString& nazov);
@@ -34,6 +35,6 @@ QString suborSablony(const QString& adresar, const QString& nazov);
 // file of the folder or no such file is there.
 QString existujucaSablona(const QString& adresar, const QString& nazov);
 // "Vymaž text": the listed template's file deleted; one that is not there is no failure.
-QString VymazSablonu(const QString& adresar, const QString& nazov);
+Vysledok VymazSablonu(const QString& adresar, const QString& nazov);
 
 }  // namespace NastavenieSubory

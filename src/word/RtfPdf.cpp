@@ -218,14 +218,11 @@ QByteArray pdf(const RtfDokument& dokument)
     return vysledok;
 }
 
-bool uloz(const RtfDokument& dokument, const QString& cesta)
+Vysledok uloz(const RtfDokument& dokument, const QString& cesta)
 {
     const QByteArray obsah = pdf(dokument);
     const Vysledok v = obsah.isEmpty() ? Vysledok::chyba({}) : Subory::ulozAtomicky(cesta, obsah);
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 bool ulozRtfAkoPdf(const QString& rtfCesta, const QString& pdfCesta)
@@ -235,7 +232,7 @@ bool ulozRtfAkoPdf(const QString& rtfCesta, const QString& pdfCesta)
         spravy().chyba(QStringLiteral("Problém s otvorením súboru: ") + rtfCesta);
         return false;
     }
-    return uloz(RtfCitac::citaj(*data).dokument, pdfCesta);
+    return ohlas(uloz(RtfCitac::citaj(*data).dokument, pdfCesta));
 }
 
 }  // namespace RtfPdf

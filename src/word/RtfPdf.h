@@ -7,14 +7,15 @@
 #include <QString>
 
 #include "RtfModel.h"
+#include "store/Vysledok.h"
 
 namespace RtfPdf {
 
 // The PDF bytes of the document; empty when Qt cannot produce them.
 QByteArray pdf(const RtfDokument& dokument);
 
-// Saves atomically; a failure is reported through the message service.
-bool uloz(const RtfDokument& dokument, const QString& cesta);
+// Saves atomically; a failure's reason is the message for the user.
+Vysledok uloz(const RtfDokument& dokument, const QString& cesta);
 
 // An RTF file as PDF; false (reported) when the file cannot be read or the PDF written.
 bool ulozRtfAkoPdf(const QString& rtfCesta, const QString& pdfCesta);

@@ -422,13 +422,10 @@ bool nacitajSubor(const QString& cesta, QTextDocument& ciel)
     return nacitajRtf(*data, ciel);
 }
 
-bool ulozSubor(const QString& cesta, const QTextDocument& zdroj)
+Vysledok ulozSubor(const QString& cesta, const QTextDocument& zdroj)
 {
     const Vysledok v = Subory::ulozAtomicky(cesta, rtf(zdroj));
-    if (v)
-        return true;
-    Subory::ohlasChybuZapisu(cesta, v.dovod());
-    return false;
+    return v ? v : Vysledok::chyba(Subory::textChybaZapisu(cesta, v.dovod()));
 }
 
 }  // namespace RtfQt

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "RtfModel.h"
+#include "store/Vysledok.h"
 
 class QTextDocument;
 
@@ -22,9 +23,9 @@ RtfDokument zQTextDocument(const QTextDocument& zdroj);
 bool nacitajRtf(const QByteArray& rtf, QTextDocument& ciel);
 QByteArray rtf(const QTextDocument& zdroj);
 
-// Files: false when the file cannot be read or written (a failed write is reported).
+// Files: false when the file cannot be read; a failed write's reason is the message for the user.
 bool nacitajSubor(const QString& cesta, QTextDocument& ciel);
-bool ulozSubor(const QString& cesta, const QTextDocument& zdroj);
+Vysledok ulozSubor(const QString& cesta, const QTextDocument& zdroj);
 
 // A twip in the control's pixels: one point is 4/3 of a screen pixel.
 inline constexpr double PixelovNaTwip = 1.0 / 15.0;

@@ -195,7 +195,7 @@ TEST_F(PadPriObnove, AFullDiskChangesNothingInRestoreTransferAndImportAndSaysSo)
     vypln.resize(vypln.size() - 96 * 1024);
     const Snimka pred = snimka(koren);
 
-    EXPECT_FALSE(Zaloha::Obnov(zaloha));
+    EXPECT_FALSE(ohlas(Zaloha::Obnov(zaloha)));
     Prenos prenos;
     PrenesKevrot(prenos, zdroj, StaraVerzia::V54, {{QStringLiteral("ZnalKevrot2024")}, {QStringLiteral("ZnalKevrot2024")}, true, true});
     EXPECT_FALSE(prenos.chyba.isEmpty());

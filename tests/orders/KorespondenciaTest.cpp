@@ -195,3 +195,19 @@ TEST_F(KorespondenciaTest, TheLetterIsKeptWithItsOrderAndComesBackWhenItOpens)
     KorespondenciaObjednavky::NacitajList(listA);
     EXPECT_EQ(obsah(QStringLiteral("Tmp_doc/korespondencia_obj.rtf")), QByteArray("{\\rtf1 List A\\par}"));
 }
+
+TEST_F(KorespondenciaTest, AKeptLetterThatCannotBeRemovedOrWrittenIsAFailureWithItsMessage)
+{
+    // A folder where the letter should be: neither removed nor written over.
+    const QString list = cesta(QStringLiteral("ZnalKevrot2024/Objednavky/list_1.rtf"));
+    zapis(QStringLiteral("ZnalKevrot2024/Objednavky/list_1.rtf/x"), "x");
+    KorespondenciaObjednavky::NacitajList({});
+    const Vysledok odstraneny = KorespondenciaObjednavky::UlozList(list);
+    EXPECT_FALSE(odstraneny.ok());
+    EXPECT_TRUE(odstraneny.dovod().startsWith(QStringLiteral("Nepodarilo sa vymazať súbor: "))) << qPrintable(odstraneny.dovod());
+    zapis(QStringLiteral("Tmp_doc/korespondencia_obj.rtf"), "{\\rtf1 List\\par}");
+    const Vysledok zapisany = KorespondenciaObjednavky::UlozList(list);
+    EXPECT_FALSE(zapisany.ok());
+    EXPECT_TRUE(zapisany.dovod().startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: "))) << qPrintable(zapisany.dovod());
+    EXPECT_TRUE(m_spravy.spravy.isEmpty());
+}

@@ -13,7 +13,9 @@ TEST_F(ZoznamPopisovTest, ListCodesNameTheirFiles)
     EXPECT_EQ(ZoznamPopisov::NazovSuboru(8), QStringLiteral("kevrot_popis_podielova_odmena.kvz"));
     EXPECT_EQ(ZoznamPopisov::NazovSuboru(6), QString());
     EXPECT_EQ(ZoznamPopisov::Subor(5), cesta(QStringLiteral("Data/kevrot_popis_zmluvna_odmena.kvz")));
-    EXPECT_FALSE(ZoznamPopisov::Uloz(7, {QStringLiteral("x")}));
+    const Vysledok nezname = ZoznamPopisov::Uloz(7, {QStringLiteral("x")});
+    EXPECT_FALSE(nezname.ok());
+    EXPECT_TRUE(nezname.dovod().contains(QLatin1Char('7')));
 }
 
 TEST_F(ZoznamPopisovTest, AMissingFileIsAnEmptyListAndIsCreatedOnSave)

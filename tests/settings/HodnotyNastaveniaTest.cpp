@@ -141,7 +141,7 @@ TEST_F(HodnotyNastaveniaTest, SavesStopAtTheFirstFileThatCannotBeWritten)
     QDir(cesta(QStringLiteral("Data"))).removeRecursively();
     zapis(QStringLiteral("Data"), "x");
     m_spravy.vymaz();
-    EXPECT_FALSE(UlozPoNastaveni(n, v));
+    EXPECT_FALSE(ohlas(UlozPoNastaveni(n, v)));
     EXPECT_FALSE(QFile::exists(cesta(QStringLiteral("nastavenia.dat"))));
     EXPECT_EQ(m_spravy.spravy.size(), 1);
 }

@@ -319,8 +319,8 @@ TEST_F(NastaveniaTest, FailedSaveIsReportedAndKeepsTheOldFiles)
     for (const auto& s : subory)
         stare.append(obsah("Data/" + s));
     Subory::nastavPoruchuZapisu(Subory::PoruchaZapisu{10});
-    EXPECT_FALSE(n.UlozNastavenieTlac());
-    EXPECT_FALSE(n.UlozNastavenieManazer());
+    EXPECT_FALSE(ohlas(n.UlozNastavenieTlac()));
+    EXPECT_FALSE(ohlas(n.UlozNastavenieManazer()));
     Subory::nastavPoruchuZapisu(std::nullopt);
     EXPECT_EQ(m_spravy.spravy.size(), 2);
     EXPECT_EQ(m_spravy.spravy[0].druh, Spravy::Druh::Chyba);

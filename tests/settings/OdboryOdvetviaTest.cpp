@@ -297,3 +297,15 @@ TEST_F(OdboryOdvetviaTest, BranchNumberingRules)
     EXPECT_EQ(m_zoznamy.NazovOdvetvia(QStringLiteral("491500")), QStringLiteral("Písmo"));
     EXPECT_FALSE(m_zoznamy.ZmenNazovOdvetvia(-1, QStringLiteral("x")));
 }
+
+TEST_F(OdboryOdvetviaTest, FailedSaveOfBothListsGivesBothMessagesAndReportsNothing)
+{
+    Subory::nastavPoruchuZapisu(Subory::PoruchaZapisu{0, false});
+    const Vysledok v = m_zoznamy.UlozOdboryOdvetvia();
+    Subory::nastavPoruchuZapisu(std::nullopt);
+    EXPECT_FALSE(v.ok());
+    EXPECT_TRUE(v.dovod().startsWith(Subory::textChybaZapisu(OdboryOdvetvia::SuborOdvetvi(), {}))) << qPrintable(v.dovod());
+    EXPECT_TRUE(v.dovod().contains(QLatin1Char('\n') + Subory::textChybaZapisu(OdboryOdvetvia::SuborOdborov(), {})))
+        << qPrintable(v.dovod());
+    EXPECT_TRUE(m_spravy.spravy.isEmpty());
+}

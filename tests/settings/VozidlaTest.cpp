@@ -150,7 +150,7 @@ TEST_F(VozidlaTest, FailedSaveIsReported)
     zapis("Data", "x");
     Vozidla v;
     v.ZoznamVozidiel = {vozidlo("A", "", 1, 1)};
-    EXPECT_FALSE(v.UlozVozidla());
+    EXPECT_FALSE(ohlas(v.UlozVozidla()));
     ASSERT_EQ(m_spravy.spravy.size(), 1);
     EXPECT_EQ(m_spravy.spravy[0].druh, Spravy::Druh::Chyba);
     EXPECT_TRUE(m_spravy.spravy[0].text.contains("znalec_kevrot_nastavenie_vozidlo.dat"));

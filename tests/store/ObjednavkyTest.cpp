@@ -114,7 +114,7 @@ TEST_F(ObjednavkyTest, UnknownMarkerIsRefusedAndTheFileIsNeverOverwritten)
 
         // Adding an order must not wipe the refused file either.
         o.ZoznamObjednavok.append(Objednavky::NovaObjednavka());
-        EXPECT_FALSE(o.UlozObjednavky(2024));
+        EXPECT_FALSE(ohlas(o.UlozObjednavky(2024)));
         EXPECT_EQ(m_spravy.spravy.size(), 2);
         EXPECT_EQ(m_spravy.spravy.last().druh, Spravy::Druh::Chyba);
         EXPECT_EQ(obsah(Subor2024), subor);
@@ -128,7 +128,7 @@ TEST_F(ObjednavkyTest, FileThatCannotBeReadIsNotReplacedByTheEmptyList)
     Objednavky o;
     EXPECT_FALSE(o.NacitajObjednavky(2024));
     EXPECT_TRUE(o.JeOdmietnuty(2024));
-    EXPECT_FALSE(o.UlozObjednavky(2024));
+    EXPECT_FALSE(ohlas(o.UlozObjednavky(2024)));
     EXPECT_TRUE(QFileInfo(cesta(Subor2024)).isDir());
     EXPECT_EQ(m_spravy.spravy.size(), 2);
 }
@@ -188,7 +188,7 @@ TEST_F(ObjednavkyTest, SavingAnotherYearThanTheListHoldsIsRefused)
     zapis("ZnalKevrot2023/znalec_kevrot_objednavky.dat", pocitany({}));
     Objednavky o;
     ASSERT_TRUE(o.NacitajObjednavky(2024));
-    EXPECT_FALSE(o.UlozObjednavky(2023));
+    EXPECT_FALSE(ohlas(o.UlozObjednavky(2023)));
     EXPECT_EQ(obsah("ZnalKevrot2023/znalec_kevrot_objednavky.dat"), pocitany({}));
     EXPECT_EQ(m_spravy.spravy.size(), 1);
 }
@@ -199,7 +199,7 @@ TEST_F(ObjednavkyTest, YearDirectoryThatCannotBeCreatedIsReported)
     Objednavky o;
     ASSERT_TRUE(o.NacitajObjednavky(2025));
     o.ZoznamObjednavok.append(Objednavky::NovaObjednavka());
-    EXPECT_FALSE(o.UlozObjednavky(2025));
+    EXPECT_FALSE(ohlas(o.UlozObjednavky(2025)));
     EXPECT_EQ(m_spravy.texty(), QStringList{textNepodariloVytvoritAdresar(cesta("ZnalKevrot2025"))});
 }
 
@@ -299,7 +299,7 @@ TEST_F(ObjednavkyTest, FailedClientsSaveKeepsTheOldFileAndSaysSo)
     o.ZoznamObjednavatelov.clear();
     const QByteArray stary = obsah(SuborKlientov);
     Subory::nastavPoruchuZapisu(Subory::PoruchaZapisu{2});
-    EXPECT_FALSE(o.UlozObjednavatelov(cesta(SuborKlientov)));
+    EXPECT_FALSE(ohlas(o.UlozObjednavatelov(cesta(SuborKlientov))));
     Subory::nastavPoruchuZapisu(std::nullopt);
     EXPECT_EQ(m_spravy.spravy.size(), 1);
     EXPECT_EQ(obsah(SuborKlientov), stary);

@@ -33,10 +33,10 @@ void ulozVerziu(bool b)
     }
     Objednavky o;
     o.ZoznamObjednavok.resize(n);
-    ohlas(o.UlozObjednavky(Rok), Objednavky::SuborObjednavok(Rok));
+    ohlas(o.UlozObjednavky(Rok).ok(), Objednavky::SuborObjednavok(Rok));
     Nastavenia s;
     s.Nastavenie.Meno = b ? QStringLiteral("Meno B") : QStringLiteral("Meno A");
-    ohlas(s.UlozNastavenia(), Nastavenia::SuborNastavenia());
+    ohlas(s.UlozNastavenia().ok(), Nastavenia::SuborNastavenia());
 }
 }  // namespace
 

@@ -126,7 +126,8 @@ TEST_F(TextovyZoznamTest, FailedWriteIsReportedAndTheNewItemStays)
     EXPECT_EQ(z.Polozky, QStringList{"analýza"});
     ASSERT_EQ(m_spravy.spravy.size(), 1);
     EXPECT_EQ(m_spravy.spravy[0].druh, Spravy::Druh::Chyba);
-    EXPECT_FALSE(z.NahradPolozky({"a"}));
+    EXPECT_FALSE(ohlas(z.NahradPolozky({"a"})));
+    EXPECT_EQ(m_spravy.spravy.size(), 2);
 }
 
 TEST_F(TextovyZoznamTest, BlankTextsNeverBecomeItemsAndTheFirstFileKeepsTheBuiltInKinds)

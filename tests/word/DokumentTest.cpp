@@ -169,7 +169,7 @@ TEST_F(DokumentSubory, NajdiAOdstranAUlozenieDoZlehoMiesta)
     EXPECT_EQ(ulozeny(d).text(), QString::fromUtf8("Vážený X pán\n\n"));
     EXPECT_FALSE(d.najdiAOdstran(QStringLiteral("@MIESTO@")));
 
-    EXPECT_FALSE(d.ulozAko(cesta("neexistuje/x/y.doc")));
+    EXPECT_FALSE(ohlas(d.ulozAko(cesta("neexistuje/x/y.doc"))));
     EXPECT_EQ(m_spravy.spravy.size(), 1);
 }
 

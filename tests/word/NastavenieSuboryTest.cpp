@@ -28,7 +28,7 @@ TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIs
     n.NastavenieHlavicka.HlavickaText = QStringLiteral("Ing. Ján Novák");
     n.DoplnPredvoleneFonty();
     HodnotyNastavenia h = HodnotyZNastaveni(n, {});
-    ASSERT_EQ(NastavenieSubory::PrevedStareTexty(h), QString());
+    ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(h).ok());
     const QString vyuctovanie = SablonyDruhu::adresar(SadaSablon::Vyuctovanie, Znalec) + "default.rtf";
     const QString ciastka = SablonyDruhu::adresar(SadaSablon::FinancnaCiastka, Znalec) + "default.rtf";
     EXPECT_EQ(text(vyuctovanie), QStringLiteral("Účtujem úkon"));
@@ -42,7 +42,7 @@ TEST_F(NastavenieSuboryTest, LegacyTextsBecomeTemplatesOnceAndTheMissingHeaderIs
     PrevezmiHodnoty(h, n, vozidla);
     QFile::remove(vyuctovanie);
     zapis(QStringLiteral("ZnaleckyKevrot texty/hlavicka_vyuctovania.rtf"), "{\\rtf1 Moja\\par}");
-    ASSERT_EQ(NastavenieSubory::PrevedStareTexty(HodnotyZNastaveni(n, {})), QString());
+    ASSERT_TRUE(NastavenieSubory::PrevedStareTexty(HodnotyZNastaveni(n, {})).ok());
     EXPECT_FALSE(QFile::exists(vyuctovanie));
     EXPECT_EQ(text(SablonyDruhu::suborHlavicky()), QStringLiteral("Moja"));
 }
@@ -65,12 +65,12 @@ TEST_F(NastavenieSuboryTest, HeaderFromTheAddressKeepsRichTextCharactersAsText)
     NastaveniaEFaktury e;
     e.Telefon = QStringLiteral("0905 123 456");
     e.Email = QStringLiteral("novak@example.sk");
-    ASSERT_EQ(NastavenieSubory::VytvorHlavickuZAdresy(n, e), QString());
+    ASSERT_TRUE(NastavenieSubory::VytvorHlavickuZAdresy(n, e).ok());
     EXPECT_EQ(text(SablonyDruhu::suborHlavicky()),
               QStringLiteral("{\\b Ing.} Ján Novák\\par\nzapísaný v zozname znalcov, tlmočníkov a prekladateľov vedenom "
                              "Ministerstvom spravodlivosti Slovenskej republiky, evidenčné číslo 912345\n"
                              "Hlavná 1, 040 01 Košice • tel.: 0905 123 456 • e-mail: novak@example.sk"));
-    ASSERT_EQ(NastavenieSubory::VytvorPatuZNastaveni(n, e), QString());
+    ASSERT_TRUE(NastavenieSubory::VytvorPatuZNastaveni(n, e).ok());
     EXPECT_EQ(text(SablonyDruhu::suborPaty()),
               QStringLiteral("Bankové spojenie: IBAN: SK63 0800 0000 1920 0014 5399 • IČO: 12345678"));
 }
@@ -101,7 +101,7 @@ TEST_F(NastavenieSuboryTest, DeletingATemplateReportsWhatCouldNotBeDeleted)
         {QStringLiteral("Priečinok"), a + "Priečinok.rtf", true},
     };
     for (const auto& p : pripady) {
-        const QString chyba = NastavenieSubory::VymazSablonu(a, p.nazov);
+        const QString chyba = NastavenieSubory::VymazSablonu(a, p.nazov).dovod();
         EXPECT_EQ(chyba.startsWith(QStringLiteral("Nepodarilo sa vymazať súbor: ") + QDir::toNativeSeparators(p.subor)),
                   p.chyba)
             << p.nazov.toStdString() << ": " << chyba.toStdString();

@@ -97,7 +97,7 @@ TEST_F(RtfPdfTest, PatyNaKazdejStraneAChybaZapisuOhlasena)
     ASSERT_GE(strany.size(), 2);
     for (const auto& s : strany)
         EXPECT_TRUE(s.contains(QString::fromUtf8("Pätička účtu")));
-    EXPECT_FALSE(RtfPdf::uloz(d.model(), cesta(QStringLiteral("chyba/niet/d.pdf"))));
+    EXPECT_FALSE(ohlas(RtfPdf::uloz(d.model(), cesta(QStringLiteral("chyba/niet/d.pdf")))));
     EXPECT_FALSE(m_spravy.spravy.isEmpty());
 }
 
