@@ -79,20 +79,20 @@ QGroupBox* StrankaUdaje::vytvorUdaje()
     auto popis = [&](const QString& text, int riadok, int stlpec) {
         f->addWidget(new QLabel(text, grpUdaje), riadok, stlpec);
     };
+    // A caption and its field beside it.
+    auto sPopisom = [&](const QString& text, QWidget* pole, int riadok, int stlpec) {
+        popis(text, riadok, stlpec);
+        f->addWidget(pole, riadok, stlpec + 1);
+    };
     f->addWidget(lblMeno, 0, 0);
     f->addLayout(meno, 0, 1, 1, 3);
-    popis(QStringLiteral("Titul pred menom:"), 1, 0);
-    f->addWidget(editTitulPred, 1, 1);
-    popis(QStringLiteral("Titul za menom:"), 1, 2);
-    f->addWidget(editTitulZa, 1, 3);
+    sPopisom(QStringLiteral("Titul pred menom:"), editTitulPred, 1, 0);
+    sPopisom(QStringLiteral("Titul za menom:"), editTitulZa, 1, 2);
     popis(QStringLiteral("Adresa:"), 2, 0);
     f->addWidget(editAdresa, 2, 1, 1, 3);
-    popis(QStringLiteral("Mesto:"), 3, 0);
-    f->addWidget(editMesto, 3, 1);
-    popis(QStringLiteral("PSČ:"), 3, 2);
-    f->addWidget(editPSC, 3, 3);
-    popis(QStringLiteral("Evidenčné číslo:"), 4, 0);
-    f->addWidget(editEC, 4, 1);
+    sPopisom(QStringLiteral("Mesto:"), editMesto, 3, 0);
+    sPopisom(QStringLiteral("PSČ:"), editPSC, 3, 2);
+    sPopisom(QStringLiteral("Evidenčné číslo:"), editEC, 4, 0);
 
     cmbBanka = new QComboBox(grpUdaje);
     cmbBanka->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -119,25 +119,18 @@ QGroupBox* StrankaUdaje::vytvorUdaje()
     f->addLayout(ucet, 6, 1);
     editIban = pole(grpUdaje, 42);
     editBic = pole(grpUdaje, 11);
-    popis(QStringLiteral("IBAN:"), 7, 0);
-    f->addWidget(editIban, 7, 1);
-    popis(QStringLiteral("BIC:"), 7, 2);
-    f->addWidget(editBic, 7, 3);
+    sPopisom(QStringLiteral("IBAN:"), editIban, 7, 0);
+    sPopisom(QStringLiteral("BIC:"), editBic, 7, 2);
     editTelefon = pole(grpUdaje, 40);
     editEmail = pole(grpUdaje, 80);
-    popis(QStringLiteral("Telefón:"), 8, 0);
-    f->addWidget(editTelefon, 8, 1);
-    popis(QStringLiteral("E-mail:"), 8, 2);
-    f->addWidget(editEmail, 8, 3);
+    sPopisom(QStringLiteral("Telefón:"), editTelefon, 8, 0);
+    sPopisom(QStringLiteral("E-mail:"), editEmail, 8, 2);
     editICO = pole(grpUdaje, 10);
     editDIC = pole(grpUdaje, 10);
     editICDPH = pole(grpUdaje, 15);
-    popis(QStringLiteral("IČO:"), 9, 0);
-    f->addWidget(editICO, 9, 1);
-    popis(QStringLiteral("DIČ:"), 9, 2);
-    f->addWidget(editDIC, 9, 3);
-    popis(QStringLiteral("IČ DPH:"), 10, 0);
-    f->addWidget(editICDPH, 10, 1);
+    sPopisom(QStringLiteral("IČO:"), editICO, 9, 0);
+    sPopisom(QStringLiteral("DIČ:"), editDIC, 9, 2);
+    sPopisom(QStringLiteral("IČ DPH:"), editICDPH, 10, 0);
     chkPlatca = new QCheckBox(grpUdaje);
     editSadzba = new QLineEdit(grpUdaje);
     editSadzba->setFixedWidth(70);

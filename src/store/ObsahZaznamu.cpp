@@ -5,15 +5,11 @@
 
 #include "Subory.h"
 
-namespace {
-constexpr qsizetype kOffsetVerzie = 16;  // where the record keeps its `Verzia`
-}  // namespace
-
 std::optional<TZnalKevrotZaznam> Zurnal::CitajZaznam(const QByteArray& data, qsizetype& pozicia)
 {
     if (pozicia < 0 || data.size() - pozicia < TZnalKevrotZaznam::VELKOST_STARA)
         return std::nullopt;
-    const qint32 verzia = Subory::int32Na(data, pozicia + kOffsetVerzie);
+    const qint32 verzia = Subory::int32Na(data, pozicia + TZnalKevrotZaznam::PoziciaVerzie);
     if (verzia == TZnalKevrotZaznam::VerziaAktualna) {
         if (data.size() - pozicia < TZnalKevrotZaznam::VELKOST)
             return std::nullopt;

@@ -8,6 +8,7 @@ struct TZnalKevrotZaznam : Zaznam<TZnalKevrotZaznam, 3688> {
     // Versions 0 and 1 stored the first 3636 bytes only.
     static constexpr int VELKOST_STARA = 3636;
     static constexpr qint32 VerziaAktualna = 2;
+    static constexpr qsizetype PoziciaVerzie = 16;  // where the stored record keeps `Verzia`
 
     double SadzbaDPH = 0.0;
     qint32 PoradoveCislo = 0;

@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr qsizetype kOffsetVerzie = 16;
 constexpr int kDlzkaDatumovVyplatenia = 100;
 
 void ohlasProblem(const QString& cesta) { spravy().chyba(textProblemSoSuborom(cesta)); }
@@ -34,7 +33,7 @@ std::optional<RiadokKevrota> citajRiadok(const QByteArray& data)
 {
     if (data.size() < TZnalKevrotZaznam::VELKOST_STARA)
         return std::nullopt;
-    if (Subory::int32Na(data, kOffsetVerzie) == TZnalKevrotZaznam::VerziaAktualna) {
+    if (Subory::int32Na(data, TZnalKevrotZaznam::PoziciaVerzie) == TZnalKevrotZaznam::VerziaAktualna) {
         if (data.size() < TZnalKevrotZaznam::VELKOST)
             return std::nullopt;
         return RiadokKevrota::zObrazu(data.constData());
