@@ -285,7 +285,8 @@ void zapisBunky(const QString& appDir, const QString& subor)
     }
 }
 
-// The files of a backup archive (not its folders), for bsdtar -T.
+// The files of a backup archive (not its folders, not the manifest that exists only in it), for
+// bsdtar -T.
 QStringList suboryArchivu(const QString& archiv)
 {
     QProcess p;
@@ -293,7 +294,7 @@ QStringList suboryArchivu(const QString& archiv)
     p.waitForFinished(60000);
     QStringList v;
     for (const QByteArray& r : p.readAllStandardOutput().split('\n'))
-        if (!r.isEmpty() && !r.endsWith('/'))
+        if (!r.isEmpty() && !r.endsWith('/') && r != "kevrot-zaloha.json")
             v << QString::fromUtf8(r);
     return v;
 }
@@ -368,6 +369,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir koren;
+    if (qEnvironmentVariableIsSet("KEVROT_BENCH_PONECHAJ")) {  // kept for profiling
+        koren.setAutoRemove(false);
+        std::printf("  data kept in %s\n", qPrintable(koren.path()));
+    }
     const QString app2 = koren.filePath(QStringLiteral("app2000"));
     const QString app10 = koren.filePath(QStringLiteral("app10000"));
     const QString vystup = koren.filePath(QStringLiteral("vystup"));

@@ -2,100 +2,113 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QHash>
 #include <QLocale>
-#include <QtConcurrent/QtConcurrentMap>
+#include <QMutex>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <initializer_list>
-#include <numeric>
+#include <string>
 #include <type_traits>
 #include <vector>
 
 namespace {
 
+// The text is built in std::string: its appends stay inline, where QByteArray calls out for
+// every byte.
+using Text = std::string;
+
 char hex(unsigned u) { return char(u < 10 ? '0' + u : 'a' + u - 10); }
 
 // A string's quoted JSON: the escapes QJsonDocument uses, UTF-8 for the rest, \uXXXX for a
-// lone surrogate.
-void pripojText(QByteArray& b, QStringView s)
+// lone surrogate. Room for the worst case is made once and the bytes written through a pointer.
+void pripojText(Text& b, QStringView s)
 {
-    b += '"';
+    const size_t zac = b.size();
+    b.resize(zac + 2 + 6 * size_t(s.size()));
+    char* o = b.data() + zac;
+    *o++ = '"';
     const char16_t* p = s.utf16();
     const char16_t* const k = p + s.size();
     while (p != k) {
         const char16_t u = *p++;
         if (u < 0x80) {
             if (u >= 0x20 && u != '"' && u != '\\') {
-                b += char(u);
+                *o++ = char(u);
                 continue;
             }
-            b += '\\';
+            *o++ = '\\';
             switch (u) {
-            case '"': b += '"'; break;
-            case '\\': b += '\\'; break;
-            case 0x8: b += 'b'; break;
-            case 0xc: b += 'f'; break;
-            case 0xa: b += 'n'; break;
-            case 0xd: b += 'r'; break;
-            case 0x9: b += 't'; break;
-            default: b += "u00"; b += hex(u >> 4); b += hex(u & 0xf); break;
+            case '"': *o++ = '"'; break;
+            case '\\': *o++ = '\\'; break;
+            case 0x8: *o++ = 'b'; break;
+            case 0xc: *o++ = 'f'; break;
+            case 0xa: *o++ = 'n'; break;
+            case 0xd: *o++ = 'r'; break;
+            case 0x9: *o++ = 't'; break;
+            default:
+                *o++ = 'u';
+                *o++ = '0';
+                *o++ = '0';
+                *o++ = hex(u >> 4);
+                *o++ = hex(u & 0xf);
+                break;
             }
         } else if (u < 0x800) {
-            b += char(0xC0 | (u >> 6));
-            b += char(0x80 | (u & 0x3F));
+            *o++ = char(0xC0 | (u >> 6));
+            *o++ = char(0x80 | (u & 0x3F));
         } else if (!QChar::isSurrogate(u)) {
-            b += char(0xE0 | (u >> 12));
-            b += char(0x80 | ((u >> 6) & 0x3F));
-            b += char(0x80 | (u & 0x3F));
+            *o++ = char(0xE0 | (u >> 12));
+            *o++ = char(0x80 | ((u >> 6) & 0x3F));
+            *o++ = char(0x80 | (u & 0x3F));
         } else if (QChar::isHighSurrogate(u) && p != k && QChar::isLowSurrogate(*p)) {
             const char32_t c = QChar::surrogateToUcs4(u, *p++);
-            b += char(0xF0 | (c >> 18));
-            b += char(0x80 | ((c >> 12) & 0x3F));
-            b += char(0x80 | ((c >> 6) & 0x3F));
-            b += char(0x80 | (c & 0x3F));
+            *o++ = char(0xF0 | (c >> 18));
+            *o++ = char(0x80 | ((c >> 12) & 0x3F));
+            *o++ = char(0x80 | ((c >> 6) & 0x3F));
+            *o++ = char(0x80 | (c & 0x3F));
         } else {
-            b += "\\u";
+            *o++ = '\\';
+            *o++ = 'u';
             for (int s = 12; s >= 0; s -= 4)
-                b += hex((u >> s) & 0xF);
+                *o++ = hex((u >> s) & 0xF);
         }
     }
-    b += '"';
+    *o++ = '"';
+    b.resize(size_t(o - b.data()));
 }
 
-void pripojCele(QByteArray& b, qint64 v)
+void pripojCele(Text& b, qint64 v)
 {
     char t[24];
-    char* k = t + sizeof t;
-    char* p = k;
-    const bool zaporne = v < 0;
-    quint64 u = zaporne ? 0 - quint64(v) : quint64(v);
-    do {
-        *--p = char('0' + u % 10);
-        u /= 10;
-    } while (u);
-    if (zaporne)
-        *--p = '-';
-    b.append(p, k - p);
+    const auto r = std::to_chars(t, t + sizeof t, v);
+    b.append(t, size_t(r.ptr - t));
 }
 
-void pripojCislo(QByteArray& b, double d)
+void pripojCislo(Text& b, double d)
 {
-    if (!std::isfinite(d))
+    if (!std::isfinite(d)) {
         b += "null";
-    else if (d == std::trunc(d) && std::abs(d) < 1e6 && !(d == 0 && std::signbit(d)))
+    } else if (d == std::trunc(d) && std::abs(d) < 1e6 && !(d == 0 && std::signbit(d))) {
         pripojCele(b, qint64(d));  // what the shortest form of a small whole number is
-    else
-        b += QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
+    } else {
+        const QByteArray t = QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
+        b.append(t.constData(), size_t(t.size()));
+    }
 }
+
+void pripojJson(Text& b, const QJsonValue& v, int hlbka);
 
 // Objects and arrays opened and closed, elements separated and indented as the indented
 // QJsonDocument has them.
 class Zapisovac {
 public:
-    explicit Zapisovac(QByteArray& b) : m_b(b) {}
+    // `hlbka`: the levels already open around what is written here.
+    explicit Zapisovac(Text& b, int hlbka = 0) : m_b(b), m_pocty(size_t(hlbka), 1) {}
 
     void otvor(char z)
     {
@@ -124,7 +137,7 @@ public:
     }
     void prvok() { dalsi(); }
     int hlbka() const { return int(m_pocty.size()); }
-    QByteArray& b() { return m_b; }
+    Text& b() { return m_b; }
 
 private:
     void dalsi()
@@ -133,9 +146,9 @@ private:
             m_b += ",\n";
         odsad();
     }
-    void odsad() { m_b.append(qsizetype(4 * m_pocty.size()), ' '); }
+    void odsad() { m_b.append(4 * m_pocty.size(), ' '); }
 
-    QByteArray& m_b;
+    Text& m_b;
     std::vector<int> m_pocty;
 };
 
@@ -190,7 +203,7 @@ void zapisPole(Zapisovac& w, const Pole<T>& p, const T& t)
                 break;
             }
         }
-        PripojJson(w.b(), std::get<BlokClen<T>>(p.clen).json(t), w.hlbka());
+        pripojJson(w.b(), std::get<BlokClen<T>>(p.clen).json(t), w.hlbka());
         break;
     case TypPola::Rezerva:
     case TypPola::Vypln: w.b() += "null"; break;
@@ -240,9 +253,7 @@ void zapisZoznam(Zapisovac& w, const QList<T>& zoznam, F prvok)
     w.zatvor(']');
 }
 
-}  // namespace
-
-void PripojJson(QByteArray& b, const QJsonValue& v, int hlbka)
+void pripojJson(Text& b, const QJsonValue& v, int hlbka)
 {
     switch (v.type()) {
     case QJsonValue::Bool: b += v.toBool() ? "true" : "false"; return;
@@ -262,24 +273,24 @@ void PripojJson(QByteArray& b, const QJsonValue& v, int hlbka)
         const QJsonObject o = pole ? QJsonObject() : v.toObject();
         const qsizetype n = pole ? a.size() : o.size();
         b += pole ? "[\n" : "{\n";
-        const QByteArray odsadenie(4 * (hlbka + 1), ' ');
+        const Text odsadenie(4 * size_t(hlbka + 1), ' ');
         auto it = o.begin();
         for (qsizetype i = 0; i < n; ++i) {
             if (i > 0)
                 b += ",\n";
             b += odsadenie;
             if (pole) {
-                PripojJson(b, a.at(i), hlbka + 1);
+                pripojJson(b, a.at(i), hlbka + 1);
             } else {
                 pripojText(b, it.key());
                 b += ": ";
-                PripojJson(b, it.value(), hlbka + 1);
+                pripojJson(b, it.value(), hlbka + 1);
                 ++it;
             }
         }
         if (n > 0)
             b += '\n';
-        b += QByteArray(4 * hlbka, ' ');
+        b.append(4 * size_t(hlbka), ' ');
         b += pole ? ']' : '}';
         return;
     }
@@ -287,62 +298,101 @@ void PripojJson(QByteArray& b, const QJsonValue& v, int hlbka)
     }
 }
 
+}  // namespace
+
+void PripojJson(QByteArray& b, const QJsonValue& v, int hlbka)
+{
+    Text t;
+    pripojJson(t, v, hlbka);
+    b.append(t.data(), qsizetype(t.size()));
+}
+
 namespace {
 
-// Every loaded entry's file read whole, on every core; those whose record could not be
-// read again are reported and left out.
-QList<std::pair<ObsahZaznamu, bool>> obsahyZaznamov(const Zurnal& zurnal)
+// Where an entry's object stands: in the list under the top object's key.
+constexpr int kHlbkaZaznamu = 2;
+
+// One entry's object from its file's bytes; `citany` is false when the file did not read
+// whole, and the text is empty when not even its record could.
+struct JsonZaznamu {
+    Text text;
+    bool citany = false;
+};
+
+JsonZaznamu jsonZaznamu(const QString& cesta, const QByteArray& data)
 {
-    std::vector<std::pair<ObsahZaznamu, bool>> citania(size_t(zurnal.ZaznamyKevrota.size()));
-    std::vector<qsizetype> indexy(citania.size());
-    std::iota(indexy.begin(), indexy.end(), 0);
-    QtConcurrent::blockingMap(indexy, [&](qsizetype i) {
-        auto& c = citania[size_t(i)];
-        c.second = Zurnal::CitajSuborZaznamu(Zurnal::CestaZaznamu(zurnal.ZaznamyKevrota.at(i)), c.first);
-    });
-    QList<std::pair<ObsahZaznamu, bool>> v;
-    v.reserve(qsizetype(citania.size()));
-    for (size_t i = 0; i < citania.size(); ++i) {
-        if (!citania[i].second)
-            spravy().chyba(textProblemSoSuborom(Zurnal::CestaZaznamu(zurnal.ZaznamyKevrota.at(qsizetype(i)))));
-        if (!citania[i].first.zaznam.obraz.prazdny())
-            v.append(std::move(citania[i]));
+    ObsahZaznamu o;
+    JsonZaznamu v;
+    v.citany = Zurnal::RozoberSuborZaznamu(cesta, data, o);
+    if (o.zaznam.obraz.prazdny())
+        return v;
+    const TZnalKevrotZaznam& z = o.zaznam;
+    const QStringView subor = QStringView(z.Subor).mid(z.Subor.lastIndexOf(u'/') + 1);
+    if (!v.citany) {  // the items and payments did not load
+        o.vydavky.clear();
+        o.vyplatenia.clear();
     }
+    Text& b = v.text;
+    b.reserve(12 * 1024);
+    Zapisovac w(b, kHlbkaZaznamu);
+    zapisObjekt(w, z, {
+        {"Subor", [&] { pripojText(b, subor); }},
+        {"Vydavky", [&] {
+             zapisZoznam(w, o.vydavky, [&](const TVydavok& p) {
+                 zapisObjekt(w, p, {{"Rozpis", [&] {
+                                         zapisZoznam(w, p.Rozpis, [&](const TRozpisPolozky& r) { zapisObjekt(w, r); });
+                                     }}});
+             });
+         }},
+        {"Vyplatenia", [&] { zapisZoznam(w, o.vyplatenia, [&](const TVyplatenie& p) { zapisObjekt(w, p); }); }},
+    });
     return v;
 }
 
 }  // namespace
 
-QByteArray JsonZurnalu(Zurnal& zurnal, const std::function<QStringList()>& spravy)
+QByteArray JsonZurnalu(int rok, const std::function<QStringList()>& spravy)
 {
-    const auto obsahy = obsahyZaznamov(zurnal);
-    QByteArray b;
-    b.reserve(obsahy.size() * 8192 + 4096);
+    // Each entry's object is written on the thread that read its file for the load.
+    QMutex zamok;
+    QHash<QString, JsonZaznamu> objekty;
+    Zurnal zurnal;
+    zurnal.NacitajRok(rok, [&](const QString& cesta, const QByteArray& data) {
+        JsonZaznamu j = jsonZaznamu(cesta, data);
+        const QMutexLocker z(&zamok);
+        objekty.insert(cesta, std::move(j));
+    });
+    qsizetype velkost = 4096;
+    for (const JsonZaznamu& j : std::as_const(objekty))
+        velkost += qsizetype(j.text.size()) + 16;
+    // The entries' texts go straight into the output; `b` holds what lies between them.
+    QByteArray vystup;
+    vystup.reserve(velkost);
+    Text b;
+    auto presun = [&](const Text& t) {
+        vystup.append(t.data(), qsizetype(t.size()));
+        b.clear();
+    };
     Zapisovac w(b);
     w.otvor('{');
     w.kluc("ZaznamyKevrota");
-    zapisZoznam(w, obsahy, [&](const std::pair<ObsahZaznamu, bool>& o) {
-        const TZnalKevrotZaznam& z = o.first.zaznam;
-        const bool nacitany = o.second;
-        const QStringView subor = QStringView(z.Subor).mid(z.Subor.lastIndexOf(u'/') + 1);
-        zapisObjekt(w, z, {
-            {"Subor", [&] { pripojText(b, subor); }},
-            {"Vydavky", [&] {
-                 zapisZoznam(w, nacitany ? o.first.vydavky : QList<TVydavok>(), [&](const TVydavok& v) {
-                     zapisObjekt(w, v, {{"Rozpis", [&] {
-                                             zapisZoznam(w, v.Rozpis, [&](const TRozpisPolozky& r) { zapisObjekt(w, r); });
-                                         }}});
-                 });
-             }},
-            {"Vyplatenia", [&] {
-                 zapisZoznam(w, nacitany ? o.first.vyplatenia : QList<TVyplatenie>(),
-                             [&](const TVyplatenie& p) { zapisObjekt(w, p); });
-             }},
-        });
-    });
+    w.otvor('[');
+    for (const RiadokKevrota& r : std::as_const(zurnal.ZaznamyKevrota)) {
+        const QString cesta = Zurnal::CestaZaznamu(r);
+        const auto j = objekty.constFind(cesta);
+        if (j == objekty.cend() || !j->citany)
+            ::spravy().chyba(textProblemSoSuborom(cesta));
+        if (j == objekty.cend() || j->text.empty())
+            continue;
+        w.prvok();
+        presun(b);
+        presun(j->text);
+    }
+    w.zatvor(']');
     w.kluc("messages");
     const QStringList texty = spravy();
     zapisZoznam(w, texty, [&](const QString& t) { pripojText(b, t); });
     w.zatvor('}');
-    return b;
+    presun(b);
+    return vystup;
 }

@@ -9,12 +9,11 @@
 
 #include "store/Zurnal.h"
 
-// {"ZaznamyKevrota": [each loaded entry with "Subor", "Vydavky", "Vyplatenia"],
-//  "messages": [...]}; `zurnal` holds the loaded year's rows, each entry's file is read
-// whole (an entry whose record cannot be read again is reported and left out; one whose
-// items or payments cannot be read is reported and written without them). `spravy` gives
-// the messages recorded by then.
-QByteArray JsonZurnalu(Zurnal& zurnal, const std::function<QStringList()>& spravy);
+// {"ZaznamyKevrota": [each entry of the year's load with "Subor", "Vydavky", "Vyplatenia"],
+//  "messages": [...]}: the year is loaded as the journal loads it and each entry written from
+// the bytes its file was read in (one whose items or payments cannot be read is reported and
+// written without them). `spravy` gives the messages recorded by then.
+QByteArray JsonZurnalu(int rok, const std::function<QStringList()>& spravy);
 
 // One value as QJsonDocument would write it at `hlbka` levels (for the tests and for
 // values without a faster path).

@@ -52,6 +52,7 @@ struct Prikaz {
     Vystup vystup;
     VysledokCli (*spusti)(const Volanie&);
     bool koniecRiadku = false;  // the usage text breaks its line after this command
+    bool pisma = false;         // lays out text with fonts (PDFs, documents): needs Qt Gui's application
 };
 
 // One row per command: the dispatch, the options, the lock, the output guard and the usage
@@ -65,7 +66,7 @@ const Prikaz kPrikazy[] = {
     {"codelists", "codelists", Pristup::Cita, Vystup::Ziadny, ciselnikyCli},
     {"billings", "billings ROK", Pristup::Cita, Vystup::Ziadny, vyuctovaniaCli},
     {"resave", "resave ROK", Pristup::Zapisuje, Vystup::Ziadny, prepisCli, true},
-    {"journal-pdf", "journal-pdf ROK SÚBOR", Pristup::Cita, Vystup::Subor, kevrotDoPdfCli, true},
+    {"journal-pdf", "journal-pdf ROK SÚBOR", Pristup::Cita, Vystup::Subor, kevrotDoPdfCli, true, true},
     {"transfer", "transfer 5.0|5.2|5.3|5.4 ZDROJ [--years 2011,2012] [--replace 2011] [--no-settings] [--no-texts]",
      Pristup::Zapisuje, Vystup::Ziadny, prenosCli, true},
     {"import-texts", "import-texts ZDROJ [--no-settings]", Pristup::Zapisuje, Vystup::Ziadny, prenosCli},
@@ -75,10 +76,10 @@ const Prikaz kPrikazy[] = {
      financieCli, true},
     {"xlsx", "xlsx register|finance ROK SÚBOR", Pristup::Cita, Vystup::Subor, zositCli},
     {"document", "document billing|invoice|receipt|travel ROK ČÍSLO SÚBOR", Pristup::Cita, Vystup::Subor,
-     dokumentCli, true},
-    {"documents", "documents ROK ČÍSLO ADRESÁR", Pristup::Cita, Vystup::Adresar, vsetkyDokladyCli, true},
-    {"einvoice", "einvoice ROK ČÍSLO SÚBOR", Pristup::Zapisuje, Vystup::Subor, eFakturaCli},
-    {"extract", "extract ROK 1|2 SÚBOR (.rtf alebo .pdf)", Pristup::Cita, Vystup::Subor, vypisCli},
+     dokumentCli, true, true},
+    {"documents", "documents ROK ČÍSLO ADRESÁR", Pristup::Cita, Vystup::Adresar, vsetkyDokladyCli, true, true},
+    {"einvoice", "einvoice ROK ČÍSLO SÚBOR", Pristup::Zapisuje, Vystup::Subor, eFakturaCli, false, true},
+    {"extract", "extract ROK 1|2 SÚBOR (.rtf alebo .pdf)", Pristup::Cita, Vystup::Subor, vypisCli, false, true},
 };
 
 const Prikaz* najdiPrikaz(const QString& nazov)
@@ -124,6 +125,13 @@ QList<PrikazCli> PrikazyKevrotCli()
     for (const Prikaz& p : kPrikazy)
         zoznam.append({QString::fromLatin1(p.nazov), QString::fromUtf8(p.pouzitie), p.pristup == Pristup::Zapisuje});
     return zoznam;
+}
+
+bool PotrebujePisma(const QStringList& argumenty)
+{
+    const RiadokCli riadok = RozoberRiadokCli(argumenty);
+    const Prikaz* p = riadok.prikaz.isEmpty() ? nullptr : najdiPrikaz(riadok.prikaz.first());
+    return p && p->pisma;
 }
 
 QString PouzitieKevrotCli()

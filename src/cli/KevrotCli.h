@@ -21,6 +21,10 @@ VysledokCli SpustiKevrotCli(const QStringList& argumenty, const QString& predvol
 
 QString PouzitieKevrotCli();
 
+// Whether the command line's command lays out text with fonts, and so needs a
+// QGuiApplication; the others start faster with a QCoreApplication.
+bool PotrebujePisma(const QStringList& argumenty);
+
 // The tool's commands as its table lists them: name, part of the usage text, and whether it
 // always changes the data (and so runs under the program's lock).
 struct PrikazCli {

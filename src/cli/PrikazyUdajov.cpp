@@ -174,9 +174,7 @@ VysledokCli zurnalCli(const Volanie& v)
     nastavAppDir(v.appDir);
     ZaznamnikSprav zaznamnik;
     PouziSpravy pouzi(&zaznamnik);
-    Zurnal z;
-    z.NacitajRok(rok);
-    return {0, JsonZurnalu(z, [&] { return uvodneSpravy() + zaznamnik.texty(); }), {}};
+    return {0, JsonZurnalu(rok, [&] { return uvodneSpravy() + zaznamnik.texty(); }), {}};
 }
 
 VysledokCli objednavkyCli(const Volanie& v) { return sRokom<objednavky>(v); }

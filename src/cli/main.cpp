@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 #include "cli/KevrotCli.h"
 #include "cli/VolbyCli.h"
@@ -15,7 +16,7 @@ int main(int argc, char* argv[])
     // Never shows a window; the GUI object only lends fonts to the PDF of the journal.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList argumenty = app.arguments().mid(1);
     const QString adresarProgramu = QCoreApplication::applicationDirPath();
     ZdielaneSubory::nastavAdresar(ZdielaneSubory::AdresarPreProgram(adresarProgramu));

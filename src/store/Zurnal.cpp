@@ -149,7 +149,7 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
-Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie)
+Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie, const PriSubore& priSubore)
 {
     CitanieSuboru v;
     // One buffer per thread for all the files it reads: the records kept from one file do
@@ -157,6 +157,8 @@ Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovani
     thread_local QByteArray data;
     if (!Subory::citajDo(cesta, data))
         return v;
+    if (priSubore)
+        priSubore(cesta, data);
     if (!ajVyuctovanie) {
         v.riadok = citajRiadok(data);
         v.platny = v.riadok.has_value();
@@ -174,13 +176,14 @@ Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovani
     return v;
 }
 
-std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory, bool ajVyuctovanie)
+std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory, bool ajVyuctovanie,
+                                                        const PriSubore& priSubore)
 {
     // Each result is decoded straight into its place: no copies through a result store.
     std::vector<CitanieSuboru> citania(size_t(subory.size()));
     std::vector<qsizetype> indexy(citania.size());
     std::iota(indexy.begin(), indexy.end(), 0);
-    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { citania[size_t(i)] = citajSubor(subory.at(i), ajVyuctovanie); });
+    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { citania[size_t(i)] = citajSubor(subory.at(i), ajVyuctovanie, priSubore); });
     return citania;
 }
 
@@ -220,10 +223,12 @@ void Zurnal::prevezmiVyuctovania(const QStringList& subory, const std::vector<Ci
                      });
 }
 
-void Zurnal::NacitajRok(int rok)
+void Zurnal::NacitajRok(int rok) { NacitajRok(rok, {}); }
+
+void Zurnal::NacitajRok(int rok, const PriSubore& priSubore)
 {
     const QStringList subory = suboryRoka(rok);
-    auto citania = citajSubory(subory, false);
+    auto citania = citajSubory(subory, false, priSubore);
     prevezmiZaznamy(subory, citania);
     ohlasDuplicity();
 }
@@ -273,9 +278,18 @@ void Zurnal::doplnSadzbuDPH(TZnalKevrotZaznam& z)
 
 bool Zurnal::CitajSuborZaznamu(const QString& cesta, ObsahZaznamu& obsah)
 {
-    obsah = {};
     const auto data = Subory::citaj(cesta);
-    const bool ok = data && RozoberSubor(*data, obsah);
+    if (!data) {
+        obsah = {};
+        return false;
+    }
+    return RozoberSuborZaznamu(cesta, *data, obsah);
+}
+
+bool Zurnal::RozoberSuborZaznamu(const QString& cesta, const QByteArray& data, ObsahZaznamu& obsah)
+{
+    obsah = {};
+    const bool ok = RozoberSubor(data, obsah);
     if (!obsah.zaznam.obraz.prazdny()) {
         doplnSadzbuDPH(obsah.zaznam);
         obsah.zaznam.Subor = cesta;

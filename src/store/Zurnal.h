@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -86,12 +87,18 @@ public:
     // reported and skipped. Files that carry one number are all loaded and warned about
     // once, with their names.
     void NacitajRok(int rok);
+    // The same, with each entry file's bytes, as read for its row, handed to `priSubore` on
+    // the thread that read them (at once, from any thread), before the rows are taken over.
+    using PriSubore = std::function<void(const QString& cesta, const QByteArray& data)>;
+    void NacitajRok(int rok, const PriSubore& priSubore);
 
     // An entry file read whole, its record as the program uses it: a VAT rate of 0 set to 19
     // before 1 January 2011 (or without a date of performance), else 20; `Subor` the path.
     // False on any fault (nothing reported), with what could be read in `obsah`; a record
     // that was read has its image (`obraz`).
     static bool CitajSuborZaznamu(const QString& cesta, ObsahZaznamu& obsah);
+    // The same for the file's bytes already read.
+    static bool RozoberSuborZaznamu(const QString& cesta, const QByteArray& data, ObsahZaznamu& obsah);
     // The whole record of the entry at `index`, read from its file, with its items and
     // payments in `VydavkyZaznamu` and `VyplateniaZaznamu`. Nothing, after reporting, when
     // the file cannot be read whole.
@@ -180,9 +187,10 @@ private:
         bool doZoznamu = false;  // the record is marked for the stored billings
         std::optional<TCiselnikVydavok> vyuctovanie;  // when asked for, marked and sound
     };
-    static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie);
+    static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie, const PriSubore& priSubore = {});
     // Reads the files on every core; the results in the order given.
-    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie);
+    static std::vector<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie,
+                                                  const PriSubore& priSubore = {});
     void prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania);
     void prevezmiVyuctovania(const QStringList& subory, const std::vector<CitanieSuboru>& citania);
 

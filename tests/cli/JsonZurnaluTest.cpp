@@ -72,16 +72,18 @@ TEST_F(JsonZurnaluRoka, SameBytesAsTheObjectsOfTheEntries)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(Zurnal::ObsahSuboru(z, v, pl));
     }
+    // The second entry's items cut short: written without items and payments, and reported.
+    QFile f2(Zurnal::SuborZaznamu(2, 2024));
+    ASSERT_TRUE(f2.resize(TZnalKevrotZaznam::VELKOST + 10));
     Zurnal z;
     z.NacitajRok(2024);
     ASSERT_EQ(z.ZaznamyKevrota.size(), 3);
-    QFile::remove(Zurnal::SuborZaznamu(2, 2024));  // a file gone after the load: reported, left out
 
     QJsonArray zaznamy;
     for (const auto& r : std::as_const(z.ZaznamyKevrota)) {
         ObsahZaznamu o;
         if (!Zurnal::CitajSuborZaznamu(Zurnal::CestaZaznamu(r), o))
-            continue;
+            o.vydavky.clear(), o.vyplatenia.clear();
         QJsonObject j = o.zaznam.doJson();
         j.insert(QStringLiteral("Subor"), QFileInfo(o.zaznam.Subor).fileName());
         QJsonArray vydavky, vyplatenia;
@@ -93,10 +95,9 @@ TEST_F(JsonZurnaluRoka, SameBytesAsTheObjectsOfTheEntries)
         j.insert(QStringLiteral("Vyplatenia"), vyplatenia);
         zaznamy.append(j);
     }
-    ASSERT_EQ(zaznamy.size(), 2);
     const QStringList spravy{textProblemSoSuborom(Zurnal::SuborZaznamu(2, 2024))};
     const QByteArray ocakavane = QJsonDocument(QJsonObject{{QStringLiteral("ZaznamyKevrota"), zaznamy},
                                                            {QStringLiteral("messages"), QJsonArray::fromStringList(spravy)}})
                                      .toJson(QJsonDocument::Indented);
-    EXPECT_EQ(JsonZurnalu(z, [&] { return m_spravy.texty(); }), ocakavane);
+    EXPECT_EQ(JsonZurnalu(2024, [&] { return m_spravy.texty(); }), ocakavane);
 }
