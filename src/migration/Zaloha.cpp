@@ -10,6 +10,9 @@
 #include "store/ZmenaSuborov.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFuture>
+#include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -21,6 +24,7 @@
 #include <QSet>
 #include <QSettings>
 #include <QStringDecoder>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -120,7 +124,10 @@ Vysledok prejdiArchiv(const QString& cesta, const std::function<bool(const QStri
 {
     Utf8Locale utf8;
     CitacArchivu a(archive_read_new(), archive_read_free);
-    archive_read_support_format_zip(a.get());
+    // From the central directory: an entry not read is skipped by seeking, where the streaming
+    // reader would have to inflate it to find its end (deflated entries carry their sizes after
+    // the data).
+    archive_read_support_format_zip_seekable(a.get());
     if (archive_read_open_filename(a.get(), QFile::encodeName(cesta).constData(), 256 * 1024) != ARCHIVE_OK)
         return Vysledok::chyba(chybaArchivu(a.get()));
     archive_entry* e = nullptr;
@@ -180,9 +187,11 @@ void odstranStare()
 
 void prejdiAdresar(const QString& prefix, int hlbka, const QString& zalohy, QStringList& subory, QStringList* vynechane)
 {
-    const QDir d(prefix.isEmpty() ? Cesty::AppDir() : Cesty::cesta(prefix));
-    const auto polozky = d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& f : polozky) {
+    // Unsorted: the caller sorts the whole list once.
+    QDirIterator it(prefix.isEmpty() ? Cesty::AppDir() : Cesty::cesta(prefix),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QFileInfo f = it.nextFileInfo();
         const QString rel = prefix.isEmpty() ? f.fileName() : prefix + u'/' + f.fileName();
         if (DatovaSada::jePracovne(rel) || DatovaSada::jeDodavany(rel) || (!zalohy.isEmpty() && rel == zalohy) ||
             rel == QLatin1String(DatovaSada::NastavenieZaloh) ||
@@ -218,8 +227,9 @@ struct PolozkaManifestu {
     QByteArray sha256;
 };
 
-// The archive read through without its data (but the manifest); the manifest's files.
-PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* polozky)
+// The archive read through without its data (but the manifest); the manifest's files. With
+// `ajObsah` every entry is also inflated and its checksum checked.
+PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* polozky, bool ajObsah = false)
 {
     PrehladZalohy p;
     QSet<QString> mena;
@@ -227,7 +237,7 @@ PrehladZalohy prezri(const QString& archiv, QHash<QString, PolozkaManifestu>* po
     QByteArray manifest;
     static const QRegularExpression zaznam(QStringLiteral("^ZnalKevrot(\\d{4})/[^/]+\\.(?i:kvd)$"));
     const Vysledok ok = prejdiArchiv(
-        archiv, [](const QString& rel) { return rel == QLatin1String(MenoManifestu); },
+        archiv, [&](const QString& rel) { return ajObsah || rel == QLatin1String(MenoManifestu); },
         [&](const QString& rel, qint64 velkost, const QByteArray* obsah) {
             if (mena.contains(rel))
                 return Vysledok::chyba(QStringLiteral("položka „%1“ je v archíve dvakrát").arg(rel));
@@ -333,8 +343,40 @@ QStringList SuboryNaZalohu(QStringList* vynechane)
     QStringList subory;
     prejdiAdresar(QString(), 0, zalohyRel(), subory, vynechane);
     subory.sort();
+    if (vynechane)
+        vynechane->sort();
     return subory;
 }
+
+namespace {
+
+struct NacitanySubor {
+    QByteArray obsah;
+    QByteArray sha256;
+    qint64 zmenaNs = 0;
+    bool precitany = false;
+};
+
+// The files from `od` on, read and hashed: a batch of at most 64 files or about 8 MB (at least
+// one file), ending at the first that cannot be read.
+std::vector<NacitanySubor> nacitajDavku(const QStringList& subory, qsizetype od)
+{
+    std::vector<NacitanySubor> davka;
+    qint64 bajtov = 0;
+    for (qsizetype i = od; i < subory.size() && davka.size() < 64 && bajtov < 8 * 1024 * 1024; ++i) {
+        NacitanySubor& n = davka.emplace_back();
+        Subory::StavSuboru stav;
+        n.precitany = Subory::citajDo(Cesty::cesta(subory.at(i)), n.obsah, &stav);
+        if (!n.precitany)
+            break;
+        n.zmenaNs = stav.zmenaNs;
+        n.sha256 = Subory::sha256Hex(n.obsah);
+        bajtov += n.obsah.size();
+    }
+    return davka;
+}
+
+}  // namespace
 
 Vysledok Zapis(const QString& cesta, QStringList* vynechane)
 {
@@ -369,17 +411,27 @@ Vysledok Zapis(const QString& cesta, QStringList* vynechane)
                     return Vysledok::chyba(chybaArchivu(a.get()));
                 return Vysledok();
             };
-            QByteArray obsah;
-            for (const QString& rel : subory) {
-                const QString plna = Cesty::cesta(rel);
-                Subory::StavSuboru stav;
-                if (!Subory::citajDo(plna, obsah, &stav))
-                    return Vysledok::chyba(textProblemSoSuborom(plna));
-                if (Vysledok v = pridaj(rel, obsah, stav.zmenaNs / 1000000000LL); !v)
-                    return v;
-                manifest.append(QJsonObject{{QStringLiteral("cesta"), rel},
-                                            {QStringLiteral("velkost"), double(obsah.size())},
-                                            {QStringLiteral("sha256"), QString::fromLatin1(Subory::sha256Hex(obsah))}});
+            // The files are read and hashed a batch ahead, on another thread, while this one
+            // compresses.
+            QFuture<std::vector<NacitanySubor>> dalsia = QtConcurrent::run(nacitajDavku, std::cref(subory), 0);
+            const auto pockaj = qScopeGuard([&] { dalsia.waitForFinished(); });
+            for (qsizetype od = 0; od < subory.size();) {
+                const std::vector<NacitanySubor> davka = dalsia.result();
+                const qsizetype po = od + qsizetype(davka.size());
+                if (po < subory.size())
+                    dalsia = QtConcurrent::run(nacitajDavku, std::cref(subory), po);
+                for (qsizetype i = od; i < po; ++i) {
+                    const QString& rel = subory.at(i);
+                    const NacitanySubor& n = davka[size_t(i - od)];
+                    if (!n.precitany)
+                        return Vysledok::chyba(textProblemSoSuborom(Cesty::cesta(rel)));
+                    if (Vysledok v = pridaj(rel, n.obsah, n.zmenaNs / 1000000000LL); !v)
+                        return v;
+                    manifest.append(QJsonObject{{QStringLiteral("cesta"), rel},
+                                                {QStringLiteral("velkost"), double(n.obsah.size())},
+                                                {QStringLiteral("sha256"), QString::fromLatin1(n.sha256)}});
+                }
+                od = po;
             }
             const QJsonObject m{{QStringLiteral("format"), FormatManifestu},
                                 {QStringLiteral("program"), VerziaProgramu},
@@ -394,13 +446,11 @@ Vysledok Zapis(const QString& cesta, QStringList* vynechane)
                 return Vysledok::chyba(chybaArchivu(a.get()));
         }
         // Read back: every entry decompresses with its checksum and matches the manifest.
-        const PrehladZalohy p = prezri(docasny, nullptr);
-        if (!p.citatelna || !p.manifest || p.suborov != subory.size())
+        const PrehladZalohy p = prezri(docasny, nullptr, true);
+        if (!p.citatelna && !p.chyba.isEmpty())
+            return Vysledok::chyba(QStringLiteral("záloha sa nedá prečítať späť (%1)").arg(p.chyba));
+        if (!p.manifest || p.suborov != subory.size())
             return Vysledok::chyba(QStringLiteral("záloha sa nezhoduje s údajmi (%1)").arg(p.chyba));
-        const Vysledok crc = prejdiArchiv(docasny, [](const QString&) { return true; },
-                                          [](const QString&, qint64, const QByteArray*) { return Vysledok(); });
-        if (!crc)
-            return Vysledok::chyba(QStringLiteral("záloha sa nedá prečítať späť (%1)").arg(crc.dovod()));
         return Vysledok();
     };
     const Vysledok v = Subory::ulozAtomickyCez(cesta, zapisArchiv);
