@@ -5,6 +5,7 @@
 #include "journal/TZnalecKevrotForm.h"
 #include "journal/ZamokAplikacie.h"
 #include "migration/Zaloha.h"
+#include "store/CasovePasmo.h"
 #include "store/Cesty.h"
 #include "store/DatovyAdresar.h"
 #include "store/SpravyQt.h"
@@ -25,6 +26,7 @@
 
 int main(int argc, char* argv[])
 {
+    CasovePasmoRaz();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(KEVROT_VERZIA));
     NacitajPrekladQt();

@@ -4,6 +4,7 @@
 
 #include "cli/KevrotCli.h"
 #include "cli/VolbyCli.h"
+#include "store/CasovePasmo.h"
 #include "store/Cesty.h"
 #include "store/DatovyAdresar.h"
 #include "store/Spravy.h"
@@ -13,11 +14,20 @@
 
 int main(int argc, char* argv[])
 {
-    // Never shows a window; the GUI object only lends fonts to the PDF of the journal.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication app(argc, argv);
-    const QStringList argumenty = app.arguments().mid(1);
+    CasovePasmoRaz();
+    QStringList argumenty;
+    for (int i = 1; i < argc; ++i)
+        argumenty << QString::fromLocal8Bit(argv[i]);
+    // Never shows a window; the GUI object only lends fonts to the commands that write PDFs
+    // and documents.
+    std::unique_ptr<QCoreApplication> app;
+    if (PotrebujePisma(argumenty)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     const QString adresarProgramu = QCoreApplication::applicationDirPath();
     ZdielaneSubory::nastavAdresar(ZdielaneSubory::AdresarPreProgram(adresarProgramu));
     // Without --appdir: the program's data directory, made ready as the program does it.

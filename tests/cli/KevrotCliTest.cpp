@@ -333,16 +333,12 @@ TEST_F(KevrotCliTest, JournalPdfHoldsTheListingAndTheCoverPage)
     for (const QString& f : zdroj.entryList({"*.dfm"}, QDir::Files))
         QFile::copy(zdroj.filePath(f), cesta("Zostavy/" + f));
     zapis("ZnalKevrot2024/1-2024.kvd", Zurnal::ObsahSuboru(zaznam(1, 2024, 2), {}, {}));
-    // Text in a PDF needs the fonts of a GUI application, as the tool itself has.
-    static int argc = 1;
-    static char nazov[] = "test";
-    static char* argv[] = {nazov, nullptr};
-    if (!QCoreApplication::instance())
-        new QGuiApplication(argc, argv);
-
-    int kod = -1;
-    const QJsonObject j = spusti({"journal-pdf", "2024", cesta("Tmp_doc/kevrot.pdf")}, m_adresar.path(), &kod);
-    EXPECT_EQ(kod, 0);
+    // Run as a process: the tool itself must start with fonts for this command.
+    QProcess beh;
+    beh.start(QStringLiteral(KEVROT_CLI_EXE), {"--appdir", m_adresar.path(), "journal-pdf", "2024", cesta("Tmp_doc/kevrot.pdf")});
+    ASSERT_TRUE(beh.waitForFinished(30000));
+    EXPECT_EQ(beh.exitCode(), 0);
+    const QJsonObject j = QJsonDocument::fromJson(beh.readAllStandardOutput()).object();
     // The code lists are missing here; the layouts are not.
     EXPECT_FALSE(j["messages"].toVariant().toStringList().join("\n").contains("Zostavy"));
     EXPECT_EQ(j["pdf"].toString(), cesta("Tmp_doc/kevrot.pdf"));
@@ -357,6 +353,7 @@ TEST_F(KevrotCliTest, JournalPdfHoldsTheListingAndTheCoverPage)
     EXPECT_TRUE(text.contains(QStringLiteral("Okresný súd Žilina")));
     EXPECT_TRUE(text.contains(QStringLiteral("Ohodnotenie nehnuteľnosti")));
 
+    int kod = -1;
     spusti({"journal-pdf", "2024"}, m_adresar.path(), &kod);
     EXPECT_EQ(kod, 2);
 }
