@@ -83,7 +83,9 @@ bool presun(const QString& z, const QString& kam, int* chyba, QSet<QString>* adr
     // Each folder made once.
     const QString adresar = QFileInfo(kam).absolutePath();
     if (!adresare || !adresare->contains(adresar)) {
-        QDir().mkpath(adresar);
+        struct stat st;
+        if (::stat(b(adresar).constData(), &st) != 0 || !S_ISDIR(st.st_mode))  // a lookup, where mkdir locks the parent
+            QDir().mkpath(adresar);
         if (adresare)
             adresare->insert(adresar);
     }
@@ -239,24 +241,34 @@ Vysledok ZmenaSuborov::prepni(const QString& odlozStare)
     if (Vysledok v = pripravPriecinok(); !v)
         return v;
     const QString stare = m_priecinok + QStringLiteral("/stary/");
+    // The kept files: in their tree when the user gets them afterwards; else, only for putting
+    // back, flat under their number in the lists of new and removed files (no folders to make
+    // and remove).
+    const bool strom = !odlozStare.isEmpty();
+    auto kopia = [&](qsizetype i, const QString& rel) { return strom ? stare + rel : stare + QString::number(i); };
+    auto kopiaZmazaneho = [&](qsizetype j, const QString& rel) { return kopia(m_nove.size() + j, rel); };
     // The staged files durable before anything refers to them.
     synchronizuj(m_priecinok);
     // The files to be replaced or removed are kept, so that a failure can put them back.
     m_nahradene = 0;
     QSet<QString> adresare;
+    if (!strom && QDir().mkpath(stare))
+        adresare.insert(stare.chopped(1));
+    qsizetype cislo = 0;
     for (const QStringList* zoznam : {&m_nove, &m_zmazane}) {
         for (const QString& rel : *zoznam) {
+            const qsizetype i = cislo++;
             const QString ciel = Cesty::cesta(rel);
             if (!jeSubor(ciel))
                 continue;
-            const QString kopia = stare + rel;
-            const QString adresar = QFileInfo(kopia).path();
+            const QString k = kopia(i, rel);
+            const QString adresar = QFileInfo(k).path();
             if (!adresare.contains(adresar)) {
                 QDir().mkpath(adresar);
                 adresare.insert(adresar);
             }
             int e = 0;
-            if (!odloz(ciel, kopia, &e))  // nothing switched yet; the destructor throws the staging away
+            if (!odloz(ciel, k, &e))  // nothing switched yet; the destructor throws the staging away
                 return Vysledok::chyba(rel + QStringLiteral(": ") +
                                        (e == ENOSPC ? Subory::textMaloMiesta(Cesty::AppDir(), QFileInfo(ciel).size())
                                                     : textSystemu(e)));
@@ -296,17 +308,19 @@ Vysledok ZmenaSuborov::prepni(const QString& odlozStare)
     }
     if (!zlyhalo.isEmpty()) {
         // Everything back as it was.
-        for (const QString& rel : std::as_const(presunute)) {
+        for (qsizetype i = 0; i < presunute.size(); ++i) {
+            const QString& rel = presunute.at(i);
             int x = 0;
-            if (QFileInfo::exists(stare + rel))
-                presun(stare + rel, Cesty::cesta(rel), &x);
+            if (QFileInfo::exists(kopia(i, rel)))
+                presun(kopia(i, rel), Cesty::cesta(rel), &x);
             else
                 ::unlink(b(Cesty::cesta(rel)).constData());
         }
-        for (const QString& rel : std::as_const(zmazane)) {
+        for (qsizetype j = 0; j < zmazane.size(); ++j) {
+            const QString& rel = zmazane.at(j);
             int x = 0;
-            if (QFileInfo::exists(stare + rel))
-                presun(stare + rel, Cesty::cesta(rel), &x);
+            if (QFileInfo::exists(kopiaZmazaneho(j, rel)))
+                presun(kopiaZmazaneho(j, rel), Cesty::cesta(rel), &x);
         }
         synchronizuj(m_priecinok);
         ::unlink(b(m_priecinok + QStringLiteral("/zurnal")).constData());

@@ -89,6 +89,22 @@ TEST_F(ZalohaTest, ARestoreGivesBackTheDataByteForByteAfterBackingUpTheCurrentSt
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
 }
 
+TEST_F(ZalohaTest, ARestoreThatFailsHalfWayPutsEveryFileBack)
+{
+    const auto archiv = Zaloha::Vytvor(den(1));
+    ASSERT_TRUE(archiv);
+    zapis(QStringLiteral("ZnalKevrot2024/1-2024.kvd"), "zmenene");
+    zapis(QStringLiteral("nastavenia.dat"), "zmenene");
+    zapis(QStringLiteral("ZnalKevrot2024/2-2024.kvd"), "nove");
+    const auto pred = stav();
+    ZmenaSuborov::nastavPoruchu(3);
+    const Vysledok v = Zaloha::Obnov(archiv.hodnota());
+    ZmenaSuborov::nastavPoruchu(std::nullopt);
+    EXPECT_FALSE(v);
+    EXPECT_EQ(stav(), pred);
+    EXPECT_FALSE(ZmenaSuborov::JePrerusena());
+}
+
 TEST_F(ZalohaTest, OnlyTheNewestAreKeptAndAFailedBackupLeavesThemAlone)
 {
     ASSERT_TRUE(Zaloha::UlozNastavenie({}, 3));
