@@ -2,9 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QHash>
 #include <QLocale>
-#include <QMutex>
 
 #include <algorithm>
 #include <charconv>
@@ -12,15 +10,74 @@
 #include <cstring>
 #include <functional>
 #include <initializer_list>
-#include <string>
+#include <memory>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
 namespace {
 
-// The text is built in std::string: its appends stay inline, where QByteArray calls out for
-// every byte.
-using Text = std::string;
+// The text's bytes: appends stay inline (QByteArray calls out for every byte) and room asked
+// for is not filled first (std::string::resize would write zeros).
+class Text {
+public:
+    size_t size() const { return m_velkost; }
+    bool empty() const { return m_velkost == 0; }
+    const char* data() const { return m_data.get(); }
+    void clear() { m_velkost = 0; }
+    void reserve(size_t n)
+    {
+        if (n > m_kapacita)
+            zvacsi(n);
+    }
+    // Room for `n` bytes at the end: write there, then `posun` to where the writing ended.
+    char* miesto(size_t n)
+    {
+        if (m_velkost + n > m_kapacita)
+            zvacsi(std::max(2 * m_kapacita, m_velkost + n));
+        return m_data.get() + m_velkost;
+    }
+    void posun(const char* koniec) { m_velkost = size_t(koniec - m_data.get()); }
+    void append(const char* p, size_t n)
+    {
+        std::memcpy(miesto(n), p, n);
+        m_velkost += n;
+    }
+    void append(size_t n, char c)
+    {
+        std::memset(miesto(n), c, n);
+        m_velkost += n;
+    }
+    Text& operator+=(char c)
+    {
+        *miesto(1) = c;
+        ++m_velkost;
+        return *this;
+    }
+    Text& operator+=(std::string_view t)
+    {
+        append(t.data(), t.size());
+        return *this;
+    }
+    Text& operator+=(const Text& t)
+    {
+        append(t.data(), t.size());
+        return *this;
+    }
+
+private:
+    void zvacsi(size_t n)
+    {
+        auto d = std::make_unique_for_overwrite<char[]>(n);
+        if (m_velkost)
+            std::memcpy(d.get(), m_data.get(), m_velkost);
+        m_data = std::move(d);
+        m_kapacita = n;
+    }
+    std::unique_ptr<char[]> m_data;
+    size_t m_velkost = 0;
+    size_t m_kapacita = 0;
+};
 
 char hex(unsigned u) { return char(u < 10 ? '0' + u : 'a' + u - 10); }
 
@@ -28,9 +85,7 @@ char hex(unsigned u) { return char(u < 10 ? '0' + u : 'a' + u - 10); }
 // lone surrogate. Room for the worst case is made once and the bytes written through a pointer.
 void pripojText(Text& b, QStringView s)
 {
-    const size_t zac = b.size();
-    b.resize(zac + 2 + 6 * size_t(s.size()));
-    char* o = b.data() + zac;
+    char* o = b.miesto(2 + 6 * size_t(s.size()));
     *o++ = '"';
     const char16_t* p = s.utf16();
     const char16_t* const k = p + s.size();
@@ -79,7 +134,7 @@ void pripojText(Text& b, QStringView s)
         }
     }
     *o++ = '"';
-    b.resize(size_t(o - b.data()));
+    b.posun(o);
 }
 
 void pripojCele(Text& b, qint64 v)
@@ -96,8 +151,10 @@ void pripojCislo(Text& b, double d)
     } else if (d == std::trunc(d) && std::abs(d) < 1e6 && !(d == 0 && std::signbit(d))) {
         pripojCele(b, qint64(d));  // what the shortest form of a small whole number is
     } else {
-        const QByteArray t = QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
-        b.append(t.constData(), size_t(t.size()));
+        // The shortest digits that read back as `d`, in %g's layout: as Qt writes them.
+        char t[32];
+        const auto r = std::to_chars(t, t + sizeof t, d, std::chars_format::general);
+        b.append(t, size_t(r.ptr - t));
     }
 }
 
@@ -273,7 +330,7 @@ void pripojJson(Text& b, const QJsonValue& v, int hlbka)
         const QJsonObject o = pole ? QJsonObject() : v.toObject();
         const qsizetype n = pole ? a.size() : o.size();
         b += pole ? "[\n" : "{\n";
-        const Text odsadenie(4 * size_t(hlbka + 1), ' ');
+        const std::string odsadenie(4 * size_t(hlbka + 1), ' ');
         auto it = o.begin();
         for (qsizetype i = 0; i < n; ++i) {
             if (i > 0)
@@ -354,16 +411,15 @@ JsonZaznamu jsonZaznamu(const QString& cesta, const QByteArray& data)
 QByteArray JsonZurnalu(int rok, const std::function<QStringList()>& spravy)
 {
     // Each entry's object is written on the thread that read its file for the load.
-    QMutex zamok;
-    QHash<QString, JsonZaznamu> objekty;
+    const QStringList subory = Zurnal::SuboryRoka(rok);
+    std::vector<JsonZaznamu> objekty(size_t(subory.size()));
+    std::vector<qsizetype> odkial;
     Zurnal zurnal;
-    zurnal.NacitajRok(rok, [&](const QString& cesta, const QByteArray& data) {
-        JsonZaznamu j = jsonZaznamu(cesta, data);
-        const QMutexLocker z(&zamok);
-        objekty.insert(cesta, std::move(j));
-    });
+    zurnal.NacitajSubory(subory, [&](qsizetype i, const QByteArray& data) {
+        objekty[size_t(i)] = jsonZaznamu(subory.at(i), data);
+    }, &odkial);
     qsizetype velkost = 4096;
-    for (const JsonZaznamu& j : std::as_const(objekty))
+    for (const JsonZaznamu& j : objekty)
         velkost += qsizetype(j.text.size()) + 16;
     // The entries' texts go straight into the output; `b` holds what lies between them.
     QByteArray vystup;
@@ -377,16 +433,15 @@ QByteArray JsonZurnalu(int rok, const std::function<QStringList()>& spravy)
     w.otvor('{');
     w.kluc("ZaznamyKevrota");
     w.otvor('[');
-    for (const RiadokKevrota& r : std::as_const(zurnal.ZaznamyKevrota)) {
-        const QString cesta = Zurnal::CestaZaznamu(r);
-        const auto j = objekty.constFind(cesta);
-        if (j == objekty.cend() || !j->citany)
-            ::spravy().chyba(textProblemSoSuborom(cesta));
-        if (j == objekty.cend() || j->text.empty())
+    for (const qsizetype i : odkial) {
+        const JsonZaznamu& j = objekty[size_t(i)];
+        if (!j.citany)
+            ::spravy().chyba(textProblemSoSuborom(subory.at(i)));
+        if (j.text.empty())
             continue;
         w.prvok();
         presun(b);
-        presun(j->text);
+        presun(j.text);
     }
     w.zatvor(']');
     w.kluc("messages");

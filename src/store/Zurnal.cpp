@@ -149,7 +149,8 @@ QStringList Zurnal::suboryRoka(int rok)
     return cesty;
 }
 
-Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie, const PriSubore& priSubore)
+Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovanie,
+                                         const std::function<void(const QByteArray&)>& priSubore)
 {
     CitanieSuboru v;
     // One buffer per thread for all the files it reads: the records kept from one file do
@@ -158,7 +159,7 @@ Zurnal::CitanieSuboru Zurnal::citajSubor(const QString& cesta, bool ajVyuctovani
     if (!Subory::citajDo(cesta, data))
         return v;
     if (priSubore)
-        priSubore(cesta, data);
+        priSubore(data);
     if (!ajVyuctovanie) {
         v.riadok = citajRiadok(data);
         v.platny = v.riadok.has_value();
@@ -183,12 +184,19 @@ std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory
     std::vector<CitanieSuboru> citania(size_t(subory.size()));
     std::vector<qsizetype> indexy(citania.size());
     std::iota(indexy.begin(), indexy.end(), 0);
-    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { citania[size_t(i)] = citajSubor(subory.at(i), ajVyuctovanie, priSubore); });
+    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { 
+        citania[size_t(i)] = priSubore ? citajSubor(subory.at(i), ajVyuctovanie,
+                                                    [&](const QByteArray& data) { priSubore(i, data); })
+                                       : citajSubor(subory.at(i), ajVyuctovanie);
+    });
     return citania;
 }
 
-void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania)
+void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania,
+                             std::vector<qsizetype>* odkial)
 {
+    if (odkial)
+        odkial->clear();
     ZaznamyKevrota.clear();
     ZaznamyKevrota.reserve(qsizetype(citania.size()));
     // One folder for all the rows: they share its text.
@@ -202,6 +210,8 @@ void Zurnal::prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSubor
         }
         r->nastavSubor(adresar, QStringView(cesta).mid(adresar.size() + 1));
         ZaznamyKevrota.append(std::move(*r));
+        if (odkial)
+            odkial->push_back(qsizetype(i));
     }
 }
 
@@ -223,13 +233,12 @@ void Zurnal::prevezmiVyuctovania(const QStringList& subory, const std::vector<Ci
                      });
 }
 
-void Zurnal::NacitajRok(int rok) { NacitajRok(rok, {}); }
+void Zurnal::NacitajRok(int rok) { NacitajSubory(suboryRoka(rok), {}, nullptr); }
 
-void Zurnal::NacitajRok(int rok, const PriSubore& priSubore)
+void Zurnal::NacitajSubory(const QStringList& subory, const PriSubore& priSubore, std::vector<qsizetype>* odkial)
 {
-    const QStringList subory = suboryRoka(rok);
     auto citania = citajSubory(subory, false, priSubore);
-    prevezmiZaznamy(subory, citania);
+    prevezmiZaznamy(subory, citania, odkial);
     ohlasDuplicity();
 }
 

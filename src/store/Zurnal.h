@@ -87,10 +87,14 @@ public:
     // reported and skipped. Files that carry one number are all loaded and warned about
     // once, with their names.
     void NacitajRok(int rok);
-    // The same, with each entry file's bytes, as read for its row, handed to `priSubore` on
-    // the thread that read them (at once, from any thread), before the rows are taken over.
-    using PriSubore = std::function<void(const QString& cesta, const QByteArray& data)>;
-    void NacitajRok(int rok, const PriSubore& priSubore);
+    // The year load for a caller that also wants each entry file's bytes, as read for its
+    // row: `subory` as SuboryRoka gives them; `priSubore` gets the place of the file in
+    // `subory` and its bytes, on the thread that read them (from several threads at once);
+    // `odkial` receives, for each row, the place of its file.
+    using PriSubore = std::function<void(qsizetype i, const QByteArray& data)>;
+    void NacitajSubory(const QStringList& subory, const PriSubore& priSubore, std::vector<qsizetype>* odkial);
+    // The entry files of a year's directory, in name order.
+    static QStringList SuboryRoka(int rok) { return suboryRoka(rok); }
 
     // An entry file read whole, its record as the program uses it: a VAT rate of 0 set to 19
     // before 1 January 2011 (or without a date of performance), else 20; `Subor` the path.
@@ -187,11 +191,12 @@ private:
         bool doZoznamu = false;  // the record is marked for the stored billings
         std::optional<TCiselnikVydavok> vyuctovanie;  // when asked for, marked and sound
     };
-    static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie, const PriSubore& priSubore = {});
+    static CitanieSuboru citajSubor(const QString& cesta, bool ajVyuctovanie, const std::function<void(const QByteArray&)>& priSubore = {});
     // Reads the files on every core; the results in the order given.
     static std::vector<CitanieSuboru> citajSubory(const QStringList& subory, bool ajVyuctovanie,
                                                   const PriSubore& priSubore = {});
-    void prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania);
+    void prevezmiZaznamy(const QStringList& subory, std::vector<CitanieSuboru>& citania,
+                         std::vector<qsizetype>* odkial = nullptr);
     void prevezmiVyuctovania(const QStringList& subory, const std::vector<CitanieSuboru>& citania);
 
     // The entry files of a year's directory, in name order.
