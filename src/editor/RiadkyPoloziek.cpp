@@ -36,9 +36,9 @@ QString CenaRiadku(double cena)
 {
     // Up to four decimals, at least two, in the Slovak form of the amounts ("1 234,5678").
     QString t = CisloText(cena, 4).trimmed();
-    while (t.endsWith(u'0') && t.indexOf(u'.') >= 0 && t.size() - t.indexOf(u'.') > 3)
+    while (t.endsWith(u'0') && t.indexOf(u',') >= 0 && t.size() - t.indexOf(u',') > 3)
         t.chop(1);
-    const qsizetype bodka = t.indexOf(u'.');
+    const qsizetype bodka = t.indexOf(u',');
     const QString desatinne = bodka < 0 ? QString() : t.mid(bodka + 1);
     QString cele = CisloRiadku(cena < 0 ? -std::trunc(-cena) : std::trunc(cena));
     if (cena < 0 && std::trunc(cena) == 0)

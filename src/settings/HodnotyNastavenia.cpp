@@ -122,7 +122,7 @@ std::optional<double> CitajSadzbu(const QString& text)
     return v;
 }
 
-QString TextSadzby(double sadzba) { return CisloText(sadzba, 2).trimmed().replace(u'.', u','); }
+QString TextSadzby(double sadzba) { return CisloText(sadzba, 2).trimmed(); }
 
 std::optional<qint32> CitajCisloKevrota(const QString& text) { return TextNaCeleCislo(text.trimmed()); }
 

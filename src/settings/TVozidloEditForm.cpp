@@ -18,7 +18,7 @@ TVozidloEditForm::TVozidloEditForm(const TVozidlo& vozidlo, QWidget* rodic) : QD
     editEC->setMaxLength(20);
     editSpotreba = new QLineEdit(CisloText(vozidlo.Spotreba, 2), this);
     editOpotrebenie = new QLineEdit(CisloText(vozidlo.Opotrebenie, 3), this);
-    btnAktualna = new QPushButton(QStringLiteral("Aktuálna hodnota ") + QString::number(AktualneOpotrebenie(), 'f', 3), this);
+    btnAktualna = new QPushButton(QStringLiteral("Aktuálna hodnota ") + CisloText(AktualneOpotrebenie(), 3).trimmed(), this);
     btnAktualna->setAutoDefault(false);
     auto* opotrebenie = new QHBoxLayout;
     opotrebenie->addWidget(editOpotrebenie);

@@ -116,7 +116,7 @@ QString CisloText(double cislo, int desatinne)
     QString t = d.zaporne ? QStringLiteral("-") : QString();
     t += d.cele;
     if (desatinne > 0)
-        t += u'.' + d.desatinne;
+        t += u',' + d.desatinne;
     return t.rightJustified(5, u' ');
 }
 

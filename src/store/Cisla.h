@@ -13,8 +13,9 @@ std::optional<double> TextNaCislo(const QString& text);
 // A decimal 32-bit integer, or empty when the whole text is not one.
 std::optional<qint32> TextNaCeleCislo(const QString& text);
 
-// "." as the decimal point, `desatinne` decimals, right-aligned in five characters
-// (" 1.50", "20.00", "1234.50"): the form of amounts and rates put into edit fields.
+// A decimal comma, `desatinne` decimals, right-aligned in five characters (" 1,50", "20,00",
+// "1234,50"): the form of counts, rates and prices put into edit fields and grids (read back
+// by TextNaCislo).
 QString CisloText(double cislo, int desatinne = 2);
 
 // The shortest decimal text of a number with a decimal comma ("6,5", "2", "0,183").

@@ -79,7 +79,7 @@ TEST(ModelVydavkov, RefusedEditsLeaveTheItemAndShowTheirOutcome)
         QString ukazane;  // the cell afterwards
     };
     const Pripad pripady[] = {
-        {polozka(PausalnaOdmena, 10, {1, 1}), S::Pocet, "9", false, QStringLiteral(" 2.00")},  // old text back
+        {polozka(PausalnaOdmena, 10, {1, 1}), S::Pocet, "9", false, QStringLiteral(" 2,00")},  // old text back
         {polozka(PausalnaOdmena, 10, {1}), S::Pocet, "-2", false, QString()},                 // emptied
         {polozka(VydavokSCenou, 10, {2}), S::Cena, "?", false, QStringLiteral("?")},           // kept as typed
         {polozka(VydavokSCenou, 10, {2}), S::Cena, "7", true, SumaText(SymbolEuro, 7)},

@@ -217,7 +217,7 @@ TEST_F(VydavkyOkno, EveryKindOfItemThroughItsDialogAndTheTotals)
     QTest::keyClick(o.grid(Z::Pausalna), Qt::Key_F2);
     EXPECT_FALSE(o.grid(Z::Pausalna)->viewport()->findChild<QLineEdit*>());
     o.grid(Z::Pausalna)->model()->setData(bunka(o, Z::Pausalna, 0, 4), QStringLiteral("9"));
-    EXPECT_EQ(bunka(o, Z::Pausalna, 0, 4).data().toString(), QStringLiteral(" 3.00"));
+    EXPECT_EQ(bunka(o, Z::Pausalna, 0, 4).data().toString(), QStringLiteral(" 3,00"));
 
     vyberRiadok(o, Z::Zmluvna, 0);
     o.tlacidlo(Z::Zmluvna, 2)->click();

@@ -214,11 +214,11 @@ TEST_F(CiselnikyOkna, VehicleDialogKeepsValuesOnBadNumbersAndWantsAName)
     zapis(QStringLiteral("Data/stravne.csv"), "od;a;b;c\n2009-01-01;3.30;5.00;7.70\n");
     zapis(QStringLiteral("Data/opotrebenie.csv"), "od;km\n2009-01-01;0.183\n2026-01-01;0.313\n");
     zabudniSadzbyNahrad();
-    const QString dnes = QString::number(sadzbyNahrad().OpotrebenieKDatumu(Dnes()), 'f', 3);
+    const QString dnes = QString::number(sadzbyNahrad().OpotrebenieKDatumu(Dnes()), 'f', 3).replace(u'.', u',');
     TVozidlo v;
     v.Spotreba = 6.5;
     TVozidloEditForm f(v);
-    EXPECT_EQ(f.editSpotreba->text(), QStringLiteral(" 6.50"));
+    EXPECT_EQ(f.editSpotreba->text(), QStringLiteral(" 6,50"));
     f.editSpotreba->setText(QStringLiteral("sedem"));
     f.OpustilSpotrebu();
     EXPECT_EQ(m_spravy.texty(), QStringList{QStringLiteral("Neplatná hodnota")});
@@ -237,7 +237,7 @@ TEST_F(CiselnikyOkna, VehicleDialogKeepsValuesOnBadNumbersAndWantsAName)
     EXPECT_EQ(f.btnAktualna->text(), QStringLiteral("Aktuálna hodnota ") + dnes);
     f.btnAktualna->click();
     EXPECT_EQ(f.editOpotrebenie->text(), dnes);
-    EXPECT_NE(dnes, QStringLiteral("0.183"));
+    EXPECT_NE(dnes, QStringLiteral("0,183"));
     zabudniSadzbyNahrad();
 }
 

@@ -88,12 +88,12 @@ TEST(Cisla, TextToWholeNumber)
 
 TEST(Cisla, PlainNumberTextIsRightAlignedInFive)
 {
-    EXPECT_EQ(CisloText(20), "20.00");
-    EXPECT_EQ(CisloText(1.5), " 1.50");
-    EXPECT_EQ(CisloText(1234.5), "1234.50");
-    EXPECT_EQ(CisloText(-1.5), "-1.50");
-    EXPECT_EQ(CisloText(-0.001), " 0.00");
-    EXPECT_EQ(CisloText(0.183, 3), "0.183");
+    EXPECT_EQ(CisloText(20), "20,00");
+    EXPECT_EQ(CisloText(1.5), " 1,50");
+    EXPECT_EQ(CisloText(1234.5), "1234,50");
+    EXPECT_EQ(CisloText(-1.5), "-1,50");
+    EXPECT_EQ(CisloText(-0.001), " 0,00");
+    EXPECT_EQ(CisloText(0.183, 3), "0,183");
     EXPECT_EQ(CisloText(6.5, 0), "    7");
-    EXPECT_EQ(CisloText(2.675), " 2.68");
+    EXPECT_EQ(CisloText(2.675), " 2,68");
 }
