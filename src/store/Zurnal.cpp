@@ -17,6 +17,9 @@
 #include <numeric>
 #include <vector>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include "Cesty.h"
 #include "Datum.h"
 #include "Spravy.h"
@@ -131,15 +134,23 @@ void Zurnal::NastavVyplatenia(TZnalKevrotZaznam& zaznam) const
 QStringList Zurnal::suboryRoka(int rok)
 {
     const QString adresar = Cesty::adresarRoka(rok);
-    // Unsorted, the extension compared directly (as QDir's "*.kvd" filter would, without its
-    // pattern), then sorted by name as QDir::Name sorts: cheaper than QDir's sorted listing.
+    // The folder read directly, as QDir's "*.kvd" filter of files would (regular files and links
+    // to them, no hidden ones), the type taken from the folder entry where it says so; then
+    // sorted by name as QDir::Name sorts. Cheaper than QDir and QDirIterator.
     QStringList mena;
-    QDirIterator it(adresar, QDir::Files);
-    while (it.hasNext()) {
-        it.next();
-        QString m = it.fileName();
-        if (m.endsWith(QLatin1String(".kvd"), Qt::CaseInsensitive))
-            mena.append(std::move(m));
+    if (DIR* d = ::opendir(QFile::encodeName(adresar).constData())) {
+        const int fd = ::dirfd(d);
+        while (const dirent* e = ::readdir(d)) {
+            const std::string_view m(e->d_name);
+            if (m.size() < 5 || m.front() == '.' ||
+                QByteArrayView(m.substr(m.size() - 4)).compare(".kvd", Qt::CaseInsensitive) != 0)
+                continue;
+            struct stat st;
+            if (e->d_type != DT_REG && (::fstatat(fd, e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode)))
+                continue;
+            mena.append(QFile::decodeName(e->d_name));
+        }
+        ::closedir(d);
     }
     std::sort(mena.begin(), mena.end());
     QStringList cesty;

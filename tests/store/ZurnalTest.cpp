@@ -150,9 +150,13 @@ TEST_F(ZurnalTest, EntryFilesAreVisibleFilesEndingInKvdOfAnyCase)
     ulozSubor(sPolozkami(2, 8), QStringLiteral(".8-2024.kvd"));  // hidden
     ulozSubor(sPolozkami(2, 6), QStringLiteral("6-2024.kvd.bak"));
     QDir().mkpath(cesta("ZnalKevrot2024/9-2024.kvd"));
+    zapis("mimo.kvd", kvd::subor(sPolozkami(2, 10)));
+    QFile::link(cesta("mimo.kvd"), cesta("ZnalKevrot2024/10-2024.kvd"));  // a link to a file counts
+    QFile::link(cesta("nikde.kvd"), cesta("ZnalKevrot2024/11-2024.kvd"));  // a broken one does not
     j.NacitajRok(2024);
-    ASSERT_EQ(j.ZaznamyKevrota.size(), 1);
-    EXPECT_EQ(j.ZaznamyKevrota[0].PoradoveCislo, 7);
+    ASSERT_EQ(j.ZaznamyKevrota.size(), 2);
+    EXPECT_EQ(j.ZaznamyKevrota[0].PoradoveCislo, 10);
+    EXPECT_EQ(j.ZaznamyKevrota[1].PoradoveCislo, 7);
     EXPECT_TRUE(texty().isEmpty());
 }
 
