@@ -89,6 +89,19 @@ TEST_F(ZalohaTest, ARestoreGivesBackTheDataByteForByteAfterBackingUpTheCurrentSt
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
 }
 
+TEST_F(ZalohaTest, ABackupReadInBatchesRestoresEveryFileByteForByte)
+{
+    for (int i = 0; i < 150; ++i)
+        zapis(QStringLiteral("ZnalKevrot2024/1-2024/d%1.rtf").arg(i), QByteArray::number(i).repeated(i + 1));
+    const auto pred = stav();
+    const auto archiv = Zaloha::Vytvor(den(1));
+    ASSERT_TRUE(archiv);
+    for (int i = 0; i < 150; i += 7)
+        zapis(QStringLiteral("ZnalKevrot2024/1-2024/d%1.rtf").arg(i), "zmenene");
+    ASSERT_TRUE(ohlas(Zaloha::Obnov(archiv.hodnota())));
+    EXPECT_EQ(stav(), pred);
+}
+
 TEST_F(ZalohaTest, ARestoreThatFailsHalfWayPutsEveryFileBack)
 {
     const auto archiv = Zaloha::Vytvor(den(1));
