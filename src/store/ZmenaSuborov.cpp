@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QUrl>
 
 #include <cerrno>
@@ -162,16 +163,25 @@ std::optional<Zurnal> citajZurnal(const QString& cesta)
     return z;
 }
 
-// Moves the kept files to their place for the user, then removes the staging folder.
+// Moves the kept files to their place for the user, then takes the staging folder with its
+// journal out of the way in one rename and removes it: a crash during the removal leaves a
+// leftover that the next start removes without a word (the change was whole), never a
+// staging folder without its journal, which would be told as a change that changed nothing.
 void uprac(const QString& priecinok, const QString& odlozStare)
 {
-    ::unlink(b(priecinok + QStringLiteral("/zurnal")).constData());
     const QString stare = priecinok + QStringLiteral("/stary");
     if (!odlozStare.isEmpty() && QFileInfo(stare).isDir()) {
         const QString kam = Cesty::cesta(odlozStare);
         QDir().mkpath(QFileInfo(kam).absolutePath());
         ::rename(b(stare).constData(), b(kam).constData());
     }
+    const QString zvysok = Cesty::cesta(
+        QStringLiteral(".obnova-%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    if (::rename(b(priecinok).constData(), b(zvysok).constData()) == 0) {
+        QDir(zvysok).removeRecursively();
+        return;
+    }
+    ::unlink(b(priecinok + QStringLiteral("/zurnal")).constData());
     QDir(priecinok).removeRecursively();
 }
 
@@ -187,7 +197,15 @@ ZmenaSuborov::~ZmenaSuborov()
 
 QString ZmenaSuborov::Priecinok() { return Cesty::cesta(MenoPriecinka); }
 
-bool ZmenaSuborov::JePrerusena() { return QFileInfo(Priecinok()).isDir(); }
+namespace {
+// Staging folders taken out of the way after a whole change (uprac) whose removal was cut short.
+QStringList zvysky()
+{
+    return QDir(Cesty::AppDir()).entryList({QStringLiteral(".obnova-*")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+}
+}  // namespace
+
+bool ZmenaSuborov::JePrerusena() { return QFileInfo(Priecinok()).isDir() || !zvysky().isEmpty(); }
 
 void ZmenaSuborov::nastavPoruchu(std::optional<int> poPresunoch) { g_porucha = poPresunoch; }
 
@@ -195,7 +213,7 @@ Vysledok ZmenaSuborov::pripravPriecinok()
 {
     if (m_pripraveny)
         return {};
-    if (JePrerusena())
+    if (QFileInfo(m_priecinok).isDir())
         return Vysledok::chyba(QStringLiteral("Predchádzajúca zmena údajov nie je dokončená; spustite program znova."));
     if (!QDir().mkpath(m_priecinok + QStringLiteral("/novy")))
         return Vysledok::chyba(QStringLiteral("Adresár %1 sa nedá vytvoriť.").arg(QDir::toNativeSeparators(m_priecinok)));
@@ -335,6 +353,8 @@ Vysledok ZmenaSuborov::prepni(const QString& odlozStare)
 
 std::optional<QString> ZmenaSuborov::DokonciPrerusenu()
 {
+    for (const QString& z : zvysky())
+        QDir(Cesty::cesta(z)).removeRecursively();
     const QString priecinok = Priecinok();
     if (!QFileInfo(priecinok).isDir())
         return std::nullopt;

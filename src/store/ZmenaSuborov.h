@@ -42,10 +42,12 @@ public:
 
     // The staging folder below AppDir.
     static QString Priecinok();
-    // Whether a change was cut short (its folder is there).
+    // Whether a change was cut short (its folder is there), or the removal of a finished
+    // change's folder was.
     static bool JePrerusena();
-    // Finishes a switch cut short (or throws away staging that never began switching). The
-    // text for the user, or nothing when there was nothing to do. Only for the lock's holder.
+    // Finishes a switch cut short (or throws away staging that never began switching), and
+    // removes what a finished change left. The text for the user, or nothing when there was
+    // nothing to tell. Only for the lock's holder.
     static std::optional<QString> DokonciPrerusenu();
 
     // For tests: the switch fails after `poPresunoch` files were moved into place.

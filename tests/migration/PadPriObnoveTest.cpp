@@ -134,6 +134,8 @@ protected:
             const QString spravy = j.value(QStringLiteral("messages")).toVariant().toStringList().join(u'\n');
             const Snimka teraz = snimka(ciel);
             EXPECT_TRUE(teraz == a || teraz == b) << "seed " << semienko << ", kill " << i << ": a mix of old and new";
+            EXPECT_FALSE(teraz == b && spravy.contains(QStringLiteral("bez zmeny")))
+                << "seed " << semienko << ", kill " << i << ": told unchanged after the change was made";
             if (rozpracovana) {
                 ++prerusenych;
                 dokoncenych += spravy.contains(QStringLiteral("dokončená"));
