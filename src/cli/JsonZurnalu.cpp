@@ -40,6 +40,8 @@ public:
     void posun(const char* koniec) { m_velkost = size_t(koniec - m_data.get()); }
     void append(const char* p, size_t n)
     {
+        if (n == 0)
+            return;
         std::memcpy(miesto(n), p, n);
         m_velkost += n;
     }

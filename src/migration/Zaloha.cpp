@@ -11,16 +11,16 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFuture>
-#include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
+#include <QFuture>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
 #include <QStringDecoder>
