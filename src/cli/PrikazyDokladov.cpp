@@ -133,9 +133,7 @@ QJsonObject eFaktura(int rok, int cislo, const QString& subor)
         return {{QStringLiteral("file"), QString()}, {QStringLiteral("stored"), QString()}};
     }
     spravy().informacia(text);
-    const bool ok = Subory::kopirujPrepis(v.subor, subor);
-    if (!ok)
-        spravy().chyba(Subory::textChybaZapisu(subor, QString()));
+    const bool ok = ohlas(Subory::kopirujPrepis(v.subor, subor));
     return {{QStringLiteral("file"), ok ? subor : QString()}, {QStringLiteral("stored"), v.subor},
             {QStringLiteral("new"), v.novy}};
 }

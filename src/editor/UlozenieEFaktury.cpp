@@ -85,8 +85,8 @@ Ulozenie VytvorAUloz(const EFaktura& f, const QString& adresar)
         f.Dobropis ? QStringLiteral("Uložiť dobropis (XML)") : QStringLiteral("Uložiť e-faktúru (XML)"),
         QDir::homePath() + u'/' + QString(f.Cislo).replace(u'/', u'-') + QStringLiteral(".xml"),
         QStringLiteral("E-faktúra (*.xml)"));
-    if (!ciel.isEmpty() && !Subory::kopirujPrepis(v.subor, ciel))
-        Subory::ohlasChybuZapisu(ciel, QString());
+    if (!ciel.isEmpty())
+        ohlas(Subory::kopirujPrepis(v.subor, ciel));
     return v;
 }
 

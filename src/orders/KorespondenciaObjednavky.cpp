@@ -106,12 +106,13 @@ QString SuborListuObjednavky(int rok, const TObjednavka& o)
     return Cesty::adresarRoka(rok) + QStringLiteral("/Objednavky/list_") + QString::number(ms) + QStringLiteral(".rtf");
 }
 
-void NacitajList(const QString& ulozeny)
+Vysledok NacitajList(const QString& ulozeny)
 {
     Cesty::vytvorJednuUroven(Cesty::tmpDoc());
     QFile::remove(pracovnySubor());
     if (!ulozeny.isEmpty() && QFileInfo(ulozeny).isFile())
-        Subory::kopirujPrepis(ulozeny, pracovnySubor());
+        return Subory::kopirujPrepis(ulozeny, pracovnySubor());
+    return {};
 }
 
 Vysledok UlozList(const QString& ulozeny)
@@ -125,9 +126,7 @@ Vysledok UlozList(const QString& ulozeny)
     }
     Cesty::vytvorJednuUroven(QFileInfo(ulozeny).path().section(u'/', 0, -2));
     Cesty::vytvorJednuUroven(QFileInfo(ulozeny).path());
-    if (Subory::kopirujPrepis(pracovnySubor(), ulozeny))
-        return {};
-    return Vysledok::chyba(Subory::textChybaZapisu(ulozeny, QString()));
+    return Subory::kopirujPrepis(pracovnySubor(), ulozeny);
 }
 
 bool VytvorList(int druhZnalca, const QString& sablona, const HodnotyListu& hodnoty)

@@ -34,8 +34,9 @@ namespace KorespondenciaObjednavky {
 // creation time (then the letter is not kept).
 QString SuborListuObjednavky(int rok, const TObjednavka& o);
 // Opening an order: its kept letter becomes the working file; without one the working file
-// of another order is removed.
-void NacitajList(const QString& ulozeny);
+// of another order is removed. A kept letter that cannot be copied is the failure: it must
+// then not be saved over (UlozList would take the missing working file for a removed letter).
+[[nodiscard]] Vysledok NacitajList(const QString& ulozeny);
 // "OK": the working file is kept with the order (a letter removed is removed there too).
 // A failure's reason is the message for the user.
 Vysledok UlozList(const QString& ulozeny);

@@ -296,12 +296,14 @@ bool UpravObjednavku(QWidget* rodic, TObjednavka& objednavka, Objednavky& objedn
 {
     // The order's letter is kept with it, as an entry's documents are.
     const QString list = KorespondenciaObjednavky::SuborListuObjednavky(objednavky.Rok(), objednavka);
-    KorespondenciaObjednavky::NacitajList(list);
+    // A kept letter that could not be opened is told and left as it is.
+    const bool listOtvoreny = ohlas(KorespondenciaObjednavky::NacitajList(list));
     TZnalecKevrotObjednavkaEditForm okno(objednavka, objednavky, rodic, nastavenia);
     okno.ukazUlozenyList();
     if (okno.exec() != QDialog::Accepted)
         return false;
     objednavka = okno.objednavka();
-    ohlas(KorespondenciaObjednavky::UlozList(list));
+    if (listOtvoreny)
+        ohlas(KorespondenciaObjednavky::UlozList(list));
     return true;
 }

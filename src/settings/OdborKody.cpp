@@ -44,7 +44,7 @@ bool ZachovajPoskodeny(const QString& cesta)
     const QString kopia = cesta + QStringLiteral(".poskodeny");
     if (QFileInfo::exists(kopia))
         return true;
-    return Subory::kopirujPrepis(cesta, kopia);
+    return Subory::kopirujPrepis(cesta, kopia).ok();
 }
 
 }  // namespace OdborKody

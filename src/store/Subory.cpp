@@ -277,12 +277,14 @@ void ohlasChybuZapisu(const QString& cesta, const QString& dovod)
     spravy().chyba(textChybaZapisu(cesta, dovod));
 }
 
-bool kopirujPrepis(const QString& zdroj, const QString& ciel)
+Vysledok kopirujPrepis(const QString& zdroj, const QString& ciel)
 {
     const auto obsah = citaj(zdroj);
     if (!obsah)
-        return false;
-    return ulozAtomicky(ciel, *obsah).ok();
+        return Vysledok::chyba(textProblemSoSuborom(zdroj));
+    if (const Vysledok v = ulozAtomicky(ciel, *obsah); !v)
+        return Vysledok::chyba(textChybaZapisu(ciel, v.dovod()));
+    return {};
 }
 
 qint32 int32Na(const QByteArray& b, qsizetype offset)

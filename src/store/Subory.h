@@ -63,8 +63,10 @@ QString textChybaZapisu(const QString& cesta, const QString& dovod);
 // Reports a failed save through the message service.
 void ohlasChybuZapisu(const QString& cesta, const QString& dovod);
 
-// Copies with overwrite; the target is replaced atomically.
-bool kopirujPrepis(const QString& zdroj, const QString& ciel);
+// Copies with overwrite; the target is replaced atomically. A failure's reason is the message
+// for the user (the source that cannot be read, or the target that cannot be written, with
+// the system's reason).
+[[nodiscard]] Vysledok kopirujPrepis(const QString& zdroj, const QString& ciel);
 
 qint32 int32Na(const QByteArray& b, qsizetype offset);
 void pridajInt32(QByteArray& b, qint32 v);

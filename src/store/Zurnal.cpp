@@ -411,8 +411,8 @@ Vysledok Zurnal::UlozZaznam(const TZnalKevrotZaznam& zaznam, int index, bool ajD
         Cesty::vytvorJednuUroven(dokumenty);
         const QDir tmp(Cesty::tmpDoc());
         for (const auto& d : DokumentyZaznamu())
-            if (QFileInfo::exists(tmp.filePath(d)))
-                Subory::kopirujPrepis(tmp.filePath(d), dokumenty + u'/' + d);
+            if (QFileInfo::exists(tmp.filePath(d)))  // the entry is saved; a document that is not is told
+                ohlas(Subory::kopirujPrepis(tmp.filePath(d), dokumenty + u'/' + d));
     }
     return {};
 }
@@ -525,7 +525,7 @@ void Zurnal::nacitajDokumentyZ(const QString& adresar)
     const QDir tmp(Cesty::tmpDoc());
     for (const auto& s : DokumentyZaznamu())
         if (QFileInfo::exists(zdroj.filePath(s)))
-            Subory::kopirujPrepis(zdroj.filePath(s), tmp.filePath(s));
+            ohlas(Subory::kopirujPrepis(zdroj.filePath(s), tmp.filePath(s)));
 }
 
 void Zurnal::NacitajUlozeneVyuctovania(int rok)

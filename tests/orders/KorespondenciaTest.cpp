@@ -6,6 +6,7 @@
 #include "word/RtfCitac.h"
 #include "orders/KorespondenciaObjednavky.h"
 #include "store/Objednavka.h"
+#include "store/Subory.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -185,14 +186,14 @@ TEST_F(KorespondenciaTest, TheLetterIsKeptWithItsOrderAndComesBackWhenItOpens)
     EXPECT_TRUE(KorespondenciaObjednavky::SuborListuObjednavky(2024, bezCasu).isEmpty());
 
     // Order A: a letter written, OK keeps it.
-    KorespondenciaObjednavky::NacitajList(listA);
+    EXPECT_TRUE(KorespondenciaObjednavky::NacitajList(listA));
     EXPECT_FALSE(QFileInfo::exists(KorespondenciaObjednavky::pracovnySubor()));
     zapis(QStringLiteral("Tmp_doc/korespondencia_obj.rtf"), "{\\rtf1 List A\\par}");
     ASSERT_TRUE(KorespondenciaObjednavky::UlozList(listA));
     // Order B opened next shows no letter of A; A opened again shows its own.
-    KorespondenciaObjednavky::NacitajList(listB);
+    EXPECT_TRUE(KorespondenciaObjednavky::NacitajList(listB));
     EXPECT_FALSE(QFileInfo::exists(KorespondenciaObjednavky::pracovnySubor()));
-    KorespondenciaObjednavky::NacitajList(listA);
+    EXPECT_TRUE(KorespondenciaObjednavky::NacitajList(listA));
     EXPECT_EQ(obsah(QStringLiteral("Tmp_doc/korespondencia_obj.rtf")), QByteArray("{\\rtf1 List A\\par}"));
 }
 
@@ -201,7 +202,7 @@ TEST_F(KorespondenciaTest, AKeptLetterThatCannotBeRemovedOrWrittenIsAFailureWith
     // A folder where the letter should be: neither removed nor written over.
     const QString list = cesta(QStringLiteral("ZnalKevrot2024/Objednavky/list_1.rtf"));
     zapis(QStringLiteral("ZnalKevrot2024/Objednavky/list_1.rtf/x"), "x");
-    KorespondenciaObjednavky::NacitajList({});
+    EXPECT_TRUE(KorespondenciaObjednavky::NacitajList({}));
     const Vysledok odstraneny = KorespondenciaObjednavky::UlozList(list);
     EXPECT_FALSE(odstraneny.ok());
     EXPECT_TRUE(odstraneny.dovod().startsWith(QStringLiteral("Nepodarilo sa vymazať súbor: "))) << qPrintable(odstraneny.dovod());
@@ -209,5 +210,12 @@ TEST_F(KorespondenciaTest, AKeptLetterThatCannotBeRemovedOrWrittenIsAFailureWith
     const Vysledok zapisany = KorespondenciaObjednavky::UlozList(list);
     EXPECT_FALSE(zapisany.ok());
     EXPECT_TRUE(zapisany.dovod().startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: "))) << qPrintable(zapisany.dovod());
+    // A kept letter that cannot be read (absurdly large) is a failure when the order opens.
+    const QString velky = cesta(QStringLiteral("ZnalKevrot2024/Objednavky/list_2.rtf"));
+    zapis(QStringLiteral("ZnalKevrot2024/Objednavky/list_2.rtf"), "x");
+    ASSERT_TRUE(QFile(velky).resize(Subory::MaxVelkostSuboru + 1));
+    const Vysledok otvoreny = KorespondenciaObjednavky::NacitajList(velky);
+    EXPECT_EQ(otvoreny.dovod(), textProblemSoSuborom(velky));
+    EXPECT_FALSE(QFileInfo::exists(KorespondenciaObjednavky::pracovnySubor()));
     EXPECT_TRUE(m_spravy.spravy.isEmpty());
 }

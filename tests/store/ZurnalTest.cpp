@@ -332,6 +332,12 @@ TEST_F(ZurnalTest, SavingStoresTheWorkingDocumentsOnlyWhenAsked)
     // The travel order, the PDFs and the issue date are the entry's documents too.
     for (const char* d : {"cestovny_prikaz.doc", "faktura.pdf", "cestovny_prikaz.pdf", "doklady.txt"})
         EXPECT_EQ(obsah(QStringLiteral("ZnalKevrot2024/1-2024/") + QLatin1String(d)), QByteArray(d)) << d;
+    // A document that cannot be stored (a folder in its place) is told; the entry is saved.
+    QFile::remove(cesta("ZnalKevrot2024/1-2024/faktura.doc"));
+    ASSERT_TRUE(QDir().mkpath(cesta("ZnalKevrot2024/1-2024/faktura.doc/x")));
+    ASSERT_TRUE(j.UlozZaznam(novy(1), 0));
+    ASSERT_EQ(texty().size(), 1);
+    EXPECT_TRUE(texty().first().startsWith(QStringLiteral("Nepodarilo sa uložiť súbor: "))) << texty().first().toStdString();
 }
 
 TEST_F(ZurnalTest, WorkingDirectoryIsPreparedAndFilledFromTheEntry)
