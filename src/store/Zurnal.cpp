@@ -3,7 +3,6 @@
 #include "SadzbyDPH.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -195,7 +194,7 @@ std::vector<Zurnal::CitanieSuboru> Zurnal::citajSubory(const QStringList& subory
     std::vector<CitanieSuboru> citania(size_t(subory.size()));
     std::vector<qsizetype> indexy(citania.size());
     std::iota(indexy.begin(), indexy.end(), 0);
-    QtConcurrent::blockingMap(indexy, [&](qsizetype i) { 
+    QtConcurrent::blockingMap(indexy, [&](qsizetype i) {
         citania[size_t(i)] = priSubore ? citajSubor(subory.at(i), ajVyuctovanie,
                                                     [&](const QByteArray& data) { priSubore(i, data); })
                                        : citajSubor(subory.at(i), ajVyuctovanie);
