@@ -12,16 +12,7 @@ bool Jazyky::NacitajJazyky()
     return !m_poskodene;
 }
 
-Vysledok Jazyky::UlozJazyky()
-{
-    const QString cesta = SuborJazykov();
-    if (m_poskodene && !OdborKody::ZachovajPoskodeny(cesta))
-        return Vysledok::chyba(Subory::textChybaZapisu(cesta + QStringLiteral(".poskodeny"), QString()));
-    const Vysledok v = ulozPocitanySubor(cesta, ZoznamJazykov);
-    if (v)
-        m_poskodene = false;
-    return v;
-}
+Vysledok Jazyky::UlozJazyky() { return OdborKody::UlozZoznam(SuborJazykov(), ZoznamJazykov, m_poskodene); }
 
 void Jazyky::ZoradJazyky() { ZoradPodlaKodu(ZoznamJazykov); }
 

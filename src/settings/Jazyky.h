@@ -24,7 +24,7 @@ public:
     // keeps what could be read. True when read without fault.
     bool NacitajJazyky();
     // Writes jazyky.dat. A file that could not be read whole is kept beside as
-    // ".poskodeny" before it is first overwritten. False, after reporting, on failure.
+    // ".poskodeny" before it is first overwritten. A failure's reason is the message.
     Vysledok UlozJazyky();
     void ZoradJazyky();
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/Subory.h"
+
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -30,6 +32,19 @@ bool PredKodom(const QString& kodA, int indexA, const QString& kodB, int indexB)
 // once as path + ".poskodeny", so what was unreadable is not lost. False when that copy
 // could not be made (the caller then does not save).
 bool ZachovajPoskodeny(const QString& cesta);
+
+// Saves a code list to `cesta`, keeping first the file it could not read whole
+// (`poskodeny`, cleared once saved). A failure's reason is the message for the user.
+template <class T>
+Vysledok UlozZoznam(const QString& cesta, const QList<T>& zoznam, bool& poskodeny)
+{
+    if (poskodeny && !ZachovajPoskodeny(cesta))
+        return Vysledok::chyba(Subory::textChybaZapisu(cesta + QStringLiteral(".poskodeny"), QString()));
+    const Vysledok v = ulozPocitanySubor(cesta, zoznam);
+    if (v)
+        poskodeny = false;
+    return v;
+}
 
 }  // namespace OdborKody
 

@@ -16,22 +16,11 @@ bool OdboryOdvetvia::NacitajOdboryOdvetvia()
     return !m_odvetviaPoskodene && !m_odboryPoskodene;
 }
 
-template <class T>
-static Vysledok ulozZoznam(const QString& cesta, const QList<T>& zoznam, bool& poskodeny)
-{
-    if (poskodeny && !OdborKody::ZachovajPoskodeny(cesta))
-        return Vysledok::chyba(Subory::textChybaZapisu(cesta + QStringLiteral(".poskodeny"), QString()));
-    const Vysledok v = ulozPocitanySubor(cesta, zoznam);
-    if (v)
-        poskodeny = false;
-    return v;
-}
-
 // Both lists are saved even when the first fails; both failures are told, one per line.
 Vysledok OdboryOdvetvia::UlozOdboryOdvetvia()
 {
-    const Vysledok odvetvia = ulozZoznam(SuborOdvetvi(), Odvetvia, m_odvetviaPoskodene);
-    const Vysledok odbory = ulozZoznam(SuborOdborov(), Odbory, m_odboryPoskodene);
+    const Vysledok odvetvia = OdborKody::UlozZoznam(SuborOdvetvi(), Odvetvia, m_odvetviaPoskodene);
+    const Vysledok odbory = OdborKody::UlozZoznam(SuborOdborov(), Odbory, m_odboryPoskodene);
     if (odvetvia && odbory)
         return {};
     QStringList dovody;

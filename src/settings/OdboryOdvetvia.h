@@ -25,8 +25,8 @@ public:
     bool NacitajOdboryOdvetvia();
 
     // Writes odvetvia.dat, then odbory.dat. A file that could not be read whole is kept
-    // beside as ".poskodeny" before it is first overwritten. False, after reporting, when
-    // a file could not be written.
+    // beside as ".poskodeny" before it is first overwritten. A failure's reason is the
+    // message (both, one per line, when both files could not be written).
     Vysledok UlozOdboryOdvetvia();
 
     void ZoradOdbory();
