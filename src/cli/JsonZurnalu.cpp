@@ -2,7 +2,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QLocale>
 
 #include <algorithm>
 #include <charconv>
@@ -332,12 +331,11 @@ void pripojJson(Text& b, const QJsonValue& v, int hlbka)
         const QJsonObject o = pole ? QJsonObject() : v.toObject();
         const qsizetype n = pole ? a.size() : o.size();
         b += pole ? "[\n" : "{\n";
-        const std::string odsadenie(4 * size_t(hlbka + 1), ' ');
         auto it = o.begin();
         for (qsizetype i = 0; i < n; ++i) {
             if (i > 0)
                 b += ",\n";
-            b += odsadenie;
+            b.append(4 * size_t(hlbka + 1), ' ');
             if (pole) {
                 pripojJson(b, a.at(i), hlbka + 1);
             } else {

@@ -2,6 +2,7 @@
 
 #include "Cesty.h"
 #include "Subory.h"
+#include "UlozenieCez.h"
 #include "VolneMiesto.h"
 
 #include <QDir>
@@ -201,7 +202,9 @@ namespace {
 // Staging folders taken out of the way after a whole change (uprac) whose removal was cut short.
 QStringList zvysky()
 {
-    return QDir(Cesty::AppDir()).entryList({QStringLiteral(".obnova-*")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    QStringList v = QDir(Cesty::AppDir()).entryList({QStringLiteral(".obnova-*")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    v.removeIf([](const QString& m) { return !Subory::jeStaryZvysok(m); });  // the names uprac gives, as the start-up cleanup knows them
+    return v;
 }
 }  // namespace
 
